@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QString>
+
+// Fixed-width texts end at the first NUL; trailing blanks are padding.
+QString TrimText(const QString& text);
+
+// The file-name part of a path (after the last "\" or "/").
+QString FileNameOf(const QString& path);
+
+// "A".."J" for groups 1..10, "MEM" for 11, "A" for anything else.
+QString GroupLetter(int group);
+
+// Inverse of GroupLetter; 0 for any other text.
+int GroupIndex(const QString& text);
+
+// True when the text is a plain decimal number ("27.185", "-1", " 3 ").
+bool IsNumeric(const QString& text);
+
+// Round half to even, the rule for every decimal input stored as an integer.
+long long RoundHalfEven(double value);
+
+// Number formatting and parsing independent of the user's locale.
+QString FormatFixed(double value, int decimals);
+double ParseNumber(const QString& text, bool* ok = nullptr);

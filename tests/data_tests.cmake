@@ -1,0 +1,1 @@
+# Tests of the model, records, data files, settings and the command-line tool.

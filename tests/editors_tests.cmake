@@ -1,0 +1,1 @@
+# Tests of the encodings and codecs of the editors subsystem.
