@@ -57,6 +57,9 @@ public:
 
     void DecodeImage();
     void EncodeImage();
+    // A read finished with every block verified: the image becomes the
+    // working data, untitled as "new.dat".
+    void CompleteRead();
 
     void QueueMessage(const QString& text);
 

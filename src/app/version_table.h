@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+
+class Catalogue;
+class IniFile;
+
+// Which firmware and data-file versions each installed software version
+// supports, from Version.ini.
+struct VersionPair {
+    QString software;
+    QString supported;
+};
+
+class VersionTable {
+public:
+    QList<VersionPair> VersionPairs;
+
+    // Section "Version", key FirmVersionCount; section "Firm", keys Firm0..Firm<m-1>,
+    // each giving its first and last four characters.
+    static VersionTable LoadVersionTable(const IniFile& ini);
+
+    bool IsCompatibleVersion(const QString& software, const QString& other) const;
+    // The first software version that supports `other`, or "".
+    QString SoftwareForVersion(const QString& other) const;
+};
+
+// The version a data file or this program is: "V" and three digits.
+constexpr const char* kSoftwareVersion = "V100";
+
+// "V100" is shown as "V1.00".
+QString VersionDisplayForm(const QString& version);
+
+enum class VersionKind { Firmware = 0, DataFile = 1 };
+
+// The question asked when a radio or data file has a version this program does not handle.
+QString IncompatibleVersionText(const Catalogue& catalogue, const QString& software,
+                                const QString& other, VersionKind kind);
+
+// Where the software version `software` is installed: <base>/<software>/PK_517/<program>.
+QString InstalledVersionPath(const QString& baseFolder, const QString& software,
+                             const QString& programName);

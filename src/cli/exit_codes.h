@@ -1,0 +1,13 @@
+#pragma once
+
+// Exit statuses of the command-line tool (the sysexits values).
+enum ExitCode : int {
+    ExitOk = 0,
+    ExitUsage = 64,
+    ExitBadData = 65,
+    ExitNoInput = 66,
+    ExitPortUnavailable = 69,
+    ExitIoError = 74,
+    ExitLinkGaveUp = 75,
+    ExitRadioRefused = 76,
+};
