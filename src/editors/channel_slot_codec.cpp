@@ -1,0 +1,160 @@
+#include "editors/channel_slot_codec.h"
+
+#include "editors/channels_in_use.h"
+#include "editors/freq_codec.h"
+#include "editors/image_bytes.h"
+#include "editors/tone_codes.h"
+
+namespace {
+
+// Slot byte positions.
+constexpr int kFreqBytes = 0; // 0..2, packed BCD, least significant first
+constexpr int kToneCodeByte = 5;
+constexpr int kModeByte = 6;
+constexpr int kSwitchByte = 9;
+constexpr int kRogerByte = 10;
+constexpr int kFlagsByte = 11;
+
+constexpr int kGroupMapBytes = 6; // 48 bits per group
+
+enum ToneType { kNoTone = 0, kCtcssTone = 1, kDcsTone = 2 };
+
+struct MapBit {
+    int address;
+    int bit;
+};
+
+MapBit SlotBit(int mapBase, int bank, int group, int slot) {
+    return {mapBase + bank * kBitMapBankStride + (group - 1) * kGroupMapBytes + (slot - 1) / 8,
+            (slot - 1) % 8};
+}
+
+bool TestSlotBit(const RadioImage& image, int mapBase, int bank, int group, int slot) {
+    const MapBit at = SlotBit(mapBase, bank, group, slot);
+    return TestImageBit(image, at.address, at.bit);
+}
+
+void SetSlotBit(RadioImage& image, int mapBase, int bank, int group, int slot) {
+    const MapBit at = SlotBit(mapBase, bank, group, slot);
+    SetImageBit(image, at.address, at.bit);
+}
+
+// A code outside the tone tables is no tone at all: taking it at face value
+// would name a tone of the other kind or none that exists.
+int ToneIndexOf(int type, int code) {
+    if (type == kCtcssTone && code >= 1 && code <= kCtcssCount)
+        return code;
+    if (type == kDcsTone && code >= 1 && code <= kDcsCount)
+        return code + kCtcssCount;
+    return 0;
+}
+
+struct SlotTone {
+    int type;
+    int code;
+};
+
+SlotTone SlotToneOf(int toneIndex) {
+    if (toneIndex >= 1 && toneIndex <= kCtcssCount)
+        return {kCtcssTone, toneIndex};
+    if (toneIndex >= kFirstDcsIndex && toneIndex < kToneIndexCount)
+        return {kDcsTone, toneIndex - kCtcssCount};
+    return {kNoTone, 0};
+}
+
+QString HexPair(uint8_t byte) {
+    return QStringLiteral("%1").arg(byte, 2, 16, QLatin1Char('0')).toUpper();
+}
+
+} // namespace
+
+void DecodeChannelSlot(const RadioImage& image, RadioData& data, ChannelTable& channels, int bank,
+                       int slot, int group) {
+    if (!ValidBank(bank) || !ValidGroup(group) || !ValidSlot(slot))
+        return;
+    const int position = UsedChannelCount(data, bank, group) + 1;
+    if (position > kSlots || !TestSlotBit(image, kPresenceMapBase, bank, group, slot))
+        return;
+    const uint8_t* bytes = image.data() + ChannelSlotAddress(bank, group, slot);
+    const QString digits = HexPair(bytes[kFreqBytes + 2]) + HexPair(bytes[kFreqBytes + 1]) +
+                           HexPair(bytes[kFreqBytes]) + QStringLiteral("00");
+    if (!IsFreqDigits(digits))
+        return; // erased or damaged: the presence bit alone makes no channel
+
+    ChannelRecord& record = channels.at(bank, position, group);
+    record.ChannelNumber = static_cast<int16_t>(slot);
+    record.InUse = 1;
+    record.ScanFlag = TestSlotBit(image, kScanMapBase, bank, group, slot) ? 1 : 0;
+    record.RxFreq.set(digits);
+    record.Mode = bytes[kModeByte];
+    const uint8_t switches = bytes[kSwitchByte];
+    record.HiCut = switches & 1;
+    record.NbAnl = (switches >> 1) & 1;
+    record.Echo = (switches >> 2) & 1;
+    record.Add10K = (switches >> 3) & 1;
+    record.Busy = (switches >> 4) & 1;
+    record.Roger = bytes[kRogerByte];
+    const uint8_t flags = bytes[kFlagsByte];
+    record.Repeater = flags & 3;
+    record.Public = (flags >> 7) & 1;
+    record.ToneIndex = static_cast<int16_t>(ToneIndexOf((flags >> 4) & 3, bytes[kToneCodeByte]));
+    data.ChannelCount(bank, group) = static_cast<int16_t>(position);
+}
+
+void DecodeChannels(const RadioImage& image, RadioData& data, ChannelTable& channels) {
+    data.ChannelCount.items.fill(0);
+    for (int bank = 0; bank < kBanks; ++bank) {
+        for (int group = 1; group <= kGroups; ++group) {
+            for (int slot = 1; slot <= kSlots; ++slot)
+                DecodeChannelSlot(image, data, channels, bank, slot, group);
+        }
+    }
+}
+
+void EncodeChannelSlot(RadioImage& image, ChannelRecord& record, int slot, int group, int bank) {
+    if (!ValidBank(bank) || !ValidGroup(group) || slot < 1 || slot > kRadioSlots)
+        return;
+    const QString digits = PadFreqDigits(record.RxFreq.text());
+    record.RxFreq.set(digits);
+
+    uint8_t* bytes = image.data() + ChannelSlotAddress(bank, group, slot);
+    // Only decimal digits pack into BCD; anything else is written as "no frequency".
+    const bool packable = IsFreqDigits(digits);
+    for (int i = 0; i < 3; ++i)
+        bytes[kFreqBytes + 2 - i] =
+            packable ? ByteOf(digits.mid(2 * i, 2).toInt(nullptr, 16)) : 0xFF;
+    bytes[3] = 0x00;
+    bytes[4] = 0x00;
+
+    const SlotTone tone = SlotToneOf(record.ToneIndex);
+    bytes[kToneCodeByte] = ByteOf(tone.code);
+    bytes[kModeByte] = ByteOf(record.Mode);
+    bytes[kSwitchByte] =
+        ByteOf(FlagBit(record.HiCut) | FlagBit(record.NbAnl) << 1 | FlagBit(record.Echo) << 2 |
+               FlagBit(record.Add10K) << 3 | FlagBit(record.Busy) << 4);
+    bytes[kRogerByte] = ByteOf(record.Roger);
+    bytes[kFlagsByte] =
+        ByteOf((record.Repeater & 3) | tone.type << 4 | FlagBit(record.Public) << 7);
+
+    // The dual-watch copies are not channels of their own: no presence bit.
+    if (slot <= kSlots)
+        SetSlotBit(image, kPresenceMapBase, bank, group, slot);
+    if (FlagBit(record.ScanFlag))
+        SetSlotBit(image, kScanMapBase, bank, group, slot);
+}
+
+void EncodeChannelTable(RadioImage& image, const RadioData& data, ChannelTable& channels) {
+    const auto& dw = data.Options.DwChannel;
+    ForEachChannelInUse(data, channels, [&](ChannelRecord& record, int bank, int group) {
+        const int number = record.ChannelNumber;
+        // A number outside 1..46 would land on the dual-watch copies or on
+        // another group's slots.
+        if (!ValidSlot(number))
+            return;
+        EncodeChannelSlot(image, record, number, group, bank);
+        if (number == dw(bank, group, 0))
+            EncodeChannelSlot(image, record, kDualWatchSlot1, group, bank);
+        else if (number == dw(bank, group, 1))
+            EncodeChannelSlot(image, record, kDualWatchSlot2, group, bank);
+    });
+}
