@@ -115,6 +115,12 @@ void WriteWord(RadioImage& image, int address, int value) {
     image[address + 1] = ByteOf(value >> 8);
 }
 
+// A voltage beyond what the 16-bit code can carry is written as the nearest
+// code it can, rather than wrapping round to a low voltage.
+void WriteVoltage(RadioImage& image, int address, int tenths) {
+    WriteWord(image, address, std::clamp(VoltageToCode(tenths), 0, 0xFFFF));
+}
+
 // The name's characters up to the first 0x00 or 0xFF, ended by one NUL.
 QString DecodeGroupName(const RadioImage& image, int address) {
     QByteArray name;
@@ -219,8 +225,8 @@ void EncodeOptionBlock(RadioImage& image, RadioData& data) {
     image[kModeEnableByte] = 0x00;
     for (int mode = 0; mode < static_cast<int>(options.ModeEnable.size()); ++mode)
         SetImageBitIf(image, kModeEnableByte, mode, FlagBit(options.ModeEnable[mode]));
-    WriteWord(image, kBatteryMaxCode, VoltageToCode(options.BatteryMax));
-    WriteWord(image, kBatteryMinCode, VoltageToCode(options.BatteryMin));
+    WriteVoltage(image, kBatteryMaxCode, options.BatteryMax);
+    WriteVoltage(image, kBatteryMinCode, options.BatteryMin);
     image[kReservedByte] = 0x00;
 
     WriteWord(image, kTxOffsetBytes, data.TxOffset);
