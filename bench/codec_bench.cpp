@@ -1,6 +1,7 @@
 // Times the data paths of a full configuration: decoding a memory image and
 // saving the data file pair, then opening the pair and encoding the image.
 
+#include "app/prompter.h"
 #include "app/version_table.h"
 #include "data/data_file.h"
 #include "data/radio_model.h"
