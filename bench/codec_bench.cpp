@@ -19,7 +19,9 @@ namespace {
 
 class SilentPrompter : public Prompter {
 public:
-    PromptAnswer ask(const QString&, PromptButtons, PromptIcon) override { return PromptAnswer::Ok; }
+    PromptAnswer ask(const QString&, PromptButtons, PromptIcon) override {
+        return PromptAnswer::Ok;
+    }
     QString openFileName(const QString&) override { return {}; }
     QString saveFileName(const QString&, const QString&) override { return {}; }
 };
@@ -30,7 +32,8 @@ void FillConfiguration(RadioModel& model) {
     for (int v = 0; v < kBanks; ++v)
         for (int g = 1; g <= kGroups; ++g)
             for (int n = 2; n <= 40; ++n)
-                model.AppendChannel(n, v, g, QStringLiteral("28.%1").arg(n * 10, 4, 10, QChar('0')));
+                model.AppendChannel(n, v, g,
+                                    QStringLiteral("28.%1").arg(n * 10, 4, 10, QChar('0')));
 }
 
 template <typename Work> void Report(const char* name, int rounds, Work work) {

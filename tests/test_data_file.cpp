@@ -128,8 +128,8 @@ void TestDataFile::openRefusals_data() {
     QTest::newRow("missing companion") << 3 << "file error." << int(OpenResult::FileError);
     QTest::newRow("missing data file") << 4 << "file error." << int(OpenResult::FileError);
     QTest::newRow("count above 46") << 5 << "file error." << int(OpenResult::FileError);
-    QTest::newRow("two bytes long") << 6 << "Unknown version Of DataFile!"
-                                    << int(OpenResult::UnknownVersion);
+    QTest::newRow("two bytes long")
+        << 6 << "Unknown version Of DataFile!" << int(OpenResult::UnknownVersion);
     QTest::newRow("lower-case v") << 7 << "Unknown version Of DataFile!"
                                   << int(OpenResult::UnknownVersion);
 }
@@ -199,12 +199,12 @@ void TestDataFile::incompatibleVersionLaunches() {
         ScriptedPrompter p;
         p.answers << answer;
         QStringList launched;
-        QCOMPARE(OpenDataFile(m, V100Only(), c, p,
-                              [&](const QString& v) { launched << v; }),
+        QCOMPARE(OpenDataFile(m, V100Only(), c, p, [&](const QString& v) { launched << v; }),
                  OpenResult::IncompatibleVersion);
         QCOMPARE(p.prompts.size(), 1);
         QCOMPARE(p.prompts[0].buttons, PromptButtons::YesNo);
-        QVERIFY(p.prompts[0].text.endsWith("DataFile version is V1.01\r\nprogramming software is V1.00"));
+        QVERIFY(p.prompts[0].text.endsWith(
+            "DataFile version is V1.01\r\nprogramming software is V1.00"));
         QCOMPARE(launched, answer == PromptAnswer::Yes ? QStringList{"V101"} : QStringList{});
         QCOMPARE(m.radio.Options.MicGain, int16_t(30));
     }

@@ -133,6 +133,8 @@ void TestRadioModel::modifiedTest_data() {
     QTest::newRow("RSSI point") << 9 << true;
     QTest::newRow("renumbered channel") << 10 << true;
     QTest::newRow("group name") << 11 << true;
+    QTest::newRow("bank in force") << 12 << true;
+    QTest::newRow("view memory only") << 13 << false;
 }
 
 void TestRadioModel::modifiedTest() {
@@ -177,6 +179,13 @@ void TestRadioModel::modifiedTest() {
     case 11:
         m.radio.Options.GroupName(1, 9).set("XY");
         break;
+    case 12:
+        m.radio.BandFlag = 1;
+        break;
+    case 13:
+        m.radio.CurrentGroup[1] = 11;
+        m.radio.LastRow(0, 3) = 40;
+        break;
     }
     QCOMPARE(m.IsModified(), modified);
     m.CommitToSnapshot();
@@ -193,7 +202,7 @@ void TestRadioModel::appendRefusesFullGroup() {
     QCOMPARE(m.FindSlot(40, 0, 5), 46);
     QCOMPARE(m.FindSlot(1, 0, 5), 7);
     QCOMPARE(m.FindSlot(39, 1, 5), 0);
-    m.AppendChannel(3, 2, 1, "28.1"); // no such bank
+    m.AppendChannel(3, 2, 1, "28.1");  // no such bank
     m.AppendChannel(3, 0, 11, "28.1"); // the memory view stores nothing
     QCOMPARE(m.radio.ChannelCount(0, 1), int16_t(7));
 }

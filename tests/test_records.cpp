@@ -44,8 +44,8 @@ void TestRecords::radioDataFieldOffsets_data() {
     d.DataVersion.set(QStringLiteral("V100"));
     d.BandFlag = 1;
     d.CurrentGroup = {3, 11};
-    d.LastRow(1, 1) = 21;   // second element: bank varies fastest
-    d.LastRow(0, 11) = 40;  // element 20 of 22
+    d.LastRow(1, 1) = 21;       // second element: bank varies fastest
+    d.LastRow(0, 11) = 40;      // element 20 of 22
     d.ChannelCount(1, 10) = 46; // last of 20
     d.Identity.IdentityWord = 248;
     d.Identity.IdentityMark = 67;

@@ -107,8 +107,8 @@ bool IniFile::setValue(const QString& section, const QString& key, const QString
     });
     if (keyLine >= 0) {
         const QString original = lines[keyLine];
-        lines[keyLine] = original.left(original.indexOf(QLatin1Char('='))).trimmed() +
-                         QLatin1Char('=') + value;
+        lines[keyLine] =
+            original.left(original.indexOf(QLatin1Char('='))).trimmed() + QLatin1Char('=') + value;
     } else {
         // New key: after the last non-blank line of the section, or a new section at the end.
         qsizetype sectionStart = -1;

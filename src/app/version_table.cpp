@@ -12,9 +12,9 @@ constexpr int kMaxVersionPairs = 1000;
 
 VersionTable VersionTable::LoadVersionTable(const IniFile& ini) {
     VersionTable table;
-    const int count = std::clamp(
-        ini.intValue(QStringLiteral("Version"), QStringLiteral("FirmVersionCount"), 0), 0,
-        kMaxVersionPairs);
+    const int count =
+        std::clamp(ini.intValue(QStringLiteral("Version"), QStringLiteral("FirmVersionCount"), 0),
+                   0, kMaxVersionPairs);
     for (int j = 0; j < count; ++j) {
         const QString entry =
             ini.value(QStringLiteral("Firm"), QStringLiteral("Firm") + QString::number(j));

@@ -29,7 +29,9 @@ int Usage() {
     return ExitUsage;
 }
 
-void Error(const QString& text) { std::fprintf(stderr, "%s\n", qPrintable(text)); }
+void Error(const QString& text) {
+    std::fprintf(stderr, "%s\n", qPrintable(text));
+}
 
 // What the tool shares with the windowed program: the model after start-up,
 // the version table and the English catalogue.
@@ -88,8 +90,7 @@ int Encode(Session& s, const QString& inPath, const QString& outPath) {
     s.model.EncodeImage();
     QSaveFile out(outPath);
     if (!out.open(QIODevice::WriteOnly) ||
-        out.write(reinterpret_cast<const char*>(s.model.image.data()), kImageSize) !=
-            kImageSize ||
+        out.write(reinterpret_cast<const char*>(s.model.image.data()), kImageSize) != kImageSize ||
         !out.commit()) {
         Error(s.catalogue.Text(TextId::FileError) + QStringLiteral(" (") + outPath +
               QStringLiteral(")"));

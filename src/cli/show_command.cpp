@@ -76,24 +76,39 @@ QJsonObject OptionsJson(const RadioModel& model) {
     const RadioData& d = model.radio;
     const OptionRecord& o = d.Options;
     return QJsonObject{
-        {"upperNibble", o.UpperNibble},   {"workBand", o.WorkBand},
-        {"workGroup", JsonArray(o.WorkGroup)}, {"voxFunction", o.VoxFunction},
-        {"channelMode", o.ChannelMode},   {"memMenu", o.MemMenu},
-        {"rtix", o.Rtix},                 {"ttix", o.Ttix},
-        {"publicHiCut", o.PublicHiCut},   {"publicNbAnl", o.PublicNbAnl},
-        {"publicEcho", o.PublicEcho},     {"publicAdd10K", o.PublicAdd10K},
-        {"publicBusy", o.PublicBusy},     {"publicRoger", o.PublicRoger},
+        {"upperNibble", o.UpperNibble},
+        {"workBand", o.WorkBand},
+        {"workGroup", JsonArray(o.WorkGroup)},
+        {"voxFunction", o.VoxFunction},
+        {"channelMode", o.ChannelMode},
+        {"memMenu", o.MemMenu},
+        {"rtix", o.Rtix},
+        {"ttix", o.Ttix},
+        {"publicHiCut", o.PublicHiCut},
+        {"publicNbAnl", o.PublicNbAnl},
+        {"publicEcho", o.PublicEcho},
+        {"publicAdd10K", o.PublicAdd10K},
+        {"publicBusy", o.PublicBusy},
+        {"publicRoger", o.PublicRoger},
         {"publicMode", ModeIndexToText(o.PublicMode)},
-        {"keyBeep", o.KeyBeep},           {"indic", o.Indic},
-        {"micGain", o.MicGain},           {"nog", o.Nog},
-        {"tot", o.Tot},                   {"swrProtect", o.SwrProtect},
-        {"batteryProtect", o.BatteryProtect}, {"scanMode", o.ScanMode},
-        {"fin", o.Fin},                   {"backlightColor", o.BacklightColor},
-        {"menuPage", o.MenuPage},         {"batteryMin", o.BatteryMin},
-        {"batteryMax", o.BatteryMax},     {"swrMax", o.SwrMax},
+        {"keyBeep", o.KeyBeep},
+        {"indic", o.Indic},
+        {"micGain", o.MicGain},
+        {"nog", o.Nog},
+        {"tot", o.Tot},
+        {"swrProtect", o.SwrProtect},
+        {"batteryProtect", o.BatteryProtect},
+        {"scanMode", o.ScanMode},
+        {"fin", o.Fin},
+        {"backlightColor", o.BacklightColor},
+        {"menuPage", o.MenuPage},
+        {"batteryMin", o.BatteryMin},
+        {"batteryMax", o.BatteryMax},
+        {"swrMax", o.SwrMax},
         {"modeEnable", JsonArray(o.ModeEnable)},
         {"txOffset", static_cast<qint64>(d.TxOffset)},
-        {"freqCh", d.FreqCh},             {"asqLevel", d.AsqLevel},
+        {"freqCh", d.FreqCh},
+        {"asqLevel", d.AsqLevel},
         {"rssiPoint", JsonArray(d.RssiPoint)},
     };
 }
@@ -103,8 +118,8 @@ QJsonArray TonesJson(const ToneTable& tones) {
     for (int n = 1; n <= kToneCount; ++n) {
         QJsonArray elements;
         for (const ToneElement& e : tones[n].Element)
-            elements.append(QJsonObject{{"frequencyHz", e.FreqCode * 10},
-                                        {"lengthMs", e.DurCode * 10}});
+            elements.append(
+                QJsonObject{{"frequencyHz", e.FreqCode * 10}, {"lengthMs", e.DurCode * 10}});
         result.append(QJsonObject{{"tone", n},
                                   {"loopCount", tones[n].LoopCount},
                                   {"intervalMs", tones[n].IntervalCode * 10},
@@ -154,10 +169,10 @@ QByteArray ShowText(const RadioModel& model) {
             for (int slot = 1; slot <= d.ChannelCount(v, g); ++slot) {
                 const ChannelRecord& r = model.channels.at(v, slot, g);
                 s << "    " << qSetFieldWidth(4) << Qt::left << ChannelName(r.ChannelNumber)
-                  << qSetFieldWidth(0) << " " << qSetFieldWidth(9)
-                  << FrequencyText(model, r.RxFreq) << qSetFieldWidth(0) << " "
-                  << qSetFieldWidth(4) << ModeIndexToText(r.Mode) << qSetFieldWidth(0)
-                  << " tone " << ToneText(r.ToneIndex) << (r.ScanFlag ? "  scan" : "")
+                  << qSetFieldWidth(0) << " " << qSetFieldWidth(9) << FrequencyText(model, r.RxFreq)
+                  << qSetFieldWidth(0) << " " << qSetFieldWidth(4) << ModeIndexToText(r.Mode)
+                  << qSetFieldWidth(0) << " tone " << ToneText(r.ToneIndex)
+                  << (r.ScanFlag ? "  scan" : "")
                   << (r.Roger ? QStringLiteral("  roger %1").arg(r.Roger) : QString()) << "\n";
             }
         }

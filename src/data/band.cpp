@@ -2,9 +2,13 @@
 
 #include "data/text_util.h"
 
-QString BandTextOf(int flag) { return flag == 0 ? kBandTextCB : kBandTextHF; }
+QString BandTextOf(int flag) {
+    return flag == 0 ? kBandTextCB : kBandTextHF;
+}
 
-int BandFlagOf(const QString& text) { return text == kBandTextCB ? 0 : 1; }
+int BandFlagOf(const QString& text) {
+    return text == kBandTextCB ? 0 : 1;
+}
 
 BandLimits ParseBandLimits(const QString& bandText) {
     BandLimits limits;

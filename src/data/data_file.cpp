@@ -92,8 +92,8 @@ FileStatus ReadDataFilePair(const QString& dataPath, DataFilePair& pair) {
     DataFilePair read = pair;
     if (!ReadRadioData(bytes, read.radio))
         return FileStatus::IoError;
-    if (const FileStatus status = ReadCompanion(CompanionPathOf(dataPath), read.radio,
-                                                read.channels);
+    if (const FileStatus status =
+            ReadCompanion(CompanionPathOf(dataPath), read.radio, read.channels);
         status != FileStatus::Ok)
         return status;
     pair = read;
@@ -113,9 +113,8 @@ FileStatus WriteDataFilePair(const QString& dataPath, const RadioData& radio,
         return FileStatus::IoError;
 
     QByteArray previousCompanion;
-    const bool hadCompanion =
-        QFileInfo::exists(companionPath) &&
-        ReadWholeFile(companionPath, previousCompanion) == FileStatus::Ok;
+    const bool hadCompanion = QFileInfo::exists(companionPath) &&
+                              ReadWholeFile(companionPath, previousCompanion) == FileStatus::Ok;
     if (!companion.commit())
         return FileStatus::IoError;
     if (!data.commit()) {
@@ -133,8 +132,8 @@ FileStatus WriteDataFilePair(const QString& dataPath, const RadioData& radio,
 
 bool SaveDataFile(RadioModel& model, const Catalogue& catalogue, Prompter& prompter) {
     model.CommitToSnapshot();
-    if (WriteDataFilePair(model.CurrentFileName, model.SavedRadioData,
-                          model.SavedChannelTable) != FileStatus::Ok) {
+    if (WriteDataFilePair(model.CurrentFileName, model.SavedRadioData, model.SavedChannelTable) !=
+        FileStatus::Ok) {
         prompter.tell(catalogue.Text(TextId::FileError), PromptIcon::Critical);
         return false;
     }
@@ -142,8 +141,8 @@ bool SaveDataFile(RadioModel& model, const Catalogue& catalogue, Prompter& promp
     return true;
 }
 
-OpenResult OpenDataFile(RadioModel& model, const VersionTable& versions,
-                        const Catalogue& catalogue, Prompter& prompter,
+OpenResult OpenDataFile(RadioModel& model, const VersionTable& versions, const Catalogue& catalogue,
+                        Prompter& prompter,
                         const std::function<void(const QString&)>& launchVersion) {
     const QString path = model.CurrentFileName;
     QByteArray bytes;
@@ -188,6 +187,6 @@ OpenResult OpenDataFile(RadioModel& model, const VersionTable& versions,
 
 QString WindowCaption(const RadioModel& model, const Catalogue& catalogue) {
     return model.ModelName + QLatin1Char('[') + model.BandText + QStringLiteral("][") +
-           catalogue.Text(TextId::FileName) + QLatin1Char(':') +
-           FileNameOf(model.CurrentFileName) + QLatin1Char(']');
+           catalogue.Text(TextId::FileName) + QLatin1Char(':') + FileNameOf(model.CurrentFileName) +
+           QLatin1Char(']');
 }

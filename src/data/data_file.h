@@ -48,8 +48,8 @@ enum class OpenResult { Loaded, UnknownVersion, IncompatibleVersion, WrongLength
 // test, the version gate and the length test, each with its message. Nothing
 // changes unless the whole pair was read. `launchVersion` runs when the user
 // asks to start the program version that handles the file.
-OpenResult OpenDataFile(RadioModel& model, const VersionTable& versions,
-                        const Catalogue& catalogue, Prompter& prompter,
+OpenResult OpenDataFile(RadioModel& model, const VersionTable& versions, const Catalogue& catalogue,
+                        Prompter& prompter,
                         const std::function<void(const QString&)>& launchVersion = {});
 
 // The main window's caption: model, band and file name.

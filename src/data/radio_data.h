@@ -44,7 +44,7 @@ struct ChannelRecord {
     int16_t Echo = 0;
     int16_t Add10K = 0;
     int16_t Busy = 0;
-    int16_t Roger = 0; // roger-beep tone 1..8, 0 off
+    int16_t Roger = 0;    // roger-beep tone 1..8, 0 off
     int16_t Repeater = 0; // 0 off, 1 "+", 2 "-"
     int16_t Public = 0;
 
@@ -113,7 +113,7 @@ struct ToneElement {
 
 struct ToneEntry {
     std::array<ToneElement, kToneElements> Element{};
-    int16_t LoopCount = 0; // 0 = tone not defined
+    int16_t LoopCount = 0;    // 0 = tone not defined
     int16_t IntervalCode = 0; // 10 ms units
     bool operator==(const ToneEntry&) const = default;
 };
@@ -160,6 +160,12 @@ private:
     std::array<ChannelRecord, kBanks * kSlots * kGroups> records{};
 };
 
-constexpr bool ValidBank(int bank) { return bank >= 0 && bank < kBanks; }
-constexpr bool ValidGroup(int group) { return group >= 1 && group <= kGroups; }
-constexpr bool ValidSlot(int slot) { return slot >= 1 && slot <= kSlots; }
+constexpr bool ValidBank(int bank) {
+    return bank >= 0 && bank < kBanks;
+}
+constexpr bool ValidGroup(int group) {
+    return group >= 1 && group <= kGroups;
+}
+constexpr bool ValidSlot(int slot) {
+    return slot >= 1 && slot <= kSlots;
+}

@@ -7,7 +7,7 @@
 constexpr int kImageSize = 0x4000;
 using RadioImage = std::array<uint8_t, kImageSize>;
 
-constexpr int kBankImageSize = 7680; // 10 groups x 48 radio slots x 16 bytes
+constexpr int kBankImageSize = 7680;     // 10 groups x 48 radio slots x 16 bytes
 constexpr int kScanMapBase = 0x3C80;     // bank 0; bank 1 at +0x40
 constexpr int kPresenceMapBase = 0x3D80; // bank 0; bank 1 at +0x40
 constexpr int kBitMapBankStride = 0x40;

@@ -29,18 +29,16 @@ void SetToneElements(ToneEntry& entry, std::initializer_list<ToneElement> elemen
 }
 
 void SetDefaultTones(ToneTable& tones) {
-    SetToneElements(tones[1], {{210, 10}, {0, 10}, {210, 10}, {0, 10}, {210, 10}, {0, 10},
-                               {210, 10}});
+    SetToneElements(tones[1],
+                    {{210, 10}, {0, 10}, {210, 10}, {0, 10}, {210, 10}, {0, 10}, {210, 10}});
     ToneEntry& second = tones[2];
     for (int k = 0; k < kToneElements; ++k)
         second.Element[k] = k % 2 == 0 ? ToneElement{80, 4} : ToneElement{0, 4};
     second.LoopCount = 1;
     second.IntervalCode = 0;
-    SetToneElements(tones[3], {{170, 3}, {90, 3}, {170, 3}, {90, 3}, {170, 3}, {90, 3},
-                               {170, 3}});
+    SetToneElements(tones[3], {{170, 3}, {90, 3}, {170, 3}, {90, 3}, {170, 3}, {90, 3}, {170, 3}});
     SetToneElements(tones[4], {{64, 6}, {94, 6}, {134, 6}, {163, 6}, {192, 6}});
-    SetToneElements(tones[5], {{150, 20}, {70, 20}, {150, 20}, {70, 20}, {150, 20},
-                               {70, 20}});
+    SetToneElements(tones[5], {{150, 20}, {70, 20}, {150, 20}, {70, 20}, {150, 20}, {70, 20}});
 }
 
 void SetDefaultOptions(RadioData& d) {
@@ -98,11 +96,15 @@ bool SameOptions(OptionRecord a, OptionRecord b) {
     return a == b;
 }
 
-bool SameTones(const ToneTable& a, const ToneTable& b) { return a == b; }
+bool SameTones(const ToneTable& a, const ToneTable& b) {
+    return a == b;
+}
 
 } // namespace
 
-RadioModel::RadioModel() { ApplyBandLimits(); }
+RadioModel::RadioModel() {
+    ApplyBandLimits();
+}
 
 void RadioModel::SetBuiltInDefaults(const QDate& today) {
     IsUntitled = true;
@@ -184,6 +186,8 @@ void RadioModel::AdoptSnapshot() {
 }
 
 void RadioModel::ApplyBandFlag() {
+    // Any non-zero flag means the HF bank; keeping it 0 or 1 makes it a safe bank index.
+    radio.BandFlag = radio.BandFlag == 0 ? 0 : 1;
     BandText = BandTextOf(radio.BandFlag);
     ApplyBandLimits();
 }
@@ -215,6 +219,9 @@ bool RadioModel::IsModified() const {
             }
         }
     }
+    // The bank in force is sent to the radio, so switching it is a change to save.
+    if ((w.BandFlag == 0) != (s.BandFlag == 0))
+        return true;
     const RadioIdentity& wi = w.Identity;
     const RadioIdentity& si = s.Identity;
     if (wi.IdentityModelCode != si.IdentityModelCode || wi.IdentityVersion != si.IdentityVersion ||

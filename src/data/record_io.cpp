@@ -85,12 +85,12 @@ template <typename IO, typename Options> void OptionFields(IO& io, Options& o) {
     io.each(o.WorkChannel.items);
     io.each(o.DwChannel.items);
     io.each(o.MemChannel.items);
-    for (auto* v : {&o.Rtix,       &o.Ttix,        &o.PublicHiCut,    &o.PublicNbAnl,
-                    &o.PublicEcho, &o.PublicAdd10K, &o.PublicBusy,    &o.PublicRoger,
-                    &o.KeyBeep,    &o.Indic,        &o.MicGain,       &o.Nog,
-                    &o.Tot,        &o.SwrProtect,   &o.BatteryProtect, &o.ScanMode,
-                    &o.Fin,        &o.BacklightColor, &o.MenuPage,    &o.BatteryMin,
-                    &o.BatteryMax, &o.SwrMax,       &o.PublicMode})
+    for (auto* v : {&o.Rtix,       &o.Ttix,           &o.PublicHiCut,    &o.PublicNbAnl,
+                    &o.PublicEcho, &o.PublicAdd10K,   &o.PublicBusy,     &o.PublicRoger,
+                    &o.KeyBeep,    &o.Indic,          &o.MicGain,        &o.Nog,
+                    &o.Tot,        &o.SwrProtect,     &o.BatteryProtect, &o.ScanMode,
+                    &o.Fin,        &o.BacklightColor, &o.MenuPage,       &o.BatteryMin,
+                    &o.BatteryMax, &o.SwrMax,         &o.PublicMode})
         io.field(*v);
     io.each(o.ModeEnable);
 }
@@ -124,8 +124,8 @@ template <typename IO, typename Record> void ChannelFields(IO& io, Record& r) {
     io.text(r.RxFreq);
     io.text(r.TxFreq);
     io.each(r.Reserved);
-    for (auto* v : {&r.ToneIndex, &r.TxToneIndex, &r.Mode, &r.HiCut, &r.NbAnl, &r.Echo,
-                    &r.Add10K, &r.Busy, &r.Roger, &r.Repeater, &r.Public})
+    for (auto* v : {&r.ToneIndex, &r.TxToneIndex, &r.Mode, &r.HiCut, &r.NbAnl, &r.Echo, &r.Add10K,
+                    &r.Busy, &r.Roger, &r.Repeater, &r.Public})
         io.field(*v);
 }
 

@@ -17,8 +17,8 @@ QString TrimText(const QString& text) {
 }
 
 QString FileNameOf(const QString& path) {
-    const qsizetype cut = std::max(path.lastIndexOf(QLatin1Char('\\')),
-                                   path.lastIndexOf(QLatin1Char('/')));
+    const qsizetype cut =
+        std::max(path.lastIndexOf(QLatin1Char('\\')), path.lastIndexOf(QLatin1Char('/')));
     return cut < 0 ? path : path.mid(cut + 1);
 }
 

@@ -26,9 +26,9 @@ enum class TextId {
     // Main window title
     FileName,
     // Words shared by the editors
-    OffWord, // "Off" entries of tone and option lists
+    OffWord,   // "Off" entries of tone and option lists
     OffSwitch, // "OFF" of on/off lists
-    OnSwitch, // "ON" of on/off lists
+    OnSwitch,  // "ON" of on/off lists
     ReadCompleted,
     WriteCompleted,
 
