@@ -5,6 +5,7 @@
 #include "app/version_table.h"
 #include "data/data_file.h"
 #include "data/radio_model.h"
+#include "data/record_io.h"
 #include "lang/catalogue.h"
 
 #include <QCoreApplication>
@@ -71,6 +72,11 @@ int main(int argc, char** argv) {
     Report("decode image", kRounds, [&] {
         model.image = image;
         model.CompleteRead();
+    });
+    Report("serialise pair in memory", kRounds, [&] {
+        const QByteArray bytes =
+            WriteRadioData(model.radio) + CompanionBytes(model.radio, model.channels);
+        Q_UNUSED(bytes);
     });
     Report("save data file pair", kRounds, [&] {
         model.CurrentFileName = path;

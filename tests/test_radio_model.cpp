@@ -135,6 +135,7 @@ void TestRadioModel::modifiedTest_data() {
     QTest::newRow("group name") << 11 << true;
     QTest::newRow("bank in force") << 12 << true;
     QTest::newRow("view memory only") << 13 << false;
+    QTest::newRow("encoding for a write") << 14 << false;
 }
 
 void TestRadioModel::modifiedTest() {
@@ -185,6 +186,10 @@ void TestRadioModel::modifiedTest() {
     case 13:
         m.radio.CurrentGroup[1] = 11;
         m.radio.LastRow(0, 3) = 40;
+        break;
+    case 14:
+        PrepareImage(m.image);
+        m.EncodeImage();
         break;
     }
     QCOMPARE(m.IsModified(), modified);

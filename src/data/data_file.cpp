@@ -52,9 +52,9 @@ QString CompanionPathOf(const QString& dataPath) {
 
 QByteArray CompanionBytes(const RadioData& radio, const ChannelTable& channels) {
     QByteArray bytes;
-    ForEachUsedSlot(radio, [&](int v, int s, int g) {
-        bytes.append(WriteChannelRecord(channels.at(v, s, g)));
-    });
+    bytes.reserve(kBanks * kGroups * kSlots * kChannelRecordBytes);
+    ForEachUsedSlot(radio,
+                    [&](int v, int s, int g) { AppendChannelRecord(bytes, channels.at(v, s, g)); });
     return bytes;
 }
 

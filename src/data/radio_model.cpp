@@ -89,10 +89,14 @@ bool SameChannelSettings(const ChannelRecord& a, const ChannelRecord& b) {
            a.Repeater == b.Repeater && a.Public == b.Public;
 }
 
-// Rtix and Ttix are carried, never edited, so they are left out.
+// Rtix and Ttix are carried, never edited, so they are left out. Group names
+// compare by their text: encoding for a write rewrites "A" + NUL as "A" + blanks.
 bool SameOptions(OptionRecord a, OptionRecord b) {
     a.Rtix = b.Rtix;
     a.Ttix = b.Ttix;
+    for (auto* names : {&a.GroupName, &b.GroupName})
+        for (FixedText<4>& name : names->items)
+            name.set(name.text());
     return a == b;
 }
 

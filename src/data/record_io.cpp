@@ -1,28 +1,38 @@
 #include "data/record_io.h"
 
+#include <algorithm>
+
 namespace {
 
+// Writes forward into space already sized for the whole record.
 class Writer {
 public:
-    QByteArray bytes;
+    explicit Writer(char* out) : out_(out) {}
 
     void i16(int16_t v) {
         const auto u = static_cast<uint16_t>(v);
-        bytes.append(static_cast<char>(u & 0xFF));
-        bytes.append(static_cast<char>(u >> 8));
+        *out_++ = static_cast<char>(u & 0xFF);
+        *out_++ = static_cast<char>(u >> 8);
     }
     void i32(int32_t v) {
         const auto u = static_cast<uint32_t>(v);
         for (int shift = 0; shift < 32; shift += 8)
-            bytes.append(static_cast<char>((u >> shift) & 0xFF));
+            *out_++ = static_cast<char>((u >> shift) & 0xFF);
     }
-    template <int N> void text(const FixedText<N>& t) { bytes.append(t.bytes.data(), N); }
+    template <int N> void text(const FixedText<N>& t) {
+        std::copy(t.bytes.begin(), t.bytes.end(), out_);
+        out_ += N;
+    }
     template <typename T, size_t N> void each(const std::array<T, N>& items) {
         for (const T& item : items)
             field(item);
     }
     void field(int16_t v) { i16(v); }
     template <int N> void field(const FixedText<N>& t) { text(t); }
+    const char* end() const { return out_; }
+
+private:
+    char* out_;
 };
 
 // Reads forward from a position already checked to hold the whole record.
@@ -132,14 +142,15 @@ template <typename IO, typename Record> void ChannelFields(IO& io, Record& r) {
 } // namespace
 
 QByteArray WriteRadioData(const RadioData& data) {
-    Writer w;
-    w.bytes.reserve(kRadioDataBytes);
+    QByteArray bytes(kRadioDataBytes, Qt::Uninitialized);
+    Writer w(bytes.data());
     RadioDataFields(w, data);
     w.i32(data.TxOffset);
     w.i16(data.FreqCh);
     w.i16(data.AsqLevel);
     w.each(data.RssiPoint);
-    return w.bytes;
+    Q_ASSERT(w.end() == bytes.constData() + kRadioDataBytes);
+    return bytes;
 }
 
 bool ReadRadioData(const QByteArray& bytes, RadioData& data) {
@@ -157,10 +168,17 @@ bool ReadRadioData(const QByteArray& bytes, RadioData& data) {
 }
 
 QByteArray WriteChannelRecord(const ChannelRecord& record) {
-    Writer w;
-    w.bytes.reserve(kChannelRecordBytes);
+    QByteArray bytes;
+    AppendChannelRecord(bytes, record);
+    return bytes;
+}
+
+void AppendChannelRecord(QByteArray& bytes, const ChannelRecord& record) {
+    const qsizetype at = bytes.size();
+    bytes.resize(at + kChannelRecordBytes);
+    Writer w(bytes.data() + at);
     ChannelFields(w, record);
-    return w.bytes;
+    Q_ASSERT(w.end() == bytes.constData() + at + kChannelRecordBytes);
 }
 
 bool ReadChannelRecord(const QByteArray& bytes, qsizetype offset, ChannelRecord& record) {

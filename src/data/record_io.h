@@ -14,5 +14,6 @@ QByteArray WriteRadioData(const RadioData& data);
 bool ReadRadioData(const QByteArray& bytes, RadioData& data);
 
 QByteArray WriteChannelRecord(const ChannelRecord& record);
+void AppendChannelRecord(QByteArray& bytes, const ChannelRecord& record);
 // Reads the record at `offset`; false when fewer than 48 bytes remain there.
 bool ReadChannelRecord(const QByteArray& bytes, qsizetype offset, ChannelRecord& record);

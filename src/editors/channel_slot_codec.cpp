@@ -5,6 +5,9 @@
 #include "editors/image_bytes.h"
 #include "editors/tone_codes.h"
 
+#include <algorithm>
+#include <array>
+
 namespace {
 
 // Slot byte positions.
@@ -62,8 +65,28 @@ SlotTone SlotToneOf(int toneIndex) {
     return {kNoTone, 0};
 }
 
-QString HexPair(uint8_t byte) {
-    return QStringLiteral("%1").arg(byte, 2, 16, QLatin1Char('0')).toUpper();
+// The digit text of a slot's packed BCD frequency, most significant byte
+// first, with the two implied trailing zeros; false when a nibble is not a
+// decimal digit (an erased or damaged slot).
+bool SlotFreqDigits(const uint8_t* bytes, std::array<char, 8>& digits) {
+    for (int i = 0; i < 3; ++i) {
+        const uint8_t b = bytes[kFreqBytes + 2 - i];
+        const int high = b >> 4;
+        const int low = b & 0x0F;
+        if (high > 9 || low > 9)
+            return false;
+        digits[2 * i] = static_cast<char>('0' + high);
+        digits[2 * i + 1] = static_cast<char>('0' + low);
+    }
+    digits[6] = digits[7] = '0';
+    return true;
+}
+
+// True when the field already holds eight decimal digits, the form every
+// encode leaves behind, so the text conversions can be skipped.
+bool IsPaddedDigits(const FixedText<8>& text) {
+    return std::all_of(text.bytes.begin(), text.bytes.end(),
+                       [](char c) { return c >= '0' && c <= '9'; });
 }
 
 } // namespace
@@ -76,16 +99,15 @@ void DecodeChannelSlot(const RadioImage& image, RadioData& data, ChannelTable& c
     if (position > kSlots || !TestSlotBit(image, kPresenceMapBase, bank, group, slot))
         return;
     const uint8_t* bytes = image.data() + ChannelSlotAddress(bank, group, slot);
-    const QString digits = HexPair(bytes[kFreqBytes + 2]) + HexPair(bytes[kFreqBytes + 1]) +
-                           HexPair(bytes[kFreqBytes]) + QStringLiteral("00");
-    if (!IsFreqDigits(digits))
+    std::array<char, 8> digits;
+    if (!SlotFreqDigits(bytes, digits))
         return; // erased or damaged: the presence bit alone makes no channel
 
     ChannelRecord& record = channels.at(bank, position, group);
     record.ChannelNumber = static_cast<int16_t>(slot);
     record.InUse = 1;
     record.ScanFlag = TestSlotBit(image, kScanMapBase, bank, group, slot) ? 1 : 0;
-    record.RxFreq.set(digits);
+    record.RxFreq.bytes = digits;
     record.Mode = bytes[kModeByte];
     const uint8_t switches = bytes[kSwitchByte];
     record.HiCut = switches & 1;
@@ -114,15 +136,16 @@ void DecodeChannels(const RadioImage& image, RadioData& data, ChannelTable& chan
 void EncodeChannelSlot(RadioImage& image, ChannelRecord& record, int slot, int group, int bank) {
     if (!ValidBank(bank) || !ValidGroup(group) || slot < 1 || slot > kRadioSlots)
         return;
-    const QString digits = PadFreqDigits(record.RxFreq.text());
-    record.RxFreq.set(digits);
+    if (!IsPaddedDigits(record.RxFreq))
+        record.RxFreq.set(PadFreqDigits(record.RxFreq.text()));
+    const std::array<char, 8>& digits = record.RxFreq.bytes;
 
     uint8_t* bytes = image.data() + ChannelSlotAddress(bank, group, slot);
     // Only decimal digits pack into BCD; anything else is written as "no frequency".
-    const bool packable = IsFreqDigits(digits);
+    const bool packable = IsPaddedDigits(record.RxFreq);
     for (int i = 0; i < 3; ++i)
         bytes[kFreqBytes + 2 - i] =
-            packable ? ByteOf(digits.mid(2 * i, 2).toInt(nullptr, 16)) : 0xFF;
+            packable ? ByteOf((digits[2 * i] - '0') << 4 | (digits[2 * i + 1] - '0')) : 0xFF;
     bytes[3] = 0x00;
     bytes[4] = 0x00;
 
