@@ -1,6 +1,8 @@
 #include "lang/catalogue.h"
 
+#include <algorithm>
 #include <array>
+#include <iterator>
 
 namespace {
 
@@ -93,6 +95,76 @@ constexpr Entry kEntries[] = {
     {TextId::OnSwitch, "ON", "开"},
     {TextId::ReadCompleted, "Read Data Completed.", "读取数据完成。"},
     {TextId::WriteCompleted, "Write Data Completed.", "写入数据完成。"},
+    {TextId::ChInfoCaption, "Channel Information", "信道信息"},
+    {TextId::ChSelectBank, "Select CB/HF", "模式选择"},
+    {TextId::ChBand, "Band", "组"},
+    {TextId::ChGridChannelNo, "CH No.", "信道"},
+    {TextId::ChGroupName, "Group Name", "组名称"},
+    {TextId::ChEmgChannel, "EMG CHX", "紧急信道"},
+    {TextId::ChWorkChannel, "Work CHX", "工作信道"},
+    {TextId::ChDwChannel, "DW CHX", "双守信道"},
+    {TextId::ChMemChannel, "MEM CHX", "存储信道"},
+    {TextId::ChGroupValid, "Group Valid", "组有效"},
+    {TextId::ChWorkGroup, "Work Group", "工作组"},
+    {TextId::ChMoreInformation, "More Information -- CH ", "更多信息 -- 信道 "},
+    {TextId::ChCheckRadioBand, "Check Radio &Band", "检测对讲机频段(&B)"},
+    {TextId::ChTsq, "TSQ", "TSQ"},
+    {TextId::ChQtDqtEnc, "QT/DQT Enc", "QT/DQT编码"},
+    {TextId::ChScan, "Scan", "扫描"},
+    {TextId::ChDisable, "Disable", "禁用"},
+    {TextId::ChEnable, "Enable", "启用"},
+    {TextId::ChScanDel, "Del", "删除"},
+    {TextId::ChScanAdd, "Add", "添加"},
+    {TextId::SwHiCut, "HI-CUT", "HI-CUT"},
+    {TextId::SwNbAnl, "NB/ANL", "NB/ANL"},
+    {TextId::SwEcho, "ECHO", "ECHO"},
+    {TextId::SwAdd10K, "+10KHz", "+10KHz"},
+    {TextId::SwBusy, "BUSY", "BUSY"},
+    {TextId::SwRoger, "Roger", "Roger"},
+    {TextId::SwMode, "Mode", "Mode"},
+    {TextId::OptCaption, "Optional Features", "可选功能"},
+    {TextId::OptTot, "TOT", "TOT"},
+    {TextId::OptIndic, "INDIC", "发射时LCD显示"},
+    {TextId::OptIndicTxFrequency, "Tx Frequency Display", "发射频率显示"},
+    {TextId::OptIndicSwr, "SWR LCD Display", "SWR驻波LCD显示"},
+    {TextId::OptIndicTotRemain, "TOT Remain Time Display", "TOT剩余时间显示"},
+    {TextId::OptIndicBattery, "Battery Voltage Display", "电池电压显示"},
+    {TextId::OptMic, "MIC", "MIC"},
+    {TextId::OptAsqLevel, "ASQ Level", "ASQ等级"},
+    {TextId::OptNog, "NOG", "NOG"},
+    {TextId::OptColor, "Color", "背光灯颜色"},
+    {TextId::OptColorWhite, "White", "白"},
+    {TextId::OptColorBlue, "Blue", "蓝"},
+    {TextId::OptColorGreen, "Green", "绿"},
+    {TextId::OptColorRed, "Red", "红"},
+    {TextId::OptColorYellow, "Yellow", "黄"},
+    {TextId::OptColorPurple, "Purple", "紫"},
+    {TextId::OptColorCyan, "Cyan", "青"},
+    {TextId::OptScm, "SCM", "SCM"},
+    {TextId::OptSquelchScan, "Squelch Scan", "静噪扫描"},
+    {TextId::OptTimeScan, "Time Scan", "时间扫描"},
+    {TextId::OptFin, "Fin", "Fin"},
+    {TextId::OptFreqCh, "Freq_CH", "Freq_CH"},
+    {TextId::OptTxOffset, "Tx Offset", "Tx Offset"},
+    {TextId::OptMhz, "MHz", "MHz"},
+    {TextId::OptFmAmRssi, "FM/AM RSSI", "FM/AM RSSI"},
+    {TextId::OptUsbLsbRssi, "USB/LSB RSSI", "USB/LSB RSSI"},
+    {TextId::OptBeep, "Beep", "提示音"},
+    {TextId::OptSwrProtect, "SWR Protect", "驻波保护"},
+    {TextId::OptSwrMax, "Max", "Max"},
+    {TextId::OptBatteryProtect, "Battery Voltage Protect", "电池电压保护"},
+    {TextId::OptBatteryMin, "Min[V]", "Min[V]"},
+    {TextId::OptBatteryMax, "Max[V]", "Max[V]"},
+    {TextId::OptPublic, "Public", "公共信道设置"},
+    {TextId::OptModeEnable, "Mode Enable", "Mode Enable"},
+    {TextId::OptFmEnable, "FM Enable", "FM Enable"},
+    {TextId::OptAmEnable, "AM Enable", "AM Enable"},
+    {TextId::OptUsbEnable, "USB Enable", "USB Enable"},
+    {TextId::OptLsbEnable, "LSB Enable", "LSB Enable"},
+    {TextId::OptPaEnable, "PA Enable", "PA Enable"},
+    {TextId::ProgressReadCaption, "Read data from radio", "从对讲机读取数据"},
+    {TextId::ProgressWriteCaption, "Write data to radio", "向对讲机写入数据"},
+    {TextId::ProgressPercentLabel, "Completion percentage:", "完成进度:"},
 };
 // clang-format on
 
@@ -102,6 +174,10 @@ constexpr auto kTable = [] {
         table[static_cast<size_t>(e.id)] = &e;
     return table;
 }();
+
+// Exactly one entry per key: as many entries as keys, and every key has its entry.
+static_assert(std::size(kEntries) == static_cast<size_t>(TextId::Count_));
+static_assert(std::ranges::all_of(kTable, [](const Entry* e) { return e != nullptr; }));
 
 } // namespace
 
