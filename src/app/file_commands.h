@@ -1,0 +1,46 @@
+#pragma once
+
+#include <QString>
+
+struct AppContext;
+class Prompter;
+class VersionLauncher;
+
+// What the file commands need from the main window.
+class DocumentHost {
+public:
+    virtual ~DocumentHost() = default;
+    // Closes the children and loads the initial data file of the bank in force.
+    virtual void LoadNewDoc() = 0;
+    virtual void UnloadAllChildForms() = 0;
+    // After a file was opened: channel editor, captions in the language in force, cascade.
+    virtual void ShowOpenedData() = 0;
+    virtual void RefreshCaption() = 0;
+};
+
+// New, Open, Save and Save As with their questions and messages.
+class FileCommands {
+public:
+    FileCommands(AppContext& context, Prompter& prompter, DocumentHost& host,
+                 VersionLauncher& launcher);
+
+    void FileNew();
+    void FileOpen();
+    void FileSave();
+    void FileSaveAs();
+    void OpenWithDialog();
+    bool SaveToCurrentFile();
+    // The "save it now?" answer Yes: saves to the current file, or through the
+    // Save As dialog while the data has no file yet. False when nothing was saved.
+    bool SaveBeforeDiscard();
+
+private:
+    QString DialogFilter() const;
+    // The Save As dialog; false when cancelled.
+    bool ChooseSaveName();
+
+    AppContext& context_;
+    Prompter& prompter_;
+    DocumentHost& host_;
+    VersionLauncher& launcher_;
+};

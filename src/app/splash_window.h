@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QWidget>
+
+class QLabel;
+class QTimer;
+
+// The start-up picture. It goes away after two seconds or on a click,
+// whichever comes first, and then reports `finished` exactly once.
+class SplashWindow : public QWidget {
+    Q_OBJECT
+public:
+    SplashWindow(const QString& picturePath, QWidget* parent = nullptr);
+
+    QLabel* picture() const { return picLogo_; }
+
+signals:
+    void finished();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void Finish();
+
+    QLabel* picLogo_;
+    QTimer* timer_;
+    bool done_ = false;
+};

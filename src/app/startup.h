@@ -1,0 +1,12 @@
+#pragma once
+
+#include <QString>
+
+struct AppContext;
+
+// The start-up steps before any window: the version table, the number
+// format, the settings.
+void LoadStartupData(AppContext& context);
+
+// The splash picture of a language: StartE.jpg (English) or StartC.jpg.
+QString SplashPicturePath(const AppContext& context);

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QDialog>
+
+struct AppContext;
+class QComboBox;
+class QLabel;
+class QPushButton;
+
+// Chooses the language of the program and stores it in mysetup.ini.
+class LanguageWindow : public QDialog {
+    Q_OBJECT
+public:
+    LanguageWindow(AppContext& context, QWidget* parent = nullptr);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void Accept();
+
+    AppContext& context_;
+    QLabel* label_;
+    QComboBox* combo_;
+    QPushButton* ok_;
+    QPushButton* cancel_;
+};
