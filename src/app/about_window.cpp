@@ -34,8 +34,8 @@ AboutWindow::AboutWindow(int language, Prompter& prompter, QWidget* parent)
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, this);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     if (chinese) {
-        QPushButton* info = buttons->addButton(QStringLiteral("系统信息(&S)..."),
-                                               QDialogButtonBox::ActionRole);
+        QPushButton* info =
+            buttons->addButton(QStringLiteral("系统信息(&S)..."), QDialogButtonBox::ActionRole);
         info->setObjectName(QStringLiteral("cmdSysInfo"));
         connect(info, &QPushButton::clicked, this, &AboutWindow::ShowSystemInformation);
     }

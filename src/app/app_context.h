@@ -10,8 +10,7 @@
 // The objects that live for the whole run, created once at start-up and
 // handed to every window that needs them.
 struct AppContext {
-    explicit AppContext(const AppPaths& appPaths)
-        : paths(appPaths), setup(appPaths.SetupIni()) {}
+    explicit AppContext(const AppPaths& appPaths) : paths(appPaths), setup(appPaths.SetupIni()) {}
 
     AppPaths paths;
     IniFile setup;

@@ -32,8 +32,8 @@ void LoadSettings(IniFile& setup, AppSettings& settings, Catalogue& catalogue, R
     if (firstRun) {
         setup.setValue(kSection, QStringLiteral("IsFirstRun"), QStringLiteral("0"));
     } else {
-        const int stored = setup.intValue(kSection, QStringLiteral("CurrentLanguage"),
-                                          Catalogue::kEnglish);
+        const int stored =
+            setup.intValue(kSection, QStringLiteral("CurrentLanguage"), Catalogue::kEnglish);
         // Only 1 and 2 name a language; anything else would leave every caption empty.
         catalogue.CurrentLanguage = stored == Catalogue::kChinese ? stored : Catalogue::kEnglish;
     }

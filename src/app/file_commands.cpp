@@ -44,8 +44,7 @@ void FileCommands::FileSave() {
     }
     const QString question = QLatin1Char('"') + FileNameOf(context_.model.CurrentFileName) +
                              QLatin1Char('"') + context_.catalogue.Text(TextId::FileOverwrite);
-    if (prompter_.ask(question, PromptButtons::OkCancel, PromptIcon::Question) ==
-        PromptAnswer::Ok)
+    if (prompter_.ask(question, PromptButtons::OkCancel, PromptIcon::Question) == PromptAnswer::Ok)
         SaveToCurrentFile();
 }
 

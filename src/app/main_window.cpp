@@ -268,8 +268,7 @@ void MainWindow::SetCaptions() {
 void MainWindow::BuildTree() {
     const Catalogue& cat = context_.catalogue;
     treePanel_->BuildTree(cat.Text(TextId::ModelInformation), cat.Text(TextId::MnuChannelInfo),
-                          cat.Text(TextId::MnuOptFeature),
-                          ToneText(12014, cat.CurrentLanguage));
+                          cat.Text(TextId::MnuOptFeature), ToneText(12014, cat.CurrentLanguage));
 }
 
 void MainWindow::Change_Language() {
@@ -351,11 +350,17 @@ void MainWindow::ReloadInitialFile(const QString& suffix) {
     RefreshCaption();
 }
 
-void MainWindow::LoadNewDoc() { ReloadInitialFile(QStringLiteral("_New.dat")); }
+void MainWindow::LoadNewDoc() {
+    ReloadInitialFile(QStringLiteral("_New.dat"));
+}
 
-void MainWindow::LoadNewDoc_() { renewTimer_->start(); }
+void MainWindow::LoadNewDoc_() {
+    renewTimer_->start();
+}
 
-void MainWindow::InitialSetting() { ReloadInitialFile(QStringLiteral(".dat")); }
+void MainWindow::InitialSetting() {
+    ReloadInitialFile(QStringLiteral(".dat"));
+}
 
 void MainWindow::StartShowData() {
     UnloadAllChildForms();
@@ -371,9 +376,13 @@ void MainWindow::ShowOpenedData() {
     mdi_->cascadeSubWindows();
 }
 
-void MainWindow::ReadRMGDataFromRadio() { Run(commands_.readRmgData); }
+void MainWindow::ReadRMGDataFromRadio() {
+    Run(commands_.readRmgData);
+}
 
-void MainWindow::ShowAbout() { AboutWindow::ShowFor(context_.catalogue.CurrentLanguage, prompter_, this); }
+void MainWindow::ShowAbout() {
+    AboutWindow::ShowFor(context_.catalogue.CurrentLanguage, prompter_, this);
+}
 
 void MainWindow::ShowLanguageWindow() {
     LanguageWindow window(context_, this);

@@ -108,7 +108,8 @@ int main(int argc, char** argv) {
     if (!QDir().mkpath(folder + QStringLiteral("/PIC")))
         return 73;
     const bool ok =
-        Save(Splash(QStringLiteral("Programming Software"), QStringLiteral("CB / HF Mobile Transceiver")),
+        Save(Splash(QStringLiteral("Programming Software"),
+                    QStringLiteral("CB / HF Mobile Transceiver")),
              folder + QStringLiteral("/StartE.jpg")) &&
         Save(Splash(QStringLiteral("写频软件"), QStringLiteral("CB / HF 车载电台")),
              folder + QStringLiteral("/StartC.jpg")) &&

@@ -3,7 +3,8 @@
 #include <QFileDialog>
 #include <QMessageBox>
 
-QtPrompter::QtPrompter(QString title, QWidget* parent) : title_(std::move(title)), parent_(parent) {}
+QtPrompter::QtPrompter(QString title, QWidget* parent)
+    : title_(std::move(title)), parent_(parent) {}
 
 PromptAnswer QtPrompter::ask(const QString& text, PromptButtons buttons, PromptIcon icon) {
     QMessageBox box(parent_);
@@ -54,13 +55,15 @@ PromptAnswer QtPrompter::ask(const QString& text, PromptButtons buttons, PromptI
         return PromptAnswer::Retry;
     default:
         // Closing the box counts as its safe answer.
-        return buttons == PromptButtons::Ok ? PromptAnswer::Ok
+        return buttons == PromptButtons::Ok      ? PromptAnswer::Ok
                : buttons == PromptButtons::YesNo ? PromptAnswer::No
                                                  : PromptAnswer::Cancel;
     }
 }
 
-QString QtPrompter::QtFilter(const QString& filter) { return filter.section(QLatin1Char('|'), 0, 0); }
+QString QtPrompter::QtFilter(const QString& filter) {
+    return filter.section(QLatin1Char('|'), 0, 0);
+}
 
 QString QtPrompter::openFileName(const QString& filter) {
     return QFileDialog::getOpenFileName(parent_, title_, QString(), QtFilter(filter));

@@ -14,8 +14,7 @@ void LoadStartupData(AppContext& context) {
 }
 
 QString SplashPicturePath(const AppContext& context) {
-    return context.paths.ProgramFolder +
-           (context.catalogue.CurrentLanguage == Catalogue::kChinese
-                ? QStringLiteral("/StartC.jpg")
-                : QStringLiteral("/StartE.jpg"));
+    return context.paths.ProgramFolder + (context.catalogue.CurrentLanguage == Catalogue::kChinese
+                                              ? QStringLiteral("/StartC.jpg")
+                                              : QStringLiteral("/StartE.jpg"));
 }

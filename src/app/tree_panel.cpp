@@ -27,8 +27,8 @@ TreePanel::TreePanel(QWidget* parent) : QWidget(parent) {
     toolbar_ = new QToolBar(this);
     toolbar_->setObjectName(QStringLiteral("Toolbar1"));
     toolbar_->setIconSize(QSize(12, 12));
-    QAction* close = toolbar_->addAction(style()->standardIcon(QStyle::SP_TitleBarCloseButton),
-                                         QString());
+    QAction* close =
+        toolbar_->addAction(style()->standardIcon(QStyle::SP_TitleBarCloseButton), QString());
     close->setObjectName(QStringLiteral("删除"));
     connect(close, &QAction::triggered, this, &TreePanel::closeRequested);
 
@@ -58,8 +58,8 @@ TreePanel::TreePanel(QWidget* parent) : QWidget(parent) {
     layout->addWidget(frame, 1);
 }
 
-void TreePanel::BuildTree(const QString& rootText, const QString& channels,
-                          const QString& options, const QString& tones) {
+void TreePanel::BuildTree(const QString& rootText, const QString& channels, const QString& options,
+                          const QString& tones) {
     label_->setText(rootText);
     tree_->clear();
     QTreeWidgetItem* root = Node(QStringLiteral("N0"), rootText);
@@ -94,4 +94,6 @@ void PanelSplitter::mouseMoveEvent(QMouseEvent* event) {
         panel_->setFixedWidth(width);
 }
 
-void PanelSplitter::mouseReleaseEvent(QMouseEvent*) { dragging_ = false; }
+void PanelSplitter::mouseReleaseEvent(QMouseEvent*) {
+    dragging_ = false;
+}

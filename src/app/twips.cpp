@@ -8,8 +8,8 @@
 
 namespace {
 double DotsPerInch(const QWidget* widget) {
-    const QScreen* screen = widget && widget->screen() ? widget->screen()
-                                                        : QGuiApplication::primaryScreen();
+    const QScreen* screen =
+        widget && widget->screen() ? widget->screen() : QGuiApplication::primaryScreen();
     const double dpi = screen ? screen->logicalDotsPerInchX() : 96.0;
     return dpi > 0 ? dpi : 96.0;
 }
