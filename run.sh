@@ -30,7 +30,7 @@ build() { # build DIR [cmake options...]
 case "${1:-start}" in
 start)
     build build
-    exec build/dist/PK_517/zr4400-cli show build/dist/PK_517/Init/1_PK2323_New.dat
+    exec build/dist/PK_517/zr4400 "${@:2}"
     ;;
 test)
     build build

@@ -150,6 +150,7 @@ void TestMainWindow::captionsFollowLanguage() {
     QCOMPARE(run.window->findChild<QLabel*>("sbPanel3")->text(), QStringLiteral("通信口4"));
     const QTreeWidgetItem* root = run.window->findChild<QTreeWidget*>("TreeView1")->topLevelItem(0);
     QCOMPARE(root->text(0), QStringLiteral("机型信息"));
+    QCOMPARE(root->child(0)->text(0), QStringLiteral("信道信息"));
     QCOMPARE(root->child(2)->text(0), QStringLiteral("RB音"));
 }
 

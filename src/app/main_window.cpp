@@ -267,8 +267,10 @@ void MainWindow::SetCaptions() {
 
 void MainWindow::BuildTree() {
     const Catalogue& cat = context_.catalogue;
-    treePanel_->BuildTree(cat.Text(TextId::ModelInformation), cat.Text(TextId::MnuChannelInfo),
-                          cat.Text(TextId::MnuOptFeature), ToneText(12014, cat.CurrentLanguage));
+    // Node texts are the menu captions without their keyboard markers.
+    treePanel_->BuildTree(
+        cat.Text(TextId::ModelInformation), PlainCaption(cat.Text(TextId::MnuChannelInfo)),
+        PlainCaption(cat.Text(TextId::MnuOptFeature)), ToneText(12014, cat.CurrentLanguage));
 }
 
 void MainWindow::Change_Language() {
