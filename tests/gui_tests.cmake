@@ -12,3 +12,4 @@ zr_add_gui_test(test_main_window test_main_window.cpp)
 add_test(NAME test_main_window_german_locale COMMAND test_main_window numbersIgnoreTheUserLocale)
 set_tests_properties(test_main_window_german_locale PROPERTIES
     ENVIRONMENT "QT_QPA_PLATFORM=offscreen;LC_ALL=de_DE.UTF-8;LANG=de_DE.UTF-8")
+zr_add_gui_test(test_startup test_startup.cpp)
