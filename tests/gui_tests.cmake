@@ -8,6 +8,8 @@ function(zr_add_gui_test name)
 endfunction()
 
 zr_add_gui_test(test_main_window test_main_window.cpp)
+include(channel_editor_tests.cmake OPTIONAL)
+include(option_tone_tests.cmake OPTIONAL)
 # The number format under a German user locale, where "," is the decimal separator.
 add_test(NAME test_main_window_german_locale COMMAND test_main_window numbersIgnoreTheUserLocale)
 set_tests_properties(test_main_window_german_locale PROPERTIES

@@ -2,11 +2,13 @@
 
 #include "app/about_window.h"
 #include "app/app_context.h"
+#include "app/editor_registry.h"
 #include "app/main_menu_table.h"
 #include "app/prompter.h"
 #include "app/tree_panel.h"
 #include "app/twips.h"
 #include "data/data_file.h"
+#include "editors/editor_hooks.h"
 #include "lang/language_window.h"
 #include "lang/qt_translations.h"
 #include "lang/tone_text.h"
@@ -112,6 +114,7 @@ MainWindow::MainWindow(AppContext& context, Prompter& prompter, QWidget* parent)
 
     BuildMenus();
     BuildToolbar();
+    RegisterEditorWindows(*this);
 
     // The window's load: position, captions, tree, then the initial data.
     RestoreGeometry();
@@ -328,6 +331,24 @@ QWidget* MainWindow::ShowChildForm(const QString& name) {
     form->show();
     mdi_->cascadeSubWindows();
     return form;
+}
+
+void MainWindow::ValidateOpenEditors() {
+    for (QWidget* form : ChildForms())
+        if (auto* owner = dynamic_cast<PendingEditOwner*>(form))
+            owner->CommitPendingEdit();
+}
+
+void MainWindow::RefreshRogerLists() {
+    for (QWidget* form : ChildForms())
+        if (auto* owner = dynamic_cast<RogerListOwner*>(form))
+            owner->ShowRB();
+}
+
+void MainWindow::RefreshModeLists() {
+    for (QWidget* form : ChildForms())
+        if (auto* owner = dynamic_cast<ModeListOwner*>(form))
+            owner->RefreshModeList();
 }
 
 void MainWindow::UnloadAllChildForms() {

@@ -57,6 +57,12 @@ public:
     QWidget* ShowChildForm(const QString& name);
     QWidget* FindChildForm(const QString& name) const;
     QList<QWidget*> ChildForms() const;
+    // Every open editor commits the value it is still editing (before a write).
+    void ValidateOpenEditors();
+    // Open editors rebuild their roger-beep lists (the tone table changed).
+    void RefreshRogerLists();
+    // Open editors rebuild their mode lists (the mode-enable flags changed).
+    void RefreshModeLists();
 
     // DocumentHost
     void LoadNewDoc() override;

@@ -1,0 +1,25 @@
+#pragma once
+
+// Operations that other windows run on the open editor windows. The main
+// window finds its children by name and calls whichever of these they offer.
+
+// Rebuilds the roger-beep list after the tone table changed.
+class RogerListOwner {
+public:
+    virtual ~RogerListOwner() = default;
+    virtual void ShowRB() = 0;
+};
+
+// Rebuilds the mode list after the mode-enable flags changed.
+class ModeListOwner {
+public:
+    virtual ~ModeListOwner() = default;
+    virtual void RefreshModeList() = 0;
+};
+
+// Takes a value still being edited into the radio data (before a write).
+class PendingEditOwner {
+public:
+    virtual ~PendingEditOwner() = default;
+    virtual void CommitPendingEdit() = 0;
+};
