@@ -4,6 +4,30 @@
 
 RadioResponder::RadioResponder() {
     image.fill(0xFF);
+    freshImage_.fill(0xFF);
+}
+
+bool RadioResponder::AnswerHandshake() {
+    if (answeredSinceWrite_ >= 0) {
+        if (answeredSinceWrite_ < faults.swapAfterWrite) {
+            ++answeredSinceWrite_;
+        } else {
+            // Unplugged: the next radio comes after four silent handshakes.
+            answeredSinceWrite_ = -1;
+            faults.silentHandshakes = 4;
+            swapping_ = true;
+        }
+    }
+    if (faults.silentHandshakes > 0) {
+        --faults.silentHandshakes;
+        return false;
+    }
+    if (swapping_) {
+        swapping_ = false;
+        ++radioNumber_;
+        image = freshImage_;
+    }
+    return true;
 }
 
 qsizetype RadioResponder::RequestLength() const {
@@ -62,10 +86,8 @@ QByteArray RadioResponder::Respond(const QByteArray& request) {
     using namespace LinkPackets;
     if (request == HandshakeRequest()) {
         ++handshakes_;
-        if (faults.silentHandshakes > 0) {
-            --faults.silentHandshakes;
+        if (!AnswerHandshake())
             return {};
-        }
         programMode_ = true;
         blocksSinceHandshake_ = 0;
         return HandshakeReply();
@@ -77,8 +99,11 @@ QByteArray RadioResponder::Respond(const QByteArray& request) {
     if (request == EndRequest()) {
         ++ends_;
         programMode_ = false;
-        if (blocksSinceHandshake_ > 0)
+        if (blocksSinceHandshake_ > 0) {
             ++writesCompleted_;
+            if (faults.swapAfterWrite >= 0)
+                answeredSinceWrite_ = 0;
+        }
         blocksSinceHandshake_ = 0;
         return faults.skipEndAck ? QByteArray() : QByteArray(1, kAck);
     }

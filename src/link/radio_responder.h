@@ -17,9 +17,16 @@ public:
         int silentHandshakes = 0;   // this many handshakes go unanswered
         bool skipEndAck = false;    // END is never acknowledged
         int dropLineAt = -1;        // the line goes dead at this block (read or write)
+        // After each completed write the radio answers this many more
+        // handshakes, is then unplugged (four handshakes go unanswered) and
+        // replaced by a fresh radio; -1 never swaps.
+        int swapAfterWrite = -1;
     };
 
     RadioResponder();
+
+    // The image a swapped-in radio starts with (all 0xFF unless set).
+    void setFreshImage(const RadioImage& fresh) { freshImage_ = fresh; }
 
     RadioImage image{};
     QString modelCode = QStringLiteral("PK2323");
@@ -37,9 +44,13 @@ public:
     int blocksWritten() const { return blocksWritten_; }
     // Each completed write (END after at least one block) counts once.
     int writesCompleted() const { return writesCompleted_; }
+    // Radios attached so far when swapping: 1 for the first.
+    int radioNumber() const { return radioNumber_; }
 
 private:
     QByteArray Respond(const QByteArray& request);
+    // The handshake as seen by a radio that may be swapped after a write.
+    bool AnswerHandshake();
     // Length of the complete request at the start of the buffer, 0 if it is
     // still incomplete, -1 when the first byte starts no request.
     qsizetype RequestLength() const;
@@ -52,4 +63,8 @@ private:
     int blocksWritten_ = 0;
     int blocksSinceHandshake_ = 0;
     int writesCompleted_ = 0;
+    int radioNumber_ = 1;
+    int answeredSinceWrite_ = -1; // -1: no write waiting for a swap
+    bool swapping_ = false;
+    RadioImage freshImage_{};
 };

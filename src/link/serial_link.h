@@ -1,0 +1,81 @@
+#pragma once
+
+#include "link/link_engine.h"
+#include "link/link_trace.h"
+
+#include <QObject>
+#include <QSerialPort>
+#include <QTimer>
+
+// What a transfer shows the user; the windows and the command-line tool
+// each provide one.
+class LinkUi {
+public:
+    virtual ~LinkUi() = default;
+    virtual void ShowProgress(int percent) = 0;
+    virtual void ShowRadioNumber(int radio) = 0;
+    virtual PromptAnswer Ask(const QString& text, PromptButtons buttons, PromptIcon icon) = 0;
+    virtual void CloseProgress() = 0;
+    virtual void CompleteRead() = 0;
+    virtual void LaunchVersion(const QString& firmware) = 0;
+    virtual void TransferEnded(bool success) = 0;
+};
+
+struct SerialSettings {
+    QString devicePath;
+    int handshaking = 0; // 0 none, 1 XON/XOFF, 2 RTS/CTS, 3 both
+    int stopBits = 1;
+};
+
+// Runs the transfer engine over a serial port at 9600 baud, no parity,
+// 8 data bits, with the 300 ms reply timer. A reply is handed to the engine
+// once the number of bytes it waits for is buffered.
+class SerialLink : public QObject, public LinkHost {
+    Q_OBJECT
+public:
+    SerialLink(LinkUi& ui, RadioModel& model, const VersionTable& versions,
+               const Catalogue& catalogue, QObject* parent = nullptr);
+    ~SerialLink() override;
+
+    LinkEngine& engine() { return engine_; }
+    // The port the next transfer opens.
+    void setSettings(const SerialSettings& settings) { settings_ = settings; }
+    void setTraceFile(const QString& path);
+    bool isPortOpen() const { return port_.isOpen(); }
+    // Stops the reply timer (the main window does so when it is resized).
+    void StopTimers() { timer_.stop(); }
+
+    // LinkHost
+    bool OpenPort() override;
+    void ClosePort() override;
+    void SendPacket(const QByteArray& packet, int replyThreshold) override;
+    void StartReplyTimer() override;
+    void StopReplyTimer() override;
+    void ShowProgress(int percent) override { ui_.ShowProgress(percent); }
+    void ShowRadioNumber(int radio) override { ui_.ShowRadioNumber(radio); }
+    PromptAnswer Ask(const QString& text, PromptButtons buttons, PromptIcon icon) override {
+        return ui_.Ask(text, buttons, icon);
+    }
+    void CloseProgress() override { ui_.CloseProgress(); }
+    void CompleteRead() override { ui_.CompleteRead(); }
+    void LaunchVersion(const QString& firmware) override { ui_.LaunchVersion(firmware); }
+    void TransferEnded(bool success) override { ui_.TransferEnded(success); }
+
+    static constexpr int kReplyTimeoutMs = 300;
+
+private:
+    bool OpenDevice();
+    void OnReadyRead();
+    void OnError(QSerialPort::SerialPortError error);
+    void OnTimeout();
+
+    LinkUi& ui_;
+    LinkEngine engine_;
+    SerialSettings settings_;
+    QSerialPort port_;
+    QTimer timer_;
+    std::unique_ptr<LinkTrace> trace_;
+    QByteArray received_;
+    int threshold_ = 1;
+    bool portLost_ = false;
+};
