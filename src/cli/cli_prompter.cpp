@@ -2,7 +2,11 @@
 
 #include <cstdio>
 
-PromptAnswer CliPrompter::ask(const QString& text, PromptButtons buttons, PromptIcon icon) {
+void CliPrompter::confirm(const QString& text) {
+    ask(text, PromptButtons::Ok, PromptIcon::Question);
+}
+
+PromptAnswer CliPrompter::ask(const QString& text, PromptButtons buttons, PromptIcon) {
     shown_ << text;
     QString line = text;
     line.replace(QLatin1String("\r\n"), QLatin1String(" "));
@@ -20,9 +24,6 @@ PromptAnswer CliPrompter::ask(const QString& text, PromptButtons buttons, Prompt
         }
         return PromptAnswer::Cancel;
     case PromptButtons::OkCancel:
-        // A question-icon OK/Cancel is a confirmation; any other is a time-out prompt.
-        if (icon == PromptIcon::Question)
-            return PromptAnswer::Ok;
         if (retriesLeft_ > 0) {
             --retriesLeft_;
             return PromptAnswer::Ok;

@@ -88,11 +88,7 @@ int RunRead(CliSession& s, const QString& port, const QString& outPath, const QS
     LinkEngine& engine = link.engine();
     if (!engine.BeginTransfer(LinkOperationCode::Read))
         return ExitPortUnavailable;
-    if (ui.Ask(s.catalogue.Text(TextId::ReadConfirm), PromptButtons::OkCancel,
-               PromptIcon::Question) != PromptAnswer::Ok) {
-        engine.CancelBeforeStart();
-        return ExitLinkGaveUp;
-    }
+    s.prompter.confirm(s.catalogue.Text(TextId::ReadConfirm));
     PrepareImage(s.model.image);
     engine.StartHandshake();
     ui.loop.exec();
@@ -113,11 +109,7 @@ int RunWrite(CliSession& s, const QString& port, const QString& inPath, int radi
     LinkEngine& engine = link.engine();
     if (!engine.BeginTransfer(LinkOperationCode::Write))
         return ExitPortUnavailable;
-    if (ui.Ask(s.catalogue.Text(TextId::WriteConfirm), PromptButtons::OkCancel,
-               PromptIcon::Question) != PromptAnswer::Ok) {
-        engine.CancelBeforeStart();
-        return ExitLinkGaveUp;
-    }
+    s.prompter.confirm(s.catalogue.Text(TextId::WriteConfirm));
     PrepareImage(s.model.image);
     s.model.EncodeImage();
     if (radios > 0)
