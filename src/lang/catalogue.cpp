@@ -165,6 +165,10 @@ constexpr Entry kEntries[] = {
     {TextId::ProgressReadCaption, "Read data from radio", "从对讲机读取数据"},
     {TextId::ProgressWriteCaption, "Write data to radio", "向对讲机写入数据"},
     {TextId::ProgressPercentLabel, "Completion percentage:", "完成进度:"},
+    {TextId::ToneSaveWav, "Save as &WAV", "另存为WAV(&W)"},
+    {TextId::WavFile, "Wave Sound", "波形声音"},
+    {TextId::GroupWriteCount, "Number of radios to write:", "要写入的对讲机数量："},
+    {TextId::GroupRadioLabel, "Radio:", "对讲机："},
 };
 // clang-format on
 

@@ -164,6 +164,13 @@ enum class TextId {
     ProgressReadCaption,
     ProgressWriteCaption,
     ProgressPercentLabel,
+    // Roger-beep window: saving the current tone as a sound file
+    ToneSaveWav,
+    WavFile,
+
+    // Group write: how many radios, and the caption of the radio number
+    GroupWriteCount,
+    GroupRadioLabel,
 
     Count_ // keep last
 };
