@@ -1,8 +1,12 @@
 #include "app/editor_registry.h"
 
 #include "app/main_window.h"
+#include "editors/option_features_window.h"
+#include "editors/tone_tips_window.h"
 
 void RegisterEditorWindows(MainWindow& window) {
     // One line per editor window: window.RegisterChildForm(name, factory).
+    window.RegisterChildForm(kOptionsForm, [&window] { return new OptionFeaturesWindow(window); });
+    window.RegisterChildForm(kToneForm, [&window] { return new ToneTipsWindow(window); });
     (void)window;
 }

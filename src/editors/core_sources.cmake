@@ -9,3 +9,15 @@ set(ZR_EDITORS_CORE_SOURCES
     editors/tone_codes.cpp
     editors/tone_rules.cpp
 )
+# Option features and roger-beep editors: list contents, field mapping, text
+# rules, tone edits, playback steps, samples, WAV files and the bar picture.
+list(APPEND ZR_EDITORS_CORE_SOURCES
+    editors/option_lists.cpp
+    editors/option_store.cpp
+    editors/option_text_rules.cpp
+    editors/tone_edit.cpp
+    editors/tone_lists.cpp
+    editors/tone_picture.cpp
+    editors/tone_samples.cpp
+    editors/tone_sequence.cpp
+)
