@@ -21,9 +21,10 @@ public:
     QList<PromptAnswer> answers;
     PromptAnswer defaultAnswer = PromptAnswer::Ok;
 
-    QStringList fileNames;     // answers of the file dialogs, in order
-    QStringList dialogFilters; // the filter of every file dialog shown
-    QStringList proposedNames; // the proposed name of every save dialog
+    QStringList fileNames;             // answers of the file dialogs, in order
+    QList<std::optional<int>> numbers; // answers of number questions (none: cancelled)
+    QStringList dialogFilters;         // the filter of every file dialog shown
+    QStringList proposedNames;         // the proposed name of every save dialog
 
     PromptAnswer ask(const QString& text, PromptButtons buttons, PromptIcon icon) override {
         prompts.append({text, buttons, icon});
@@ -39,6 +40,11 @@ public:
         proposedNames.append(proposed);
         dialogFilters.append(filter);
         return nextFileName();
+    }
+
+    std::optional<int> askNumber(const QString& text, int, int, int) override {
+        prompts.append({text, PromptButtons::OkCancel, PromptIcon::Question});
+        return numbers.isEmpty() ? std::nullopt : numbers.takeFirst();
     }
 
     // The texts shown so far, in order.

@@ -39,6 +39,10 @@ int main(int argc, char** argv) {
     // resident memory once the main window shows, and quits.
     const bool benchmark = args.contains(QStringLiteral("--startup-benchmark"));
     const bool noSplash = benchmark || args.contains(QStringLiteral("--no-splash"));
+    // --trace FILE logs the serial line for support (as ZR4400_TRACE does).
+    if (const qsizetype at = args.indexOf(QStringLiteral("--trace"));
+        at >= 0 && at + 1 < args.size())
+        qputenv("ZR4400_TRACE", args.at(at + 1).toLocal8Bit());
 
     AppContext context(AppPaths::FromProgramFolder(QCoreApplication::applicationDirPath()));
     LoadStartupData(context);

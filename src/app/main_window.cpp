@@ -12,6 +12,7 @@
 #include "lang/language_window.h"
 #include "lang/qt_translations.h"
 #include "lang/tone_text.h"
+#include "link/radio_commands.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -115,6 +116,7 @@ MainWindow::MainWindow(AppContext& context, Prompter& prompter, QWidget* parent)
     BuildMenus();
     BuildToolbar();
     RegisterEditorWindows(*this);
+    (new RadioCommands(*this))->Install();
 
     // The window's load: position, captions, tree, then the initial data.
     RestoreGeometry();

@@ -2,6 +2,8 @@
 
 #include <QString>
 
+#include <optional>
+
 // Every message box, question and file dialog goes through this interface:
 // the windows use a Qt implementation, tests and the command-line tool
 // scripted ones.
@@ -17,6 +19,16 @@ public:
     // Empty when the user cancels. `filter` is in the "Name (*.ext)|*.ext" form.
     virtual QString openFileName(const QString& filter) = 0;
     virtual QString saveFileName(const QString& proposed, const QString& filter) = 0;
+
+    // A whole number from `minimum` to `maximum`; nothing when the user cancels.
+    virtual std::optional<int> askNumber(const QString& text, int minimum, int maximum,
+                                         int proposed) {
+        (void)text;
+        (void)minimum;
+        (void)maximum;
+        (void)proposed;
+        return std::nullopt;
+    }
 
     void tell(const QString& text, PromptIcon icon = PromptIcon::Information) {
         ask(text, PromptButtons::Ok, icon);

@@ -1,6 +1,7 @@
 #include "app/qt_prompter.h"
 
 #include <QFileDialog>
+#include <QInputDialog>
 #include <QMessageBox>
 
 QtPrompter::QtPrompter(QString title, QWidget* parent)
@@ -71,4 +72,12 @@ QString QtPrompter::openFileName(const QString& filter) {
 
 QString QtPrompter::saveFileName(const QString& proposed, const QString& filter) {
     return QFileDialog::getSaveFileName(parent_, title_, proposed, QtFilter(filter));
+}
+
+std::optional<int> QtPrompter::askNumber(const QString& text, int minimum, int maximum,
+                                         int proposed) {
+    bool ok = false;
+    const int value =
+        QInputDialog::getInt(parent_, title_, text, proposed, minimum, maximum, 1, &ok);
+    return ok ? std::optional<int>(value) : std::nullopt;
 }

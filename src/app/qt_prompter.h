@@ -15,6 +15,8 @@ public:
     PromptAnswer ask(const QString& text, PromptButtons buttons, PromptIcon icon) override;
     QString openFileName(const QString& filter) override;
     QString saveFileName(const QString& proposed, const QString& filter) override;
+    std::optional<int> askNumber(const QString& text, int minimum, int maximum,
+                                 int proposed) override;
 
     // "Name (*.ext)|*.ext" becomes the "Name (*.ext)" form of Qt's dialogs.
     static QString QtFilter(const QString& filter);

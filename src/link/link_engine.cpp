@@ -398,7 +398,7 @@ void LinkEngine::RestartTransfer() {
     StartHandshake();
 }
 
-void LinkEngine::CancelGroupWrite() {
+void LinkEngine::CancelTransfer() {
     if (!Busy())
         return;
     StopTimer();

@@ -102,8 +102,8 @@ public:
     void CancelBeforeStart();
     void HandleReceive(const QByteArray& bytes);
     void HandleReplyTimeout();
-    // The user closed the group window: the transfer ends as a failure.
-    void CancelGroupWrite();
+    // The user closed the progress window: the transfer ends as a failure.
+    void CancelTransfer();
 
     bool Busy() const { return state.LinkOperation != 0; }
     LinkOutcome Outcome() const { return outcome_; }

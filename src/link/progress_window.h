@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QDialog>
+#include <functional>
+
+class Catalogue;
+class QLabel;
+class QProgressBar;
+
+// The progress of a transfer: the completion percentage of the radio in
+// work and, for a group write, the number of that radio. Closing it ends
+// the transfer.
+class ProgressWindow : public QDialog {
+    Q_OBJECT
+public:
+    enum class Kind { Read, Write, GroupWrite };
+
+    ProgressWindow(Kind kind, int radioCount, const Catalogue& catalogue,
+                   QWidget* parent = nullptr);
+
+    void SetProgressValue(int percent);
+    void SetRadioNumber(int radio);
+    // Ends the modal display once the transfer is over.
+    void Finish();
+    // Runs when the user closes the window during the transfer.
+    std::function<void()> onUserClose;
+
+protected:
+    void reject() override;
+
+private:
+    QProgressBar* bar_;
+    QLabel* percent_;
+    QProgressBar* radioBar_ = nullptr;
+    QLabel* radioLabel_ = nullptr;
+    bool finished_ = false;
+};
