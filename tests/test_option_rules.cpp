@@ -1,0 +1,382 @@
+// The option window's logic without its window: list contents, how each
+// change code stores its control's value, and the text box rules.
+
+#include "data/radio_model.h"
+#include "editors/option_codes.h"
+#include "editors/option_lists.h"
+#include "editors/option_store.h"
+#include "editors/option_text_rules.h"
+
+#include <QTest>
+#include <functional>
+
+namespace {
+
+using Field = std::function<int16_t&(RadioData&)>;
+
+// Every field a change code stores, by name.
+const QMap<QString, Field>& Fields() {
+    static const QMap<QString, Field> fields = {
+        {"Indic", [](RadioData& d) -> int16_t& { return d.Options.Indic; }},
+        {"MicGain", [](RadioData& d) -> int16_t& { return d.Options.MicGain; }},
+        {"Nog", [](RadioData& d) -> int16_t& { return d.Options.Nog; }},
+        {"Tot", [](RadioData& d) -> int16_t& { return d.Options.Tot; }},
+        {"ScanMode", [](RadioData& d) -> int16_t& { return d.Options.ScanMode; }},
+        {"Fin", [](RadioData& d) -> int16_t& { return d.Options.Fin; }},
+        {"BacklightColor", [](RadioData& d) -> int16_t& { return d.Options.BacklightColor; }},
+        {"PublicMode", [](RadioData& d) -> int16_t& { return d.Options.PublicMode; }},
+        {"WorkBand", [](RadioData& d) -> int16_t& { return d.Options.WorkBand; }},
+        {"MenuPage", [](RadioData& d) -> int16_t& { return d.Options.MenuPage; }},
+        {"ChannelMode", [](RadioData& d) -> int16_t& { return d.Options.ChannelMode; }},
+        {"FreqCh", [](RadioData& d) -> int16_t& { return d.FreqCh; }},
+        {"AsqLevel", [](RadioData& d) -> int16_t& { return d.AsqLevel; }},
+        {"VoxFunction", [](RadioData& d) -> int16_t& { return d.Options.VoxFunction; }},
+        {"KeyBeep", [](RadioData& d) -> int16_t& { return d.Options.KeyBeep; }},
+        {"SwrProtect", [](RadioData& d) -> int16_t& { return d.Options.SwrProtect; }},
+        {"BatteryProtect", [](RadioData& d) -> int16_t& { return d.Options.BatteryProtect; }},
+        {"ModeEnable0", [](RadioData& d) -> int16_t& { return d.Options.ModeEnable[0]; }},
+        {"ModeEnable1", [](RadioData& d) -> int16_t& { return d.Options.ModeEnable[1]; }},
+        {"ModeEnable2", [](RadioData& d) -> int16_t& { return d.Options.ModeEnable[2]; }},
+        {"ModeEnable3", [](RadioData& d) -> int16_t& { return d.Options.ModeEnable[3]; }},
+        {"ModeEnable4", [](RadioData& d) -> int16_t& { return d.Options.ModeEnable[4]; }},
+        {"MemMenu", [](RadioData& d) -> int16_t& { return d.Options.MemMenu; }},
+        {"PublicHiCut", [](RadioData& d) -> int16_t& { return d.Options.PublicHiCut; }},
+        {"PublicNbAnl", [](RadioData& d) -> int16_t& { return d.Options.PublicNbAnl; }},
+        {"PublicEcho", [](RadioData& d) -> int16_t& { return d.Options.PublicEcho; }},
+        {"PublicAdd10K", [](RadioData& d) -> int16_t& { return d.Options.PublicAdd10K; }},
+        {"PublicBusy", [](RadioData& d) -> int16_t& { return d.Options.PublicBusy; }},
+        {"PublicRoger", [](RadioData& d) -> int16_t& { return d.Options.PublicRoger; }},
+    };
+    return fields;
+}
+
+RadioData Defaults() {
+    RadioModel model;
+    model.SetBuiltInDefaults(QDate(2024, 1, 1));
+    return model.radio;
+}
+
+// Only tones 2 and 5 defined.
+RadioData WithTonesTwoAndFive() {
+    RadioData data = Defaults();
+    for (int n : {1, 3, 4})
+        data.Tones[n].LoopCount = 0;
+    return data;
+}
+
+} // namespace
+
+class TestOptionRules : public QObject {
+    Q_OBJECT
+private slots:
+    void saveOptFeat_data();
+    void saveOptFeat();
+    void shownPosition_data();
+    void shownPosition();
+    void listEntries_data();
+    void listEntries();
+    void keepOneChecked_data();
+    void keepOneChecked();
+    void modeEnableFollowUp();
+    void numberRules_data();
+    void numberRules();
+    void batteryLimitsSwap();
+    void rssiPoints_data();
+    void rssiPoints();
+    void keyFilter_data();
+    void keyFilter();
+};
+
+void TestOptionRules::saveOptFeat_data() {
+    QTest::addColumn<int>("code");
+    QTest::addColumn<int>("position");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("field"); // empty: nothing is stored
+    QTest::addColumn<int>("stored");
+    struct Row {
+        int code, position;
+        const char *text, *field;
+        int stored;
+    };
+    const Row rows[] = {
+        {2, 3, "Battery Voltage Display", "Indic", 3},
+        {3, 11, "12", "MicGain", 12},
+        {8, 4, "4", "Nog", 4},
+        {9, 1, "30s", "Tot", 3},
+        {9, 20, "600s", "Tot", 60},
+        {10, 1, "Time Scan", "ScanMode", 1},
+        {11, 3, "RT", "Fin", 3},
+        {17, 6, "Cyan", "BacklightColor", 6},
+        {18, 1, "USB", "PublicMode", 2},
+        {19, 0, "CB", "WorkBand", 0},
+        {21, 3, "4", "MenuPage", 4},
+        {22, 1, "MEM", "ChannelMode", 1},
+        {23, 1, "Frequency", "FreqCh", 1},
+        {24, 8, "9", "AsqLevel", 9},
+        {100, 1, "", "VoxFunction", 1},
+        {102, 0, "", "KeyBeep", 0},
+        {103, 0, "", "SwrProtect", 0},
+        {104, 0, "", "BatteryProtect", 0},
+        {105, 0, "", "ModeEnable0", 0},
+        {106, 0, "", "ModeEnable1", 0},
+        {107, 0, "", "ModeEnable2", 0},
+        {108, 0, "", "ModeEnable3", 0},
+        {109, 0, "", "ModeEnable4", 0},
+        {110, 1, "", "MemMenu", 1},
+        {200, 1, "ON", "PublicHiCut", 1},
+        {201, 0, "OFF", "PublicNbAnl", 0},
+        {202, 1, "ON", "PublicEcho", 1},
+        {203, 1, "ON", "PublicAdd10K", 1},
+        {204, 1, "ON", "PublicBusy", 1},
+        {205, 2, "5", "PublicRoger", 5},
+        {205, 0, "关", "PublicRoger", 0},
+        {1, 5, "F", "", 0},
+        {12, 5, "6", "", 0},
+        {3, -1, "", "", 0},
+    };
+    for (const Row& r : rows)
+        QTest::addRow("code %d at %d", r.code, r.position)
+            << r.code << r.position << QString::fromUtf8(r.text) << r.field << r.stored;
+}
+
+void TestOptionRules::saveOptFeat() {
+    QFETCH(int, code);
+    QFETCH(int, position);
+    QFETCH(QString, text);
+    QFETCH(QString, field);
+    QFETCH(int, stored);
+    RadioData data = Defaults();
+    data.Options.PublicRoger = 2;
+    RadioData expected = data;
+    if (!field.isEmpty())
+        Fields().value(field)(expected) = static_cast<int16_t>(stored);
+    QCOMPARE(SaveOptFeat(data, code, position, text), !field.isEmpty());
+    QVERIFY(data == expected);
+}
+
+void TestOptionRules::shownPosition_data() {
+    QTest::addColumn<int>("code");
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<int>("value");
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("Tot 4 shows 30 s") << 9 << "Tot" << 4 << "30s";
+    QTest::newRow("Tot 60") << 9 << "Tot" << 60 << "600s";
+    QTest::newRow("Tot beyond the list") << 9 << "Tot" << 90 << "Off";
+    QTest::newRow("MIC 0 shows 1") << 3 << "MicGain" << 0 << "1";
+    QTest::newRow("MIC 30") << 3 << "MicGain" << 30 << "30";
+    QTest::newRow("INDIC beyond") << 2 << "Indic" << 9 << "Tx Frequency Display";
+    QTest::newRow("ASQ 5") << 24 << "AsqLevel" << 5 << "5";
+    QTest::newRow("roger 5") << 205 << "PublicRoger" << 5 << "5";
+    QTest::newRow("roger undefined") << 205 << "PublicRoger" << 3 << "OFF";
+    QTest::newRow("public USB") << 18 << "PublicMode" << 2 << "USB";
+    QTest::newRow("public mode beyond") << 18 << "PublicMode" << 7 << "FM";
+    QTest::newRow("NB/ANL 1") << 201 << "PublicNbAnl" << 1 << "ON";
+}
+
+void TestOptionRules::shownPosition() {
+    QFETCH(int, code);
+    QFETCH(QString, field);
+    QFETCH(int, value);
+    QFETCH(QString, shown);
+    RadioData data = WithTonesTwoAndFive();
+    Fields().value(field)(data) = static_cast<int16_t>(value);
+    const QStringList entries = OptionListEntries(code, 1, data);
+    const int index = ShownOptionPosition(data, code, entries);
+    QVERIFY(index >= 0);
+    QCOMPARE(entries.at(index), shown);
+}
+
+void TestOptionRules::listEntries_data() {
+    QTest::addColumn<int>("code");
+    QTest::addColumn<int>("language");
+    QTest::addColumn<int>("count");
+    QTest::addColumn<QString>("first");
+    QTest::addColumn<QString>("last");
+    QTest::newRow("TOT") << 9 << 1 << 21 << "Off"
+                         << "600s";
+    QTest::newRow("TOT zh") << 9 << 2 << 21 << "关"
+                            << "600s";
+    QTest::newRow("NOG") << 8 << 1 << 33 << "Off"
+                         << "32";
+    QTest::newRow("MIC") << 3 << 1 << 36 << "1"
+                         << "36";
+    QTest::newRow("INDIC zh") << 2 << 2 << 4 << "发射频率显示"
+                              << "电池电压显示";
+    QTest::newRow("Color") << 17 << 1 << 7 << "White"
+                           << "Cyan";
+    QTest::newRow("Fin") << 11 << 1 << 4 << "Off"
+                         << "RT";
+    QTest::newRow("SCM zh") << 10 << 2 << 2 << "静噪扫描"
+                            << "时间扫描";
+    QTest::newRow("HI-CUT zh") << 200 << 2 << 2 << "关"
+                               << "开";
+    QTest::newRow("NB/ANL zh keeps ON") << 201 << 2 << 2 << "关"
+                                        << "ON";
+    QTest::newRow("roger, tones 2 and 5") << 205 << 1 << 3 << "OFF"
+                                          << "5";
+    QTest::newRow("Freq_CH") << 23 << 2 << 2 << "Channel"
+                             << "Frequency";
+    QTest::newRow("no list") << 1 << 1 << 0 << ""
+                             << "";
+}
+
+void TestOptionRules::listEntries() {
+    QFETCH(int, code);
+    QFETCH(int, language);
+    QFETCH(int, count);
+    QFETCH(QString, first);
+    QFETCH(QString, last);
+    const QStringList entries = OptionListEntries(code, language, WithTonesTwoAndFive());
+    QCOMPARE(entries.size(), count);
+    QCOMPARE(entries.value(0), first);
+    QCOMPARE(entries.isEmpty() ? QString() : entries.last(), last);
+}
+
+void TestOptionRules::keepOneChecked_data() {
+    QTest::addColumn<int>("value");
+    QTest::addColumn<QList<int>>("values");
+    QTest::addColumn<int>("self");
+    QTest::addColumn<int>("result");
+    QTest::newRow("checking") << 1 << QList<int>{0, 0, 0, 0} << 0 << 1;
+    QTest::newRow("last one kept") << 0 << QList<int>{0, 0, 0, 0} << 2 << 1;
+    QTest::newRow("another left") << 0 << QList<int>{0, 0, 0, 1} << 2 << 0;
+    QTest::newRow("stored 2 counts") << 0 << QList<int>{2, 0, 0, 0} << 3 << 0;
+}
+
+void TestOptionRules::keepOneChecked() {
+    QFETCH(int, value);
+    QFETCH(QList<int>, values);
+    QFETCH(int, self);
+    QFETCH(int, result);
+    QCOMPARE(KeepOneChecked(value, 1, values, self), result);
+}
+
+void TestOptionRules::modeEnableFollowUp() {
+    RadioModel model;
+    model.SetBuiltInDefaults(QDate(2024, 1, 1));
+    RadioData& data = model.radio;
+    ChannelRecord& channel = model.channels.at(0, 1, 1);
+    channel.Mode = 1;
+    data.Options.PublicMode = 1;
+    // AM off: the public mode and the AM channel move to FM.
+    QCOMPARE(StoreModeEnable(data, model.channels, OptionCode::FmEnable + 1, 0, "AM"), 0);
+    QCOMPARE(data.Options.ModeEnable[1], 0);
+    QCOMPARE(data.Options.PublicMode, 0);
+    QCOMPARE(channel.Mode, 0);
+    // The last of FM/AM/USB/LSB stays on; PA is free.
+    data.Options.ModeEnable = {1, 0, 0, 0, 1};
+    QCOMPARE(StoreModeEnable(data, model.channels, OptionCode::FmEnable, 0, "FM"), 1);
+    QCOMPARE(data.Options.ModeEnable[0], 1);
+    QCOMPARE(StoreModeEnable(data, model.channels, OptionCode::PaEnable, 0, "FM"), 0);
+    QCOMPARE(data.Options.ModeEnable[4], 0);
+}
+
+void TestOptionRules::numberRules_data() {
+    QTest::addColumn<QString>("rule");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("shown");
+    QTest::addColumn<int>("stored");
+    QTest::newRow("battery above") << "battery"
+                                   << "25"
+                                   << "17.0" << 170;
+    QTest::newRow("battery below") << "battery"
+                                   << "8"
+                                   << "9.0" << 90;
+    QTest::newRow("battery two points") << "battery"
+                                        << "1.2.3"
+                                        << "9.0" << 90;
+    QTest::newRow("battery inside") << "battery"
+                                    << "12.34"
+                                    << "12.3" << 123;
+    QTest::newRow("SWR below") << "swr"
+                               << "1.0"
+                               << "1.2" << 12;
+    QTest::newRow("SWR not a number") << "swr"
+                                      << ""
+                                      << "20.0" << 200;
+    QTest::newRow("offset above") << "offset"
+                                  << "7"
+                                  << "5.0000" << 50000;
+    QTest::newRow("offset zero") << "offset"
+                                 << "0"
+                                 << "0.0001" << 1;
+    QTest::newRow("offset rounds") << "offset"
+                                   << "0.00016"
+                                   << "0.0002" << 2;
+    QTest::newRow("offset not a number") << "offset"
+                                         << "."
+                                         << "5.0000" << 50000;
+}
+
+void TestOptionRules::numberRules() {
+    QFETCH(QString, rule);
+    QFETCH(QString, typed);
+    QFETCH(QString, shown);
+    QFETCH(int, stored);
+    const NumberRule& r = rule == "battery" ? kBatteryVoltsRule
+                          : rule == "swr"   ? kSwrLimitRule
+                                            : kTxOffsetRule;
+    const int scale = rule == "offset" ? 10000 : 10;
+    const QString text = NormalizeNumberText(typed, r);
+    QCOMPARE(text, shown);
+    QCOMPARE(StoredFromText(text, scale), stored);
+}
+
+void TestOptionRules::batteryLimitsSwap() {
+    const BatteryTexts swapped = ApplyBatteryLimits("16.0", "12.0", false);
+    QCOMPARE(swapped.min, "12.0");
+    QCOMPARE(swapped.max, "16.0");
+    const BatteryTexts kept = ApplyBatteryLimits("9.7", "30", true);
+    QCOMPARE(kept.min, "9.7");
+    QCOMPARE(kept.max, "17.0");
+}
+
+void TestOptionRules::rssiPoints_data() {
+    QTest::addColumn<int>("point");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<int>("stored");
+    // The built-in points show as 1, 4, 11, 15, 25, 36 and 1, 6, 9, 13, 24, 36.
+    QTest::newRow("not below the next") << 1 << "11" << 3;
+    QTest::newRow("inside the order") << 1 << "5" << 4;
+    QTest::newRow("last held to 36") << 5 << "40" << 35;
+    QTest::newRow("first held to 1") << 0 << "0" << 0;
+    QTest::newRow("not a number") << 2 << "" << 10;
+    QTest::newRow("second group refuses") << 6 << "6" << 0;
+    QTest::newRow("last above the one before") << 11 << "24" << 35;
+}
+
+void TestOptionRules::rssiPoints() {
+    QFETCH(int, point);
+    QFETCH(QString, typed);
+    QFETCH(int, stored);
+    QCOMPARE(CheckRssiPoint(Defaults().RssiPoint, point, typed), stored);
+}
+
+void TestOptionRules::keyFilter_data() {
+    QTest::addColumn<int>("code");
+    QTest::addColumn<bool>("decimal");
+    QTest::addColumn<bool>("passes");
+    QTest::newRow("digit") << int('7') << false << true;
+    QTest::newRow("point in decimal box") << int('.') << true << true;
+    QTest::newRow("point in RSSI box") << int('.') << false << false;
+    QTest::newRow("letter") << int('a') << true << false;
+    QTest::newRow("minus") << int('-') << true << false;
+    QTest::newRow("copy") << 3 << true << false;
+    QTest::newRow("paste") << 22 << true << false;
+    QTest::newRow("cut") << 24 << true << false;
+    QTest::newRow("backspace") << 8 << false << true;
+    QTest::newRow("delete") << 127 << false << true;
+    QTest::newRow("beyond ASCII") << 0x4E2D << true << false;
+}
+
+void TestOptionRules::keyFilter() {
+    QFETCH(int, code);
+    QFETCH(bool, decimal);
+    QFETCH(bool, passes);
+    QCOMPARE(AcceptOptionKey(static_cast<char16_t>(code),
+                             decimal ? TextBoxKind::Decimal : TextBoxKind::Digits),
+             passes);
+}
+
+QTEST_GUILESS_MAIN(TestOptionRules)
+#include "test_option_rules.moc"
