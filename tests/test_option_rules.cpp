@@ -6,49 +6,11 @@
 #include "editors/option_lists.h"
 #include "editors/option_store.h"
 #include "editors/option_text_rules.h"
+#include "option_fields.h"
 
 #include <QTest>
-#include <functional>
 
 namespace {
-
-using Field = std::function<int16_t&(RadioData&)>;
-
-// Every field a change code stores, by name.
-const QMap<QString, Field>& Fields() {
-    static const QMap<QString, Field> fields = {
-        {"Indic", [](RadioData& d) -> int16_t& { return d.Options.Indic; }},
-        {"MicGain", [](RadioData& d) -> int16_t& { return d.Options.MicGain; }},
-        {"Nog", [](RadioData& d) -> int16_t& { return d.Options.Nog; }},
-        {"Tot", [](RadioData& d) -> int16_t& { return d.Options.Tot; }},
-        {"ScanMode", [](RadioData& d) -> int16_t& { return d.Options.ScanMode; }},
-        {"Fin", [](RadioData& d) -> int16_t& { return d.Options.Fin; }},
-        {"BacklightColor", [](RadioData& d) -> int16_t& { return d.Options.BacklightColor; }},
-        {"PublicMode", [](RadioData& d) -> int16_t& { return d.Options.PublicMode; }},
-        {"WorkBand", [](RadioData& d) -> int16_t& { return d.Options.WorkBand; }},
-        {"MenuPage", [](RadioData& d) -> int16_t& { return d.Options.MenuPage; }},
-        {"ChannelMode", [](RadioData& d) -> int16_t& { return d.Options.ChannelMode; }},
-        {"FreqCh", [](RadioData& d) -> int16_t& { return d.FreqCh; }},
-        {"AsqLevel", [](RadioData& d) -> int16_t& { return d.AsqLevel; }},
-        {"VoxFunction", [](RadioData& d) -> int16_t& { return d.Options.VoxFunction; }},
-        {"KeyBeep", [](RadioData& d) -> int16_t& { return d.Options.KeyBeep; }},
-        {"SwrProtect", [](RadioData& d) -> int16_t& { return d.Options.SwrProtect; }},
-        {"BatteryProtect", [](RadioData& d) -> int16_t& { return d.Options.BatteryProtect; }},
-        {"ModeEnable0", [](RadioData& d) -> int16_t& { return d.Options.ModeEnable[0]; }},
-        {"ModeEnable1", [](RadioData& d) -> int16_t& { return d.Options.ModeEnable[1]; }},
-        {"ModeEnable2", [](RadioData& d) -> int16_t& { return d.Options.ModeEnable[2]; }},
-        {"ModeEnable3", [](RadioData& d) -> int16_t& { return d.Options.ModeEnable[3]; }},
-        {"ModeEnable4", [](RadioData& d) -> int16_t& { return d.Options.ModeEnable[4]; }},
-        {"MemMenu", [](RadioData& d) -> int16_t& { return d.Options.MemMenu; }},
-        {"PublicHiCut", [](RadioData& d) -> int16_t& { return d.Options.PublicHiCut; }},
-        {"PublicNbAnl", [](RadioData& d) -> int16_t& { return d.Options.PublicNbAnl; }},
-        {"PublicEcho", [](RadioData& d) -> int16_t& { return d.Options.PublicEcho; }},
-        {"PublicAdd10K", [](RadioData& d) -> int16_t& { return d.Options.PublicAdd10K; }},
-        {"PublicBusy", [](RadioData& d) -> int16_t& { return d.Options.PublicBusy; }},
-        {"PublicRoger", [](RadioData& d) -> int16_t& { return d.Options.PublicRoger; }},
-    };
-    return fields;
-}
 
 RadioData Defaults() {
     RadioModel model;
@@ -149,7 +111,7 @@ void TestOptionRules::saveOptFeat() {
     data.Options.PublicRoger = 2;
     RadioData expected = data;
     if (!field.isEmpty())
-        Fields().value(field)(expected) = static_cast<int16_t>(stored);
+        OptionField(field, expected) = static_cast<int16_t>(stored);
     QCOMPARE(SaveOptFeat(data, code, position, text), !field.isEmpty());
     QVERIFY(data == expected);
 }
@@ -179,7 +141,7 @@ void TestOptionRules::shownPosition() {
     QFETCH(int, value);
     QFETCH(QString, shown);
     RadioData data = WithTonesTwoAndFive();
-    Fields().value(field)(data) = static_cast<int16_t>(value);
+    OptionField(field, data) = static_cast<int16_t>(value);
     const QStringList entries = OptionListEntries(code, 1, data);
     const int index = ShownOptionPosition(data, code, entries);
     QVERIFY(index >= 0);
