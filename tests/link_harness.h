@@ -13,9 +13,9 @@
 
 #include <functional>
 
-class LinkHarness : public LinkHost {
+class LinkHarness : public LinkPort, public LinkUi {
 public:
-    LinkHarness() : engine(*this, model, versions, catalogue) {
+    LinkHarness() : engine(*this, *this, model, versions, catalogue) {
         versions.VersionPairs.append({QStringLiteral("V100"), QStringLiteral("V100")});
         PrepareImage(model.image);
     }

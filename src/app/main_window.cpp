@@ -36,14 +36,14 @@ const QString kSettingsGroup = QStringLiteral("Settings");
 constexpr int kMinimumPanelTwips = 300;
 constexpr int kRenewDelayMs = 200;
 
-struct ToolButtonSpec {
+struct ToolButton {
     const char* key; // nullptr for a separator
     QStyle::StandardPixmap icon;
     TextId tip;
 };
 
 // Button 11 (counting separators, as the keys are numbered) is the group write.
-constexpr ToolButtonSpec kToolButtons[] = {
+constexpr ToolButton kToolButtons[] = {
     {"新建", QStyle::SP_FileIcon, TextId::MnuFileNew},
     {"打开", QStyle::SP_DialogOpenButton, TextId::MnuFileOpen},
     {"保存", QStyle::SP_DialogSaveButton, TextId::MnuFileSave},
@@ -202,13 +202,13 @@ void MainWindow::BuildToolbar() {
     toolbar_ = addToolBar(QString());
     toolbar_->setObjectName(QStringLiteral("tbToolBar"));
     toolbar_->setMovable(false);
-    for (const ToolButtonSpec& spec : kToolButtons) {
-        if (!spec.key) {
+    for (const ToolButton& entry : kToolButtons) {
+        if (!entry.key) {
             toolbar_->addSeparator();
             continue;
         }
-        const QString key = QString::fromUtf8(spec.key);
-        QAction* button = toolbar_->addAction(style()->standardIcon(spec.icon), QString());
+        const QString key = QString::fromUtf8(entry.key);
+        QAction* button = toolbar_->addAction(style()->standardIcon(entry.icon), QString());
         button->setObjectName(key);
         connect(button, &QAction::triggered, this, [this, key] { RouteToolbarKey(key); });
     }
@@ -261,10 +261,10 @@ void MainWindow::SetCaptions() {
             break;
         }
     }
-    for (const ToolButtonSpec& spec : kToolButtons)
-        if (spec.key)
-            toolbar_->findChild<QAction*>(QString::fromUtf8(spec.key))
-                ->setToolTip(PlainCaption(cat.Text(spec.tip)));
+    for (const ToolButton& entry : kToolButtons)
+        if (entry.key)
+            toolbar_->findChild<QAction*>(QString::fromUtf8(entry.key))
+                ->setToolTip(PlainCaption(cat.Text(entry.tip)));
     statusPanels_[2]->setText(cat.Text(TextId::ComLabel) +
                               QString::number(context_.settings.comPort));
     RefreshCaption();

@@ -17,9 +17,9 @@ using LinkPackets::ReplyKind;
 
 } // namespace
 
-LinkEngine::LinkEngine(LinkHost& host, RadioModel& model, const VersionTable& versions,
+LinkEngine::LinkEngine(LinkPort& port, LinkUi& ui, RadioModel& model, const VersionTable& versions,
                        const Catalogue& catalogue)
-    : host_(host), model_(model), versions_(versions), catalogue_(catalogue) {}
+    : port_(port), ui_(ui), model_(model), versions_(versions), catalogue_(catalogue) {}
 
 bool LinkEngine::IsRead() const {
     return state.LinkOperation != static_cast<int16_t>(LinkOperationCode::Write);
@@ -54,16 +54,16 @@ bool LinkEngine::OpenLinkPort() {
     state.MissedHandshakes = 0;
     state.AnsweredHandshakes = 0;
     state.TransferOpen = true;
-    host_.ClosePort();
-    if (host_.OpenPort())
+    port_.ClosePort();
+    if (port_.OpenPort())
         return true;
     state.TransferOpen = false;
-    host_.Ask(catalogue_.Text(TextId::CannotOpenPort), PromptButtons::Ok, PromptIcon::Critical);
+    ui_.Ask(catalogue_.Text(TextId::CannotOpenPort), PromptButtons::Ok, PromptIcon::Critical);
     return false;
 }
 
 void LinkEngine::CancelBeforeStart() {
-    host_.ClosePort();
+    port_.ClosePort();
     state.TransferOpen = false;
     state.LinkOperation = 0;
 }
@@ -71,13 +71,13 @@ void LinkEngine::CancelBeforeStart() {
 void LinkEngine::Send(const QByteArray& packet, int threshold) {
     state.SendBuffer = packet;
     awaitingReply_ = true;
-    host_.StartReplyTimer();
-    host_.SendPacket(packet, threshold);
+    port_.StartReplyTimer();
+    port_.SendPacket(packet, threshold);
 }
 
 void LinkEngine::StopTimer() {
     awaitingReply_ = false;
-    host_.StopReplyTimer();
+    port_.StopReplyTimer();
 }
 
 void LinkEngine::StartHandshake() {
@@ -91,7 +91,7 @@ void LinkEngine::StartGroupWrite(int radios) {
     state.FirstRadio = true;
     state.RadioCount = static_cast<int16_t>(std::max(1, radios));
     state.RadiosDone = 0;
-    host_.ShowRadioNumber(1);
+    ui_.ShowRadioNumber(1);
     StartHandshake();
 }
 
@@ -191,75 +191,42 @@ void LinkEngine::HandleReceive(const QByteArray& bytes) {
 
 void LinkEngine::AdvanceTransfer() {
     StopTimer();
-    switch (static_cast<LinkOperationCode>(state.LinkOperation)) {
-    case LinkOperationCode::Read:
-        AdvanceRead();
-        break;
-    case LinkOperationCode::Write:
-        AdvanceWrite();
-        break;
-    default:
+    const auto op = static_cast<LinkOperationCode>(state.LinkOperation);
+    if (op != LinkOperationCode::Read && op != LinkOperationCode::Write) {
         FinishTransfer(false);
-        break;
+        return;
     }
-}
-
-void LinkEngine::AdvanceRead() {
-    switch (state.ReadStep) {
-    case LinkStep::Handshake:
-        state.ReadStep = LinkStep::Identify;
-        SendIdentifyRequest();
-        break;
-    case LinkStep::Identify:
-        if (CheckIdentity()) {
-            state.ReadStep = LinkStep::ReadBlocks;
-            NextReadRequest();
-        } else {
-            SendEndAfterRefusal();
-        }
-        break;
-    case LinkStep::ReadBlocks:
-        NextReadRequest();
-        break;
-    case LinkStep::EndAfterTransfer:
-        FinishTransfer(true);
-        break;
-    default:
-        FinishTransfer(false);
-        break;
-    }
-}
-
-void LinkEngine::AdvanceWrite() {
-    switch (state.WriteStep) {
-    case LinkStep::Handshake:
-        if (state.GroupWrite) {
+    const bool read = op == LinkOperationCode::Read;
+    const int16_t step = Step();
+    const int16_t blockStep = read ? LinkStep::ReadBlocks : LinkStep::WriteBlocks;
+    if (step == LinkStep::Handshake) {
+        if (!read && state.GroupWrite) {
             RadioSwapTest();
         } else {
-            state.WriteStep = LinkStep::Identify;
+            Step() = LinkStep::Identify;
             SendIdentifyRequest();
         }
-        break;
-    case LinkStep::Identify:
+    } else if (step == LinkStep::Identify) {
         // Every radio of a group is checked too: a radio of another model
         // or firmware must not be written just because it was attached.
         if (CheckIdentity()) {
-            state.WriteStep = LinkStep::WriteBlocks;
-            NextWriteBlock();
+            Step() = blockStep;
+            NextBlock();
         } else {
             SendEndAfterRefusal();
         }
-        break;
-    case LinkStep::WriteBlocks:
-        NextWriteBlock();
-        break;
-    case LinkStep::EndAfterTransfer:
-        FinishTransfer(true);
-        break;
-    default:
-        FinishTransfer(false);
-        break;
+    } else if (step == blockStep) {
+        NextBlock();
+    } else {
+        FinishTransfer(step == LinkStep::EndAfterTransfer);
     }
+}
+
+void LinkEngine::NextBlock() {
+    if (IsRead())
+        NextReadRequest();
+    else
+        NextWriteBlock();
 }
 
 void LinkEngine::RadioSwapTest() {
@@ -301,8 +268,8 @@ bool LinkEngine::CheckIdentity() {
     const QString question =
         IncompatibleVersionText(catalogue_, QString::fromLatin1(kSoftwareVersion),
                                 model_.FirmwareVersion, VersionKind::Firmware);
-    if (host_.Ask(question, PromptButtons::YesNo, PromptIcon::Question) == PromptAnswer::Yes)
-        host_.LaunchVersion(model_.FirmwareVersion);
+    if (ui_.Ask(question, PromptButtons::YesNo, PromptIcon::Question) == PromptAnswer::Yes)
+        ui_.LaunchVersion(model_.FirmwareVersion);
     return false;
 }
 
@@ -312,7 +279,7 @@ void LinkEngine::ShowProgress() {
     if (percent - state.LastPercent < 1)
         return;
     state.LastPercent = percent;
-    host_.ShowProgress(percent);
+    ui_.ShowProgress(percent);
 }
 
 void LinkEngine::HandleReplyTimeout() {
@@ -369,8 +336,8 @@ void LinkEngine::AskRetryAfterNoAnswer() {
         StartHandshake();
         return;
     }
-    if (host_.Ask(catalogue_.Text(TextId::CheckConnection), PromptButtons::RetryCancel,
-                  PromptIcon::Warning) == PromptAnswer::Retry) {
+    if (ui_.Ask(catalogue_.Text(TextId::CheckConnection), PromptButtons::RetryCancel,
+                PromptIcon::Warning) == PromptAnswer::Retry) {
         StartHandshake();
         return;
     }
@@ -379,8 +346,8 @@ void LinkEngine::AskRetryAfterNoAnswer() {
 }
 
 void LinkEngine::AskRetryAfterTimeout() {
-    if (host_.Ask(catalogue_.Text(TextId::CheckConnection), PromptButtons::OkCancel,
-                  PromptIcon::Question) != PromptAnswer::Ok) {
+    if (ui_.Ask(catalogue_.Text(TextId::CheckConnection), PromptButtons::OkCancel,
+                PromptIcon::Question) != PromptAnswer::Ok) {
         state.GroupWrite = false;
         FinishTransfer(false);
         return;
@@ -394,7 +361,7 @@ void LinkEngine::RestartTransfer() {
     state.IdentifyRetries = 0;
     state.BlockAddress = static_cast<int16_t>(-state.BlockLength);
     state.LastPercent = 0;
-    host_.ShowProgress(0);
+    ui_.ShowProgress(0);
     StartHandshake();
 }
 
@@ -419,8 +386,8 @@ void LinkEngine::FinishTransfer(bool success) {
             state.IdentifyRetries = 0;
             state.BlockAddress = static_cast<int16_t>(-state.BlockLength);
             state.LastPercent = 0;
-            host_.ShowProgress(0);
-            host_.ShowRadioNumber(state.RadiosDone + 1);
+            ui_.ShowProgress(0);
+            ui_.ShowRadioNumber(state.RadiosDone + 1);
             StartHandshake();
             return;
         }
@@ -430,19 +397,19 @@ void LinkEngine::FinishTransfer(bool success) {
     state.MissedHandshakes = 0;
     state.AnsweredHandshakes = 0;
     state.TransferOpen = false;
-    host_.CloseProgress();
-    host_.ClosePort();
+    ui_.CloseProgress();
+    port_.ClosePort();
 
     const QStringList queued = model_.MessageQueue;
     model_.MessageQueue.clear();
     for (const QString& text : queued)
-        host_.Ask(text, PromptButtons::Ok, PromptIcon::Exclamation);
+        ui_.Ask(text, PromptButtons::Ok, PromptIcon::Exclamation);
     if (success && op == LinkOperationCode::Read)
-        host_.CompleteRead();
+        ui_.CompleteRead();
     if (success && (op == LinkOperationCode::Read || op == LinkOperationCode::Write))
-        host_.Ask(catalogue_.Text(op == LinkOperationCode::Read ? TextId::ReadCompleted
-                                                                : TextId::WriteCompleted),
-                  PromptButtons::Ok, PromptIcon::Information);
+        ui_.Ask(catalogue_.Text(op == LinkOperationCode::Read ? TextId::ReadCompleted
+                                                              : TextId::WriteCompleted),
+                PromptButtons::Ok, PromptIcon::Information);
 
     state.GroupWrite = false;
     state.LinkOperation = 0;
@@ -451,5 +418,5 @@ void LinkEngine::FinishTransfer(bool success) {
     outcome_ = success    ? LinkOutcome::Success
                : refused_ ? LinkOutcome::Refused
                           : LinkOutcome::GaveUp;
-    host_.TransferEnded(success);
+    ui_.TransferEnded(success);
 }

@@ -9,12 +9,11 @@ class Catalogue;
 class RadioModel;
 class VersionTable;
 
-// What a transfer needs from its owner: the port, the reply timer, the
-// progress display, questions, and the end of the transfer. The engine
-// itself does no I/O and keeps no time.
-class LinkHost {
+// The line a transfer runs over: the port and the 300 ms reply timer. The
+// engine itself does no I/O and keeps no time.
+class LinkPort {
 public:
-    virtual ~LinkHost() = default;
+    virtual ~LinkPort() = default;
 
     // Opens the configured port (9600 baud, no parity, 8 data bits, the
     // configured stop bits and handshaking); false when it cannot be opened.
@@ -23,10 +22,16 @@ public:
     // Discards whatever is buffered in both directions, sends the packet and
     // reports the reply once `replyThreshold` bytes are buffered.
     virtual void SendPacket(const QByteArray& packet, int replyThreshold) = 0;
-    // The 300 ms reply timer: armed while a reply is awaited.
+    // Armed while a reply is awaited.
     virtual void StartReplyTimer() = 0;
     virtual void StopReplyTimer() = 0;
+};
 
+// What a transfer shows the user; the windows and the command-line tool
+// each provide one.
+class LinkUi {
+public:
+    virtual ~LinkUi() = default;
     virtual void ShowProgress(int percent) = 0;
     // Group write: the number of the radio in work (1 = the first).
     virtual void ShowRadioNumber(int radio) = 0;
@@ -85,7 +90,7 @@ enum class LinkOutcome { None, Success, PortFailed, GaveUp, Refused };
 // the next packet, a question, or the end of the transfer.
 class LinkEngine {
 public:
-    LinkEngine(LinkHost& host, RadioModel& model, const VersionTable& versions,
+    LinkEngine(LinkPort& port, LinkUi& ui, RadioModel& model, const VersionTable& versions,
                const Catalogue& catalogue);
 
     LinkState state;
@@ -120,8 +125,7 @@ private:
     void EndPhase();
     void SendEndAfterRefusal();
     void AdvanceTransfer();
-    void AdvanceRead();
-    void AdvanceWrite();
+    void NextBlock();
     void RadioSwapTest();
     bool CheckIdentity();
     void ShowProgress();
@@ -133,7 +137,8 @@ private:
     bool IsRead() const;
     int16_t& Step();
 
-    LinkHost& host_;
+    LinkPort& port_;
+    LinkUi& ui_;
     RadioModel& model_;
     const VersionTable& versions_;
     const Catalogue& catalogue_;

@@ -2,7 +2,7 @@
 
 SerialLink::SerialLink(LinkUi& ui, RadioModel& model, const VersionTable& versions,
                        const Catalogue& catalogue, QObject* parent)
-    : QObject(parent), ui_(ui), engine_(*this, model, versions, catalogue),
+    : QObject(parent), engine_(*this, ui, model, versions, catalogue),
       trace_(std::make_unique<LinkTrace>()) {
     timer_.setObjectName(QStringLiteral("WaitTimer"));
     timer_.setSingleShot(true);

@@ -7,20 +7,6 @@
 #include <QSerialPort>
 #include <QTimer>
 
-// What a transfer shows the user; the windows and the command-line tool
-// each provide one.
-class LinkUi {
-public:
-    virtual ~LinkUi() = default;
-    virtual void ShowProgress(int percent) = 0;
-    virtual void ShowRadioNumber(int radio) = 0;
-    virtual PromptAnswer Ask(const QString& text, PromptButtons buttons, PromptIcon icon) = 0;
-    virtual void CloseProgress() = 0;
-    virtual void CompleteRead() = 0;
-    virtual void LaunchVersion(const QString& firmware) = 0;
-    virtual void TransferEnded(bool success) = 0;
-};
-
 struct SerialSettings {
     QString devicePath;
     int handshaking = 0; // 0 none, 1 XON/XOFF, 2 RTS/CTS, 3 both
@@ -30,7 +16,7 @@ struct SerialSettings {
 // Runs the transfer engine over a serial port at 9600 baud, no parity,
 // 8 data bits, with the 300 ms reply timer. A reply is handed to the engine
 // once the number of bytes it waits for is buffered.
-class SerialLink : public QObject, public LinkHost {
+class SerialLink : public QObject, public LinkPort {
     Q_OBJECT
 public:
     SerialLink(LinkUi& ui, RadioModel& model, const VersionTable& versions,
@@ -45,21 +31,12 @@ public:
     // Stops the reply timer (the main window does so when it is resized).
     void StopTimers() { timer_.stop(); }
 
-    // LinkHost
+    // LinkPort
     bool OpenPort() override;
     void ClosePort() override;
     void SendPacket(const QByteArray& packet, int replyThreshold) override;
     void StartReplyTimer() override;
     void StopReplyTimer() override;
-    void ShowProgress(int percent) override { ui_.ShowProgress(percent); }
-    void ShowRadioNumber(int radio) override { ui_.ShowRadioNumber(radio); }
-    PromptAnswer Ask(const QString& text, PromptButtons buttons, PromptIcon icon) override {
-        return ui_.Ask(text, buttons, icon);
-    }
-    void CloseProgress() override { ui_.CloseProgress(); }
-    void CompleteRead() override { ui_.CompleteRead(); }
-    void LaunchVersion(const QString& firmware) override { ui_.LaunchVersion(firmware); }
-    void TransferEnded(bool success) override { ui_.TransferEnded(success); }
 
     static constexpr int kReplyTimeoutMs = 300;
 
@@ -69,7 +46,6 @@ private:
     void OnError(QSerialPort::SerialPortError error);
     void OnTimeout();
 
-    LinkUi& ui_;
     LinkEngine engine_;
     SerialSettings settings_;
     QSerialPort port_;
