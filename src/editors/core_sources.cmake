@@ -9,6 +9,14 @@ set(ZR_EDITORS_CORE_SOURCES
     editors/tone_codes.cpp
     editors/tone_rules.cpp
 )
+# Channel editor: channel table operations, grid edits, choice lists, panel settings.
+list(APPEND ZR_EDITORS_CORE_SOURCES
+    editors/channel_choice_lists.cpp
+    editors/channel_grid_edit.cpp
+    editors/channel_names.cpp
+    editors/channel_settings.cpp
+    editors/channel_table_ops.cpp
+)
 # Option features and roger-beep editors: list contents, field mapping, text
 # rules, tone edits, playback steps, samples, WAV files and the bar picture.
 list(APPEND ZR_EDITORS_CORE_SOURCES

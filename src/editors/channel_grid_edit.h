@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QString>
+
+class Catalogue;
+class Prompter;
+class RadioModel;
+
+// What a value typed into the channel grid did to the data.
+enum class GridEditResult {
+    None,         // no channel and nothing (valid) typed
+    Added,        // a channel was created
+    Changed,      // the channel's frequency was replaced
+    Removed,      // the channel was deleted
+    GroupEmptied, // the group's last regular channel was deleted; the group is invalid now
+    KeptLast,     // the bank's last regular channel stays: nothing changed
+    GroupFull,    // the group holds 46 records already; nothing was created
+};
+
+// Takes the value typed into `row`, `column` of the grid of `view` (group
+// 1..10, or 11 for the memory channels of group A) in `bank`: adds, changes or
+// removes the row's channel. A value outside the bank or not a number is
+// reported ("Frequency is out of range.") and counts as empty.
+GridEditResult UpdateChannelFromGrid(RadioModel& model, const Catalogue& catalogue,
+                                     Prompter* prompter, int bank, int view, int row, int column,
+                                     const QString& value);
+
+// The message shown when a group can take no further channel.
+QString GroupFullText(int language);
