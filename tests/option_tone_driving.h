@@ -37,7 +37,8 @@ inline QStringList EntriesOf(const QComboBox* list) {
     return entries;
 }
 
-// Opens the list's pop-up and clicks the entry.
+// Opens the list's pop-up and picks the entry: a click when it is in sight,
+// else the highlight moved onto it and Return.
 inline bool Choose(QComboBox* list, const QString& text) {
     const int index = list->findText(text);
     if (index < 0)
@@ -46,7 +47,13 @@ inline bool Choose(QComboBox* list, const QString& text) {
     QAbstractItemView* view = list->view();
     const QModelIndex item = view->model()->index(index, 0);
     view->scrollTo(item);
-    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, view->visualRect(item).center());
+    const QRect rect = view->visualRect(item);
+    if (view->viewport()->rect().contains(rect)) {
+        QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, rect.center());
+    } else {
+        view->setCurrentIndex(item);
+        QTest::keyClick(view, Qt::Key_Return);
+    }
     return true;
 }
 
