@@ -155,9 +155,12 @@ QCheckBox* OptionFeaturesWindow::AddCheck(int code, TextId caption) {
     return box;
 }
 
-OptionTextBox* OptionFeaturesWindow::AddTextBox(TextBoxKind kind, const QString& name) {
+OptionTextBox* OptionFeaturesWindow::AddTextBox(TextBoxKind kind, const QString& name,
+                                                int characters) {
     auto* box = new OptionTextBox(kind, name, this);
-    box->setMaxLength(10);
+    box->setMaxLength(characters + 2);
+    const QString widest(characters + 1, QLatin1Char('0'));
+    box->setFixedWidth(box->fontMetrics().horizontalAdvance(widest) + 12);
     return box;
 }
 
@@ -168,7 +171,7 @@ QWidget* OptionFeaturesWindow::BuildListColumn() {
     int row = 0;
     for (const ListRow& r : kOptionLists)
         AddList(grid, row++, r.code, r.caption);
-    txOffset_ = AddTextBox(TextBoxKind::Decimal, QStringLiteral("Text4_12"));
+    txOffset_ = AddTextBox(TextBoxKind::Decimal, QStringLiteral("Text4_12"), 6);
     connect(txOffset_, &OptionTextBox::committed, this, [this] { TxOffsetCommitted(); });
     QLabel* label = NewCaption(QStringLiteral("Label5"), txOffset_, this);
     Caption(label, TextId::OptTxOffset);
@@ -176,8 +179,9 @@ QWidget* OptionFeaturesWindow::BuildListColumn() {
     unit->setObjectName(QStringLiteral("Label10"));
     Caption(unit, TextId::OptMhz);
     auto* offset = new QHBoxLayout;
-    offset->addWidget(txOffset_, 1);
+    offset->addWidget(txOffset_);
     offset->addWidget(unit);
+    offset->addStretch();
     grid->addWidget(label, row, 0, Qt::AlignRight | Qt::AlignVCenter);
     grid->addLayout(offset, row, 1);
     column->setLayout(grid);
@@ -192,10 +196,8 @@ QWidget* OptionFeaturesWindow::BuildRssiFrame(int frame) {
     for (int k = 0; k < kRssiPerFrame; ++k) {
         const int point = frame * kRssiPerFrame + k;
         OptionTextBox* text =
-            AddTextBox(TextBoxKind::Digits, QStringLiteral("Text4_%1").arg(point));
-        text->setMaxLength(3);
+            AddTextBox(TextBoxKind::Digits, QStringLiteral("Text4_%1").arg(point), 2);
         text->setAlignment(Qt::AlignCenter);
-        text->setFixedWidth(text->fontMetrics().horizontalAdvance(QStringLiteral("0000")) + 12);
         rssi_[point] = text;
         connect(text, &OptionTextBox::committed, this, [this, point] { RssiCommitted(point); });
         auto* label = new QLabel(QString::fromLatin1(kRssiCaptions[k]), box);
@@ -214,17 +216,15 @@ QWidget* OptionFeaturesWindow::BuildProtectionGrid() {
     grid->addWidget(AddCheck(OptionCode::SwrProtect, TextId::OptSwrProtect), 1, 0);
     grid->addWidget(AddCheck(OptionCode::BatteryProtect, TextId::OptBatteryProtect), 2, 0);
 
-    swrMax_ = AddTextBox(TextBoxKind::Decimal, QStringLiteral("Text2_0"));
-    batteryMin_ = AddTextBox(TextBoxKind::Decimal, QStringLiteral("Text2_1"));
-    batteryMax_ = AddTextBox(TextBoxKind::Decimal, QStringLiteral("Text2_2"));
+    swrMax_ = AddTextBox(TextBoxKind::Decimal, QStringLiteral("Text2_0"), 4);
+    batteryMin_ = AddTextBox(TextBoxKind::Decimal, QStringLiteral("Text2_1"), 4);
+    batteryMax_ = AddTextBox(TextBoxKind::Decimal, QStringLiteral("Text2_2"), 4);
     const QPair<OptionTextBox*, TextId> boxes[] = {{swrMax_, TextId::OptSwrMax},
                                                    {batteryMin_, TextId::OptBatteryMin},
                                                    {batteryMax_, TextId::OptBatteryMax}};
     for (int i = 0; i < 3; ++i) {
         QLabel* label = NewCaption(QStringLiteral("Label3_%1").arg(i), boxes[i].first, this);
         Caption(label, boxes[i].second);
-        boxes[i].first->setFixedWidth(
-            boxes[i].first->fontMetrics().horizontalAdvance(QStringLiteral("000.0000")) + 12);
         AddCaptioned(grid, i + 1, 1, label, boxes[i].first);
     }
     connect(swrMax_, &OptionTextBox::committed, this, [this] { SwrCommitted(); });

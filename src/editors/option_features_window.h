@@ -45,7 +45,8 @@ private:
     QWidget* BuildModeEnableFrame();
     QComboBox* AddList(QGridLayout* grid, int row, int code, TextId caption);
     QCheckBox* AddCheck(int code, TextId caption);
-    OptionTextBox* AddTextBox(TextBoxKind kind, const QString& name);
+    // A box sized for `characters` characters.
+    OptionTextBox* AddTextBox(TextBoxKind kind, const QString& name, int characters);
     void Caption(QObject* control, TextId id);
 
     void SetOptionCaptions();
