@@ -1,11 +1,9 @@
 #pragma once
 
-#include "editors/tone_samples.h"
 #include "editors/tone_sequence.h"
 
 #include <QAudio>
 #include <QAudioDevice>
-#include <QByteArray>
 #include <QElapsedTimer>
 #include <QObject>
 #include <QTimer>
@@ -13,13 +11,14 @@
 #include <optional>
 
 class QAudioSink;
-class QIODevice;
 class QMediaDevices;
+class ToneSource;
 
-// Plays roger-beep steps through the default audio device, driven by a timer
-// so the event loop never waits for a tone. The timer keeps the timing; the
-// sound follows it. Without a usable device (none, busy, or removed while
-// playing) the same timing runs silently.
+// Plays roger-beep steps without ever making the event loop wait for a tone.
+// With an audio device, the device pulls the steps' sound as it needs it and a
+// timer follows the time they take; without a usable device (none, busy, or
+// removed while playing) the timer alone takes the steps, silently, with the
+// same timing.
 class TonePlayer : public QObject {
     Q_OBJECT
 public:
@@ -38,35 +37,31 @@ public:
 
     bool isPlaying() const { return playing_; }
     // Whether the sound reaches an audio device right now.
-    bool hasAudio() const { return output_ != nullptr; }
+    bool hasAudio() const { return source_ != nullptr; }
 
 signals:
     void finished();
 
 private:
     void Tick();
+    std::optional<ToneSegment> NextStep();
     void Finish();
     void OpenAudio();
     void CloseAudio();
-    void FeedAudio();
     void AudioStateChanged(QAudio::State state);
     void OutputsChanged();
 
     NextSegment next_;
     QTimer ticker_;
     QElapsedTimer clock_;
-    qint64 segmentEndMs_ = 0;
-    qint64 drainUntilMs_ = 0;
+    qint64 stepsEndMs_ = 0; // when the steps taken so far are over
+    qint64 closeAudioAtMs_ = 0;
     bool playing_ = false;
     bool stopRequested_ = false;
+    bool stepsEnded_ = false;
 
     QMediaDevices* devices_ = nullptr;
     QAudioDevice device_;
     QAudioSink* sink_ = nullptr;
-    QIODevice* output_ = nullptr;
-    QByteArray pending_;
-    std::optional<ToneRenderer> renderer_;
-    PcmSample pcm_ = PcmSample::Int16;
-    int channels_ = 1;
-    int bytesPerFrame_ = 2;
+    ToneSource* source_ = nullptr;
 };
