@@ -3,6 +3,7 @@
 
 #include "data/data_file.h"
 #include "data/radio_model.h"
+#include "test_files.h"
 
 #include <QDir>
 #include <QFile>
@@ -30,12 +31,6 @@ Run Cli(const QStringList& args) {
 
 QString InitFile(int band) {
     return QStringLiteral(ZR_PROGRAM_DIR "/Init/%1_PK2323_New.dat").arg(band);
-}
-
-QByteArray ReadFile(const QString& path) {
-    QFile f(path);
-    f.open(QIODevice::ReadOnly);
-    return f.readAll();
 }
 
 } // namespace

@@ -7,6 +7,7 @@
 #include "data/record_io.h"
 #include "lang/catalogue.h"
 #include "scripted_prompter.h"
+#include "test_files.h"
 
 #include <QDir>
 #include <QFile>
@@ -26,18 +27,6 @@ VersionTable V100Only() {
     VersionTable t;
     t.VersionPairs.append({QStringLiteral("V100"), QStringLiteral("V100")});
     return t;
-}
-
-QByteArray ReadFile(const QString& path) {
-    QFile f(path);
-    f.open(QIODevice::ReadOnly);
-    return f.readAll();
-}
-
-void WriteFile(const QString& path, const QByteArray& bytes) {
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    f.write(bytes);
 }
 
 // A saved pair at `path` holding a recognisable change.

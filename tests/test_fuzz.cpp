@@ -8,6 +8,7 @@
 #include "data/record_io.h"
 #include "lang/catalogue.h"
 #include "scripted_prompter.h"
+#include "test_files.h"
 
 #include <QFile>
 #include <QRandomGenerator>
@@ -17,12 +18,6 @@
 namespace {
 
 constexpr int kRounds = 1500;
-
-void WriteFile(const QString& path, const QByteArray& bytes) {
-    QFile f(path);
-    f.open(QIODevice::WriteOnly | QIODevice::Truncate);
-    f.write(bytes);
-}
 
 QByteArray RandomBytes(QRandomGenerator& rng, qsizetype size) {
     QByteArray b(size, Qt::Uninitialized);

@@ -2,6 +2,9 @@
 // pseudo-terminal: reads, writes, a group write with the radio swap, refused
 // radios, and each fault the radio can show.
 
+#include "sim_process.h"
+#include "test_files.h"
+
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -9,35 +12,7 @@
 
 namespace {
 
-QByteArray ReadFile(const QString& path) {
-    QFile f(path);
-    f.open(QIODevice::ReadOnly);
-    return f.readAll();
-}
-
 // A simulated radio for one test; it goes away with the object.
-class Sim {
-public:
-    explicit Sim(const QStringList& args) {
-        process_.start(QStringLiteral(ZR_PROGRAM_DIR "/zr4400-radio-sim"), args);
-        if (process_.waitForReadyRead(5000))
-            device = QString::fromLocal8Bit(process_.readLine().trimmed());
-    }
-    ~Sim() {
-        process_.terminate();
-        if (!process_.waitForFinished(5000))
-            process_.kill();
-    }
-    void stop() {
-        process_.terminate();
-        process_.waitForFinished(5000);
-    }
-    QString device;
-
-private:
-    QProcess process_;
-};
-
 struct Run {
     int status = -1;
     QString err;
@@ -79,7 +54,7 @@ void TestLinkEndToEnd::initTestCase() {
 }
 
 void TestLinkEndToEnd::readMatchesDecode() {
-    Sim sim({"--image", image_});
+    SimProcess sim({"--image", image_});
     QVERIFY(!sim.device.isEmpty());
     const QString read = dir_.filePath("read.dat");
     const Run r = Cli({"read", sim.device, read});
@@ -94,7 +69,7 @@ void TestLinkEndToEnd::readMatchesDecode() {
 
 void TestLinkEndToEnd::writeStoresTheEncodedImage() {
     const QString saved = dir_.filePath("radio.bin");
-    Sim sim({"--save", saved});
+    SimProcess sim({"--save", saved});
     const Run r = Cli({"write", sim.device, kSource});
     QVERIFY2(r.status == 0, qPrintable(r.err));
     QVERIFY(r.err.contains("Write Data Completed."));
@@ -110,7 +85,7 @@ void TestLinkEndToEnd::writeStoresTheEncodedImage() {
 
 void TestLinkEndToEnd::groupWriteOfTwoRadios() {
     const QString saved = dir_.filePath("group.bin");
-    Sim sim({"--save", saved, "--swap-after-write", "3"});
+    SimProcess sim({"--save", saved, "--swap-after-write", "3"});
     const Run r = Cli({"group-write", sim.device, kSource, "--count", "2"});
     QVERIFY2(r.status == 0, qPrintable(r.err));
     QCOMPARE(r.err.count("Write Data Completed."), 1);
@@ -165,7 +140,7 @@ void TestLinkEndToEnd::outcomes() {
     QFETCH(QStringList, cliArgs);
     QFETCH(int, status);
     QFETCH(QString, message);
-    Sim sim(simArgs + QStringList{"--image", image_});
+    SimProcess sim(simArgs + QStringList{"--image", image_});
     const QString out = dir_.filePath(QStringLiteral("%1.dat").arg(QTest::currentDataTag()));
     for (QString& a : cliArgs)
         a = a == "@" ? sim.device : a == "@out" ? out : a;
@@ -178,7 +153,7 @@ void TestLinkEndToEnd::outcomes() {
 }
 
 void TestLinkEndToEnd::traceRecordsTheLine() {
-    Sim sim({"--image", image_, "--silent-handshakes", "1"});
+    SimProcess sim({"--image", image_, "--silent-handshakes", "1"});
     const QString trace = dir_.filePath("trace.log");
     QCOMPARE(Cli({"read", sim.device, dir_.filePath("t.dat"), "--trace", trace}).status, 0);
     const QString log = QString::fromUtf8(ReadFile(trace));

@@ -4,6 +4,8 @@
 #include "editors/editor_hooks.h"
 #include "gui_fixture.h"
 #include "link/radio_commands.h"
+#include "sim_process.h"
+#include "test_files.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -14,32 +16,6 @@
 #include <QTest>
 
 namespace {
-
-class Sim {
-public:
-    explicit Sim(const QStringList& args) {
-        process_.start(QStringLiteral(ZR_PROGRAM_DIR "/zr4400-radio-sim"), args);
-        if (process_.waitForReadyRead(5000))
-            device = QString::fromLocal8Bit(process_.readLine().trimmed());
-    }
-    ~Sim() { stop(); }
-    void stop() {
-        if (process_.state() == QProcess::NotRunning)
-            return;
-        process_.terminate();
-        process_.waitForFinished(5000);
-    }
-    QString device;
-
-private:
-    QProcess process_;
-};
-
-QByteArray ReadFile(const QString& path) {
-    QFile f(path);
-    f.open(QIODevice::ReadOnly);
-    return f.readAll();
-}
 
 // An editor that holds one value back until it is asked to commit it.
 class PendingEditor : public QLabel, public PendingEditOwner {
@@ -90,7 +66,7 @@ void TestRadioCommands::readCompletes() {
     out.write(reinterpret_cast<const char*>(maker.context.model.image.data()), kImageSize);
     out.close();
 
-    Sim sim({"--image", image});
+    SimProcess sim({"--image", image});
     Installation install;
     UseSimPort(install, sim.device);
     Started run(install);
@@ -124,7 +100,7 @@ void TestRadioCommands::readCancelledOrFailedChangesNothing_data() {
 void TestRadioCommands::readCancelledOrFailedChangesNothing() {
     QFETCH(QStringList, simArgs);
     QFETCH(QList<PromptAnswer>, answers);
-    Sim sim(simArgs);
+    SimProcess sim(simArgs);
     Installation install;
     UseSimPort(install, sim.device);
     Started run(install);
@@ -145,7 +121,7 @@ void TestRadioCommands::readCancelledOrFailedChangesNothing() {
 void TestRadioCommands::writeTakesPendingEdits() {
     const Installation scratch;
     const QString saved = scratch.dir.filePath("written.bin");
-    Sim sim({"--save", saved});
+    SimProcess sim({"--save", saved});
     Installation install;
     UseSimPort(install, sim.device);
     Started run(install);
@@ -167,7 +143,7 @@ void TestRadioCommands::writeTakesPendingEdits() {
 void TestRadioCommands::groupWriteAsksForTheCount() {
     const Installation scratch;
     const QString saved = scratch.dir.filePath("group.bin");
-    Sim sim({"--save", saved, "--swap-after-write", "2"});
+    SimProcess sim({"--save", saved, "--swap-after-write", "2"});
     Installation install;
     UseSimPort(install, sim.device);
     Started run(install);
@@ -193,7 +169,7 @@ void TestRadioCommands::portCannotBeOpened() {
 }
 
 void TestRadioCommands::portWindow() {
-    Sim sim({});
+    SimProcess sim({});
     Installation install;
     UseSimPort(install, sim.device);
     install.writeSetup(install.setup() + "COM97=/dev/null\r\n");

@@ -4,6 +4,7 @@
 #include "app/ini_file.h"
 #include "app/version_table.h"
 #include "lang/catalogue.h"
+#include "test_files.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -17,12 +18,6 @@ QString WriteFile(const QTemporaryDir& dir, const QString& name, const QByteArra
     f.open(QIODevice::WriteOnly);
     f.write(content);
     return path;
-}
-
-QByteArray ReadFile(const QString& path) {
-    QFile f(path);
-    f.open(QIODevice::ReadOnly);
-    return f.readAll();
 }
 
 } // namespace
