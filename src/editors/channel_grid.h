@@ -1,0 +1,51 @@
+#pragma once
+
+#include <QTableWidget>
+
+class FreqCellEditor;
+
+// The two-column channel grid: column 0 the fixed channel label, column 1 the
+// receive frequency. Row 0 is the fixed header row; its texts stand in the
+// horizontal header, which stays in place while the channel rows scroll.
+// Channel rows are 1..40 ("1".."40") or, in the memory view, 1..6 ("M1".."M6").
+class ChannelGrid : public QTableWidget {
+    Q_OBJECT
+public:
+    explicit ChannelGrid(QWidget* parent = nullptr);
+
+    FreqCellEditor* editor() const { return editor_; }
+
+    void SetHeaderTexts(const QString& channelNo, const QString& frequency);
+    // Rows, labels and column widths of a view; every frequency cell empty.
+    void SetView(bool memoryView);
+    int ChannelRows() const { return rowCount() - 1; }
+
+    QString Frequency(int row) const;
+    void SetFrequency(int row, const QString& text);
+    // Makes (row, column 1) current and visible.
+    void MoveTo(int row);
+
+    // The in-cell editor over (row, column 1), holding the cell's text.
+    void OpenEditor(int row, const QString& text);
+    // Hides the editor and gives back what was typed.
+    QString CloseEditor();
+    bool EditorOpen() const { return editRow_ > 0; }
+
+signals:
+    // Enter or F2 on a cell.
+    void editRequested();
+    // A digit or "." typed on a cell: editing starts with it.
+    void editTyped(const QString& text);
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void scrollContentsBy(int dx, int dy) override;
+
+private:
+    void PlaceEditor();
+    void SetFixedCell(int row, int column, const QString& text);
+
+    FreqCellEditor* editor_ = nullptr;
+    int editRow_ = 0;
+    QString headerTexts_[2];
+};
