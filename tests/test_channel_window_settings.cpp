@@ -39,6 +39,7 @@ private slots:
     void groupValidAddsDefaultChannel();
     void onlyValidGroupStaysValid();
     void groupSettingsStore();
+    void tabOrder();
     void publicRule();
     void modeListOfMemoryChannels();
     void listsFollowToneAndModeChanges();
@@ -134,6 +135,10 @@ void TestChannelWindowSettings::groupSettingsStore() {
     QCOMPARE(r.options().EmgChannel(1, 1, 0), int16_t(12));
     QCOMPARE(r.options().DwChannel(1, 1, 1), int16_t(12));
     QVERIFY(!r.list("Combo1_2")->isEnabled()); // the work channel is shown only
+    r.options().WorkChannel(1, 1) = 43;
+    r.window()->InitValidComboList();
+    r.window()->ShowValidComboText();
+    QCOMPARE(r.list("Combo1_2")->currentText(), QStringLiteral("M3"));
     QVERIFY(!r.list("Combo1_5")->isVisible());
     auto* name = r.window()->findChild<QLineEdit*>("Text2");
     name->setFocus();
@@ -145,6 +150,23 @@ void TestChannelWindowSettings::groupSettingsStore() {
     QCOMPARE(r.options().GroupName(1, 1).raw(), QStringLiteral("Nw1X"));
     r.choose("Combo3", "C");
     QCOMPARE(r.options().WorkGroup[1], int16_t(3));
+}
+
+void TestChannelWindowSettings::tabOrder() {
+    Installation install;
+    ChannelEditorRun r(install);
+    r.list("Combo2")->setFocus(Qt::TabFocusReason);
+    QStringList visited;
+    for (int i = 0; i < 21; ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        visited << QApplication::focusWidget()->objectName();
+    }
+    QCOMPARE(
+        visited,
+        (QStringList{"Combo6",    "Combo3",    "Text2",       "Combo1_0", "Combo1_1", "Combo1_3",
+                     "Combo1_4",  "Combo1_6",  "MSFlexGrid1", "Combo8_0", "Combo8_2", "Combo8_3",
+                     "Combo8_4",  "Combo8_5",  "Combo8_6",    "Combo8_7", "Combo8_9", "Combo8_10",
+                     "Combo8_11", "Combo8_12", "CommandClose"}));
 }
 
 void TestChannelWindowSettings::publicRule() {

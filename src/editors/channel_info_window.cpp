@@ -274,9 +274,11 @@ void ChannelInfoWindow::reShowGrid(int row) {
 }
 
 void ChannelInfoWindow::InitValidComboList() {
-    if (!MemoryView())
-        settings_->FillChannelLists(
-            ChannelComboEntries(model(), Bank(), view_, ChannelKind::Regular));
+    if (MemoryView())
+        return;
+    const QStringList regular = ChannelComboEntries(model(), Bank(), view_, ChannelKind::Regular);
+    settings_->FillChannelLists(
+        regular, regular + ChannelComboEntries(model(), Bank(), view_, ChannelKind::Memory));
 }
 
 void ChannelInfoWindow::ShowValidComboText() {

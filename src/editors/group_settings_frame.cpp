@@ -110,9 +110,9 @@ void GroupSettingsFrame::ShowGroupValid(int value) {
     SelectComboBoxIndex(lists_[kGroupValid], value);
 }
 
-void GroupSettingsFrame::FillChannelLists(const QStringList& names) {
+void GroupSettingsFrame::FillChannelLists(const QStringList& names, const QStringList& workNames) {
     for (int k = kEmg1; k <= kDw2; ++k)
-        FillComboBox(lists_[k], names);
+        FillComboBox(lists_[k], k == kWork ? workNames : names);
 }
 
 void GroupSettingsFrame::ShowChannel(List list, const QString& name) {

@@ -24,8 +24,9 @@ public:
 
     void ShowName(const QString& name);
     void ShowGroupValid(int value);
-    // The channel names every channel list offers.
-    void FillChannelLists(const QStringList& names);
+    // The channel names the emergency and dual-watch lists offer, and those
+    // the work channel may show (a work channel may be a memory channel).
+    void FillChannelLists(const QStringList& names, const QStringList& workNames);
     void ShowChannel(List list, const QString& name);
 
     QComboBox* list(List list) const { return lists_[list]; }
