@@ -185,6 +185,8 @@ void ChannelInfoWindow::ChangShowByLanguage() {
 }
 
 void ChannelInfoWindow::ReShowChInfoByLanguage() {
+    // The grid is rebuilt: what is being typed is taken first.
+    SaveShowGridData();
     ChangShowByLanguage();
     ShowBank(Bank());
 }
