@@ -12,6 +12,7 @@
 #include <QKeyEvent>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QPushButton>
 
 #include <set>
 
@@ -206,6 +207,7 @@ void TestChannelGridEditing::pendingEditCommits_data() {
     QTest::newRow("a panel list takes the focus") << "panel";
     QTest::newRow("the grid takes the focus") << "grid";
     QTest::newRow("the window closes") << "close";
+    QTest::newRow("its Close button") << "button";
     QTest::newRow("the program closes") << "exit";
 }
 
@@ -224,6 +226,9 @@ void TestChannelGridEditing::pendingEditCommits() {
         r.clickCell(9);
     } else if (how == "close") {
         r.run.window->mdiArea()->activeSubWindow()->close();
+    } else if (how == "button") {
+        QTest::mouseClick(r.window()->findChild<QPushButton*>("CommandClose"), Qt::LeftButton);
+        QVERIFY(!r.run.window->FindChildForm(kChannelInfoForm));
     } else {
         r.run.prompter.answers << PromptAnswer::Cancel;
         r.run.window->close();

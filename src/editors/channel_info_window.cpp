@@ -10,6 +10,7 @@
 #include "editors/channel_settings.h"
 #include "editors/channel_table_ops.h"
 #include "editors/combo_box_fill.h"
+#include "editors/form_helpers.h"
 #include "editors/freq_cell_editor.h"
 #include "editors/freq_codec.h"
 #include "editors/keep_place.h"
@@ -21,7 +22,6 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QMdiSubWindow>
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <QVBoxLayout>
@@ -168,7 +168,7 @@ void ChannelInfoWindow::Connect() {
             &ChannelInfoWindow::OnEditorEnter);
     connect(grid_->editor(), &FreqCellEditor::focusLeft, this,
             &ChannelInfoWindow::SaveShowGridData);
-    connect(close_, &QPushButton::clicked, this, &ChannelInfoWindow::CloseWindow);
+    connect(close_, &QPushButton::clicked, this, [this] { CloseForm(this); });
 }
 
 void ChannelInfoWindow::ChangShowByLanguage() {
@@ -340,11 +340,4 @@ QString ChannelInfoWindow::GetCTCSS_DCSByShow(const QString& shown) const {
 
 QString ChannelInfoWindow::ShowCTCSS_DCS(const QString& code) const {
     return ::ShowCTCSS_DCS(code, context_.catalogue.Text(TextId::OffWord));
-}
-
-void ChannelInfoWindow::CloseWindow() {
-    if (auto* sub = qobject_cast<QMdiSubWindow*>(parentWidget()))
-        sub->close();
-    else
-        close();
 }

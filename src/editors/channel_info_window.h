@@ -71,7 +71,6 @@ private:
     void ShowChIfoDataOther();
     void ShowPanel(const ChannelRecord& record);
     void SaveShowGridData();
-    void CloseWindow();
 
     void OnBankChosen(int index);
     void OnGroupChosen(int index);
