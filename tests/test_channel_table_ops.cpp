@@ -61,13 +61,11 @@ class TestChannelTableOps : public QObject {
 private slots:
     void channelNames_data();
     void channelNames();
-    void defaultFrequencies();
     void referencesFollowTableOrder_data();
     void referencesFollowTableOrder();
     void counts();
     void gridEdits_data();
     void gridEdits();
-    void addedRecordHasCreationDefaults();
     void lastRegularChannel_data();
     void lastRegularChannel();
     void defaultChannelRepairsReferences();
@@ -96,13 +94,6 @@ void TestChannelTableOps::channelNames() {
     QFETCH(QString, backToName);
     QCOMPARE(GetCHID(name), number);
     QCOMPARE(GetCHName(number), backToName);
-}
-
-void TestChannelTableOps::defaultFrequencies() {
-    const QStringList expected{"28.015000", "28.145000", "28.115000", "28.085000", "28.055000",
-                               "28.025000", "28.015000", "28.145000", "28.115000", "28.085000"};
-    for (int g = 1; g <= kGroups; ++g)
-        QCOMPARE(DefaultChannelFrequency(g), expected[g - 1]);
 }
 
 void TestChannelTableOps::referencesFollowTableOrder_data() {
@@ -160,26 +151,18 @@ void TestChannelTableOps::gridEdits_data() {
     QTest::addColumn<QStringList>("messages");
     const QStringList none;
     const QStringList range{"Frequency is out of range."};
-    QTest::newRow("new channel") << 0 << 1 << 5 << "27.185" << GridEditResult::Added << "271850"
-                                 << none;
     QTest::newRow("changed channel")
         << 0 << 3 << 1 << "27.5" << GridEditResult::Changed << "275000" << none;
     QTest::newRow("moved down to the 10 Hz grid")
         << 0 << 1 << 5 << "25.615004" << GridEditResult::Added << "256150" << none;
     QTest::newRow("empty row left empty")
         << 0 << 2 << 9 << "" << GridEditResult::None << "-" << none;
-    QTest::newRow("HF out of range creates nothing")
-        << 1 << 1 << 5 << "29.7" << GridEditResult::None << "-" << range;
     QTest::newRow("HF out of range removes the channel")
         << 1 << 1 << 1 << "29.7" << GridEditResult::GroupEmptied << "-" << range;
-    QTest::newRow("two points are no number")
-        << 0 << 1 << 5 << "27..1" << GridEditResult::None << "-" << range;
     QTest::newRow("CB takes its own low limit")
         << 0 << 1 << 1 << "25.615" << GridEditResult::Changed << "256150" << none;
     QTest::newRow("memory row changed")
         << 0 << kMemoryView << 3 << "28.5" << GridEditResult::Changed << "285000" << none;
-    QTest::newRow("memory row cleared")
-        << 1 << kMemoryView << 3 << "" << GridEditResult::Removed << "-" << none;
     QTest::newRow("row beyond the memory view")
         << 0 << kMemoryView << 7 << "28.5" << GridEditResult::None << "-" << none;
     QTest::newRow("row 0 is no channel")
@@ -202,26 +185,6 @@ void TestChannelTableOps::gridEdits() {
     QCOMPARE(r ? r->RxFreq.text() : QStringLiteral("-"), digits);
     const QList<int> numbers = Numbers(m, bank, GroupOfView(view));
     QCOMPARE(int(std::set<int>(numbers.begin(), numbers.end()).size()), int(numbers.size()));
-}
-
-void TestChannelTableOps::addedRecordHasCreationDefaults() {
-    RadioModel m = DefaultModel(0);
-    m.radio.Options.EmgChannel(0, 1, 0) = 30; // names a channel group A lacks
-    Edit edit(m);
-    QCOMPARE(edit(0, 1, 5, "27.185"), GridEditResult::Added);
-    QCOMPARE(Numbers(m, 0, 1), (QList<int>{41, 42, 43, 44, 45, 46, 1, 5}));
-    const ChannelRecord& r = m.channels.at(0, 8, 1);
-    QCOMPARE(r.ChannelNumber, int16_t(5));
-    QCOMPARE(r.InUse, int16_t(1));
-    QCOMPARE(r.ScanFlag, int16_t(1));
-    QCOMPARE(r.RxFreq.text(), QStringLiteral("271850"));
-    QCOMPARE(r.TxFreq.text(), QStringLiteral("271850"));
-    QCOMPARE(r.ToneIndex, int16_t(8));
-    QCOMPARE(r.TxToneIndex, int16_t(8));
-    QCOMPARE(r.Mode, int16_t(0));
-    QCOMPARE(r.NbAnl, int16_t(1));
-    QCOMPARE(r.HiCut + r.Echo + r.Add10K + r.Busy + r.Roger + r.Repeater + r.Public, 0);
-    QCOMPARE(m.radio.Options.EmgChannel(0, 1, 0), int16_t(1));
 }
 
 void TestChannelTableOps::lastRegularChannel_data() {
