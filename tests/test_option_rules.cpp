@@ -1,8 +1,7 @@
 // The option window's logic without its window: list contents, how each
-// change code stores its control's value, and the text box rules.
+// change code stores its control's value, and the keys the text boxes take.
 
 #include "data/radio_model.h"
-#include "editors/option_codes.h"
 #include "editors/option_lists.h"
 #include "editors/option_store.h"
 #include "editors/option_text_rules.h"
@@ -39,12 +38,6 @@ private slots:
     void listEntries();
     void keepOneChecked_data();
     void keepOneChecked();
-    void modeEnableFollowUp();
-    void numberRules_data();
-    void numberRules();
-    void batteryLimitsSwap();
-    void rssiPoints_data();
-    void rssiPoints();
     void keyFilter_data();
     void keyFilter();
 };
@@ -211,107 +204,6 @@ void TestOptionRules::keepOneChecked() {
     QFETCH(int, self);
     QFETCH(int, result);
     QCOMPARE(KeepOneChecked(value, 1, values, self), result);
-}
-
-void TestOptionRules::modeEnableFollowUp() {
-    RadioModel model;
-    model.SetBuiltInDefaults(QDate(2024, 1, 1));
-    RadioData& data = model.radio;
-    ChannelRecord& channel = model.channels.at(0, 1, 1);
-    channel.Mode = 1;
-    data.Options.PublicMode = 1;
-    // AM off: the public mode and the AM channel move to FM.
-    QCOMPARE(StoreModeEnable(data, model.channels, OptionCode::FmEnable + 1, 0, "AM"), 0);
-    QCOMPARE(data.Options.ModeEnable[1], 0);
-    QCOMPARE(data.Options.PublicMode, 0);
-    QCOMPARE(channel.Mode, 0);
-    // The last of FM/AM/USB/LSB stays on; PA is free.
-    data.Options.ModeEnable = {1, 0, 0, 0, 1};
-    QCOMPARE(StoreModeEnable(data, model.channels, OptionCode::FmEnable, 0, "FM"), 1);
-    QCOMPARE(data.Options.ModeEnable[0], 1);
-    QCOMPARE(StoreModeEnable(data, model.channels, OptionCode::PaEnable, 0, "FM"), 0);
-    QCOMPARE(data.Options.ModeEnable[4], 0);
-}
-
-void TestOptionRules::numberRules_data() {
-    QTest::addColumn<QString>("rule");
-    QTest::addColumn<QString>("typed");
-    QTest::addColumn<QString>("shown");
-    QTest::addColumn<int>("stored");
-    QTest::newRow("battery above") << "battery"
-                                   << "25"
-                                   << "17.0" << 170;
-    QTest::newRow("battery below") << "battery"
-                                   << "8"
-                                   << "9.0" << 90;
-    QTest::newRow("battery two points") << "battery"
-                                        << "1.2.3"
-                                        << "9.0" << 90;
-    QTest::newRow("battery inside") << "battery"
-                                    << "12.34"
-                                    << "12.3" << 123;
-    QTest::newRow("SWR below") << "swr"
-                               << "1.0"
-                               << "1.2" << 12;
-    QTest::newRow("SWR not a number") << "swr"
-                                      << ""
-                                      << "20.0" << 200;
-    QTest::newRow("offset above") << "offset"
-                                  << "7"
-                                  << "5.0000" << 50000;
-    QTest::newRow("offset zero") << "offset"
-                                 << "0"
-                                 << "0.0001" << 1;
-    QTest::newRow("offset rounds") << "offset"
-                                   << "0.00016"
-                                   << "0.0002" << 2;
-    QTest::newRow("offset not a number") << "offset"
-                                         << "."
-                                         << "5.0000" << 50000;
-}
-
-void TestOptionRules::numberRules() {
-    QFETCH(QString, rule);
-    QFETCH(QString, typed);
-    QFETCH(QString, shown);
-    QFETCH(int, stored);
-    const NumberRule& r = rule == "battery" ? kBatteryVoltsRule
-                          : rule == "swr"   ? kSwrLimitRule
-                                            : kTxOffsetRule;
-    const int scale = rule == "offset" ? 10000 : 10;
-    const QString text = NormalizeNumberText(typed, r);
-    QCOMPARE(text, shown);
-    QCOMPARE(StoredFromText(text, scale), stored);
-}
-
-void TestOptionRules::batteryLimitsSwap() {
-    const BatteryTexts swapped = ApplyBatteryLimits("16.0", "12.0", false);
-    QCOMPARE(swapped.min, "12.0");
-    QCOMPARE(swapped.max, "16.0");
-    const BatteryTexts kept = ApplyBatteryLimits("9.7", "30", true);
-    QCOMPARE(kept.min, "9.7");
-    QCOMPARE(kept.max, "17.0");
-}
-
-void TestOptionRules::rssiPoints_data() {
-    QTest::addColumn<int>("point");
-    QTest::addColumn<QString>("typed");
-    QTest::addColumn<int>("stored");
-    // The built-in points show as 1, 4, 11, 15, 25, 36 and 1, 6, 9, 13, 24, 36.
-    QTest::newRow("not below the next") << 1 << "11" << 3;
-    QTest::newRow("inside the order") << 1 << "5" << 4;
-    QTest::newRow("last held to 36") << 5 << "40" << 35;
-    QTest::newRow("first held to 1") << 0 << "0" << 0;
-    QTest::newRow("not a number") << 2 << "" << 10;
-    QTest::newRow("second group refuses") << 6 << "6" << 0;
-    QTest::newRow("last above the one before") << 11 << "24" << 35;
-}
-
-void TestOptionRules::rssiPoints() {
-    QFETCH(int, point);
-    QFETCH(QString, typed);
-    QFETCH(int, stored);
-    QCOMPARE(CheckRssiPoint(Defaults().RssiPoint, point, typed), stored);
 }
 
 void TestOptionRules::keyFilter_data() {

@@ -3,7 +3,6 @@
 
 #include "data/radio_model.h"
 #include "editors/tone_edit.h"
-#include "editors/tone_lists.h"
 #include "editors/tone_picture.h"
 #include "editors/tone_samples.h"
 #include "editors/tone_sequence.h"
@@ -87,8 +86,6 @@ private slots:
     void pcmLayouts();
     void barPicture_data();
     void barPicture();
-    void frequencyTranslation_data();
-    void frequencyTranslation();
     void guardedEdits_data();
     void guardedEdits();
 };
@@ -247,28 +244,6 @@ void TestToneSound::barPicture() {
     for (const ToneBar& bar : ToneBars(entry, 500, 300, 50))
         boxes << bar.x << bar.width << bar.height << int(bar.oddElement);
     QCOMPARE(boxes, expected);
-}
-
-void TestToneSound::frequencyTranslation_data() {
-    QTest::addColumn<int>("code");
-    QTest::addColumn<int>("language");
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<int>("codeOfText");
-    QTest::newRow("pause") << 0 << 1 << "None" << 0;
-    QTest::newRow("lowest listed") << 40 << 1 << "400" << 40;
-    QTest::newRow("highest") << 255 << 1 << "2550" << 255;
-    QTest::newRow("not listed") << 30 << 1 << "None" << 0;
-    QTest::newRow("beyond") << 300 << 2 << "无" << 0;
-}
-
-void TestToneSound::frequencyTranslation() {
-    QFETCH(int, code);
-    QFETCH(int, language);
-    QFETCH(QString, text);
-    QFETCH(int, codeOfText);
-    QCOMPARE(FrequencyTextOf(code, language), text);
-    QCOMPARE(FrequencyCodeOf(text, language), codeOfText);
-    QVERIFY(FrequencyEntries(language).contains(text));
 }
 
 void TestToneSound::guardedEdits_data() {

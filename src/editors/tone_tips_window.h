@@ -1,9 +1,9 @@
 #pragma once
 
+#include "data/radio_data.h"
+
 #include <QWidget>
 #include <array>
-
-#include "data/radio_data.h"
 
 class ChannelTable;
 class MainWindow;
@@ -13,7 +13,6 @@ class QPushButton;
 class QTabBar;
 class ToneBarPicture;
 class TonePlayer;
-struct RadioData;
 
 // The roger-beep window: the eight tones one tab at a time, their loop count,
 // interval and fourteen elements, a bar picture, playback and saving a tone
