@@ -6,11 +6,13 @@
 #include "app/app_context.h"
 #include "app/main_window.h"
 #include "app/startup.h"
+#include "editors/editor_hooks.h"
 #include "scripted_prompter.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QLabel>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -71,6 +73,17 @@ struct Started {
     AppContext context;
     ScriptedPrompter prompter;
     std::unique_ptr<MainWindow> window;
+};
+
+// An editor that holds one value back until it is asked to commit it (as a
+// grid cell still being typed in does): MicGain becomes 21.
+class PendingEditor : public QLabel, public PendingEditOwner {
+public:
+    explicit PendingEditor(RadioModel& model) : model_(model) {}
+    void CommitPendingEdit() override { model_.radio.Options.MicGain = 21; }
+
+private:
+    RadioModel& model_;
 };
 
 // Runs `act` on the next modal window to show, from inside its event loop.

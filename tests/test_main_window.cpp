@@ -4,6 +4,7 @@
 #include "app/main_menu_table.h"
 #include "app/twips.h"
 #include "data/data_file.h"
+#include "editors/editor_hooks.h"
 #include "gui_fixture.h"
 
 #include <QAction>
@@ -69,6 +70,8 @@ private slots:
     void newFlows();
     void exitAsksToSave_data();
     void exitAsksToSave();
+    void pendingEditsCountBeforeFileCommands_data();
+    void pendingEditsCountBeforeFileCommands();
     void languageChange();
     void firstRunAndStoredPosition();
     void numbersIgnoreTheUserLocale();
@@ -372,6 +375,43 @@ void TestMainWindow::exitAsksToSave() {
     QCOMPARE(run.prompter.texts().value(0), QStringLiteral("File has been modify,save it now?"));
     QCOMPARE(w.isVisible(), !closed);
     QCOMPARE(QFileInfo::exists(install.file("exit.dat")), !dialogAnswer.isEmpty());
+}
+
+void TestMainWindow::pendingEditsCountBeforeFileCommands_data() {
+    QTest::addColumn<QString>("command");
+    QTest::newRow("save") << "mnuFileSave";
+    QTest::newRow("save as") << "mnuFileSaveAs";
+    QTest::newRow("open") << "mnuFileOpen";
+    QTest::newRow("exit") << "mnuFileExit";
+}
+
+void TestMainWindow::pendingEditsCountBeforeFileCommands() {
+    QFETCH(QString, command);
+    Installation install;
+    Started run(install);
+    MainWindow& w = *run.window;
+    RadioModel& model = run.context.model;
+    w.RegisterChildForm(kChannelInfoForm, [&model] { return new PendingEditor(model); });
+    w.UnloadAllChildForms();
+    w.ShowChildForm(kChannelInfoForm);
+    QVERIFY(!model.IsModified());
+    const QString path = install.file("pending.dat");
+    run.prompter.fileNames << path;
+    run.prompter.answers << PromptAnswer::Cancel;
+    w.show();
+    Item(w, qPrintable(command))->trigger();
+    if (command.startsWith("mnuFileSave")) {
+        Started reopened(install);
+        reopened.context.model.CurrentFileName = path;
+        QCOMPARE(OpenDataFile(reopened.context.model, reopened.context.versions,
+                              reopened.context.catalogue, reopened.prompter),
+                 OpenResult::Loaded);
+        QCOMPARE(reopened.context.model.radio.Options.MicGain, int16_t(21));
+    } else {
+        // The edit makes the data modified, so the question comes.
+        QCOMPARE(run.prompter.texts().value(0),
+                 QStringLiteral("File has been modify,save it now?"));
+    }
 }
 
 void TestMainWindow::languageChange() {

@@ -17,16 +17,6 @@
 
 namespace {
 
-// An editor that holds one value back until it is asked to commit it.
-class PendingEditor : public QLabel, public PendingEditOwner {
-public:
-    explicit PendingEditor(RadioModel& model) : model_(model) {}
-    void CommitPendingEdit() override { model_.radio.Options.MicGain = 21; }
-
-private:
-    RadioModel& model_;
-};
-
 // A program whose port COM99 is the simulated radio.
 void UseSimPort(Installation& install, const QString& device) {
     install.writeSetup(QStringLiteral("[language]\r\nIsFirstRun=0\r\ncomPort=99\r\n"

@@ -6,9 +6,7 @@
 #include "editors/tone_tips_window.h"
 
 void RegisterEditorWindows(MainWindow& window) {
-    // One line per editor window: window.RegisterChildForm(name, factory).
     window.RegisterChildForm(kChannelInfoForm, [&window] { return new ChannelInfoWindow(window); });
     window.RegisterChildForm(kOptionsForm, [&window] { return new OptionFeaturesWindow(window); });
     window.RegisterChildForm(kToneForm, [&window] { return new ToneTipsWindow(window); });
-    (void)window;
 }

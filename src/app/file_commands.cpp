@@ -20,6 +20,7 @@ void FileCommands::FileNew() {
 }
 
 void FileCommands::FileOpen() {
+    host_.ValidateOpenEditors();
     if (context_.model.IsModified()) {
         switch (prompter_.ask(context_.catalogue.Text(TextId::FileModified),
                               PromptButtons::YesNoCancel, PromptIcon::Warning)) {
@@ -38,6 +39,7 @@ void FileCommands::FileOpen() {
 }
 
 void FileCommands::FileSave() {
+    host_.ValidateOpenEditors();
     if (context_.model.IsUntitled) {
         FileSaveAs();
         return;
@@ -57,6 +59,7 @@ bool FileCommands::ChooseSaveName() {
 }
 
 void FileCommands::FileSaveAs() {
+    host_.ValidateOpenEditors();
     if (ChooseSaveName())
         SaveToCurrentFile();
 }

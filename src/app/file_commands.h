@@ -16,6 +16,8 @@ public:
     // After a file was opened: channel editor, captions in the language in force, cascade.
     virtual void ShowOpenedData() = 0;
     virtual void RefreshCaption() = 0;
+    // Values still being typed in the editors are taken into the data.
+    virtual void ValidateOpenEditors() = 0;
 };
 
 // New, Open, Save and Save As with their questions and messages.

@@ -463,6 +463,7 @@ void MainWindow::SaveGeometry() {
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
+    ValidateOpenEditors();
     if (context_.model.IsModified()) {
         switch (prompter_.ask(context_.catalogue.Text(TextId::FileModified),
                               PromptButtons::YesNoCancel, PromptIcon::Warning)) {

@@ -57,8 +57,9 @@ public:
     QWidget* ShowChildForm(const QString& name);
     QWidget* FindChildForm(const QString& name) const;
     QList<QWidget*> ChildForms() const;
-    // Every open editor commits the value it is still editing (before a write).
-    void ValidateOpenEditors();
+    // Every open editor commits the value it is still editing (before a
+    // write, a save, or the question whether to save).
+    void ValidateOpenEditors() override;
     // Open editors rebuild their roger-beep lists (the tone table changed).
     void RefreshRogerLists();
     // Open editors rebuild their mode lists (the mode-enable flags changed).

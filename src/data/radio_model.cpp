@@ -156,6 +156,8 @@ QString RadioModel::InitialFilePath(const QString& initFolder, const QString& su
 bool RadioModel::LoadInitialFile(const QString& path) {
     DataFilePair pair;
     if (ReadDataFilePair(path, pair) != FileStatus::Ok) {
+        // The built-in data stays; its band text and limits follow its bank.
+        ApplyBandFlag();
         CommitToSnapshot();
         return false;
     }

@@ -14,7 +14,7 @@ GridEditResult AddChannel(RadioModel& model, const Catalogue& catalogue, Prompte
     const int count = model.radio.ChannelCount(bank, group);
     if (count < 0 || count >= kSlots) {
         if (prompter != nullptr)
-            prompter->tell(GroupFullText(catalogue.CurrentLanguage), PromptIcon::Exclamation);
+            prompter->tell(catalogue.Text(TextId::ChGroupFull), PromptIcon::Exclamation);
         return GridEditResult::GroupFull;
     }
     model.AppendChannel(number, bank, group, value);
@@ -68,10 +68,4 @@ GridEditResult UpdateChannelFromGrid(RadioModel& model, const Catalogue& catalog
     // A reference to the deleted memory channel must not outlive it.
     RevalidateGroupChannelRefs(model, bank, group);
     return GridEditResult::Removed;
-}
-
-QString GroupFullText(int language) {
-    return language == Catalogue::kChinese
-               ? QStringLiteral("该组已有 46 个信道，不能再添加。")
-               : QStringLiteral("This group already holds 46 channels; no more can be added.");
 }

@@ -24,6 +24,3 @@ enum class GridEditResult {
 GridEditResult UpdateChannelFromGrid(RadioModel& model, const Catalogue& catalogue,
                                      Prompter* prompter, int bank, int view, int row, int column,
                                      const QString& value);
-
-// The message shown when a group can take no further channel.
-QString GroupFullText(int language);

@@ -169,6 +169,7 @@ constexpr Entry kEntries[] = {
     {TextId::WavFile, "Wave Sound", "波形声音"},
     {TextId::GroupWriteCount, "Number of radios to write:", "要写入的对讲机数量："},
     {TextId::GroupRadioLabel, "Radio:", "对讲机："},
+    {TextId::ChGroupFull, "This group already holds 46 channels; no more can be added.", "该组已有 46 个信道，不能再添加。"},
 };
 // clang-format on
 

@@ -172,5 +172,8 @@ enum class TextId {
     GroupWriteCount,
     GroupRadioLabel,
 
+    // Channel editor: a group that cannot take another channel
+    ChGroupFull,
+
     Count_ // keep last
 };
