@@ -8,6 +8,7 @@
 #include "editors/channel_info_window.h"
 #include "editors/freq_cell_editor.h"
 #include "gui_fixture.h"
+#include "widget_driving.h"
 
 #include <QAbstractItemView>
 #include <QComboBox>
@@ -42,20 +43,8 @@ struct ChannelEditorRun {
     // when it is out of sight).
     void choose(const QString& listName, const QString& text) {
         QComboBox* box = list(listName);
-        const int index = box->findText(text);
-        QVERIFY2(index >= 0, qPrintable(listName + ": no " + text));
         box->setFocus(Qt::MouseFocusReason);
-        box->showPopup();
-        QAbstractItemView* view = box->view();
-        const QModelIndex item = view->model()->index(index, 0);
-        view->scrollTo(item);
-        const QRect rect = view->visualRect(item);
-        if (view->viewport()->rect().contains(rect)) {
-            QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, rect.center());
-        } else {
-            view->setCurrentIndex(item);
-            QTest::keyClick(view, Qt::Key_Return);
-        }
+        QVERIFY2(Choose(box, text), qPrintable(listName + ": no " + text));
     }
 
     void clickCell(int row) {

@@ -4,6 +4,7 @@
 // from their pop-ups, texts typed into focused boxes, focus moved on with Tab.
 
 #include "gui_fixture.h"
+#include "widget_driving.h"
 
 #include <QAbstractItemView>
 #include <QComboBox>
@@ -28,33 +29,6 @@ template <typename T = QWidget> T* Child(QWidget* form, const QString& name) {
     T* child = form->findChild<T*>(name);
     Q_ASSERT_X(child, "Child", qPrintable(name));
     return child;
-}
-
-inline QStringList EntriesOf(const QComboBox* list) {
-    QStringList entries;
-    for (int i = 0; i < list->count(); ++i)
-        entries << list->itemText(i);
-    return entries;
-}
-
-// Opens the list's pop-up and picks the entry: a click when it is in sight,
-// else the highlight moved onto it and Return.
-inline bool Choose(QComboBox* list, const QString& text) {
-    const int index = list->findText(text);
-    if (index < 0)
-        return false;
-    list->showPopup();
-    QAbstractItemView* view = list->view();
-    const QModelIndex item = view->model()->index(index, 0);
-    view->scrollTo(item);
-    const QRect rect = view->visualRect(item);
-    if (view->viewport()->rect().contains(rect)) {
-        QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, rect.center());
-    } else {
-        view->setCurrentIndex(item);
-        QTest::keyClick(view, Qt::Key_Return);
-    }
-    return true;
 }
 
 // Focuses the box, types over its text and leaves it with Tab.

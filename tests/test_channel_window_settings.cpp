@@ -14,13 +14,6 @@
 
 namespace {
 
-QStringList EntriesOf(const QComboBox* box) {
-    QStringList entries;
-    for (int i = 0; i < box->count(); ++i)
-        entries << box->itemText(i);
-    return entries;
-}
-
 QString Title(ChannelEditorRun& r, const char* frame) {
     return r.window()->findChild<QGroupBox*>(frame)->title();
 }

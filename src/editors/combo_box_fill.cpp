@@ -1,19 +1,9 @@
 #include "editors/combo_box_fill.h"
 
 #include "editors/combo_list.h"
+#include "editors/form_helpers.h"
 
 #include <QComboBox>
-
-namespace {
-
-QStringList Entries(const QComboBox* box) {
-    QStringList entries;
-    for (int i = 0; i < box->count(); ++i)
-        entries << box->itemText(i);
-    return entries;
-}
-
-} // namespace
 
 void FillComboBox(QComboBox* box, const QStringList& entries) {
     box->clear();
@@ -22,9 +12,9 @@ void FillComboBox(QComboBox* box, const QStringList& entries) {
 }
 
 void SelectComboBoxText(QComboBox* box, const QString& text) {
-    box->setCurrentIndex(SelectComboText(Entries(box), text));
+    box->setCurrentIndex(SelectComboText(ListEntries(box), text));
 }
 
 void SelectComboBoxIndex(QComboBox* box, int index) {
-    box->setCurrentIndex(SelectComboIndex(Entries(box), index));
+    box->setCurrentIndex(SelectComboIndex(ListEntries(box), index));
 }

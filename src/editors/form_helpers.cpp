@@ -50,3 +50,10 @@ void CloseForm(QWidget* form) {
     else
         form->close();
 }
+
+QStringList ListEntries(const QComboBox* list) {
+    QStringList entries;
+    for (int i = 0; i < list->count(); ++i)
+        entries << list->itemText(i);
+    return entries;
+}

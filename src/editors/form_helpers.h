@@ -19,6 +19,8 @@ void AddCaptioned(QGridLayout* grid, int row, int column, QLabel* caption, QWidg
 QLabel* NewCaption(const QString& name, QWidget* buddy, QWidget* parent);
 // A drop-down list named `name`.
 QComboBox* NewList(const QString& name, QWidget* parent);
+// The texts of a list's entries, in order.
+QStringList ListEntries(const QComboBox* list);
 // Replaces a list's entries and selects `index` without announcing a choice.
 void FillList(QComboBox* list, const QStringList& entries, int index);
 

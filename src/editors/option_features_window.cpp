@@ -67,13 +67,6 @@ QString CaptionName(int code) {
                                            : QStringLiteral("Label1_%1").arg(code);
 }
 
-QStringList Entries(const QComboBox* list) {
-    QStringList entries;
-    for (int i = 0; i < list->count(); ++i)
-        entries << list->itemText(i);
-    return entries;
-}
-
 } // namespace
 
 OptionFeaturesWindow::OptionFeaturesWindow(MainWindow& main, QWidget* parent)
@@ -283,7 +276,7 @@ void OptionFeaturesWindow::ShowOptions() {
     QComboBox* mode = lists_.value(OptionCode::PublicMode);
     FillList(mode, OptionListEntries(OptionCode::PublicMode, language_, data_), -1);
     for (auto it = lists_.cbegin(); it != lists_.cend(); ++it)
-        it.value()->setCurrentIndex(ShownOptionPosition(data_, it.key(), Entries(it.value())));
+        it.value()->setCurrentIndex(ShownOptionPosition(data_, it.key(), ListEntries(it.value())));
     for (auto it = checks_.cbegin(); it != checks_.cend(); ++it)
         it.value()->setChecked(ShownOptionCheck(data_, it.key()) == 1);
     const OptionRecord& o = data_.Options;

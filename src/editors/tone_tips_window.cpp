@@ -4,6 +4,7 @@
 #include "app/main_window.h"
 #include "app/prompter.h"
 #include "app/twips.h"
+#include "editors/combo_box_fill.h"
 #include "editors/combo_list.h"
 #include "editors/form_helpers.h"
 #include "editors/tone_bar_picture.h"
@@ -39,17 +40,6 @@ constexpr int kFirstElementText = 29100;
 
 constexpr int kRowsPerColumn = 7;
 constexpr int kColumnGapTwips = 300;
-
-void Select(QComboBox* list, int index) {
-    list->setCurrentIndex(index);
-}
-
-QStringList Entries(const QComboBox* list) {
-    QStringList entries;
-    for (int i = 0; i < list->count(); ++i)
-        entries << list->itemText(i);
-    return entries;
-}
 
 } // namespace
 
@@ -196,13 +186,13 @@ void ToneTipsWindow::FillToneLists() {
 
 void ToneTipsWindow::ShowTone() {
     const ToneEntry& tone = Tone();
-    Select(loops_, SelectComboIndex(Entries(loops_), tone.LoopCount));
-    Select(interval_, SelectComboIndex(Entries(interval_), tone.IntervalCode));
+    SelectComboBoxIndex(loops_, tone.LoopCount);
+    SelectComboBoxIndex(interval_, tone.IntervalCode);
     for (int k = 0; k < kToneElements; ++k) {
         const ToneElement& e = tone.Element[k];
         frequencies_[k]->setCurrentIndex(
             frequencies_[k]->findText(FrequencyTextOf(e.FreqCode, language_)));
-        Select(lengths_[k], SelectComboIndex(Entries(lengths_[k]), e.DurCode));
+        SelectComboBoxIndex(lengths_[k], e.DurCode);
     }
     picture_->setTone(&tone);
 }
@@ -210,7 +200,7 @@ void ToneTipsWindow::ShowTone() {
 void ToneTipsWindow::LoopChosen(int position) {
     switch (ChangeLoopCount(data_, channels_, currentTone_, position)) {
     case ToneEdit::Refused:
-        Select(loops_, SelectComboIndex(Entries(loops_), Tone().LoopCount));
+        SelectComboBoxIndex(loops_, Tone().LoopCount);
         break;
     case ToneEdit::Stored:
         main_.RefreshRogerLists();
@@ -234,7 +224,7 @@ void ToneTipsWindow::LengthChosen(int element, int position) {
     QComboBox* list = lengths_[element - 1];
     switch (ChangeLength(data_, channels_, currentTone_, element, position)) {
     case ToneEdit::Refused:
-        Select(list, SelectComboIndex(Entries(list), Tone().Element[element - 1].DurCode));
+        SelectComboBoxIndex(list, Tone().Element[element - 1].DurCode);
         break;
     case ToneEdit::Stored:
         picture_->update();
