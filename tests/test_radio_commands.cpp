@@ -14,6 +14,7 @@
 #include <QProcess>
 #include <QPushButton>
 #include <QTest>
+#include <QTimer>
 
 namespace {
 
@@ -39,6 +40,7 @@ private slots:
     void readCancelledOrFailedChangesNothing();
     void writeTakesPendingEdits();
     void groupWriteAsksForTheCount();
+    void resizeDuringTransferKeepsTheTimeout();
     void portCannotBeOpened();
     void portWindow();
 };
@@ -147,6 +149,26 @@ void TestRadioCommands::groupWriteAsksForTheCount() {
     sim.stop();
     QVERIFY(QFile::exists(saved + ".1") && QFile::exists(saved + ".2"));
     QVERIFY(!QFile::exists(saved + ".3"));
+}
+
+void TestRadioCommands::resizeDuringTransferKeepsTheTimeout() {
+    SimProcess sim({"--silent-handshakes", "5"});
+    Installation install;
+    UseSimPort(install, sim.device);
+    Started run(install);
+    MainWindow& w = *run.window;
+    w.show();
+    run.prompter.answers << PromptAnswer::Ok << PromptAnswer::Cancel;
+    bool resized = false;
+    WhenModalShows([&](QWidget* progress) {
+        w.resize(w.width() - 40, w.height() - 40);
+        resized = true;
+        // Were the time-out lost, the transfer would wait for ever: give up on it.
+        QTimer::singleShot(3000, progress, [progress] { progress->close(); });
+    });
+    Trigger(w, "mnuReadFromRadio");
+    QVERIFY(resized);
+    QCOMPARE(run.prompter.texts().value(1), QStringLiteral("Check Connection. Retry or Cancel?"));
 }
 
 void TestRadioCommands::portCannotBeOpened() {

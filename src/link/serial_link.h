@@ -28,8 +28,12 @@ public:
     void setSettings(const SerialSettings& settings) { settings_ = settings; }
     void setTraceFile(const QString& path);
     bool isPortOpen() const { return port_.isOpen(); }
-    // Stops the reply timer (the main window does so when it is resized).
-    void StopTimers() { timer_.stop(); }
+    // Stops the reply timer when the main window is resized, except while a
+    // transfer waits for a reply: without its time-out it could wait forever.
+    void StopTimers() {
+        if (!engine_.Busy())
+            timer_.stop();
+    }
 
     // LinkPort
     bool OpenPort() override;
