@@ -61,7 +61,8 @@ constexpr ToolButton kToolButtons[] = {
 
 // "&Open" -> "Open", "打开(&O)" -> "打开": menu captions as tool tips.
 QString PlainCaption(QString caption) {
-    caption.remove(QRegularExpression(QStringLiteral("\\(&.\\)")));
+    static const QRegularExpression marker(QStringLiteral("\\(&.\\)"));
+    caption.remove(marker);
     return caption.remove(QLatin1Char('&'));
 }
 
@@ -367,12 +368,11 @@ void MainWindow::OpenChannelEditorAndCascade() {
 }
 
 void MainWindow::ReloadInitialFile(const QString& suffix) {
+    // The editors close before the data changes under them.
     UnloadAllChildForms();
     context_.model.LoadInitialFile(
         context_.model.InitialFilePath(context_.paths.InitFolder(), suffix));
-    SetCaptions();
-    OpenChannelEditorAndCascade();
-    RefreshCaption();
+    StartShowData();
 }
 
 void MainWindow::LoadNewDoc() {
@@ -389,15 +389,13 @@ void MainWindow::InitialSetting() {
 
 void MainWindow::StartShowData() {
     UnloadAllChildForms();
-    SetCaptions();
+    SetCaptions(); // the caption of the data too
     OpenChannelEditorAndCascade();
-    RefreshCaption();
 }
 
 void MainWindow::ShowOpenedData() {
     ShowChildForm(kChannelInfoForm);
-    RefreshCaption();
-    Change_Language();
+    Change_Language(); // every caption, the window's included
     mdi_->cascadeSubWindows();
 }
 
