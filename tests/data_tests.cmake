@@ -5,6 +5,6 @@ zr_add_test(test_radio_model test_radio_model.cpp)
 zr_add_test(test_data_file test_data_file.cpp)
 zr_add_test(test_cli test_cli.cpp)
 target_compile_definitions(test_cli PRIVATE
-    ZR_CLI_PATH="$<TARGET_FILE:zr4400-cli>" ZR_PROGRAM_DIR="${ZR_PROGRAM_DIR}")
+    ZR_PROGRAM_DIR="${ZR_PROGRAM_DIR}")
 add_dependencies(test_cli zr4400-cli zr4400-initial-files)
 zr_add_test(test_fuzz test_fuzz.cpp)

@@ -1,6 +1,7 @@
 // The command-line tool as scripts use it: exit statuses, messages, and the
 // decode/encode round trip through real files.
 
+#include "cli_process.h"
 #include "data/data_file.h"
 #include "data/radio_model.h"
 #include "test_files.h"
@@ -15,19 +16,6 @@
 #include <QTest>
 
 namespace {
-
-struct Run {
-    int status = -1;
-    QByteArray out;
-    QByteArray err;
-};
-
-Run Cli(const QStringList& args) {
-    QProcess p;
-    p.start(QStringLiteral(ZR_CLI_PATH), args);
-    p.waitForFinished(30000);
-    return {p.exitCode(), p.readAllStandardOutput(), p.readAllStandardError()};
-}
 
 QString InitFile(int band) {
     return QStringLiteral(ZR_PROGRAM_DIR "/Init/%1_PK2323_New.dat").arg(band);
@@ -96,9 +84,9 @@ void TestCli::statuses() {
         if (a.startsWith('@'))
             a = a == "@out" ? dir.filePath("out.bin") : dir.filePath(a.mid(1) + ".dat");
 
-    const Run r = Cli(args);
+    const CliRun r = Cli(args);
     QCOMPARE(r.status, status);
-    QVERIFY2(QString::fromUtf8(r.err).contains(message), r.err.constData());
+    QVERIFY2(r.err.contains(message), qPrintable(r.err));
     QVERIFY(r.out.isEmpty());
 }
 
@@ -131,8 +119,8 @@ void TestCli::decodeEncodeReproducesImage() {
     QCOMPARE(QByteArray::number(uchar(image[0x3C7C]) & 0x0F), QByteArray("0"));
 
     const QString decoded = dir.filePath("decoded.dat");
-    const Run d = Cli({"decode", first, decoded});
-    QVERIFY2(d.status == 0, d.err.constData());
+    const CliRun d = Cli({"decode", first, decoded});
+    QVERIFY2(d.status == 0, qPrintable(d.err));
     QCOMPARE(QFileInfo(decoded).size(), qint64(1070));
     const QString second = dir.filePath("second.bin");
     QCOMPARE(Cli({"encode", decoded, second}).status, 0);
@@ -140,7 +128,7 @@ void TestCli::decodeEncodeReproducesImage() {
 }
 
 void TestCli::showJson() {
-    const Run r = Cli({"show", InitFile(1), "--json"});
+    const CliRun r = Cli({"show", InitFile(1), "--json"});
     QCOMPARE(r.status, 0);
     QJsonParseError error;
     const QJsonObject root = QJsonDocument::fromJson(r.out, &error).object();
@@ -159,7 +147,7 @@ void TestCli::showJson() {
     QCOMPARE(tones.size(), 8);
     QCOMPARE(tones[0].toObject()["elements"].toArray()[0].toObject()["frequencyHz"].toInt(), 2100);
 
-    const Run text = Cli({"show", InitFile(0)});
+    const CliRun text = Cli({"show", InitFile(0)});
     QCOMPARE(text.status, 0);
     QVERIFY(text.out.contains("25.6150 - 30.1050 MHz"));
 }

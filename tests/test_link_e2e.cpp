@@ -2,6 +2,7 @@
 // pseudo-terminal: reads, writes, a group write with the radio swap, refused
 // radios, and each fault the radio can show.
 
+#include "cli_process.h"
 #include "sim_process.h"
 #include "test_files.h"
 
@@ -13,21 +14,6 @@
 namespace {
 
 // A simulated radio for one test; it goes away with the object.
-struct Run {
-    int status = -1;
-    QString err;
-};
-
-Run Cli(const QStringList& args) {
-    QProcess p;
-    p.start(QStringLiteral(ZR_PROGRAM_DIR "/zr4400-cli"), args);
-    if (!p.waitForFinished(60000)) {
-        p.kill();
-        return {-2, QStringLiteral("did not finish")};
-    }
-    return {p.exitCode(), QString::fromUtf8(p.readAllStandardError())};
-}
-
 const QString kSource = QStringLiteral(ZR_PROGRAM_DIR "/Init/0_PK2323_New.dat");
 
 } // namespace
@@ -57,7 +43,7 @@ void TestLinkEndToEnd::readMatchesDecode() {
     SimProcess sim({"--image", image_});
     QVERIFY(!sim.device.isEmpty());
     const QString read = dir_.filePath("read.dat");
-    const Run r = Cli({"read", sim.device, read});
+    const CliRun r = Cli({"read", sim.device, read});
     QVERIFY2(r.status == 0, qPrintable(r.err));
     QVERIFY(r.err.contains("Read Data Completed."));
     const QString decoded = dir_.filePath("decoded.dat");
@@ -70,7 +56,7 @@ void TestLinkEndToEnd::readMatchesDecode() {
 void TestLinkEndToEnd::writeStoresTheEncodedImage() {
     const QString saved = dir_.filePath("radio.bin");
     SimProcess sim({"--save", saved});
-    const Run r = Cli({"write", sim.device, kSource});
+    const CliRun r = Cli({"write", sim.device, kSource});
     QVERIFY2(r.status == 0, qPrintable(r.err));
     QVERIFY(r.err.contains("Write Data Completed."));
     sim.stop();
@@ -86,7 +72,7 @@ void TestLinkEndToEnd::writeStoresTheEncodedImage() {
 void TestLinkEndToEnd::groupWriteOfTwoRadios() {
     const QString saved = dir_.filePath("group.bin");
     SimProcess sim({"--save", saved, "--swap-after-write", "3"});
-    const Run r = Cli({"group-write", sim.device, kSource, "--count", "2"});
+    const CliRun r = Cli({"group-write", sim.device, kSource, "--count", "2"});
     QVERIFY2(r.status == 0, qPrintable(r.err));
     QCOMPARE(r.err.count("Write Data Completed."), 1);
     sim.stop();
@@ -144,7 +130,7 @@ void TestLinkEndToEnd::outcomes() {
     const QString out = dir_.filePath(QStringLiteral("%1.dat").arg(QTest::currentDataTag()));
     for (QString& a : cliArgs)
         a = a == "@" ? sim.device : a == "@out" ? out : a;
-    const Run r = Cli(cliArgs);
+    const CliRun r = Cli(cliArgs);
     QCOMPARE(r.status, status);
     QVERIFY2(r.err.contains(message), qPrintable(r.err));
     // A failed read never leaves a data file behind.
