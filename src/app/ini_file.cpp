@@ -53,20 +53,26 @@ void ForEachKey(const QStringList& lines, const QString& section, Visit visit) {
     }
 }
 
-} // namespace
-
-IniFile::IniFile(QString path) : path_(std::move(path)) {}
-
-QStringList IniFile::readLines() const {
-    QFile file(path_);
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    QString text = QString::fromUtf8(file.readAll());
+QStringList SplitLines(const QByteArray& raw) {
+    QString text = QString::fromUtf8(raw);
     text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
     QStringList lines = text.split(QLatin1Char('\n'));
     if (!lines.isEmpty() && lines.last().isEmpty())
         lines.removeLast();
     return lines;
+}
+
+} // namespace
+
+IniFile::IniFile(QString path) : path_(std::move(path)) {}
+
+QByteArray IniFile::readRaw() const {
+    QFile file(path_);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+QStringList IniFile::readLines() const {
+    return SplitLines(readRaw());
 }
 
 QString IniFile::value(const QString& section, const QString& key) const {
@@ -94,11 +100,9 @@ QStringList IniFile::keys(const QString& section) const {
 }
 
 bool IniFile::setValue(const QString& section, const QString& key, const QString& value) {
-    QFile existing(path_);
-    bool crlf = false;
-    if (existing.open(QIODevice::ReadOnly))
-        crlf = existing.readAll().contains("\r\n");
-    QStringList lines = readLines();
+    const QByteArray raw = readRaw();
+    const bool crlf = raw.contains("\r\n");
+    QStringList lines = SplitLines(raw);
 
     qsizetype keyLine = -1;
     ForEachKey(lines, section, [&](qsizetype i, const KeyLine& kv) {

@@ -23,6 +23,7 @@ public:
     bool setValue(const QString& section, const QString& key, const QString& value);
 
 private:
+    QByteArray readRaw() const;
     QStringList readLines() const;
 
     QString path_;
