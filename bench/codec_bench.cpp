@@ -1,12 +1,14 @@
 // Times the data paths of a full configuration: decoding a memory image and
 // saving the data file pair, then opening the pair and encoding the image.
 
-#include "app/prompter.h"
-#include "app/version_table.h"
-#include "data/data_file.h"
-#include "data/radio_model.h"
-#include "data/record_io.h"
-#include "lang/catalogue.h"
+#include "core/base/prompter.h"
+#include "core/base/version_table.h"
+#include "core/codec/image_codec.h"
+#include "core/model/data_file.h"
+#include "core/model/initial_data.h"
+#include "core/model/radio_model.h"
+#include "core/model/record_io.h"
+#include "core/text/catalogue.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -29,7 +31,7 @@ public:
 
 // Every group of both banks filled with 46 channels, so nothing is skipped.
 void FillConfiguration(RadioModel& model) {
-    model.SetBuiltInDefaults(QDate(2026, 1, 1));
+    SetBuiltInDefaults(model, QDate(2026, 1, 1));
     for (int v = 0; v < kBanks; ++v)
         for (int g = 1; g <= kGroups; ++g)
             for (int n = 2; n <= 40; ++n)
@@ -63,7 +65,7 @@ int main(int argc, char** argv) {
     RadioModel source;
     FillConfiguration(source);
     PrepareImage(source.image);
-    source.EncodeImage();
+    EncodeImage(source);
     const RadioImage image = source.image;
     const QString path = dir.filePath(QStringLiteral("bench.dat"));
     constexpr int kRounds = 500;
@@ -71,7 +73,7 @@ int main(int argc, char** argv) {
     RadioModel model;
     Report("decode image", kRounds, [&] {
         model.image = image;
-        model.CompleteRead();
+        CompleteRead(model);
     });
     Report("serialise pair in memory", kRounds, [&] {
         const QByteArray bytes =
@@ -84,7 +86,7 @@ int main(int argc, char** argv) {
     });
     Report("decode + save", kRounds, [&] {
         model.image = image;
-        model.CompleteRead();
+        CompleteRead(model);
         model.CurrentFileName = path;
         SaveDataFile(model, catalogue, prompter);
     });
@@ -94,13 +96,13 @@ int main(int argc, char** argv) {
     });
     Report("encode image", kRounds, [&] {
         PrepareImage(model.image);
-        model.EncodeImage();
+        EncodeImage(model);
     });
     Report("open + encode", kRounds, [&] {
         model.CurrentFileName = path;
         OpenDataFile(model, versions, catalogue, prompter);
         PrepareImage(model.image);
-        model.EncodeImage();
+        EncodeImage(model);
     });
     return model.image == image ? 0 : 1;
 }

@@ -1,0 +1,66 @@
+#include "core/base/text_util.h"
+
+#include <QLocale>
+#include <QRegularExpression>
+#include <cmath>
+
+QString TrimText(const QString& text) {
+    QString s = text;
+    const qsizetype nul = s.indexOf(QChar(0));
+    if (nul >= 0)
+        s.truncate(nul);
+    qsizetype end = s.size();
+    while (end > 0 && s.at(end - 1) == QLatin1Char(' '))
+        --end;
+    s.truncate(end);
+    return s;
+}
+
+QString FileNameOf(const QString& path) {
+    const qsizetype cut =
+        std::max(path.lastIndexOf(QLatin1Char('\\')), path.lastIndexOf(QLatin1Char('/')));
+    return cut < 0 ? path : path.mid(cut + 1);
+}
+
+QString GroupLetter(int group) {
+    if (group == 11)
+        return QStringLiteral("MEM");
+    if (group >= 2 && group <= 10)
+        return QString(QChar('A' + group - 1));
+    return QStringLiteral("A");
+}
+
+int GroupIndex(const QString& text) {
+    if (text == QLatin1String("MEM"))
+        return 11;
+    if (text.size() == 1 && text.at(0) >= QLatin1Char('A') && text.at(0) <= QLatin1Char('J'))
+        return text.at(0).unicode() - 'A' + 1;
+    return 0;
+}
+
+bool IsNumeric(const QString& text) {
+    static const QRegularExpression number(
+        QStringLiteral("^\\s*[+-]?(\\d+\\.?\\d*|\\.\\d+)([eE][+-]?\\d+)?\\s*$"));
+    return number.match(text).hasMatch();
+}
+
+long long RoundHalfEven(double value) {
+    return static_cast<long long>(std::nearbyint(value));
+}
+
+QString FormatFixed(double value, int decimals) {
+    QString s = QString::number(value, 'f', decimals);
+    // "-0.0000" is shown as "0.0000", as a plain "#0.0000" format does.
+    if (s.startsWith(QLatin1Char('-')) && s.count(QLatin1Char('0')) + 2 == s.size())
+        s.remove(0, 1);
+    return s;
+}
+
+double ParseNumber(const QString& text, bool* ok) {
+    if (!IsNumeric(text)) {
+        if (ok)
+            *ok = false;
+        return 0.0;
+    }
+    return QLocale::c().toDouble(text.trimmed(), ok);
+}

@@ -1,0 +1,117 @@
+#include "core/link/serial_link.h"
+
+SerialLink::SerialLink(LinkUi& ui, RadioModel& model, const VersionTable& versions,
+                       const Catalogue& catalogue, QObject* parent)
+    : QObject(parent), engine_(*this, ui, model, versions, catalogue),
+      trace_(std::make_unique<LinkTrace>()) {
+    timer_.setObjectName(QStringLiteral("WaitTimer"));
+    timer_.setSingleShot(true);
+    timer_.setInterval(kReplyTimeoutMs);
+    connect(&timer_, &QTimer::timeout, this, &SerialLink::OnTimeout);
+    connect(&port_, &QSerialPort::readyRead, this, &SerialLink::OnReadyRead);
+    connect(&port_, &QSerialPort::errorOccurred, this, &SerialLink::OnError);
+}
+
+SerialLink::~SerialLink() {
+    ClosePort();
+}
+
+void SerialLink::setTraceFile(const QString& path) {
+    if (!path.isEmpty())
+        trace_ = std::make_unique<LinkTrace>(path);
+}
+
+bool SerialLink::OpenDevice() {
+    port_.setPortName(settings_.devicePath);
+    if (settings_.devicePath.isEmpty() || !port_.open(QIODevice::ReadWrite))
+        return false;
+    const QSerialPort::FlowControl flow =
+        settings_.handshaking == 2 || settings_.handshaking == 3 ? QSerialPort::HardwareControl
+        : settings_.handshaking == 1                             ? QSerialPort::SoftwareControl
+                                                                 : QSerialPort::NoFlowControl;
+    const bool configured =
+        port_.setBaudRate(QSerialPort::Baud9600) && port_.setDataBits(QSerialPort::Data8) &&
+        port_.setParity(QSerialPort::NoParity) &&
+        port_.setStopBits(settings_.stopBits == 2 ? QSerialPort::TwoStop : QSerialPort::OneStop) &&
+        port_.setFlowControl(flow);
+    if (!configured) {
+        port_.close();
+        return false;
+    }
+    return true;
+}
+
+bool SerialLink::OpenPort() {
+    ClosePort();
+    portLost_ = false;
+    const bool opened = OpenDevice();
+    trace_->note(
+        (opened ? QStringLiteral("port opened: ") : QStringLiteral("port failed to open: ")) +
+        settings_.devicePath);
+    return opened;
+}
+
+void SerialLink::ClosePort() {
+    timer_.stop();
+    received_.clear();
+    if (port_.isOpen()) {
+        port_.close();
+        trace_->note(QStringLiteral("port closed"));
+    }
+}
+
+void SerialLink::SendPacket(const QByteArray& packet, int replyThreshold) {
+    // A port that vanished (adapter pulled) is tried again, so plugging it
+    // back in lets a retried transfer go on.
+    if (portLost_ && !port_.isOpen() && OpenDevice()) {
+        portLost_ = false;
+        trace_->note(QStringLiteral("port reopened"));
+    }
+    threshold_ = replyThreshold;
+    received_.clear();
+    trace_->sent(packet);
+    if (!port_.isOpen())
+        return;
+    port_.clear(); // late bytes of an earlier reply must not mix with this one
+    port_.write(packet);
+}
+
+void SerialLink::StartReplyTimer() {
+    timer_.start();
+}
+
+void SerialLink::StopReplyTimer() {
+    timer_.stop();
+}
+
+void SerialLink::OnReadyRead() {
+    const QByteArray bytes = port_.readAll();
+    if (!engine_.AwaitingReply())
+        return; // nothing is asked for: stray bytes are dropped
+    received_.append(bytes);
+    if (received_.size() < threshold_)
+        return;
+    const QByteArray reply = std::exchange(received_, {});
+    trace_->received(reply);
+    engine_.HandleReceive(reply);
+}
+
+void SerialLink::OnError(QSerialPort::SerialPortError error) {
+    if (error == QSerialPort::NoError)
+        return;
+    trace_->note(QStringLiteral("port error %1: %2").arg(int(error)).arg(port_.errorString()));
+    if (error == QSerialPort::ResourceError || error == QSerialPort::PermissionError) {
+        // The device is gone: the reply timer runs out and the user is asked.
+        portLost_ = true;
+        if (port_.isOpen())
+            port_.close();
+    }
+}
+
+void SerialLink::OnTimeout() {
+    if (!received_.isEmpty())
+        trace_->received(received_);
+    trace_->note(QStringLiteral("no reply within %1 ms").arg(kReplyTimeoutMs));
+    received_.clear();
+    engine_.HandleReplyTimeout();
+}

@@ -1,0 +1,61 @@
+#pragma once
+
+#include "core/link/link_engine.h"
+#include "core/link/link_trace.h"
+
+#include <QObject>
+#include <QSerialPort>
+#include <QTimer>
+
+struct SerialSettings {
+    QString devicePath;
+    int handshaking = 0; // 0 none, 1 XON/XOFF, 2 RTS/CTS, 3 both
+    int stopBits = 1;
+};
+
+// Runs the transfer engine over a serial port at 9600 baud, no parity,
+// 8 data bits, with the 300 ms reply timer. A reply is handed to the engine
+// once the number of bytes it waits for is buffered.
+class SerialLink : public QObject, public LinkPort {
+    Q_OBJECT
+public:
+    SerialLink(LinkUi& ui, RadioModel& model, const VersionTable& versions,
+               const Catalogue& catalogue, QObject* parent = nullptr);
+    ~SerialLink() override;
+
+    LinkEngine& engine() { return engine_; }
+    // The port the next transfer opens.
+    void setSettings(const SerialSettings& settings) { settings_ = settings; }
+    void setTraceFile(const QString& path);
+    bool isPortOpen() const { return port_.isOpen(); }
+    // Stops the reply timer when the main window is resized, except while a
+    // transfer waits for a reply: without its time-out it could wait forever.
+    void StopTimers() {
+        if (!engine_.Busy())
+            timer_.stop();
+    }
+
+    // LinkPort
+    bool OpenPort() override;
+    void ClosePort() override;
+    void SendPacket(const QByteArray& packet, int replyThreshold) override;
+    void StartReplyTimer() override;
+    void StopReplyTimer() override;
+
+    static constexpr int kReplyTimeoutMs = 300;
+
+private:
+    bool OpenDevice();
+    void OnReadyRead();
+    void OnError(QSerialPort::SerialPortError error);
+    void OnTimeout();
+
+    LinkEngine engine_;
+    SerialSettings settings_;
+    QSerialPort port_;
+    QTimer timer_;
+    std::unique_ptr<LinkTrace> trace_;
+    QByteArray received_;
+    int threshold_ = 1;
+    bool portLost_ = false;
+};

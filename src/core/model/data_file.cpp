@@ -1,0 +1,192 @@
+#include "core/model/data_file.h"
+
+#include "core/base/prompter.h"
+#include "core/base/version_table.h"
+#include "core/model/radio_model.h"
+#include "core/model/record_io.h"
+#include "core/text/catalogue.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QRegularExpression>
+#include <QSaveFile>
+
+namespace {
+
+template <typename Visit> void ForEachUsedSlot(const RadioData& radio, Visit visit) {
+    for (int v = 0; v < kBanks; ++v)
+        for (int g = 1; g <= kGroups; ++g)
+            for (int s = 1; s <= radio.ChannelCount(v, g); ++s)
+                visit(v, s, g);
+}
+
+bool CountsValid(const RadioData& radio) {
+    return std::all_of(radio.ChannelCount.items.begin(), radio.ChannelCount.items.end(),
+                       [](int16_t c) { return c >= 0 && c <= kSlots; });
+}
+
+FileStatus ReadWholeFile(const QString& path, QByteArray& bytes) {
+    QFile file(path);
+    if (!file.exists())
+        return FileStatus::Missing;
+    if (!file.open(QIODevice::ReadOnly))
+        return FileStatus::IoError;
+    bytes = file.readAll();
+    return file.error() == QFileDevice::NoError ? FileStatus::Ok : FileStatus::IoError;
+}
+
+bool WriteSaveFile(QSaveFile& file, const QByteArray& bytes) {
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+bool ValidVersionForm(const QString& version) {
+    static const QRegularExpression form(QStringLiteral("^V\\d{3}$"));
+    return form.match(version).hasMatch();
+}
+
+} // namespace
+
+QString CompanionPathOf(const QString& dataPath) {
+    return dataPath.left(std::max<qsizetype>(0, dataPath.size() - 3)) + QStringLiteral("fre");
+}
+
+QByteArray CompanionBytes(const RadioData& radio, const ChannelTable& channels) {
+    QByteArray bytes;
+    bytes.reserve(kBanks * kGroups * kSlots * kChannelRecordBytes);
+    ForEachUsedSlot(radio,
+                    [&](int v, int s, int g) { AppendChannelRecord(bytes, channels.at(v, s, g)); });
+    return bytes;
+}
+
+FileStatus ReadCompanion(const QString& path, const RadioData& radio, ChannelTable& channels) {
+    if (!CountsValid(radio))
+        return FileStatus::BadCounts;
+    QByteArray bytes;
+    if (const FileStatus status = ReadWholeFile(path, bytes); status != FileStatus::Ok)
+        return status;
+    ChannelTable read = channels;
+    qsizetype offset = 0;
+    bool complete = true;
+    ForEachUsedSlot(radio, [&](int v, int s, int g) {
+        complete = complete && ReadChannelRecord(bytes, offset, read.at(v, s, g));
+        offset += kChannelRecordBytes;
+    });
+    if (!complete)
+        return FileStatus::ShortCompanion;
+    channels = read;
+    return FileStatus::Ok;
+}
+
+FileStatus WriteCompanion(const QString& path, const RadioData& radio,
+                          const ChannelTable& channels) {
+    QSaveFile file(path);
+    if (!WriteSaveFile(file, CompanionBytes(radio, channels)) || !file.commit())
+        return FileStatus::IoError;
+    return FileStatus::Ok;
+}
+
+FileStatus ReadDataFilePair(const QString& dataPath, DataFilePair& pair) {
+    QByteArray bytes;
+    if (const FileStatus status = ReadWholeFile(dataPath, bytes); status != FileStatus::Ok)
+        return status;
+    DataFilePair read = pair;
+    if (!ReadRadioData(bytes, read.radio))
+        return FileStatus::IoError;
+    if (const FileStatus status =
+            ReadCompanion(CompanionPathOf(dataPath), read.radio, read.channels);
+        status != FileStatus::Ok)
+        return status;
+    pair = read;
+    return FileStatus::Ok;
+}
+
+FileStatus WriteDataFilePair(const QString& dataPath, const RadioData& radio,
+                             const ChannelTable& channels) {
+    // Both files are written completely beside their targets first; only then
+    // are they put in place, companion first. Should the data file fail to go
+    // in place, the previous companion is restored, so the pair stays matched.
+    const QString companionPath = CompanionPathOf(dataPath);
+    QSaveFile data(dataPath);
+    QSaveFile companion(companionPath);
+    if (!WriteSaveFile(data, WriteRadioData(radio)) ||
+        !WriteSaveFile(companion, CompanionBytes(radio, channels)))
+        return FileStatus::IoError;
+
+    QByteArray previousCompanion;
+    const bool hadCompanion = QFileInfo::exists(companionPath) &&
+                              ReadWholeFile(companionPath, previousCompanion) == FileStatus::Ok;
+    if (!companion.commit())
+        return FileStatus::IoError;
+    if (!data.commit()) {
+        if (hadCompanion) {
+            QSaveFile restore(companionPath);
+            if (WriteSaveFile(restore, previousCompanion))
+                restore.commit();
+        } else {
+            QFile::remove(companionPath);
+        }
+        return FileStatus::IoError;
+    }
+    return FileStatus::Ok;
+}
+
+bool SaveDataFile(RadioModel& model, const Catalogue& catalogue, Prompter& prompter) {
+    model.CommitToSnapshot();
+    if (WriteDataFilePair(model.CurrentFileName, model.SavedRadioData, model.SavedChannelTable) !=
+        FileStatus::Ok) {
+        prompter.tell(catalogue.Text(TextId::FileError), PromptIcon::Critical);
+        return false;
+    }
+    model.IsUntitled = false;
+    return true;
+}
+
+OpenResult OpenDataFile(RadioModel& model, const VersionTable& versions, const Catalogue& catalogue,
+                        Prompter& prompter,
+                        const std::function<void(const QString&)>& launchVersion) {
+    const QString path = model.CurrentFileName;
+    QByteArray bytes;
+    if (ReadWholeFile(path, bytes) != FileStatus::Ok) {
+        prompter.tell(catalogue.Text(TextId::FileError), PromptIcon::Critical);
+        return OpenResult::FileError;
+    }
+
+    const QString version = TrimText(QString::fromLatin1(bytes.left(4)));
+    if (!ValidVersionForm(version)) {
+        prompter.tell(catalogue.Text(TextId::UnknownDataVersion), PromptIcon::Critical);
+        return OpenResult::UnknownVersion;
+    }
+    if (!versions.IsCompatibleVersion(QString::fromLatin1(kSoftwareVersion), version)) {
+        const QString question = IncompatibleVersionText(
+            catalogue, QString::fromLatin1(kSoftwareVersion), version, VersionKind::DataFile);
+        if (prompter.ask(question, PromptButtons::YesNo, PromptIcon::Question) ==
+                PromptAnswer::Yes &&
+            launchVersion)
+            launchVersion(version);
+        return OpenResult::IncompatibleVersion;
+    }
+    if (bytes.size() != kRadioDataBytes) {
+        prompter.tell(catalogue.Text(TextId::VersionMissing), PromptIcon::Critical);
+        return OpenResult::WrongLength;
+    }
+
+    DataFilePair pair{model.SavedRadioData, model.SavedChannelTable};
+    ReadRadioData(bytes, pair.radio);
+    pair.radio.DataVersion.set(QString::fromLatin1(kSoftwareVersion));
+    if (ReadCompanion(CompanionPathOf(path), pair.radio, pair.channels) != FileStatus::Ok) {
+        prompter.tell(catalogue.Text(TextId::FileError), PromptIcon::Critical);
+        return OpenResult::FileError;
+    }
+
+    model.SavedRadioData = pair.radio;
+    model.SavedChannelTable = pair.channels;
+    model.AdoptSnapshot();
+    model.IsUntitled = false;
+    return OpenResult::Loaded;
+}
+
+QString WindowCaption(const RadioModel& model, const Catalogue& catalogue) {
+    return model.ModelName + QLatin1Char('[') + model.BandText + QStringLiteral("][") +
+           catalogue.Text(TextId::FileName) + QLatin1Char(':') + FileNameOf(model.CurrentFileName) +
+           QLatin1Char(']');
+}

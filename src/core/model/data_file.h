@@ -1,0 +1,56 @@
+#pragma once
+
+#include "core/model/radio_data.h"
+
+#include <QByteArray>
+#include <QString>
+#include <functional>
+
+class Catalogue;
+class Prompter;
+class RadioModel;
+class VersionTable;
+
+// A saved configuration: the data file (one RadioData record of 1070 bytes)
+// and its companion holding the used channel records, bank 0 then 1, group
+// 1..10, slot 1..count, 48 bytes each.
+struct DataFilePair {
+    RadioData radio;
+    ChannelTable channels;
+};
+
+enum class FileStatus { Ok, Missing, IoError, ShortCompanion, BadCounts };
+
+// The companion's path: the data file's path with its last three characters
+// replaced by "fre".
+QString CompanionPathOf(const QString& dataPath);
+
+// The companion's records for the counts of `radio`.
+QByteArray CompanionBytes(const RadioData& radio, const ChannelTable& channels);
+// Reads companion records for the counts of `radio` into `channels`.
+FileStatus ReadCompanion(const QString& path, const RadioData& radio, ChannelTable& channels);
+FileStatus WriteCompanion(const QString& path, const RadioData& radio,
+                          const ChannelTable& channels);
+
+// Reads both files without a version or length test; `pair` changes only on Ok.
+FileStatus ReadDataFilePair(const QString& dataPath, DataFilePair& pair);
+// Writes both files so that a failure leaves the previous pair as it was.
+FileStatus WriteDataFilePair(const QString& dataPath, const RadioData& radio,
+                             const ChannelTable& channels);
+
+// Commits the working data to the snapshot and stores it in the current file
+// pair; shows "file error." on failure.
+bool SaveDataFile(RadioModel& model, const Catalogue& catalogue, Prompter& prompter);
+
+enum class OpenResult { Loaded, UnknownVersion, IncompatibleVersion, WrongLength, FileError };
+
+// Opens the current file pair into the working data after the version form
+// test, the version gate and the length test, each with its message. Nothing
+// changes unless the whole pair was read. `launchVersion` runs when the user
+// asks to start the program version that handles the file.
+OpenResult OpenDataFile(RadioModel& model, const VersionTable& versions, const Catalogue& catalogue,
+                        Prompter& prompter,
+                        const std::function<void(const QString&)>& launchVersion = {});
+
+// The main window's caption: model, band and file name.
+QString WindowCaption(const RadioModel& model, const Catalogue& catalogue);

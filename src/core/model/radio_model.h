@@ -1,0 +1,52 @@
+#pragma once
+
+#include "core/model/band.h"
+#include "core/model/radio_data.h"
+#include "core/model/radio_image.h"
+
+#include <QString>
+#include <QStringList>
+
+// The one shared model of the radio's configuration: the working data the
+// editors change, the snapshot it is compared with and saved through, the
+// memory image of the link, and the globals that travel with them.
+class RadioModel {
+public:
+    RadioModel();
+
+    RadioData radio;
+    ChannelTable channels;
+    RadioData SavedRadioData;
+    ChannelTable SavedChannelTable;
+    RadioImage image{};
+
+    QString ModelName = QStringLiteral("ZR-4400");
+    QString ModelCode = QStringLiteral("PK2323");
+    QString BandText = kBandTextHF;
+    double BandLowMHz = 28.0;
+    double BandHighMHz = 29.699;
+    QString FirmwareVersion = QStringLiteral("V100");
+    bool IsUntitled = true;
+    QString CurrentFileName = QStringLiteral("new.dat");
+    QStringList MessageQueue;
+
+    static constexpr int kMessageQueueLimit = 1001;
+    // The data version every committed snapshot carries.
+    static inline const QString kDataVersion = QStringLiteral("V100");
+
+    void CommitToSnapshot();
+    void AdoptSnapshot();
+    bool IsModified() const;
+
+    // BandText from BandFlag, then the band limits.
+    void ApplyBandFlag();
+    void ApplyBandLimits();
+
+    void AppendChannel(int number, int bank, int group, const QString& frequency);
+    int FindSlot(int number, int bank, int group) const;
+
+    void QueueMessage(const QString& text);
+
+private:
+    void RefreshIdentity();
+};

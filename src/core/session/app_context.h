@@ -1,0 +1,21 @@
+#pragma once
+
+#include "core/base/app_paths.h"
+#include "core/base/app_settings.h"
+#include "core/base/ini_file.h"
+#include "core/base/version_table.h"
+#include "core/model/radio_model.h"
+#include "core/text/catalogue.h"
+
+// The objects that live for the whole run, created once at start-up and
+// handed to every window that needs them.
+struct AppContext {
+    explicit AppContext(const AppPaths& appPaths) : paths(appPaths), setup(appPaths.SetupIni()) {}
+
+    AppPaths paths;
+    IniFile setup;
+    AppSettings settings;
+    Catalogue catalogue;
+    VersionTable versions;
+    RadioModel model;
+};

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QString>
+
+struct AppContext;
+class Prompter;
+
+// Window names of the editor windows the main window opens.
+inline const QString kChannelInfoForm = QStringLiteral("frmCommChInfo");
+inline const QString kOptionsForm = QStringLiteral("FrmOptFeatures");
+inline const QString kToneForm = QStringLiteral("FrmToneTips");
+
+// What an editor window needs of the window that holds it: the objects of
+// the run, the prompts, and the refreshes its changes call for elsewhere.
+class EditorHost {
+public:
+    virtual ~EditorHost() = default;
+
+    virtual AppContext& context() = 0;
+    virtual Prompter& prompter() = 0;
+    // The caption names the band in force, so a bank switch renews it.
+    virtual void RefreshCaption() = 0;
+    // Open editors rebuild their roger-beep lists (the tone table changed).
+    virtual void RefreshRogerLists() = 0;
+    // Open editors rebuild their mode lists (the mode-enable flags changed).
+    virtual void RefreshModeLists() = 0;
+};

@@ -1,0 +1,98 @@
+#include "core/session/file_commands.h"
+
+#include "core/base/prompter.h"
+#include "core/model/data_file.h"
+#include "core/session/app_context.h"
+#include "core/session/version_launcher.h"
+
+FileCommands::FileCommands(AppContext& context, Prompter& prompter, DocumentHost& host,
+                           VersionLauncher& launcher)
+    : context_(context), prompter_(prompter), host_(host), launcher_(launcher) {}
+
+QString FileCommands::DialogFilter() const {
+    return context_.catalogue.Text(TextId::DataFile) + QStringLiteral(" (*.dat)|*.dat");
+}
+
+void FileCommands::FileNew() {
+    if (prompter_.ask(context_.catalogue.Text(TextId::AllDataCleared), PromptButtons::OkCancel,
+                      PromptIcon::Warning) == PromptAnswer::Ok)
+        host_.LoadNewDoc();
+}
+
+void FileCommands::FileOpen() {
+    host_.ValidateOpenEditors();
+    if (context_.model.IsModified()) {
+        switch (prompter_.ask(context_.catalogue.Text(TextId::FileModified),
+                              PromptButtons::YesNoCancel, PromptIcon::Warning)) {
+        case PromptAnswer::Yes:
+            // A failed or cancelled save keeps the unsaved data on screen.
+            if (!SaveBeforeDiscard())
+                return;
+            break;
+        case PromptAnswer::No:
+            break;
+        default:
+            return;
+        }
+    }
+    OpenWithDialog();
+}
+
+void FileCommands::FileSave() {
+    host_.ValidateOpenEditors();
+    if (context_.model.IsUntitled) {
+        FileSaveAs();
+        return;
+    }
+    const QString question = QLatin1Char('"') + FileNameOf(context_.model.CurrentFileName) +
+                             QLatin1Char('"') + context_.catalogue.Text(TextId::FileOverwrite);
+    if (prompter_.ask(question, PromptButtons::OkCancel, PromptIcon::Question) == PromptAnswer::Ok)
+        SaveToCurrentFile();
+}
+
+bool FileCommands::ChooseSaveName() {
+    const QString path = prompter_.saveFileName(context_.model.CurrentFileName, DialogFilter());
+    if (path.isEmpty())
+        return false;
+    context_.model.CurrentFileName = path;
+    return true;
+}
+
+void FileCommands::FileSaveAs() {
+    host_.ValidateOpenEditors();
+    if (ChooseSaveName())
+        SaveToCurrentFile();
+}
+
+void FileCommands::OpenWithDialog() {
+    const QString path = prompter_.openFileName(DialogFilter());
+    if (path.isEmpty())
+        return;
+    const QString previous = context_.model.CurrentFileName;
+    context_.model.CurrentFileName = path;
+    host_.UnloadAllChildForms();
+    const OpenResult result =
+        OpenDataFile(context_.model, context_.versions, context_.catalogue, prompter_,
+                     [this](const QString& version) { launcher_.LaunchVersion(version); });
+    if (result == OpenResult::Loaded) {
+        host_.ShowOpenedData();
+        return;
+    }
+    // The data on screen still belongs to the previous file: a later Save must
+    // not write it over the file that could not be opened.
+    context_.model.CurrentFileName = previous;
+}
+
+bool FileCommands::SaveBeforeDiscard() {
+    // Untitled data has only the default name: ask where it goes rather than
+    // writing (or overwriting) "new.dat" wherever the program happens to run.
+    if (context_.model.IsUntitled && !ChooseSaveName())
+        return false;
+    return SaveToCurrentFile();
+}
+
+bool FileCommands::SaveToCurrentFile() {
+    const bool saved = SaveDataFile(context_.model, context_.catalogue, prompter_);
+    host_.RefreshCaption();
+    return saved;
+}

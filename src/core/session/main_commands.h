@@ -1,0 +1,16 @@
+#pragma once
+
+#include <functional>
+
+// Commands whose windows live outside the main window; each is plugged in
+// once and run by its menu item, toolbar button and tree node alike.
+struct MainCommands {
+    std::function<void()> commSet;
+    std::function<void()> readFromRadio;
+    std::function<void()> writeToRadio;
+    std::function<void()> groupWrite;
+    std::function<void()> radioInfo;
+    std::function<void()> readRmgData;
+    std::function<void()> stopLinkTimers;
+    std::function<void()> closeLinkPort;
+};

@@ -1,0 +1,37 @@
+#include "core/session/settings_loader.h"
+
+#include "core/base/app_settings.h"
+#include "core/base/ini_file.h"
+#include "core/model/radio_model.h"
+#include "core/text/catalogue.h"
+
+namespace {
+const QString kSection = QStringLiteral("language");
+} // namespace
+
+void LoadSettings(IniFile& setup, AppSettings& settings, Catalogue& catalogue, RadioModel& model) {
+    settings.comPort = 1;
+    catalogue.CurrentLanguage = Catalogue::kEnglish;
+    settings.PreviousLanguage = Catalogue::kEnglish;
+    settings.SingleLanguageList = 1;
+    model.MessageQueue.clear();
+
+    const bool firstRun = ParseTruth(setup.value(kSection, QStringLiteral("IsFirstRun")));
+    settings.comPort = setup.intValue(kSection, QStringLiteral("comPort"), settings.comPort);
+    settings.Handshaking =
+        setup.intValue(kSection, QStringLiteral("Handshaking"), settings.Handshaking);
+    settings.StopBit = setup.intValue(kSection, QStringLiteral("StopBit"), settings.StopBit);
+    if (firstRun) {
+        setup.setValue(kSection, QStringLiteral("IsFirstRun"), QStringLiteral("0"));
+    } else {
+        const int stored =
+            setup.intValue(kSection, QStringLiteral("CurrentLanguage"), Catalogue::kEnglish);
+        // Only 1 and 2 name a language; anything else would leave every caption empty.
+        catalogue.CurrentLanguage = stored == Catalogue::kChinese ? stored : Catalogue::kEnglish;
+    }
+    settings.PreviousLanguage = catalogue.CurrentLanguage;
+    setup.setValue(kSection, QStringLiteral("comPort"), QString::number(settings.comPort));
+    setup.setValue(kSection, QStringLiteral("CurrentLanguage"),
+                   QString::number(catalogue.CurrentLanguage));
+    model.ApplyBandLimits();
+}

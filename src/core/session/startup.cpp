@@ -1,0 +1,21 @@
+#include "core/session/startup.h"
+
+#include "core/session/app_context.h"
+#include "core/session/settings_loader.h"
+
+#include <QLocale>
+
+void LoadStartupData(AppContext& context) {
+    context.model.radio.DataVersion.set(QString::fromLatin1(kSoftwareVersion));
+    context.versions = VersionTable::LoadVersionTable(IniFile(context.paths.VersionIni()));
+    // Numbers are read and written with "." in this program only; the user's
+    // own format stays as it is.
+    QLocale::setDefault(QLocale::c());
+    LoadSettings(context.setup, context.settings, context.catalogue, context.model);
+}
+
+QString SplashPicturePath(const AppContext& context) {
+    return context.paths.ProgramFolder + (context.catalogue.CurrentLanguage == Catalogue::kChinese
+                                              ? QStringLiteral("/StartC.jpg")
+                                              : QStringLiteral("/StartE.jpg"));
+}

@@ -1,0 +1,19 @@
+#pragma once
+
+#include "core/text/text_id.h"
+
+#include <QString>
+
+// The bilingual text catalogue. `CurrentLanguage` 1 is English, 2 Chinese;
+// Text() picks the entry of the language in force.
+class Catalogue {
+public:
+    static constexpr int kEnglish = 1;
+    static constexpr int kChinese = 2;
+
+    int CurrentLanguage = kEnglish;
+
+    QString Text(TextId id) const { return TextIn(id, CurrentLanguage); }
+    // Index 0 (and any language other than 1 and 2) yields an empty text.
+    static QString TextIn(TextId id, int language);
+};

@@ -1,0 +1,164 @@
+#include "gui/link/radio_commands.h"
+
+#include "core/codec/image_codec.h"
+#include "core/link/port_directory.h"
+#include "core/session/app_context.h"
+#include "core/session/main_commands.h"
+#include "core/session/radio_host.h"
+#include "core/session/version_launcher.h"
+#include "gui/link/port_window.h"
+#include "gui/link/progress_window.h"
+
+#include <QTimer>
+
+namespace {
+constexpr int kWriteDelayMs = 20;
+constexpr int kMaxGroupRadios = 9999;
+} // namespace
+
+RadioCommands::RadioCommands(RadioHost& host, QWidget* parent)
+    : QObject(parent), host_(host), parent_(parent),
+      link_(std::make_unique<SerialLink>(*this, host.context().model, host.context().versions,
+                                         host.context().catalogue)) {
+    writeTimer_ = new QTimer(this);
+    writeTimer_->setObjectName(QStringLiteral("TimerWrite"));
+    writeTimer_->setSingleShot(true);
+    writeTimer_->setInterval(kWriteDelayMs);
+    connect(writeTimer_, &QTimer::timeout, this, &RadioCommands::WriteAfterEdits);
+}
+
+RadioCommands::~RadioCommands() = default;
+
+void RadioCommands::Install(MainCommands& c) {
+    c.readFromRadio = [this] { ReadFromRadio(); };
+    c.writeToRadio = [this] { WriteToRadio(); };
+    c.groupWrite = [this] { GroupWrite(); };
+    c.radioInfo = [this] { RadioInformation(); };
+    c.readRmgData = [this] { ReadRmgData(); };
+    c.commSet = [this] { CommunicationPort(); };
+    c.stopLinkTimers = [this] { link_->StopTimers(); };
+    c.closeLinkPort = [this] { link_->ClosePort(); };
+}
+
+bool RadioCommands::Begin(LinkOperationCode operation) {
+    // A transfer in progress owns the port; a second one never starts.
+    if (link_->engine().Busy() && progress_)
+        return false;
+    const AppContext& ctx = host_.context();
+    link_->setSettings({DevicePathOf(ctx.settings.comPort, ctx.setup), ctx.settings.Handshaking,
+                        ctx.settings.StopBit});
+    return link_->engine().BeginTransfer(operation);
+}
+
+bool RadioCommands::Confirm(TextId question) {
+    if (Ask(host_.context().catalogue.Text(question), PromptButtons::OkCancel,
+            PromptIcon::Question) == PromptAnswer::Ok)
+        return true;
+    link_->engine().CancelBeforeStart();
+    return false;
+}
+
+void RadioCommands::RunProgress(int kind, int radios) {
+    const auto windowKind = static_cast<ProgressWindow::Kind>(kind);
+    ProgressWindow dialog(windowKind, radios, host_.context().catalogue, parent_);
+    progress_ = &dialog;
+    dialog.onUserClose = [this] { link_->engine().CancelTransfer(); };
+    dialog.show();
+    if (windowKind == ProgressWindow::Kind::GroupWrite)
+        link_->engine().StartGroupWrite(radios);
+    else
+        link_->engine().StartHandshake();
+    // The transfer runs from the port's and the timer's events until it ends.
+    if (link_->engine().Busy())
+        dialog.exec();
+    progress_ = nullptr;
+}
+
+void RadioCommands::ReadFromRadio() {
+    if (!Begin(LinkOperationCode::Read) || !Confirm(TextId::ReadConfirm))
+        return;
+    PrepareImage(host_.context().model.image);
+    RunProgress(static_cast<int>(ProgressWindow::Kind::Read), 0);
+}
+
+void RadioCommands::WriteToRadio() {
+    // Values still being edited reach the data first; the write itself runs
+    // once that has finished.
+    host_.ValidateOpenEditors();
+    writeTimer_->start();
+}
+
+void RadioCommands::WriteAfterEdits() {
+    if (!Begin(LinkOperationCode::Write) || !Confirm(TextId::WriteConfirm))
+        return;
+    RadioModel& model = host_.context().model;
+    PrepareImage(model.image);
+    EncodeImage(model);
+    RunProgress(static_cast<int>(ProgressWindow::Kind::Write), 0);
+}
+
+void RadioCommands::GroupWrite() {
+    const Catalogue& cat = host_.context().catalogue;
+    const std::optional<int> radios =
+        host_.prompter().askNumber(cat.Text(TextId::GroupWriteCount), 1, kMaxGroupRadios, 1);
+    if (!radios)
+        return;
+    host_.ValidateOpenEditors();
+    if (!Begin(LinkOperationCode::Write) || !Confirm(TextId::WriteConfirm))
+        return;
+    RadioModel& model = host_.context().model;
+    PrepareImage(model.image);
+    EncodeImage(model);
+    RunProgress(static_cast<int>(ProgressWindow::Kind::GroupWrite), *radios);
+}
+
+void RadioCommands::StartInformation(bool prepareImage) {
+    if (!Begin(LinkOperationCode::RadioInfo))
+        return;
+    if (prepareImage)
+        PrepareImage(host_.context().model.image);
+    link_->engine().StartHandshake();
+}
+
+void RadioCommands::RadioInformation() {
+    StartInformation(false);
+}
+
+void RadioCommands::ReadRmgData() {
+    StartInformation(true);
+}
+
+void RadioCommands::CommunicationPort() {
+    PortWindow dialog(host_.context(), parent_);
+    if (dialog.exec() == QDialog::Accepted)
+        host_.Change_Language(); // the status bar names the new port
+}
+
+void RadioCommands::ShowProgress(int percent) {
+    if (progress_)
+        progress_->SetProgressValue(percent);
+}
+
+void RadioCommands::ShowRadioNumber(int radio) {
+    if (progress_)
+        progress_->SetRadioNumber(radio);
+}
+
+PromptAnswer RadioCommands::Ask(const QString& text, PromptButtons buttons, PromptIcon icon) {
+    return host_.prompter().ask(text, buttons, icon);
+}
+
+void RadioCommands::CloseProgress() {
+    if (progress_)
+        progress_->Finish();
+}
+
+void RadioCommands::CompleteRead() {
+    host_.UnloadAllChildForms();
+    ::CompleteRead(host_.context().model);
+    host_.ShowOpenedData();
+}
+
+void RadioCommands::LaunchVersion(const QString& firmware) {
+    host_.launcher().LaunchVersion(firmware);
+}

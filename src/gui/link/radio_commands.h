@@ -1,0 +1,59 @@
+#pragma once
+
+#include "core/link/serial_link.h"
+#include "core/text/text_id.h"
+
+#include <QObject>
+#include <QPointer>
+
+class QWidget;
+
+class RadioHost;
+struct MainCommands;
+class ProgressWindow;
+class QTimer;
+
+// The main window's radio commands: read, write, group write, radio
+// information and the port window, with their confirmations, progress
+// windows and completion.
+class RadioCommands : public QObject, public LinkUi {
+    Q_OBJECT
+public:
+    // `parent` owns the commands and their windows.
+    RadioCommands(RadioHost& host, QWidget* parent);
+    ~RadioCommands() override;
+
+    // Plugs the commands into the main window's menus and toolbar.
+    void Install(MainCommands& commands);
+
+    void ReadFromRadio();
+    void WriteToRadio();
+    void GroupWrite();
+    void RadioInformation();
+    void ReadRmgData();
+    void CommunicationPort();
+
+    SerialLink& link() { return *link_; }
+
+    // LinkUi
+    void ShowProgress(int percent) override;
+    void ShowRadioNumber(int radio) override;
+    PromptAnswer Ask(const QString& text, PromptButtons buttons, PromptIcon icon) override;
+    void CloseProgress() override;
+    void CompleteRead() override;
+    void LaunchVersion(const QString& firmware) override;
+    void TransferEnded(bool) override {}
+
+private:
+    bool Begin(LinkOperationCode operation);
+    bool Confirm(TextId question);
+    void RunProgress(int kind, int radios);
+    void WriteAfterEdits();
+    void StartInformation(bool prepareImage);
+
+    RadioHost& host_;
+    QWidget* parent_;
+    std::unique_ptr<SerialLink> link_;
+    QTimer* writeTimer_;
+    QPointer<ProgressWindow> progress_;
+};

@@ -1,0 +1,488 @@
+#include "gui/shell/main_window.h"
+
+#include "core/base/prompter.h"
+#include "core/model/data_file.h"
+#include "core/model/initial_data.h"
+#include "core/session/app_context.h"
+#include "core/session/editor_hooks.h"
+#include "core/text/tone_text.h"
+#include "gui/link/radio_commands.h"
+#include "gui/shell/about_window.h"
+#include "gui/shell/editor_registry.h"
+#include "gui/shell/language_window.h"
+#include "gui/shell/main_menu_table.h"
+#include "gui/shell/qt_translations.h"
+#include "gui/shell/tree_panel.h"
+#include "gui/widgets/twips.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QFileInfo>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenuBar>
+#include <QRegularExpression>
+#include <QSettings>
+#include <QStatusBar>
+#include <QStyle>
+#include <QTimer>
+#include <QToolBar>
+
+namespace {
+
+const QString kSettingsGroup = QStringLiteral("Settings");
+constexpr int kMinimumPanelTwips = 300;
+constexpr int kRenewDelayMs = 200;
+
+struct ToolButton {
+    const char* key; // nullptr for a separator
+    QStyle::StandardPixmap icon;
+    TextId tip;
+};
+
+// Button 11 (counting separators, as the keys are numbered) is the group write.
+constexpr ToolButton kToolButtons[] = {
+    {"新建", QStyle::SP_FileIcon, TextId::MnuFileNew},
+    {"打开", QStyle::SP_DialogOpenButton, TextId::MnuFileOpen},
+    {"保存", QStyle::SP_DialogSaveButton, TextId::MnuFileSave},
+    {nullptr, QStyle::SP_CustomBase, TextId::Count_},
+    {"打印", QStyle::SP_FileDialogDetailedView, TextId::MnuFilePrint},
+    {nullptr, QStyle::SP_CustomBase, TextId::Count_},
+    {"ReadRadio", QStyle::SP_ArrowDown, TextId::MnuReadFromRadio},
+    {"WriteRadio", QStyle::SP_ArrowUp, TextId::MnuWriteToRadio},
+    {nullptr, QStyle::SP_CustomBase, TextId::Count_},
+    {"CommSet", QStyle::SP_ComputerIcon, TextId::MnuComm},
+    {"MWriteRadio", QStyle::SP_ArrowRight, TextId::MnuMWriteToRadio},
+    {nullptr, QStyle::SP_CustomBase, TextId::Count_},
+    {"About", QStyle::SP_MessageBoxInformation, TextId::MnuHelpAbout},
+};
+
+// "&Open" -> "Open", "打开(&O)" -> "打开": menu captions as tool tips.
+QString PlainCaption(QString caption) {
+    static const QRegularExpression marker(QStringLiteral("\\(&.\\)"));
+    caption.remove(marker);
+    return caption.remove(QLatin1Char('&'));
+}
+
+} // namespace
+
+MainWindow::MainWindow(AppContext& context, Prompter& prompter, QWidget* parent)
+    : QMainWindow(parent), context_(context), prompter_(prompter),
+      launcher_(context.versions, context.paths.BaseFolder,
+                QFileInfo(QCoreApplication::applicationFilePath()).fileName(), context.catalogue,
+                prompter),
+      files_(context, prompter, *this, launcher_) {
+    setObjectName(QStringLiteral("frmMain"));
+    launcher_.beforeLaunch = [this] { Run(commands_.closeLinkPort); };
+    // The other version takes over: this one ends without questions.
+    launcher_.endProgram = [] { QCoreApplication::exit(0); };
+
+    auto* central = new QWidget(this);
+    treePanel_ = new TreePanel(central);
+    splitter_ = new PanelSplitter(treePanel_, central);
+    mdi_ = new QMdiArea(central);
+    mdi_->setObjectName(QStringLiteral("mdiArea"));
+    auto* layout = new QHBoxLayout(central);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(treePanel_);
+    layout->addWidget(splitter_);
+    layout->addWidget(mdi_, 1);
+    setCentralWidget(central);
+    treePanel_->setFixedWidth(TwipsToPixels(this, 2800));
+    splitter_->setMinimumPanelWidth(TwipsToPixels(this, kMinimumPanelTwips));
+    connect(treePanel_, &TreePanel::nodeClicked, this, &MainWindow::RouteTreeNode);
+    connect(treePanel_, &TreePanel::closeRequested, this, [this] {
+        treePanel_->hide();
+        splitter_->hide();
+        Action(QStringLiteral("mnuTreeView"))->setChecked(false);
+    });
+
+    for (int i = 0; i < 3; ++i) {
+        statusPanels_[i] = new QLabel(this);
+        statusPanels_[i]->setObjectName(QStringLiteral("sbPanel%1").arg(i + 1));
+        statusBar()->addWidget(statusPanels_[i], i == 0 ? 1 : 0);
+    }
+    statusBar()->setObjectName(QStringLiteral("sbStatusBar"));
+    statusPanels_[1]->hide();
+
+    renewTimer_ = new QTimer(this);
+    renewTimer_->setObjectName(QStringLiteral("TimerReNew"));
+    renewTimer_->setSingleShot(true);
+    renewTimer_->setInterval(kRenewDelayMs);
+    connect(renewTimer_, &QTimer::timeout, this, &MainWindow::LoadNewDoc);
+
+    BuildMenus();
+    BuildToolbar();
+    const auto editors = EditorWindowFactories(*this);
+    for (auto it = editors.begin(); it != editors.end(); ++it)
+        RegisterChildForm(it.key(), it.value());
+    (new RadioCommands(*this, this))->Install(commands_);
+
+    // The window's load: position, captions, tree, then the initial data.
+    RestoreGeometry();
+    SetCaptions();
+    BuildTree();
+    LoadBKPic();
+    LoadNewDoc();
+}
+
+MainWindow::~MainWindow() = default;
+
+QAction* MainWindow::Action(const QString& name) const {
+    return findChild<QAction*>(name, Qt::FindDirectChildrenOnly);
+}
+
+void MainWindow::Run(const std::function<void()>& command) {
+    if (command)
+        command();
+}
+
+void MainWindow::BuildMenus() {
+    const QMap<QString, std::function<void()>> handlers{
+        {"mnuFileNew", [this] { files_.FileNew(); }},
+        {"mnuFileOpen", [this] { files_.FileOpen(); }},
+        {"mnuFileSave", [this] { files_.FileSave(); }},
+        {"mnuFileSaveAs", [this] { files_.FileSaveAs(); }},
+        {"mnuFileExit", [this] { close(); }},
+        {"mnuChannelInfo", [this] { ShowChildForm(kChannelInfoForm); }},
+        {"mnuOptFeature", [this] { ShowChildForm(kOptionsForm); }},
+        {"mnuToneTips", [this] { ShowChildForm(kToneForm); }},
+        {"mnuEMG", [this] { ReadRMGDataFromRadio(); }},
+        {"mnuReadFromRadio", [this] { Run(commands_.readFromRadio); }},
+        {"mnuWriteToRadio", [this] { Run(commands_.writeToRadio); }},
+        {"mnuMWriteToRadio", [this] { Run(commands_.groupWrite); }},
+        {"mnuRadioInfo", [this] { Run(commands_.radioInfo); }},
+        {"mnuComm", [this] { Run(commands_.commSet); }},
+        {"mnuLanguage", [this] { ShowLanguageWindow(); }},
+        {"MnuInitial", [this] { InitialSetting(); }},
+        {"mnuWindowCascade", [this] { mdi_->cascadeSubWindows(); }},
+        {"mnuWindowTileHorizontal", [this] { mdi_->tileSubWindows(); }},
+        {"mnuWindowTileVertical", [this] { mdi_->tileSubWindows(); }},
+        {"mnuWindowArrangeIcons", [this] { mdi_->tileSubWindows(); }},
+        {"mnuCloseAll", [this] { UnloadAllChildForms(); }},
+        {"mnuHelpAbout", [this] { ShowAbout(); }},
+    };
+
+    int count = 0;
+    const MenuEntry* entries = MainMenuEntries(&count);
+    QMenu* menu = nullptr;
+    for (int i = 0; i < count; ++i) {
+        const MenuEntry& e = entries[i];
+        const QString name = QString::fromLatin1(e.name);
+        QAction* action = nullptr;
+        if (e.kind == MenuKind::Menu) {
+            menu = menuBar()->addMenu(QString());
+            menu->setObjectName(name);
+            action = menu->menuAction();
+        } else if (e.kind == MenuKind::Separator) {
+            action = menu->addSeparator();
+        } else {
+            action = menu->addAction(QString());
+            action->setCheckable(e.kind == MenuKind::Check);
+            action->setChecked(e.kind == MenuKind::Check);
+            if (const auto handler = handlers.value(name))
+                connect(action, &QAction::triggered, this, handler);
+        }
+        action->setObjectName(name);
+        action->setParent(this);
+        action->setVisible(!e.hidden);
+    }
+
+    connect(Action("mnuTreeView"), &QAction::triggered, this, [this](bool checked) {
+        treePanel_->setVisible(checked);
+        splitter_->setVisible(checked);
+    });
+    connect(Action("mnuViewToolbar"), &QAction::triggered, this,
+            [this](bool checked) { toolbar_->setVisible(checked); });
+    connect(Action("mnuViewStatusBar"), &QAction::triggered, this,
+            [this](bool checked) { statusBar()->setVisible(checked); });
+}
+
+void MainWindow::BuildToolbar() {
+    toolbar_ = addToolBar(QString());
+    toolbar_->setObjectName(QStringLiteral("tbToolBar"));
+    toolbar_->setMovable(false);
+    for (const ToolButton& entry : kToolButtons) {
+        if (!entry.key) {
+            toolbar_->addSeparator();
+            continue;
+        }
+        const QString key = QString::fromUtf8(entry.key);
+        QAction* button = toolbar_->addAction(style()->standardIcon(entry.icon), QString());
+        button->setObjectName(key);
+        connect(button, &QAction::triggered, this, [this, key] { RouteToolbarKey(key); });
+    }
+    const QList<QAction*> buttons = toolbar_->actions();
+    buttons.at(10)->setVisible(false); // the group write stays hidden
+    toolbar_->findChild<QAction*>(QStringLiteral("打印"))->setEnabled(false);
+}
+
+void MainWindow::RouteToolbarKey(const QString& key) {
+    const QMap<QString, std::function<void()>> routes{
+        {QStringLiteral("新建"), [this] { LoadNewDoc(); }},
+        {QStringLiteral("打开"), [this] { files_.FileOpen(); }},
+        {QStringLiteral("保存"), [this] { files_.FileSave(); }},
+        {QStringLiteral("ReadRadio"), [this] { Run(commands_.readFromRadio); }},
+        {QStringLiteral("CommSet"), [this] { Run(commands_.commSet); }},
+        {QStringLiteral("WriteRadio"), [this] { Run(commands_.writeToRadio); }},
+        {QStringLiteral("MWriteRadio"), [this] { Run(commands_.groupWrite); }},
+        {QStringLiteral("About"), [this] { ShowAbout(); }},
+    };
+    Run(routes.value(key));
+}
+
+void MainWindow::RouteTreeNode(const QString& key) {
+    if (key == QLatin1String("N1"))
+        ShowChildForm(kChannelInfoForm);
+    else if (key == QLatin1String("N2"))
+        ShowChildForm(kOptionsForm);
+    else if (key == QLatin1String("N12"))
+        ShowChildForm(kToneForm);
+}
+
+void MainWindow::SetCaptions() {
+    const Catalogue& cat = context_.catalogue;
+    int count = 0;
+    const MenuEntry* entries = MainMenuEntries(&count);
+    for (int i = 0; i < count; ++i) {
+        const MenuEntry& e = entries[i];
+        QAction* action = Action(QString::fromLatin1(e.name));
+        switch (e.captionKind) {
+        case MenuCaption::Catalogue:
+            action->setText(cat.Text(e.text));
+            break;
+        case MenuCaption::ToneEditor:
+            action->setText(ToneText(10221, cat.CurrentLanguage));
+            break;
+        case MenuCaption::Fixed:
+            action->setText(QString::fromLatin1(e.fixedText));
+            break;
+        case MenuCaption::None:
+            break;
+        }
+    }
+    for (const ToolButton& entry : kToolButtons)
+        if (entry.key)
+            toolbar_->findChild<QAction*>(QString::fromUtf8(entry.key))
+                ->setToolTip(PlainCaption(cat.Text(entry.tip)));
+    statusPanels_[2]->setText(cat.Text(TextId::ComLabel) +
+                              QString::number(context_.settings.comPort));
+    RefreshCaption();
+}
+
+void MainWindow::BuildTree() {
+    const Catalogue& cat = context_.catalogue;
+    // Node texts are the menu captions without their keyboard markers.
+    treePanel_->BuildTree(
+        cat.Text(TextId::ModelInformation), PlainCaption(cat.Text(TextId::MnuChannelInfo)),
+        PlainCaption(cat.Text(TextId::MnuOptFeature)), ToneText(12014, cat.CurrentLanguage));
+}
+
+void MainWindow::Change_Language() {
+    SetCaptions();
+    BuildTree();
+}
+
+void MainWindow::RefreshCaption() {
+    setWindowTitle(WindowCaption(context_.model, context_.catalogue));
+}
+
+void MainWindow::LoadBKPic() {
+    const QString path = context_.paths.PictureFolder() + QStringLiteral("/BK_") +
+                         QString::number(context_.catalogue.CurrentLanguage) +
+                         QStringLiteral(".jpg");
+    const QPixmap tile(path);
+    // Without its picture the area keeps the plain background of the style.
+    mdi_->setBackground(tile.isNull() ? palette().brush(QPalette::Dark) : QBrush(tile));
+}
+
+void MainWindow::RegisterChildForm(const QString& name, ChildFactory factory) {
+    factories_.insert(name, std::move(factory));
+}
+
+QWidget* MainWindow::FindChildForm(const QString& name) const {
+    for (QMdiSubWindow* sub : mdi_->subWindowList())
+        if (sub->widget() && sub->widget()->objectName() == name)
+            return sub->widget();
+    return nullptr;
+}
+
+QList<QWidget*> MainWindow::ChildForms() const {
+    QList<QWidget*> forms;
+    for (QMdiSubWindow* sub : mdi_->subWindowList())
+        if (sub->widget())
+            forms << sub->widget();
+    return forms;
+}
+
+QWidget* MainWindow::ShowChildForm(const QString& name) {
+    if (QWidget* open = FindChildForm(name)) {
+        auto* sub = qobject_cast<QMdiSubWindow*>(open->parentWidget());
+        mdi_->setActiveSubWindow(sub);
+        open->setFocus();
+        return open;
+    }
+    const ChildFactory factory = factories_.value(name);
+    if (!factory)
+        return nullptr;
+    QWidget* form = factory();
+    form->setObjectName(name);
+    form->setAttribute(Qt::WA_DeleteOnClose);
+    QMdiSubWindow* sub = mdi_->addSubWindow(form);
+    sub->setAttribute(Qt::WA_DeleteOnClose);
+    form->show();
+    mdi_->cascadeSubWindows();
+    return form;
+}
+
+void MainWindow::ValidateOpenEditors() {
+    for (QWidget* form : ChildForms())
+        if (auto* owner = dynamic_cast<PendingEditOwner*>(form))
+            owner->CommitPendingEdit();
+}
+
+void MainWindow::RefreshRogerLists() {
+    for (QWidget* form : ChildForms())
+        if (auto* owner = dynamic_cast<RogerListOwner*>(form))
+            owner->ShowRB();
+}
+
+void MainWindow::RefreshModeLists() {
+    for (QWidget* form : ChildForms())
+        if (auto* owner = dynamic_cast<ModeListOwner*>(form))
+            owner->RefreshModeList();
+}
+
+void MainWindow::UnloadAllChildForms() {
+    for (QMdiSubWindow* sub : mdi_->subWindowList()) {
+        sub->close();
+        // Closed children are gone at once, so nothing still shows old data.
+        delete sub;
+    }
+}
+
+void MainWindow::OpenChannelEditorAndCascade() {
+    ShowChildForm(kChannelInfoForm);
+    mdi_->cascadeSubWindows();
+}
+
+void MainWindow::ReloadInitialFile(const QString& suffix) {
+    // The editors close before the data changes under them.
+    UnloadAllChildForms();
+    LoadInitialFile(context_.model,
+                    InitialFilePath(context_.model, context_.paths.InitFolder(), suffix));
+    StartShowData();
+}
+
+void MainWindow::LoadNewDoc() {
+    ReloadInitialFile(QStringLiteral("_New.dat"));
+}
+
+void MainWindow::LoadNewDoc_() {
+    renewTimer_->start();
+}
+
+void MainWindow::InitialSetting() {
+    ReloadInitialFile(QStringLiteral(".dat"));
+}
+
+void MainWindow::StartShowData() {
+    UnloadAllChildForms();
+    SetCaptions(); // the caption of the data too
+    OpenChannelEditorAndCascade();
+}
+
+void MainWindow::ShowOpenedData() {
+    ShowChildForm(kChannelInfoForm);
+    Change_Language(); // every caption, the window's included
+    mdi_->cascadeSubWindows();
+}
+
+void MainWindow::ReadRMGDataFromRadio() {
+    Run(commands_.readRmgData);
+}
+
+void MainWindow::ShowAbout() {
+    AboutWindow::ShowFor(context_.catalogue.CurrentLanguage, prompter_, this);
+}
+
+void MainWindow::ShowLanguageWindow() {
+    LanguageWindow window(context_, this);
+    window.exec();
+    ApplyLanguageChange();
+}
+
+void MainWindow::ApplyLanguageChange() {
+    AppSettings& settings = context_.settings;
+    if (settings.PreviousLanguage == context_.catalogue.CurrentLanguage)
+        return;
+    settings.PreviousLanguage = context_.catalogue.CurrentLanguage;
+    InstallQtTranslations(context_.catalogue.CurrentLanguage);
+    Change_Language();
+    LoadBKPic();
+    UnloadAllChildForms();
+    OpenChannelEditorAndCascade();
+}
+
+bool MainWindow::event(QEvent* event) {
+    if (event->type() == QEvent::WindowActivate)
+        ApplyLanguageChange();
+    return QMainWindow::event(event);
+}
+
+void MainWindow::resizeEvent(QResizeEvent* event) {
+    QMainWindow::resizeEvent(event);
+    Run(commands_.stopLinkTimers);
+}
+
+void MainWindow::RestoreGeometry() {
+    QSettings store;
+    store.beginGroup(kSettingsGroup);
+    auto twips = [&](const char* key, int fallback) {
+        bool ok = false;
+        const int v = store.value(QLatin1String(key)).toString().toInt(&ok);
+        return TwipsToPixels(this, ok ? v : fallback);
+    };
+    move(twips("MainLeft", 100), twips("MainTop", 100));
+    resize(twips("MainWidth", 14500), twips("MainHeight", 10500));
+}
+
+void MainWindow::SaveGeometry() {
+    if (isMinimized())
+        return;
+    QSettings store;
+    store.beginGroup(kSettingsGroup);
+    const QRect frame = frameGeometry();
+    store.setValue(QStringLiteral("MainLeft"), QString::number(PixelsToTwips(this, frame.x())));
+    store.setValue(QStringLiteral("MainTop"), QString::number(PixelsToTwips(this, frame.y())));
+    store.setValue(QStringLiteral("MainWidth"), QString::number(PixelsToTwips(this, width())));
+    store.setValue(QStringLiteral("MainHeight"), QString::number(PixelsToTwips(this, height())));
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    ValidateOpenEditors();
+    if (context_.model.IsModified()) {
+        switch (prompter_.ask(context_.catalogue.Text(TextId::FileModified),
+                              PromptButtons::YesNoCancel, PromptIcon::Warning)) {
+        case PromptAnswer::Yes:
+            // Closing after a failed or cancelled save would lose the data.
+            if (!files_.SaveBeforeDiscard()) {
+                event->ignore();
+                return;
+            }
+            break;
+        case PromptAnswer::No:
+            break;
+        default:
+            event->ignore();
+            return;
+        }
+    }
+    SaveGeometry();
+    UnloadAllChildForms();
+    event->accept();
+}

@@ -1,0 +1,101 @@
+#pragma once
+
+#include "core/session/file_commands.h"
+#include "core/session/main_commands.h"
+#include "core/session/radio_host.h"
+#include "core/session/version_launcher.h"
+
+#include <QMainWindow>
+#include <QMap>
+#include <functional>
+#include <memory>
+
+struct AppContext;
+class PanelSplitter;
+class Prompter;
+class QLabel;
+class QMdiArea;
+class QMdiSubWindow;
+class QToolBar;
+class TreePanel;
+
+// The program's one top-level window, `frmMain`: menus, toolbar, the tree
+// panel, the status bar and the area holding the editor windows.
+class MainWindow : public QMainWindow, public DocumentHost, public RadioHost {
+    Q_OBJECT
+public:
+    using ChildFactory = std::function<QWidget*()>;
+
+    MainWindow(AppContext& context, Prompter& prompter, QWidget* parent = nullptr);
+    ~MainWindow() override;
+
+    // EditorHost, RadioHost
+    AppContext& context() override { return context_; }
+    Prompter& prompter() override { return prompter_; }
+    VersionLauncher& launcher() override { return launcher_; }
+    void RefreshRogerLists() override;
+    void RefreshModeLists() override;
+    void Change_Language() override;
+
+    FileCommands& files() { return files_; }
+    MainCommands& commands() { return commands_; }
+    QMdiArea* mdiArea() const { return mdi_; }
+
+    void RegisterChildForm(const QString& name, ChildFactory factory);
+    // Focuses the open window of that name, or opens it and cascades.
+    QWidget* ShowChildForm(const QString& name);
+    QWidget* FindChildForm(const QString& name) const;
+    QList<QWidget*> ChildForms() const;
+    // Every open editor commits the value it is still editing (before a
+    // write, a save, or the question whether to save).
+    void ValidateOpenEditors() override;
+
+    // DocumentHost
+    void LoadNewDoc() override;
+    void UnloadAllChildForms() override;
+    void ShowOpenedData() override;
+    void RefreshCaption() override;
+
+    void LoadNewDoc_();
+    void StartShowData();
+    void InitialSetting();
+    void LoadBKPic();
+    void ReadRMGDataFromRadio();
+    void ShowAbout();
+    void ShowLanguageWindow();
+    // Applies a language chosen elsewhere: texts, children reopened.
+    void ApplyLanguageChange();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    bool event(QEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    void BuildMenus();
+    void BuildToolbar();
+    void SetCaptions();
+    void BuildTree();
+    void RestoreGeometry();
+    void SaveGeometry();
+    void ReloadInitialFile(const QString& suffix);
+    void OpenChannelEditorAndCascade();
+    void RouteTreeNode(const QString& key);
+    void RouteToolbarKey(const QString& key);
+    void Run(const std::function<void()>& command);
+    QAction* Action(const QString& name) const;
+
+    AppContext& context_;
+    Prompter& prompter_;
+    VersionLauncher launcher_;
+    FileCommands files_;
+    MainCommands commands_;
+    QMap<QString, ChildFactory> factories_;
+
+    QMdiArea* mdi_ = nullptr;
+    TreePanel* treePanel_ = nullptr;
+    PanelSplitter* splitter_ = nullptr;
+    QToolBar* toolbar_ = nullptr;
+    QLabel* statusPanels_[3] = {};
+    class QTimer* renewTimer_ = nullptr;
+};

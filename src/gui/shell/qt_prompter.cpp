@@ -1,0 +1,83 @@
+#include "gui/shell/qt_prompter.h"
+
+#include <QFileDialog>
+#include <QInputDialog>
+#include <QMessageBox>
+
+QtPrompter::QtPrompter(QString title, QWidget* parent)
+    : title_(std::move(title)), parent_(parent) {}
+
+PromptAnswer QtPrompter::ask(const QString& text, PromptButtons buttons, PromptIcon icon) {
+    QMessageBox box(parent_);
+    box.setWindowTitle(title_);
+    box.setText(QString(text).replace(QLatin1String("\r\n"), QLatin1String("\n")));
+    switch (icon) {
+    case PromptIcon::None:
+        break;
+    case PromptIcon::Information:
+        box.setIcon(QMessageBox::Information);
+        break;
+    case PromptIcon::Question:
+        box.setIcon(QMessageBox::Question);
+        break;
+    case PromptIcon::Warning:
+    case PromptIcon::Exclamation:
+        box.setIcon(QMessageBox::Warning);
+        break;
+    case PromptIcon::Critical:
+        box.setIcon(QMessageBox::Critical);
+        break;
+    }
+    switch (buttons) {
+    case PromptButtons::Ok:
+        box.setStandardButtons(QMessageBox::Ok);
+        break;
+    case PromptButtons::OkCancel:
+        box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);
+        break;
+    case PromptButtons::YesNo:
+        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+        break;
+    case PromptButtons::YesNoCancel:
+        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+        break;
+    case PromptButtons::RetryCancel:
+        box.setStandardButtons(QMessageBox::Retry | QMessageBox::Cancel);
+        break;
+    }
+    switch (box.exec()) {
+    case QMessageBox::Ok:
+        return PromptAnswer::Ok;
+    case QMessageBox::Yes:
+        return PromptAnswer::Yes;
+    case QMessageBox::No:
+        return PromptAnswer::No;
+    case QMessageBox::Retry:
+        return PromptAnswer::Retry;
+    default:
+        // Closing the box counts as its safe answer.
+        return buttons == PromptButtons::Ok      ? PromptAnswer::Ok
+               : buttons == PromptButtons::YesNo ? PromptAnswer::No
+                                                 : PromptAnswer::Cancel;
+    }
+}
+
+QString QtPrompter::QtFilter(const QString& filter) {
+    return filter.section(QLatin1Char('|'), 0, 0);
+}
+
+QString QtPrompter::openFileName(const QString& filter) {
+    return QFileDialog::getOpenFileName(parent_, title_, QString(), QtFilter(filter));
+}
+
+QString QtPrompter::saveFileName(const QString& proposed, const QString& filter) {
+    return QFileDialog::getSaveFileName(parent_, title_, proposed, QtFilter(filter));
+}
+
+std::optional<int> QtPrompter::askNumber(const QString& text, int minimum, int maximum,
+                                         int proposed) {
+    bool ok = false;
+    const int value =
+        QInputDialog::getInt(parent_, title_, text, proposed, minimum, maximum, 1, &ok);
+    return ok ? std::optional<int>(value) : std::nullopt;
+}

@@ -1,0 +1,27 @@
+#pragma once
+
+#include "core/base/prompter.h"
+
+class QWidget;
+
+// Message boxes and file dialogs of the windowed program. Every box carries
+// the program's title; the buttons follow the language of Qt's translations.
+class QtPrompter : public Prompter {
+public:
+    QtPrompter(QString title, QWidget* parent = nullptr);
+
+    void setParent(QWidget* parent) { parent_ = parent; }
+
+    PromptAnswer ask(const QString& text, PromptButtons buttons, PromptIcon icon) override;
+    QString openFileName(const QString& filter) override;
+    QString saveFileName(const QString& proposed, const QString& filter) override;
+    std::optional<int> askNumber(const QString& text, int minimum, int maximum,
+                                 int proposed) override;
+
+    // "Name (*.ext)|*.ext" becomes the "Name (*.ext)" form of Qt's dialogs.
+    static QString QtFilter(const QString& filter);
+
+private:
+    QString title_;
+    QWidget* parent_;
+};

@@ -1,0 +1,25 @@
+#include "gui/shell/qt_translations.h"
+
+#include "core/text/catalogue.h"
+
+#include <QCoreApplication>
+#include <QLibraryInfo>
+#include <QTranslator>
+
+void InstallQtTranslations(int language) {
+    // One translator per application, owned by it and replaced on each change.
+    auto* app = QCoreApplication::instance();
+    if (!app)
+        return;
+    const QString name = QStringLiteral("zrQtTranslator");
+    delete app->findChild<QTranslator*>(name);
+    if (language != Catalogue::kChinese)
+        return;
+    auto* translator = new QTranslator(app);
+    translator->setObjectName(name);
+    if (translator->load(QStringLiteral("qtbase_zh_CN"),
+                         QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(translator);
+    else
+        delete translator;
+}

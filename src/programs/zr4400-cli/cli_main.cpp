@@ -1,0 +1,180 @@
+// zr4400-cli: the programmer's core without windows, for scripts and tests.
+
+#include "core/codec/image_codec.h"
+#include "core/model/data_file.h"
+#include "programs/zr4400-cli/cli_session.h"
+#include "programs/zr4400-cli/exit_codes.h"
+#include "programs/zr4400-cli/link_commands.h"
+#include "programs/zr4400-cli/show_command.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+#include <cstdio>
+#include <optional>
+
+namespace {
+
+const char* const kUsage =
+    "usage: zr4400-cli decode IMAGE OUT.dat      memory image to a data file pair\n"
+    "       zr4400-cli encode IN.dat OUT.bin     data file pair to the image a write sends\n"
+    "       zr4400-cli show IN.dat [--json]      the configuration in readable form\n"
+    "       zr4400-cli read PORT OUT.dat         read a radio into a data file pair\n"
+    "       zr4400-cli write PORT IN.dat         write a data file pair into a radio\n"
+    "       zr4400-cli group-write PORT IN.dat --count N\n"
+    "                                            write it into N radios, one after another\n"
+    "       zr4400-cli ports                     the serial ports and their numbers\n"
+    "PORT is COMn (see 'ports') or a device path. Options of the radio commands:\n"
+    "       --retries N     answer Retry/OK to N link prompts before giving up (default 0)\n"
+    "       --trace FILE    log every packet, with times, as hex (or set ZR4400_TRACE)\n";
+
+int Usage() {
+    std::fputs(kUsage, stderr);
+    return ExitUsage;
+}
+
+// Options after the command's words: --name VALUE pairs and plain flags.
+struct Options {
+    QStringList words;
+    QMap<QString, QString> values;
+    QStringList flags;
+    bool valid = true;
+
+    std::optional<int> number(const QString& name) const {
+        if (!values.contains(name))
+            return std::nullopt;
+        bool ok = false;
+        const int n = values.value(name).toInt(&ok);
+        return ok ? std::optional<int>(n) : std::nullopt;
+    }
+};
+
+Options ParseOptions(const QStringList& args, const QStringList& valued, const QStringList& flags) {
+    Options o;
+    for (qsizetype i = 0; i < args.size(); ++i) {
+        const QString& a = args[i];
+        if (!a.startsWith(QLatin1String("--"))) {
+            o.words << a;
+        } else if (valued.contains(a) && i + 1 < args.size()) {
+            o.values.insert(a, args[++i]);
+        } else if (flags.contains(a)) {
+            o.flags << a;
+        } else {
+            o.valid = false;
+        }
+    }
+    return o;
+}
+
+int Decode(CliSession& s, const QString& imagePath, const QString& outPath) {
+    QFile in(imagePath);
+    if (!in.open(QIODevice::ReadOnly)) {
+        PrintError(s.catalogue.Text(TextId::FileError) + QStringLiteral(" (") + imagePath +
+                   QStringLiteral(")"));
+        return QFileInfo::exists(imagePath) ? ExitIoError : ExitNoInput;
+    }
+    const QByteArray bytes = in.readAll();
+    if (bytes.size() != kImageSize) {
+        PrintError(QStringLiteral("%1: a memory image is %2 bytes, this file has %3.")
+                       .arg(imagePath)
+                       .arg(kImageSize)
+                       .arg(bytes.size()));
+        return ExitBadData;
+    }
+    std::copy(bytes.begin(), bytes.end(), s.model.image.begin());
+    CompleteRead(s.model);
+    s.model.CurrentFileName = outPath;
+    return SaveDataFile(s.model, s.catalogue, s.prompter) ? ExitOk : ExitIoError;
+}
+
+int Encode(CliSession& s, const QString& inPath, const QString& outPath) {
+    if (const int status = OpenInput(s, inPath); status != ExitOk)
+        return status;
+    PrepareImage(s.model.image);
+    EncodeImage(s.model);
+    QSaveFile out(outPath);
+    if (!out.open(QIODevice::WriteOnly) ||
+        out.write(reinterpret_cast<const char*>(s.model.image.data()), kImageSize) != kImageSize ||
+        !out.commit()) {
+        PrintError(s.catalogue.Text(TextId::FileError) + QStringLiteral(" (") + outPath +
+                   QStringLiteral(")"));
+        return ExitIoError;
+    }
+    return ExitOk;
+}
+
+int Show(CliSession& s, const QString& inPath, bool json) {
+    if (const int status = OpenInput(s, inPath); status != ExitOk)
+        return status;
+    const QByteArray text = json ? ShowJson(s.model) : ShowText(s.model);
+    std::fwrite(text.constData(), 1, static_cast<size_t>(text.size()), stdout);
+    return ExitOk;
+}
+
+} // namespace
+
+void PrintError(const QString& text) {
+    std::fprintf(stderr, "%s\n", qPrintable(text));
+}
+
+int OpenInput(CliSession& s, const QString& path) {
+    if (!QFileInfo(path).isFile()) {
+        PrintError(s.catalogue.Text(TextId::FileError) + QStringLiteral(" (") + path +
+                   QStringLiteral(": no such file)"));
+        return ExitNoInput;
+    }
+    s.model.CurrentFileName = path;
+    switch (OpenDataFile(s.model, s.versions, s.catalogue, s.prompter)) {
+    case OpenResult::Loaded:
+        return ExitOk;
+    case OpenResult::FileError:
+        return QFileInfo(CompanionPathOf(path)).isFile() ? ExitBadData : ExitNoInput;
+    default:
+        return ExitBadData;
+    }
+}
+
+int main(int argc, char** argv) {
+    QCoreApplication app(argc, argv);
+    QStringList args = app.arguments().mid(1);
+    if (args.isEmpty())
+        return Usage();
+    const QString command = args.takeFirst();
+    if (command == QLatin1String("--help") || command == QLatin1String("-h")) {
+        std::fputs(kUsage, stdout);
+        return ExitOk;
+    }
+    const Options o = ParseOptions(args, {"--retries", "--trace", "--count"}, {"--json"});
+    if (!o.valid)
+        return Usage();
+    const std::optional<int> retries = o.number("--retries");
+    if (o.values.contains("--retries") && (!retries || *retries < 0))
+        return Usage();
+    const QString trace = o.values.value("--trace");
+    const QStringList& w = o.words;
+    const bool plain = o.values.isEmpty() && o.flags.isEmpty();
+
+    CliSession session(retries.value_or(0));
+    if (command == QLatin1String("decode") && w.size() == 2 && plain)
+        return Decode(session, w[0], w[1]);
+    if (command == QLatin1String("encode") && w.size() == 2 && plain)
+        return Encode(session, w[0], w[1]);
+    if (command == QLatin1String("show") && w.size() == 1 && o.values.isEmpty())
+        return Show(session, w[0], o.flags.contains("--json"));
+    if (command == QLatin1String("ports") && w.isEmpty() && plain)
+        return RunPorts(session);
+    if (!o.flags.isEmpty())
+        return Usage();
+    if (command == QLatin1String("read") && w.size() == 2 && !o.values.contains("--count"))
+        return RunRead(session, w[0], w[1], trace);
+    if (command == QLatin1String("write") && w.size() == 2 && !o.values.contains("--count"))
+        return RunWrite(session, w[0], w[1], 0, trace);
+    if (command == QLatin1String("group-write") && w.size() == 2) {
+        const std::optional<int> count = o.number("--count");
+        if (!count || *count < 1)
+            return Usage();
+        return RunWrite(session, w[0], w[1], *count, trace);
+    }
+    return Usage();
+}

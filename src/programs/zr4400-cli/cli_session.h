@@ -1,0 +1,38 @@
+#pragma once
+
+#include "core/base/app_paths.h"
+#include "core/base/app_settings.h"
+#include "core/base/ini_file.h"
+#include "core/base/version_table.h"
+#include "core/model/initial_data.h"
+#include "core/model/radio_model.h"
+#include "core/text/catalogue.h"
+#include "programs/zr4400-cli/cli_prompter.h"
+
+#include <QCoreApplication>
+
+// What the tool shares with the windowed program: the installed tree's
+// settings and version table, the model after start-up, the English texts.
+struct CliSession {
+    explicit CliSession(int retries = 0)
+        : paths(AppPaths::FromProgramFolder(QCoreApplication::applicationDirPath())),
+          setup(paths.SetupIni()),
+          versions(VersionTable::LoadVersionTable(IniFile(paths.VersionIni()))), prompter(retries) {
+        settings.Handshaking =
+            setup.intValue(QStringLiteral("language"), QStringLiteral("Handshaking"), 0);
+        settings.StopBit = setup.intValue(QStringLiteral("language"), QStringLiteral("StopBit"), 1);
+        InitialiseData(model, paths.InitFolder());
+    }
+
+    AppPaths paths;
+    IniFile setup;
+    AppSettings settings;
+    VersionTable versions;
+    Catalogue catalogue;
+    CliPrompter prompter;
+    RadioModel model;
+};
+
+// Opens a data file pair with the Open command's checks; an exit status.
+int OpenInput(CliSession& s, const QString& path);
+void PrintError(const QString& text);

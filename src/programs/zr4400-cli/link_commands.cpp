@@ -1,0 +1,128 @@
+#include "programs/zr4400-cli/link_commands.h"
+
+#include "core/codec/image_codec.h"
+#include "core/link/port_directory.h"
+#include "core/link/serial_link.h"
+#include "core/model/data_file.h"
+#include "programs/zr4400-cli/cli_session.h"
+#include "programs/zr4400-cli/exit_codes.h"
+
+#include <QEventLoop>
+
+#include <cstdio>
+#include <unistd.h>
+
+namespace {
+
+// Progress on a terminal as one line rewritten in place; questions answered
+// by the session's policy.
+class CliLinkUi : public LinkUi {
+public:
+    CliLinkUi(CliSession& session, QString action)
+        : session_(session), action_(std::move(action)), terminal_(isatty(STDERR_FILENO)) {}
+
+    void ShowProgress(int percent) override {
+        if (terminal_)
+            std::fprintf(stderr, "\r%s%s %3d%%", qPrintable(action_), qPrintable(radio_), percent);
+    }
+    void ShowRadioNumber(int radio) override {
+        radio_ = QStringLiteral(" (radio %1)").arg(radio);
+        if (terminal_)
+            std::fprintf(stderr, "\n");
+    }
+    PromptAnswer Ask(const QString& text, PromptButtons buttons, PromptIcon icon) override {
+        EndLine();
+        return session_.prompter.ask(text, buttons, icon);
+    }
+    void CloseProgress() override { EndLine(); }
+    void CompleteRead() override { ::CompleteRead(session_.model); }
+    void LaunchVersion(const QString&) override {}
+    void TransferEnded(bool) override { loop.quit(); }
+
+    QEventLoop loop;
+
+private:
+    void EndLine() {
+        if (terminal_)
+            std::fprintf(stderr, "\n");
+    }
+
+    CliSession& session_;
+    QString action_;
+    QString radio_;
+    bool terminal_;
+};
+
+int ExitFor(LinkOutcome outcome) {
+    switch (outcome) {
+    case LinkOutcome::Success:
+        return ExitOk;
+    case LinkOutcome::PortFailed:
+        return ExitPortUnavailable;
+    case LinkOutcome::Refused:
+        return ExitRadioRefused;
+    default:
+        return ExitLinkGaveUp;
+    }
+}
+
+// Sets up the link for a transfer on `port`; false when the port is unknown.
+bool Prepare(CliSession& s, SerialLink& link, const QString& port, const QString& tracePath) {
+    const QString device = ResolvePortArgument(port, s.setup);
+    if (device.isEmpty()) {
+        PrintError(s.catalogue.Text(TextId::CannotOpenPort) + QStringLiteral(" (") + port +
+                   QStringLiteral(")"));
+        return false;
+    }
+    link.setSettings({device, s.settings.Handshaking, s.settings.StopBit});
+    link.setTraceFile(tracePath);
+    return true;
+}
+
+} // namespace
+
+int RunRead(CliSession& s, const QString& port, const QString& outPath, const QString& tracePath) {
+    CliLinkUi ui(s, QStringLiteral("Reading"));
+    SerialLink link(ui, s.model, s.versions, s.catalogue);
+    if (!Prepare(s, link, port, tracePath))
+        return ExitPortUnavailable;
+    LinkEngine& engine = link.engine();
+    if (!engine.BeginTransfer(LinkOperationCode::Read))
+        return ExitPortUnavailable;
+    s.prompter.confirm(s.catalogue.Text(TextId::ReadConfirm));
+    PrepareImage(s.model.image);
+    engine.StartHandshake();
+    ui.loop.exec();
+    if (engine.Outcome() != LinkOutcome::Success)
+        return ExitFor(engine.Outcome());
+    s.model.CurrentFileName = outPath;
+    return SaveDataFile(s.model, s.catalogue, s.prompter) ? ExitOk : ExitIoError;
+}
+
+int RunWrite(CliSession& s, const QString& port, const QString& inPath, int radios,
+             const QString& tracePath) {
+    if (const int status = OpenInput(s, inPath); status != ExitOk)
+        return status;
+    CliLinkUi ui(s, QStringLiteral("Writing"));
+    SerialLink link(ui, s.model, s.versions, s.catalogue);
+    if (!Prepare(s, link, port, tracePath))
+        return ExitPortUnavailable;
+    LinkEngine& engine = link.engine();
+    if (!engine.BeginTransfer(LinkOperationCode::Write))
+        return ExitPortUnavailable;
+    s.prompter.confirm(s.catalogue.Text(TextId::WriteConfirm));
+    PrepareImage(s.model.image);
+    EncodeImage(s.model);
+    if (radios > 0)
+        engine.StartGroupWrite(radios);
+    else
+        engine.StartHandshake();
+    ui.loop.exec();
+    return ExitFor(engine.Outcome());
+}
+
+int RunPorts(CliSession& s) {
+    for (const PortEntry& port : ListSerialPorts(s.setup))
+        std::printf("%-6s %s\n", qPrintable(port.name()), qPrintable(port.path));
+    return ExitOk;
+}

@@ -1,0 +1,155 @@
+// The command-line tool against the simulated radio over a real
+// pseudo-terminal: reads, writes, a group write with the radio swap, refused
+// radios, and each fault the radio can show.
+
+#include "support/cli_process.h"
+#include "support/sim_process.h"
+#include "support/test_files.h"
+
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+// A simulated radio for one test; it goes away with the object.
+const QString kSource = QStringLiteral(ZR_PROGRAM_DIR "/Init/0_PK2323_New.dat");
+
+} // namespace
+
+class TestLinkEndToEnd : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void readMatchesDecode();
+    void writeStoresTheEncodedImage();
+    void groupWriteOfTwoRadios();
+    void outcomes_data();
+    void outcomes();
+    void traceRecordsTheLine();
+
+private:
+    QTemporaryDir dir_;
+    QString image_; // what the program makes of kSource for a write
+};
+
+void TestLinkEndToEnd::initTestCase() {
+    image_ = dir_.filePath("source.bin");
+    QCOMPARE(Cli({"encode", kSource, image_}).status, 0);
+}
+
+void TestLinkEndToEnd::readMatchesDecode() {
+    SimProcess sim({"--image", image_});
+    QVERIFY(!sim.device.isEmpty());
+    const QString read = dir_.filePath("read.dat");
+    const CliRun r = Cli({"read", sim.device, read});
+    QVERIFY2(r.status == 0, qPrintable(r.err));
+    QVERIFY(r.err.contains("Read Data Completed."));
+    const QString decoded = dir_.filePath("decoded.dat");
+    QCOMPARE(Cli({"decode", image_, decoded}).status, 0);
+    QCOMPARE(ReadFile(read), ReadFile(decoded));
+    QCOMPARE(ReadFile(dir_.filePath("read.fre")), ReadFile(dir_.filePath("decoded.fre")));
+    QVERIFY(ReadFile(dir_.filePath("read.fre")).size() > 0);
+}
+
+void TestLinkEndToEnd::writeStoresTheEncodedImage() {
+    const QString saved = dir_.filePath("radio.bin");
+    SimProcess sim({"--save", saved});
+    const CliRun r = Cli({"write", sim.device, kSource});
+    QVERIFY2(r.status == 0, qPrintable(r.err));
+    QVERIFY(r.err.contains("Write Data Completed."));
+    sim.stop();
+    const QByteArray radio = ReadFile(saved);
+    const QByteArray expected = ReadFile(image_);
+    QCOMPARE(radio.size(), 16384);
+    QCOMPARE(radio.left(0x3EC0), expected.left(0x3EC0));
+    QCOMPARE(radio.mid(0x3EF0, 0x50), expected.mid(0x3EF0, 0x50));
+    QCOMPARE(radio.mid(0x3EC0, 0x30), QByteArray(0x30, char(0xFF))); // never written
+    QCOMPARE(radio.mid(0x3F40), QByteArray(0xC0, char(0xFF)));
+}
+
+void TestLinkEndToEnd::groupWriteOfTwoRadios() {
+    const QString saved = dir_.filePath("group.bin");
+    SimProcess sim({"--save", saved, "--swap-after-write", "3"});
+    const CliRun r = Cli({"group-write", sim.device, kSource, "--count", "2"});
+    QVERIFY2(r.status == 0, qPrintable(r.err));
+    QCOMPARE(r.err.count("Write Data Completed."), 1);
+    sim.stop();
+    const QByteArray expected = ReadFile(image_).left(0x3EC0);
+    QCOMPARE(ReadFile(saved + ".1").left(0x3EC0), expected);
+    QCOMPARE(ReadFile(saved + ".2").left(0x3EC0), expected);
+    QVERIFY(!QFile::exists(saved + ".3"));
+}
+
+void TestLinkEndToEnd::outcomes_data() {
+    QTest::addColumn<QStringList>("simArgs");
+    QTest::addColumn<QStringList>("cliArgs"); // @ = the device, @out = an output file
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QString>("message");
+    const QStringList read{"read", "@", "@out"};
+    const QStringList write{"write", "@", kSource};
+    QTest::newRow("wrong model") << QStringList{"--model", "PK2324"} << read << 76
+                                 << "Model type is wrong.";
+    QTest::newRow("incompatible firmware")
+        << QStringList{"--firmware", "V200"} << write << 76 << "Firmware version is V2.00";
+    QTest::newRow("corrupt checksum, give up")
+        << QStringList{"--corrupt-checksum-at", "0x2000"} << read << 75
+        << "Check Connection. Retry or Cancel?";
+    QTest::newRow("corrupt checksum, start again")
+        << QStringList{"--corrupt-checksum-at", "0x2000"} << (read + QStringList{"--retries", "1"})
+        << 0 << "Read Data Completed.";
+    QTest::newRow("wrong address, start again")
+        << QStringList{"--wrong-address-at", "0x0100"} << (read + QStringList{"--retries", "1"})
+        << 0 << "Read Data Completed.";
+    QTest::newRow("silent radio") << QStringList{"--silent-handshakes", "2"} << write << 75
+                                  << "Check Connection. Retry or Cancel?";
+    QTest::newRow("silent radio, retried")
+        << QStringList{"--silent-handshakes", "2"} << (write + QStringList{"--retries", "1"}) << 0
+        << "Write Data Completed.";
+    QTest::newRow("END not acknowledged")
+        << QStringList{"--skip-end-ack"} << read << 0 << "Read Data Completed.";
+    QTest::newRow("line dropped in a read")
+        << QStringList{"--drop-line-at", "0x1000"} << (read + QStringList{"--retries", "2"}) << 75
+        << "Check Connection. Retry or Cancel?";
+    QTest::newRow("line dropped in a write") << QStringList{"--drop-line-at", "0x1000"} << write
+                                             << 75 << "Check Connection. Retry or Cancel?";
+    QTest::newRow("port cannot be opened")
+        << QStringList{} << QStringList{"read", "/nonexistent/tty", "@out"} << 69
+        << "Cannot Open Communication Port.";
+    QTest::newRow("unknown port number") << QStringList{} << QStringList{"read", "COM250", "@out"}
+                                         << 69 << "Cannot Open Communication Port.";
+}
+
+void TestLinkEndToEnd::outcomes() {
+    QFETCH(QStringList, simArgs);
+    QFETCH(QStringList, cliArgs);
+    QFETCH(int, status);
+    QFETCH(QString, message);
+    SimProcess sim(simArgs + QStringList{"--image", image_});
+    const QString out = dir_.filePath(QStringLiteral("%1.dat").arg(QTest::currentDataTag()));
+    for (QString& a : cliArgs)
+        a = a == "@" ? sim.device : a == "@out" ? out : a;
+    const CliRun r = Cli(cliArgs);
+    QCOMPARE(r.status, status);
+    QVERIFY2(r.err.contains(message), qPrintable(r.err));
+    // A failed read never leaves a data file behind.
+    if (status != 0)
+        QVERIFY(!QFile::exists(out));
+}
+
+void TestLinkEndToEnd::traceRecordsTheLine() {
+    SimProcess sim({"--image", image_, "--silent-handshakes", "1"});
+    const QString trace = dir_.filePath("trace.log");
+    QCOMPARE(Cli({"read", sim.device, dir_.filePath("t.dat"), "--trace", trace}).status, 0);
+    const QString log = QString::fromUtf8(ReadFile(trace));
+    QVERIFY(log.contains(">> 50 52 4F 47 52 41 4D")); // PROGRAM
+    QVERIFY(log.contains("<< 50 4B 06"));
+    QVERIFY(log.contains("no reply within 300 ms"));
+    QVERIFY(log.contains(">> 52 3F F0 10")); // the last block request
+    QVERIFY(log.contains("port closed"));
+    QCOMPARE(log.count(">> 52 "), 1024);
+}
+
+QTEST_GUILESS_MAIN(TestLinkEndToEnd)
+#include "test_link_e2e.moc"

@@ -1,0 +1,102 @@
+#pragma once
+
+// A program installation in a temporary folder, with the settings store
+// redirected there too, so window tests never touch the user's files.
+
+#include "core/model/initial_data.h"
+#include "core/session/app_context.h"
+#include "core/session/editor_hooks.h"
+#include "core/session/startup.h"
+#include "gui/shell/main_window.h"
+#include "support/scripted_prompter.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QTimer>
+
+#include <functional>
+#include <memory>
+
+class Installation {
+public:
+    Installation() {
+        const QString program = dir.filePath("base/PK_517");
+        QDir().mkpath(program + "/Init");
+        QDir().mkpath(program + "/PIC");
+        QDir().mkpath(dir.filePath("base/language"));
+        const QDir shipped(QStringLiteral(ZR_PROGRAM_DIR));
+        for (const QString& sub : {QStringLiteral("Init"), QStringLiteral("PIC")}) {
+            const QDir from(shipped.filePath(sub));
+            for (const QString& name : from.entryList(QDir::Files))
+                QFile::copy(from.filePath(name), program + "/" + sub + "/" + name);
+        }
+        for (const QString& name : shipped.entryList({"*.jpg"}, QDir::Files))
+            QFile::copy(shipped.filePath(name), program + "/" + name);
+        QFile::copy(QStringLiteral(ZR_DIST_DIR "/Version.ini"), dir.filePath("base/Version.ini"));
+        writeSetup("[language]\r\nIsFirstRun=1\r\ncomPort=1\r\nHandshaking=0\r\nStopBit=1\r\n"
+                   "CurrentLanguage=1\r\n");
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, dir.filePath("user"));
+        QCoreApplication::setOrganizationName(QStringLiteral("ZR-4400"));
+        QCoreApplication::setApplicationName(QStringLiteral("ZR-4400"));
+    }
+
+    QString programFolder() const { return dir.filePath("base/PK_517"); }
+    QString setupPath() const { return dir.filePath("base/language/mysetup.ini"); }
+    QString file(const QString& name) const { return dir.filePath(name); }
+
+    void writeSetup(const QByteArray& content) {
+        QFile f(setupPath());
+        f.open(QIODevice::WriteOnly | QIODevice::Truncate);
+        f.write(content);
+    }
+    QByteArray setup() const {
+        QFile f(setupPath());
+        f.open(QIODevice::ReadOnly);
+        return f.readAll();
+    }
+
+    QTemporaryDir dir;
+};
+
+// One start of the program: start-up steps, then the main window.
+struct Started {
+    explicit Started(const Installation& install)
+        : context(AppPaths::FromProgramFolder(install.programFolder())) {
+        LoadStartupData(context);
+        InitialiseData(context.model, context.paths.InitFolder());
+        window = std::make_unique<MainWindow>(context, prompter);
+    }
+
+    AppContext context;
+    ScriptedPrompter prompter;
+    std::unique_ptr<MainWindow> window;
+};
+
+// An editor that holds one value back until it is asked to commit it (as a
+// grid cell still being typed in does): MicGain becomes 21.
+class PendingEditor : public QLabel, public PendingEditOwner {
+public:
+    explicit PendingEditor(RadioModel& model) : model_(model) {}
+    void CommitPendingEdit() override { model_.radio.Options.MicGain = 21; }
+
+private:
+    RadioModel& model_;
+};
+
+// Runs `act` on the next modal window to show, from inside its event loop.
+inline void WhenModalShows(std::function<void(QWidget*)> act) {
+    auto* poll = new QTimer;
+    poll->setInterval(20);
+    QObject::connect(poll, &QTimer::timeout, [poll, act] {
+        if (QWidget* modal = QApplication::activeModalWidget()) {
+            poll->stop();
+            poll->deleteLater();
+            act(modal);
+        }
+    });
+    poll->start();
+}

@@ -1,0 +1,60 @@
+#pragma once
+
+#include "core/base/prompter.h"
+
+#include <QList>
+#include <QStringList>
+
+// A Prompter for tests: records every prompt and file dialog, and answers
+// from queues filled by the test. An empty answer queue gives
+// `defaultAnswer` (Ok unless changed); an empty file-name queue gives "",
+// which is what a cancelled dialog returns.
+class ScriptedPrompter : public Prompter {
+public:
+    struct Prompt {
+        QString text;
+        PromptButtons buttons;
+        PromptIcon icon;
+    };
+
+    QList<Prompt> prompts;
+    QList<PromptAnswer> answers;
+    PromptAnswer defaultAnswer = PromptAnswer::Ok;
+
+    QStringList fileNames;             // answers of the file dialogs, in order
+    QList<std::optional<int>> numbers; // answers of number questions (none: cancelled)
+    QStringList dialogFilters;         // the filter of every file dialog shown
+    QStringList proposedNames;         // the proposed name of every save dialog
+
+    PromptAnswer ask(const QString& text, PromptButtons buttons, PromptIcon icon) override {
+        prompts.append({text, buttons, icon});
+        return answers.isEmpty() ? defaultAnswer : answers.takeFirst();
+    }
+
+    QString openFileName(const QString& filter) override {
+        dialogFilters.append(filter);
+        return nextFileName();
+    }
+
+    QString saveFileName(const QString& proposed, const QString& filter) override {
+        proposedNames.append(proposed);
+        dialogFilters.append(filter);
+        return nextFileName();
+    }
+
+    std::optional<int> askNumber(const QString& text, int, int, int) override {
+        prompts.append({text, PromptButtons::OkCancel, PromptIcon::Question});
+        return numbers.isEmpty() ? std::nullopt : numbers.takeFirst();
+    }
+
+    // The texts shown so far, in order.
+    QStringList texts() const {
+        QStringList shown;
+        for (const Prompt& p : prompts)
+            shown.append(p.text);
+        return shown;
+    }
+
+private:
+    QString nextFileName() { return fileNames.isEmpty() ? QString() : fileNames.takeFirst(); }
+};
