@@ -33,9 +33,10 @@ start)
     exec build/dist/PK_517/zr4400 "${@:2}"
     ;;
 test)
-    build build
+    # Both configurations treat a compiler warning as an error.
+    build build -DZR_WERROR=ON
     (cd build && ctest --output-on-failure -j "$jobs")
-    build build-asan -DZR_SANITIZE=ON
+    build build-asan -DZR_SANITIZE=ON -DZR_WERROR=ON
     (cd build-asan && ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
         ctest --output-on-failure -j "$jobs")
     ;;

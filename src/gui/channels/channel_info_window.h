@@ -16,7 +16,7 @@ class RadioModel;
 struct AppContext;
 struct ChannelRecord;
 
-// The channel information window: the bank and group choice, the work group,
+// The channel information window (`frmCommChInfo`): the bank and group choice, the work group,
 // the group settings, the channel grid with its in-cell frequency editor and
 // the "More Information" panel of the current channel. Every change goes
 // straight into the radio data.

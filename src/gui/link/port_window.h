@@ -7,9 +7,9 @@ class QComboBox;
 class QLabel;
 class QTimer;
 
-// Chooses the serial port ("COM" and a number). The list follows ports that
-// come and go while the window is open, keeping the user's choice while its
-// port is present.
+// The port window (`FrmComSet`): chooses the serial port ("COM" and a number). The list follows
+// ports that come and go while the window is open, keeping the user's choice while its port is
+// present.
 class PortWindow : public QDialog {
     Q_OBJECT
 public:

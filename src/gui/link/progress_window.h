@@ -7,7 +7,8 @@ class Catalogue;
 class QLabel;
 class QProgressBar;
 
-// The progress of a transfer: the completion percentage of the radio in
+// The progress window (`FrmProgress`; `frmMProgress` for a group write): the
+// progress of a transfer: the completion percentage of the radio in
 // work and, for a group write, the number of that radio. Closing it ends
 // the transfer.
 class ProgressWindow : public QDialog {

@@ -21,7 +21,7 @@ class QLabel;
 class QPushButton;
 struct RadioData;
 
-// The option features window: radio-wide options, protections, transmit
+// The option features window (`FrmOptFeatures`): radio-wide options, protections, transmit
 // offset, S-meter points, the public channel and the mode enables. Every
 // change is stored into the radio data at once.
 class OptionFeaturesWindow : public QWidget, public RogerListOwner, public PendingEditOwner {

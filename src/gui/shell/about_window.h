@@ -4,7 +4,8 @@
 
 class Prompter;
 
-// The about window: program title and version, in the language in force.
+// The about window (`frmAbout` in Chinese, `FrmAbout2` in English): program title and version, in
+// the language in force.
 class AboutWindow : public QDialog {
     Q_OBJECT
 public:

@@ -7,7 +7,8 @@ class QComboBox;
 class QLabel;
 class QPushButton;
 
-// Chooses the language of the program and stores it in mysetup.ini.
+// The language window (`FrmSetLanguage`): chooses the language of the program and stores it in
+// mysetup.ini.
 class LanguageWindow : public QDialog {
     Q_OBJECT
 public:

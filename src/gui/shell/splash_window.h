@@ -5,7 +5,7 @@
 class QLabel;
 class QTimer;
 
-// The start-up picture. It goes away after two seconds or on a click,
+// The start-up picture (`frmSplash`). It goes away after two seconds or on a click,
 // whichever comes first, and then reports `finished` exactly once.
 class SplashWindow : public QWidget {
     Q_OBJECT

@@ -14,7 +14,7 @@ class QTabBar;
 class ToneBarPicture;
 class TonePlayer;
 
-// The roger-beep window: the eight tones one tab at a time, their loop count,
+// The roger-beep window (`FrmToneTips`): the eight tones one tab at a time, their loop count,
 // interval and fourteen elements, a bar picture, playback and saving a tone
 // as a WAV file. Every change is stored into the radio data at once.
 class ToneTipsWindow : public QWidget {
