@@ -1,5 +1,6 @@
 #include "core/model/initial_data.h"
 
+#include "core/base/version_table.h"
 #include "core/model/data_file.h"
 #include "core/model/radio_model.h"
 
@@ -79,7 +80,7 @@ void SetBuiltInDefaults(RadioModel& model, const QDate& today) {
     model.CurrentFileName = QStringLiteral("new.dat");
 
     RadioData& d = model.radio;
-    d.DataVersion.set(RadioModel::kDataVersion);
+    d.DataVersion.set(QString::fromLatin1(kSoftwareVersion));
     d.BandFlag = 0;
     d.CurrentGroup = {1, 1};
     d.LastRow.items.fill(1);

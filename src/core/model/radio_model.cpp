@@ -1,5 +1,6 @@
 #include "core/model/radio_model.h"
 
+#include "core/base/version_table.h"
 #include "core/model/freq_text.h"
 
 #include <algorithm>
@@ -47,7 +48,7 @@ void RadioModel::RefreshIdentity() {
 
 void RadioModel::CommitToSnapshot() {
     RefreshIdentity();
-    radio.DataVersion.set(kDataVersion);
+    radio.DataVersion.set(QString::fromLatin1(kSoftwareVersion));
     SavedRadioData = radio;
     // Slots above a group's count are never read, so copying them all is harmless.
     SavedChannelTable = channels;

@@ -31,8 +31,6 @@ public:
     QStringList MessageQueue;
 
     static constexpr int kMessageQueueLimit = 1001;
-    // The data version every committed snapshot carries.
-    static inline const QString kDataVersion = QStringLiteral("V100");
 
     void CommitToSnapshot();
     void AdoptSnapshot();

@@ -21,7 +21,7 @@ class TreePanel;
 
 // The program's one top-level window, `frmMain`: menus, toolbar, the tree
 // panel, the status bar and the area holding the editor windows.
-class MainWindow : public QMainWindow, public DocumentHost, public RadioHost {
+class MainWindow : public QMainWindow, public RadioHost {
     Q_OBJECT
 public:
     using ChildFactory = std::function<QWidget*()>;
