@@ -38,141 +38,134 @@ RadioImage Prepared() {
 class TestChannelSlots : public QObject {
     Q_OBJECT
 private slots:
-    void slotLayout_data();
-    void slotLayout();
-    void decodedTone_data();
-    void decodedTone();
-    void dualWatchCopies();
-    void decodeDropsErasedSlotsAndFullGroups();
+    void slotLayout_data() {
+        QTest::addColumn<QString>("digits");
+        QTest::addColumn<int>("toneIndex");
+        QTest::addColumn<QByteArray>("expected"); // bytes 0..15 of the slot
+        QTest::addColumn<int>("decodedTone");     // -1: the slot does not decode
+        const auto slot = [](const char* freq, int code, int type) {
+            return QByteArray::fromHex(freq) + QByteArray::fromHex("0000") + char(code) +
+                   QByteArray::fromHex("03ffff1505") + char(0x82 | type << 4) +
+                   QByteArray::fromHex("ffffffff");
+        };
+        QTest::newRow("27.1850") << "271850" << 0 << slot("501827", 0, 0) << 0;
+        QTest::newRow("28.015000, last CTCSS") << "28015000" << 38 << slot("500128", 38, 1) << 38;
+        QTest::newRow("first DCS") << "28015000" << 39 << slot("500128", 1, 2) << 39;
+        QTest::newRow("last DCS") << "29699000" << 142 << slot("906929", 104, 2) << 142;
+        QTest::newRow("beyond the tables") << "29699000" << 143 << slot("906929", 0, 0) << 0;
+        QTest::newRow("no frequency") << "FFFFFFFF" << 5 << slot("ffffff", 5, 1) << -1;
+        QTest::newRow("empty") << "" << 0 << slot("ffffff", 0, 0) << -1;
+        QTest::newRow("not BCD") << "2.718500" << 0 << slot("ffffff", 0, 0) << -1;
+    }
+
+    void slotLayout() {
+        QFETCH(QString, digits);
+        QFETCH(int, toneIndex);
+        QFETCH(QByteArray, expected);
+        QFETCH(int, decodedTone);
+        ChannelRecord r = Channel(5, digits);
+        r.ToneIndex = static_cast<int16_t>(toneIndex);
+        r.Mode = 3;
+        r.HiCut = r.Echo = r.Busy = 1;
+        r.Roger = 5;
+        r.Repeater = 2;
+        r.Public = 1;
+        RadioImage image = Prepared();
+        EncodeChannelSlot(image, r, 5, 2, 1);
+        QCOMPARE(SlotBytes(image, 1, 2, 5).toHex(), expected.toHex());
+        QVERIFY(MapBit(image, kPresenceMapBase, 1, 2, 5));
+        QVERIFY(MapBit(image, kScanMapBase, 1, 2, 5));
+        QCOMPARE(r.RxFreq.text().size(), 8); // normalised and stored back
+
+        RadioData data;
+        ChannelTable channels;
+        DecodeChannelSlot(image, data, channels, 1, 5, 2);
+        QCOMPARE(data.ChannelCount(1, 2), int16_t(decodedTone < 0 ? 0 : 1));
+        if (decodedTone >= 0) {
+            r.ToneIndex = static_cast<int16_t>(decodedTone);
+            QCOMPARE(channels.at(1, 1, 2), r);
+        }
+    }
+
+    void decodedTone_data() {
+        QTest::addColumn<int>("type");
+        QTest::addColumn<int>("code");
+        QTest::addColumn<int>("toneIndex");
+        QTest::newRow("CTCSS 38") << 1 << 38 << 38;
+        QTest::newRow("DCS 1") << 2 << 1 << 39;
+        QTest::newRow("DCS 104") << 2 << 104 << 142;
+        QTest::newRow("type 3") << 3 << 5 << 0;
+        QTest::newRow("type 0 with a code") << 0 << 7 << 0;
+        QTest::newRow("CTCSS beyond the table") << 1 << 39 << 0;
+        QTest::newRow("DCS beyond the table") << 2 << 105 << 0;
+    }
+
+    void decodedTone() {
+        QFETCH(int, type);
+        QFETCH(int, code);
+        RadioImage image = Prepared();
+        ChannelRecord r = Channel(1, "27185000");
+        EncodeChannelSlot(image, r, 1, 1, 0);
+        const int address = ChannelSlotAddress(0, 1, 1);
+        image[address + 5] = static_cast<uint8_t>(code);
+        image[address + 11] = static_cast<uint8_t>(type << 4);
+        RadioData data;
+        ChannelTable channels;
+        DecodeChannels(image, data, channels);
+        QTEST(int(channels.at(0, 1, 1).ToneIndex), "toneIndex");
+    }
+
+    void dualWatchCopies() {
+        RadioData data;
+        ChannelTable channels;
+        data.ChannelCount(0, 3) = 3;
+        channels.at(0, 1, 3) = Channel(12, "27185000");
+        channels.at(0, 2, 3) = Channel(9, "27195000", 0);
+        channels.at(0, 3, 3) = Channel(7, "27205000", 1);
+        data.Options.DwChannel(0, 3, 0) = 7;
+        data.Options.DwChannel(0, 3, 1) = 9;
+        // Damaged records elsewhere must neither crash nor reach the copy slots.
+        data.ChannelCount(1, 1) = 200;
+        channels.at(1, 1, 1) = Channel(47, "27185000");
+        channels.at(1, 2, 1) = Channel(0, "27185000");
+
+        RadioImage image = Prepared();
+        EncodeChannelTable(image, data, channels);
+        QCOMPARE(SlotBytes(image, 0, 3, 47), SlotBytes(image, 0, 3, 7));
+        QCOMPARE(SlotBytes(image, 0, 3, 48), SlotBytes(image, 0, 3, 9));
+        QVERIFY(!MapBit(image, kPresenceMapBase, 0, 3, 47));
+        QVERIFY(!MapBit(image, kPresenceMapBase, 0, 3, 48));
+        QVERIFY(MapBit(image, kScanMapBase, 0, 3, 47));
+        QVERIFY(!MapBit(image, kScanMapBase, 0, 3, 48));
+        QCOMPARE(SlotBytes(image, 1, 1, 47), QByteArray(kSlotBytes, char(0xFF)));
+
+        RadioData decoded;
+        ChannelTable decodedChannels;
+        DecodeChannels(image, decoded, decodedChannels);
+        QCOMPARE(decoded.ChannelCount(0, 3), int16_t(3));
+        QCOMPARE(decodedChannels.at(0, 1, 3), channels.at(0, 3, 3)); // ascending: 7, 9, 12
+        QCOMPARE(decodedChannels.at(0, 2, 3), channels.at(0, 2, 3));
+        QCOMPARE(decodedChannels.at(0, 3, 3), channels.at(0, 1, 3));
+    }
+
+    void decodeDropsErasedSlotsAndFullGroups() {
+        RadioImage image = Prepared();
+        for (int slot = 1; slot <= kSlots; ++slot) {
+            ChannelRecord r = Channel(slot, slot == 1 ? "" : "28015000");
+            EncodeChannelSlot(image, r, slot, 4, 1);
+        }
+        RadioData data;
+        ChannelTable channels;
+        data.ChannelCount(1, 4) = 99;
+        DecodeChannels(image, data, channels); // counts start again from 0
+        QCOMPARE(data.ChannelCount(1, 4), int16_t(kSlots - 1));
+        QCOMPARE(channels.at(1, 1, 4).ChannelNumber, int16_t(2));
+
+        data.ChannelCount(1, 4) = kSlots;
+        DecodeChannelSlot(image, data, channels, 1, 2, 4);
+        QCOMPARE(data.ChannelCount(1, 4), int16_t(kSlots));
+    }
 };
-
-void TestChannelSlots::slotLayout_data() {
-    QTest::addColumn<QString>("digits");
-    QTest::addColumn<int>("toneIndex");
-    QTest::addColumn<QByteArray>("expected"); // bytes 0..15 of the slot
-    QTest::addColumn<int>("decodedTone");     // -1: the slot does not decode
-    const auto slot = [](const char* freq, int code, int type) {
-        return QByteArray::fromHex(freq) + QByteArray::fromHex("0000") + char(code) +
-               QByteArray::fromHex("03ffff1505") + char(0x82 | type << 4) +
-               QByteArray::fromHex("ffffffff");
-    };
-    QTest::newRow("27.1850") << "271850" << 0 << slot("501827", 0, 0) << 0;
-    QTest::newRow("28.015000, last CTCSS") << "28015000" << 38 << slot("500128", 38, 1) << 38;
-    QTest::newRow("first DCS") << "28015000" << 39 << slot("500128", 1, 2) << 39;
-    QTest::newRow("last DCS") << "29699000" << 142 << slot("906929", 104, 2) << 142;
-    QTest::newRow("beyond the tables") << "29699000" << 143 << slot("906929", 0, 0) << 0;
-    QTest::newRow("no frequency") << "FFFFFFFF" << 5 << slot("ffffff", 5, 1) << -1;
-    QTest::newRow("empty") << "" << 0 << slot("ffffff", 0, 0) << -1;
-    QTest::newRow("not BCD") << "2.718500" << 0 << slot("ffffff", 0, 0) << -1;
-}
-
-void TestChannelSlots::slotLayout() {
-    QFETCH(QString, digits);
-    QFETCH(int, toneIndex);
-    QFETCH(QByteArray, expected);
-    QFETCH(int, decodedTone);
-    ChannelRecord r = Channel(5, digits);
-    r.ToneIndex = static_cast<int16_t>(toneIndex);
-    r.Mode = 3;
-    r.HiCut = r.Echo = r.Busy = 1;
-    r.Roger = 5;
-    r.Repeater = 2;
-    r.Public = 1;
-    RadioImage image = Prepared();
-    EncodeChannelSlot(image, r, 5, 2, 1);
-    QCOMPARE(SlotBytes(image, 1, 2, 5).toHex(), expected.toHex());
-    QVERIFY(MapBit(image, kPresenceMapBase, 1, 2, 5));
-    QVERIFY(MapBit(image, kScanMapBase, 1, 2, 5));
-    QCOMPARE(r.RxFreq.text().size(), 8); // normalised and stored back
-
-    RadioData data;
-    ChannelTable channels;
-    DecodeChannelSlot(image, data, channels, 1, 5, 2);
-    QCOMPARE(data.ChannelCount(1, 2), int16_t(decodedTone < 0 ? 0 : 1));
-    if (decodedTone >= 0) {
-        r.ToneIndex = static_cast<int16_t>(decodedTone);
-        QCOMPARE(channels.at(1, 1, 2), r);
-    }
-}
-
-void TestChannelSlots::decodedTone_data() {
-    QTest::addColumn<int>("type");
-    QTest::addColumn<int>("code");
-    QTest::addColumn<int>("toneIndex");
-    QTest::newRow("CTCSS 38") << 1 << 38 << 38;
-    QTest::newRow("DCS 1") << 2 << 1 << 39;
-    QTest::newRow("DCS 104") << 2 << 104 << 142;
-    QTest::newRow("type 3") << 3 << 5 << 0;
-    QTest::newRow("type 0 with a code") << 0 << 7 << 0;
-    QTest::newRow("CTCSS beyond the table") << 1 << 39 << 0;
-    QTest::newRow("DCS beyond the table") << 2 << 105 << 0;
-}
-
-void TestChannelSlots::decodedTone() {
-    QFETCH(int, type);
-    QFETCH(int, code);
-    RadioImage image = Prepared();
-    ChannelRecord r = Channel(1, "27185000");
-    EncodeChannelSlot(image, r, 1, 1, 0);
-    const int address = ChannelSlotAddress(0, 1, 1);
-    image[address + 5] = static_cast<uint8_t>(code);
-    image[address + 11] = static_cast<uint8_t>(type << 4);
-    RadioData data;
-    ChannelTable channels;
-    DecodeChannels(image, data, channels);
-    QTEST(int(channels.at(0, 1, 1).ToneIndex), "toneIndex");
-}
-
-void TestChannelSlots::dualWatchCopies() {
-    RadioData data;
-    ChannelTable channels;
-    data.ChannelCount(0, 3) = 3;
-    channels.at(0, 1, 3) = Channel(12, "27185000");
-    channels.at(0, 2, 3) = Channel(9, "27195000", 0);
-    channels.at(0, 3, 3) = Channel(7, "27205000", 1);
-    data.Options.DwChannel(0, 3, 0) = 7;
-    data.Options.DwChannel(0, 3, 1) = 9;
-    // Damaged records elsewhere must neither crash nor reach the copy slots.
-    data.ChannelCount(1, 1) = 200;
-    channels.at(1, 1, 1) = Channel(47, "27185000");
-    channels.at(1, 2, 1) = Channel(0, "27185000");
-
-    RadioImage image = Prepared();
-    EncodeChannelTable(image, data, channels);
-    QCOMPARE(SlotBytes(image, 0, 3, 47), SlotBytes(image, 0, 3, 7));
-    QCOMPARE(SlotBytes(image, 0, 3, 48), SlotBytes(image, 0, 3, 9));
-    QVERIFY(!MapBit(image, kPresenceMapBase, 0, 3, 47));
-    QVERIFY(!MapBit(image, kPresenceMapBase, 0, 3, 48));
-    QVERIFY(MapBit(image, kScanMapBase, 0, 3, 47));
-    QVERIFY(!MapBit(image, kScanMapBase, 0, 3, 48));
-    QCOMPARE(SlotBytes(image, 1, 1, 47), QByteArray(kSlotBytes, char(0xFF)));
-
-    RadioData decoded;
-    ChannelTable decodedChannels;
-    DecodeChannels(image, decoded, decodedChannels);
-    QCOMPARE(decoded.ChannelCount(0, 3), int16_t(3));
-    QCOMPARE(decodedChannels.at(0, 1, 3), channels.at(0, 3, 3)); // ascending: 7, 9, 12
-    QCOMPARE(decodedChannels.at(0, 2, 3), channels.at(0, 2, 3));
-    QCOMPARE(decodedChannels.at(0, 3, 3), channels.at(0, 1, 3));
-}
-
-void TestChannelSlots::decodeDropsErasedSlotsAndFullGroups() {
-    RadioImage image = Prepared();
-    for (int slot = 1; slot <= kSlots; ++slot) {
-        ChannelRecord r = Channel(slot, slot == 1 ? "" : "28015000");
-        EncodeChannelSlot(image, r, slot, 4, 1);
-    }
-    RadioData data;
-    ChannelTable channels;
-    data.ChannelCount(1, 4) = 99;
-    DecodeChannels(image, data, channels); // counts start again from 0
-    QCOMPARE(data.ChannelCount(1, 4), int16_t(kSlots - 1));
-    QCOMPARE(channels.at(1, 1, 4).ChannelNumber, int16_t(2));
-
-    data.ChannelCount(1, 4) = kSlots;
-    DecodeChannelSlot(image, data, channels, 1, 2, 4);
-    QCOMPARE(data.ChannelCount(1, 4), int16_t(kSlots));
-}
 
 QTEST_GUILESS_MAIN(TestChannelSlots)
 #include "test_channel_slots.moc"

@@ -46,235 +46,226 @@ void SaveMarkedPair(const QString& path, int micGain) {
 class TestDataFile : public QObject {
     Q_OBJECT
 private slots:
-    void savedPairLayout();
-    void saveThenOpen();
-    void openRefusals_data();
-    void openRefusals();
-    void incompatibleVersionLaunches();
-    void failedOpenKeepsModifiedState();
-    void emptyGroupsWriteNoRecords();
-    void failedSaveKeepsPreviousPair();
-    void companionPath_data();
-    void companionPath();
-};
-
-void TestDataFile::savedPairLayout() {
-    QTemporaryDir dir;
-    const QString path = dir.filePath("radio.dat");
-    SaveMarkedPair(path, 12);
-    const QByteArray data = ReadFile(path);
-    QCOMPARE(data.size(), 1070);
-    QCOMPARE(data.left(4), QByteArray("V100"));
-    const QByteArray companion = ReadFile(dir.filePath("radio.fre"));
-    QCOMPARE(companion.size(), 140 * 48);
-    // First record: bank 0, group A, slot 1 = memory channel 41 on 28.015000.
-    QCOMPARE(int(companion[0]), 41);
-    QCOMPARE(companion.mid(6, 8), QByteArray("28015000"));
-    // Slot 7 of group A is channel 1.
-    QCOMPARE(int(companion[6 * 48]), 1);
-}
-
-void TestDataFile::saveThenOpen() {
-    QTemporaryDir dir;
-    const QString path = dir.filePath("pair.dat");
-    RadioModel saved = DefaultModel();
-    saved.radio.BandFlag = 0;
-    saved.ApplyBandFlag();
-    saved.channels.at(0, 7, 1).RxFreq.set("271850");
-    saved.AppendChannel(12, 1, 9, "29.1");
-    saved.CurrentFileName = path;
-    Catalogue c;
-    ScriptedPrompter p;
-    QVERIFY(SaveDataFile(saved, c, p));
-    QVERIFY(!saved.IsUntitled);
-    QVERIFY(!saved.IsModified());
-    const QString caption = WindowCaption(saved, c);
-
-    RadioModel opened = DefaultModel();
-    opened.CurrentFileName = path;
-    QCOMPARE(OpenDataFile(opened, V100Only(), c, p), OpenResult::Loaded);
-    QVERIFY(p.prompts.isEmpty());
-    QVERIFY(!opened.IsModified());
-    QVERIFY(!opened.IsUntitled);
-    QCOMPARE(opened.channels.at(0, 7, 1).RxFreq.raw(), QStringLiteral("271850  "));
-    QCOMPARE(opened.radio.ChannelCount(1, 9), int16_t(8));
-    QCOMPARE(opened.BandText, QStringLiteral("25.6150 - 30.1050 MHz"));
-    QCOMPARE(opened.BandLowMHz, 25.615);
-    QCOMPARE(WindowCaption(opened, c), caption);
-    QCOMPARE(caption, QStringLiteral("ZR-4400[25.6150 - 30.1050 MHz][File Name:pair.dat]"));
-    c.CurrentLanguage = Catalogue::kChinese;
-    QCOMPARE(WindowCaption(opened, c),
-             QStringLiteral("ZR-4400[25.6150 - 30.1050 MHz][文件名:pair.dat]"));
-}
-
-void TestDataFile::openRefusals_data() {
-    QTest::addColumn<int>("damage");
-    QTest::addColumn<QString>("message");
-    QTest::addColumn<int>("result");
-    QTest::newRow("1072 bytes") << 0 << "Fail to start the software. This version does not exist."
-                                << int(OpenResult::WrongLength);
-    QTest::newRow("V1x0") << 1 << "Unknown version Of DataFile!" << int(OpenResult::UnknownVersion);
-    QTest::newRow("short companion") << 2 << "file error." << int(OpenResult::FileError);
-    QTest::newRow("missing companion") << 3 << "file error." << int(OpenResult::FileError);
-    QTest::newRow("missing data file") << 4 << "file error." << int(OpenResult::FileError);
-    QTest::newRow("count above 46") << 5 << "file error." << int(OpenResult::FileError);
-    QTest::newRow("two bytes long")
-        << 6 << "Unknown version Of DataFile!" << int(OpenResult::UnknownVersion);
-    QTest::newRow("lower-case v") << 7 << "Unknown version Of DataFile!"
-                                  << int(OpenResult::UnknownVersion);
-}
-
-void TestDataFile::openRefusals() {
-    QFETCH(int, damage);
-    QFETCH(QString, message);
-    QFETCH(int, result);
-    QTemporaryDir dir;
-    const QString path = dir.filePath("bad.dat");
-    SaveMarkedPair(path, 12);
-    QByteArray data = ReadFile(path);
-    const QString companion = dir.filePath("bad.fre");
-    switch (damage) {
-    case 0:
-        WriteFile(path, data + "xx");
-        break;
-    case 1:
-        WriteFile(path, data.replace(0, 4, "V1x0"));
-        break;
-    case 2:
-        QFile::resize(companion, 139 * 48 + 47);
-        break;
-    case 3:
-        QFile::remove(companion);
-        break;
-    case 4:
-        QFile::remove(path);
-        break;
-    case 5:
-        data[54] = 47; // ChannelCount(0, 1)
-        WriteFile(path, data);
-        break;
-    case 6:
-        WriteFile(path, "V1");
-        break;
-    case 7:
-        WriteFile(path, data.replace(0, 1, "v"));
-        break;
+    void savedPairLayout() {
+        QTemporaryDir dir;
+        const QString path = dir.filePath("radio.dat");
+        SaveMarkedPair(path, 12);
+        const QByteArray data = ReadFile(path);
+        QCOMPARE(data.size(), 1070);
+        QCOMPARE(data.left(4), QByteArray("V100"));
+        const QByteArray companion = ReadFile(dir.filePath("radio.fre"));
+        QCOMPARE(companion.size(), 140 * 48);
+        // First record: bank 0, group A, slot 1 = memory channel 41 on 28.015000.
+        QCOMPARE(int(companion[0]), 41);
+        QCOMPARE(companion.mid(6, 8), QByteArray("28015000"));
+        // Slot 7 of group A is channel 1.
+        QCOMPARE(int(companion[6 * 48]), 1);
     }
 
-    RadioModel m = DefaultModel();
-    m.radio.Options.KeyBeep = 0; // unsaved work that must survive
-    const RadioData before = m.radio;
-    m.CurrentFileName = path;
-    Catalogue c;
-    ScriptedPrompter p;
-    QCOMPARE(int(OpenDataFile(m, V100Only(), c, p)), result);
-    QCOMPARE(p.texts(), QStringList{message});
-    QCOMPARE(p.prompts.first().buttons, PromptButtons::Ok);
-    QVERIFY(m.radio == before);
-    QVERIFY(m.IsUntitled);
-    QVERIFY(m.IsModified());
-}
+    void saveThenOpen() {
+        QTemporaryDir dir;
+        const QString path = dir.filePath("pair.dat");
+        RadioModel saved = DefaultModel();
+        saved.radio.BandFlag = 0;
+        saved.ApplyBandFlag();
+        saved.channels.at(0, 7, 1).RxFreq.set("271850");
+        saved.AppendChannel(12, 1, 9, "29.1");
+        saved.CurrentFileName = path;
+        Catalogue c;
+        ScriptedPrompter p;
+        QVERIFY(SaveDataFile(saved, c, p));
+        QVERIFY(!saved.IsUntitled);
+        QVERIFY(!saved.IsModified());
+        const QString caption = WindowCaption(saved, c);
 
-void TestDataFile::incompatibleVersionLaunches() {
-    QTemporaryDir dir;
-    const QString path = dir.filePath("newer.dat");
-    SaveMarkedPair(path, 12);
-    QByteArray data = ReadFile(path);
-    WriteFile(path, data.replace(0, 4, "V101"));
+        RadioModel opened = DefaultModel();
+        opened.CurrentFileName = path;
+        QCOMPARE(OpenDataFile(opened, V100Only(), c, p), OpenResult::Loaded);
+        QVERIFY(p.prompts.isEmpty());
+        QVERIFY(!opened.IsModified());
+        QVERIFY(!opened.IsUntitled);
+        QCOMPARE(opened.channels.at(0, 7, 1).RxFreq.raw(), QStringLiteral("271850  "));
+        QCOMPARE(opened.radio.ChannelCount(1, 9), int16_t(8));
+        QCOMPARE(opened.BandText, QStringLiteral("25.6150 - 30.1050 MHz"));
+        QCOMPARE(opened.BandLowMHz, 25.615);
+        QCOMPARE(WindowCaption(opened, c), caption);
+        QCOMPARE(caption, QStringLiteral("ZR-4400[25.6150 - 30.1050 MHz][File Name:pair.dat]"));
+        c.CurrentLanguage = Catalogue::kChinese;
+        QCOMPARE(WindowCaption(opened, c),
+                 QStringLiteral("ZR-4400[25.6150 - 30.1050 MHz][文件名:pair.dat]"));
+    }
 
-    for (const PromptAnswer answer : {PromptAnswer::No, PromptAnswer::Yes}) {
+    void openRefusals_data() {
+        QTest::addColumn<int>("damage");
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<int>("result");
+        QTest::newRow("1072 bytes")
+            << 0 << "Fail to start the software. This version does not exist."
+            << int(OpenResult::WrongLength);
+        QTest::newRow("V1x0") << 1 << "Unknown version Of DataFile!"
+                              << int(OpenResult::UnknownVersion);
+        QTest::newRow("short companion") << 2 << "file error." << int(OpenResult::FileError);
+        QTest::newRow("missing companion") << 3 << "file error." << int(OpenResult::FileError);
+        QTest::newRow("missing data file") << 4 << "file error." << int(OpenResult::FileError);
+        QTest::newRow("count above 46") << 5 << "file error." << int(OpenResult::FileError);
+        QTest::newRow("two bytes long")
+            << 6 << "Unknown version Of DataFile!" << int(OpenResult::UnknownVersion);
+        QTest::newRow("lower-case v")
+            << 7 << "Unknown version Of DataFile!" << int(OpenResult::UnknownVersion);
+    }
+
+    void openRefusals() {
+        QFETCH(int, damage);
+        QFETCH(QString, message);
+        QFETCH(int, result);
+        QTemporaryDir dir;
+        const QString path = dir.filePath("bad.dat");
+        SaveMarkedPair(path, 12);
+        QByteArray data = ReadFile(path);
+        const QString companion = dir.filePath("bad.fre");
+        switch (damage) {
+        case 0:
+            WriteFile(path, data + "xx");
+            break;
+        case 1:
+            WriteFile(path, data.replace(0, 4, "V1x0"));
+            break;
+        case 2:
+            QFile::resize(companion, 139 * 48 + 47);
+            break;
+        case 3:
+            QFile::remove(companion);
+            break;
+        case 4:
+            QFile::remove(path);
+            break;
+        case 5:
+            data[54] = 47; // ChannelCount(0, 1)
+            WriteFile(path, data);
+            break;
+        case 6:
+            WriteFile(path, "V1");
+            break;
+        case 7:
+            WriteFile(path, data.replace(0, 1, "v"));
+            break;
+        }
+
         RadioModel m = DefaultModel();
+        m.radio.Options.KeyBeep = 0; // unsaved work that must survive
+        const RadioData before = m.radio;
         m.CurrentFileName = path;
         Catalogue c;
         ScriptedPrompter p;
-        p.answers << answer;
-        QStringList launched;
-        QCOMPARE(OpenDataFile(m, V100Only(), c, p, [&](const QString& v) { launched << v; }),
-                 OpenResult::IncompatibleVersion);
-        QCOMPARE(p.prompts.size(), 1);
-        QCOMPARE(p.prompts[0].buttons, PromptButtons::YesNo);
-        QVERIFY(p.prompts[0].text.endsWith(
-            "DataFile version is V1.01\r\nprogramming software is V1.00"));
-        QCOMPARE(launched, answer == PromptAnswer::Yes ? QStringList{"V101"} : QStringList{});
-        QCOMPARE(m.radio.Options.MicGain, int16_t(30));
+        QCOMPARE(int(OpenDataFile(m, V100Only(), c, p)), result);
+        QCOMPARE(p.texts(), QStringList{message});
+        QCOMPARE(p.prompts.first().buttons, PromptButtons::Ok);
+        QVERIFY(m.radio == before);
+        QVERIFY(m.IsUntitled);
+        QVERIFY(m.IsModified());
     }
-}
 
-void TestDataFile::failedOpenKeepsModifiedState() {
-    // A half-read file must not become the baseline: the unsaved change
-    // still counts as a change afterwards.
-    QTemporaryDir dir;
-    const QString path = dir.filePath("half.dat");
-    SaveMarkedPair(path, 12);
-    QFile::resize(dir.filePath("half.fre"), 48);
-    RadioModel m = DefaultModel();
-    m.channels.at(1, 1, 1).RxFreq.set("29000000");
-    m.CurrentFileName = path;
-    Catalogue c;
-    ScriptedPrompter p;
-    QCOMPARE(OpenDataFile(m, V100Only(), c, p), OpenResult::FileError);
-    QVERIFY(m.IsModified());
-    QCOMPARE(m.SavedRadioData.Options.MicGain, int16_t(30));
-}
+    void incompatibleVersionLaunches() {
+        QTemporaryDir dir;
+        const QString path = dir.filePath("newer.dat");
+        SaveMarkedPair(path, 12);
+        QByteArray data = ReadFile(path);
+        WriteFile(path, data.replace(0, 4, "V101"));
 
-void TestDataFile::emptyGroupsWriteNoRecords() {
-    QTemporaryDir dir;
-    const QString path = dir.filePath("empty.dat");
-    RadioModel m = DefaultModel();
-    m.radio.ChannelCount(0, 1) = 0;
-    m.radio.ChannelCount(1, 10) = 0;
-    m.CurrentFileName = path;
-    Catalogue c;
-    ScriptedPrompter p;
-    QVERIFY(SaveDataFile(m, c, p));
-    QCOMPARE(QFileInfo(dir.filePath("empty.fre")).size(), qint64(126 * 48));
-    RadioModel back = DefaultModel();
-    back.CurrentFileName = path;
-    QCOMPARE(OpenDataFile(back, V100Only(), c, p), OpenResult::Loaded);
-    QCOMPARE(back.radio.ChannelCount(0, 1), int16_t(0));
-    QCOMPARE(int(back.channels.at(0, 1, 2).ChannelNumber), 41);
-}
+        for (const PromptAnswer answer : {PromptAnswer::No, PromptAnswer::Yes}) {
+            RadioModel m = DefaultModel();
+            m.CurrentFileName = path;
+            Catalogue c;
+            ScriptedPrompter p;
+            p.answers << answer;
+            QStringList launched;
+            QCOMPARE(OpenDataFile(m, V100Only(), c, p, [&](const QString& v) { launched << v; }),
+                     OpenResult::IncompatibleVersion);
+            QCOMPARE(p.prompts.size(), 1);
+            QCOMPARE(p.prompts[0].buttons, PromptButtons::YesNo);
+            QVERIFY(p.prompts[0].text.endsWith(
+                "DataFile version is V1.01\r\nprogramming software is V1.00"));
+            QCOMPARE(launched, answer == PromptAnswer::Yes ? QStringList{"V101"} : QStringList{});
+            QCOMPARE(m.radio.Options.MicGain, int16_t(30));
+        }
+    }
 
-void TestDataFile::failedSaveKeepsPreviousPair() {
-    QTemporaryDir dir;
-    const QString path = dir.filePath("keep.dat");
-    SaveMarkedPair(path, 12);
-    const QByteArray data = ReadFile(path);
+    void failedOpenKeepsModifiedState() {
+        // A half-read file must not become the baseline: the unsaved change
+        // still counts as a change afterwards.
+        QTemporaryDir dir;
+        const QString path = dir.filePath("half.dat");
+        SaveMarkedPair(path, 12);
+        QFile::resize(dir.filePath("half.fre"), 48);
+        RadioModel m = DefaultModel();
+        m.channels.at(1, 1, 1).RxFreq.set("29000000");
+        m.CurrentFileName = path;
+        Catalogue c;
+        ScriptedPrompter p;
+        QCOMPARE(OpenDataFile(m, V100Only(), c, p), OpenResult::FileError);
+        QVERIFY(m.IsModified());
+        QCOMPARE(m.SavedRadioData.Options.MicGain, int16_t(30));
+    }
 
-    // The companion cannot be written (its name is taken by a folder): the
-    // save fails, says so, and the data file is not replaced on its own.
-    QFile::remove(dir.filePath("keep.fre"));
-    QVERIFY(QDir(dir.path()).mkdir("keep.fre"));
-    RadioModel m = DefaultModel();
-    m.AppendChannel(9, 0, 1, "27.0");
-    m.CurrentFileName = path;
-    Catalogue c;
-    ScriptedPrompter p;
-    QVERIFY(!SaveDataFile(m, c, p));
-    QCOMPARE(p.texts(), QStringList{"file error."});
-    QVERIFY(m.IsUntitled);
-    QCOMPARE(ReadFile(path), data);
-    QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{"keep.dat"});
-}
+    void emptyGroupsWriteNoRecords() {
+        QTemporaryDir dir;
+        const QString path = dir.filePath("empty.dat");
+        RadioModel m = DefaultModel();
+        m.radio.ChannelCount(0, 1) = 0;
+        m.radio.ChannelCount(1, 10) = 0;
+        m.CurrentFileName = path;
+        Catalogue c;
+        ScriptedPrompter p;
+        QVERIFY(SaveDataFile(m, c, p));
+        QCOMPARE(QFileInfo(dir.filePath("empty.fre")).size(), qint64(126 * 48));
+        RadioModel back = DefaultModel();
+        back.CurrentFileName = path;
+        QCOMPARE(OpenDataFile(back, V100Only(), c, p), OpenResult::Loaded);
+        QCOMPARE(back.radio.ChannelCount(0, 1), int16_t(0));
+        QCOMPARE(int(back.channels.at(0, 1, 2).ChannelNumber), 41);
+    }
 
-void TestDataFile::companionPath_data() {
-    QTest::addColumn<QString>("data");
-    QTest::addColumn<QString>("companion");
-    QTest::newRow("plain") << "/x/ab.dat"
-                           << "/x/ab.fre";
-    QTest::newRow("other extension") << "/x/ab.DAT"
-                                     << "/x/ab.fre";
-    QTest::newRow("no extension") << "/x/abcdef"
-                                  << "/x/abcfre";
-    QTest::newRow("short name") << "ab"
-                                << "fre";
-}
+    void failedSaveKeepsPreviousPair() {
+        QTemporaryDir dir;
+        const QString path = dir.filePath("keep.dat");
+        SaveMarkedPair(path, 12);
+        const QByteArray data = ReadFile(path);
 
-void TestDataFile::companionPath() {
-    QFETCH(QString, data);
-    QFETCH(QString, companion);
-    QCOMPARE(CompanionPathOf(data), companion);
-}
+        // The companion cannot be written (its name is taken by a folder): the
+        // save fails, says so, and the data file is not replaced on its own.
+        QFile::remove(dir.filePath("keep.fre"));
+        QVERIFY(QDir(dir.path()).mkdir("keep.fre"));
+        RadioModel m = DefaultModel();
+        m.AppendChannel(9, 0, 1, "27.0");
+        m.CurrentFileName = path;
+        Catalogue c;
+        ScriptedPrompter p;
+        QVERIFY(!SaveDataFile(m, c, p));
+        QCOMPARE(p.texts(), QStringList{"file error."});
+        QVERIFY(m.IsUntitled);
+        QCOMPARE(ReadFile(path), data);
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{"keep.dat"});
+    }
+
+    void companionPath_data() {
+        QTest::addColumn<QString>("data");
+        QTest::addColumn<QString>("companion");
+        QTest::newRow("plain") << "/x/ab.dat"
+                               << "/x/ab.fre";
+        QTest::newRow("other extension") << "/x/ab.DAT"
+                                         << "/x/ab.fre";
+        QTest::newRow("no extension") << "/x/abcdef"
+                                      << "/x/abcfre";
+        QTest::newRow("short name") << "ab"
+                                    << "fre";
+    }
+
+    void companionPath() {
+        QFETCH(QString, data);
+        QFETCH(QString, companion);
+        QCOMPARE(CompanionPathOf(data), companion);
+    }
+};
 
 QTEST_GUILESS_MAIN(TestDataFile)
 #include "test_data_file.moc"

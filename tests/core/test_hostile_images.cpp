@@ -62,54 +62,51 @@ void CheckDecoded(const RadioData& data, const ChannelTable& channels) {
 class TestHostileImages : public QObject {
     Q_OBJECT
 private slots:
-    void randomImagesDecodeStably();
-    void randomModelsEncodeSafely();
-};
+    void randomImagesDecodeStably() {
+        for (int run = 0; run < kRuns; ++run) {
+            QRandomGenerator random(run + 1);
+            RadioImage image;
+            FillRandom(image, random);
+            RadioData first;
+            ChannelTable firstChannels;
+            Decode(image, first, firstChannels);
+            CheckDecoded(first, firstChannels);
 
-void TestHostileImages::randomImagesDecodeStably() {
-    for (int run = 0; run < kRuns; ++run) {
-        QRandomGenerator random(run + 1);
-        RadioImage image;
-        FillRandom(image, random);
-        RadioData first;
-        ChannelTable firstChannels;
-        Decode(image, first, firstChannels);
-        CheckDecoded(first, firstChannels);
-
-        RadioData second;
-        ChannelTable secondChannels;
-        Decode(Encode(first, firstChannels), second, secondChannels);
-        // Names are compared as text: encoding drops trailing blanks.
-        for (int i = 0; i < int(first.Options.GroupName.items.size()); ++i) {
-            QCOMPARE(second.Options.GroupName.items[i].text(),
-                     first.Options.GroupName.items[i].text());
-            second.Options.GroupName.items[i] = first.Options.GroupName.items[i];
+            RadioData second;
+            ChannelTable secondChannels;
+            Decode(Encode(first, firstChannels), second, secondChannels);
+            // Names are compared as text: encoding drops trailing blanks.
+            for (int i = 0; i < int(first.Options.GroupName.items.size()); ++i) {
+                QCOMPARE(second.Options.GroupName.items[i].text(),
+                         first.Options.GroupName.items[i].text());
+                second.Options.GroupName.items[i] = first.Options.GroupName.items[i];
+            }
+            QVERIFY2(second == first, qPrintable(QStringLiteral("seed %1").arg(run + 1)));
+            for (int bank = 0; bank < kBanks; ++bank)
+                for (int group = 1; group <= kGroups; ++group)
+                    for (int slot = 1; slot <= first.ChannelCount(bank, group); ++slot)
+                        QVERIFY(secondChannels.at(bank, slot, group) ==
+                                firstChannels.at(bank, slot, group));
         }
-        QVERIFY2(second == first, qPrintable(QStringLiteral("seed %1").arg(run + 1)));
-        for (int bank = 0; bank < kBanks; ++bank)
-            for (int group = 1; group <= kGroups; ++group)
-                for (int slot = 1; slot <= first.ChannelCount(bank, group); ++slot)
-                    QVERIFY(secondChannels.at(bank, slot, group) ==
-                            firstChannels.at(bank, slot, group));
     }
-}
 
-void TestHostileImages::randomModelsEncodeSafely() {
-    for (int run = 0; run < kRuns; ++run) {
-        QRandomGenerator random(1000 + run);
-        RadioData data;
-        ChannelTable channels;
-        FillRandom(data, random);
-        FillRandom(channels, random);
-        const RadioImage image = Encode(data, channels);
-        for (int address = kEndMarkerStart; address < kImageSize; ++address)
-            QCOMPARE(int(image[address]), 0x55);
-        RadioData decoded;
-        ChannelTable decodedChannels;
-        Decode(image, decoded, decodedChannels);
-        CheckDecoded(decoded, decodedChannels);
+    void randomModelsEncodeSafely() {
+        for (int run = 0; run < kRuns; ++run) {
+            QRandomGenerator random(1000 + run);
+            RadioData data;
+            ChannelTable channels;
+            FillRandom(data, random);
+            FillRandom(channels, random);
+            const RadioImage image = Encode(data, channels);
+            for (int address = kEndMarkerStart; address < kImageSize; ++address)
+                QCOMPARE(int(image[address]), 0x55);
+            RadioData decoded;
+            ChannelTable decodedChannels;
+            Decode(image, decoded, decodedChannels);
+            CheckDecoded(decoded, decodedChannels);
+        }
     }
-}
+};
 
 QTEST_GUILESS_MAIN(TestHostileImages)
 #include "test_hostile_images.moc"

@@ -22,333 +22,316 @@ const QString kCheckConnection = QStringLiteral("Check Connection. Retry or Canc
 class TestLinkEngine : public QObject {
     Q_OBJECT
 private slots:
-    void packets();
-    void fullRead();
-    void fullWrite();
-    void badRepliesEndInTheRestartQuestion_data();
-    void badRepliesEndInTheRestartQuestion();
-    void silentRadio_data();
-    void silentRadio();
-    void identity_data();
-    void identity();
-    void incompatibleFirmware();
-    void endNotAcknowledged();
-    void writeWaitsForItsIdentity();
-    void refusalWithoutEndAck();
-    void portCannotOpen();
-    void groupWriteWithSwap();
-    void groupWriteRefusesOtherModel();
-    void radioInformation();
-};
-
-void TestLinkEngine::packets() {
-    using namespace LinkPackets;
-    const QByteArray block = DataBlock(0x0010, QByteArray(16, char(0xFF)));
-    QCOMPARE(block.size(), 22);
-    QCOMPARE(block.left(4), QByteArray("W\x00\x10\x10", 4));
-    QCOMPARE(uint8_t(block[20]), uint8_t(0x10));
-    QCOMPARE(uint8_t(block[21]), uint8_t(0x06));
-    QVERIFY(IsValidDataBlock(block, 0x10, 16));
-    QVERIFY(!IsValidDataBlock(block, 0x20, 16));
-    QByteArray corrupt = block;
-    corrupt[20] = 0x11;
-    QVERIFY(!IsValidDataBlock(corrupt, 0x10, 16));
-    QCOMPARE(ReadRequest(0x3FF0), QByteArray("R\x3F\xF0\x10"));
-    QCOMPARE(Classify(QByteArray(1, 0x06), 0, 16), ReplyKind::Ack);
-    QCOMPARE(Classify("PK\x06", 0, 16), ReplyKind::HandshakeReply);
-    QCOMPARE(Classify(block + block, 0x10, 16), ReplyKind::Unknown);
-    QCOMPARE(Classify(block.left(21), 0x10, 16), ReplyKind::Unknown);
-    const Identity id = ParseIdentity(IdentifyReply("PK2323", "V101"));
-    QCOMPARE(id.modelCode, QStringLiteral("PK2323"));
-    QCOMPARE(id.firmware, QStringLiteral("V101"));
-}
-
-void TestLinkEngine::fullRead() {
-    LinkHarness h;
-    FillRandom(h.radio.image, 7);
-    QVERIFY(h.Read());
-    QVERIFY(h.model.image == h.radio.image);
-    QCOMPARE(h.CountSent('R'), 1024);
-    const QList<int> addresses = h.Addresses('R');
-    for (int i = 0; i < addresses.size(); ++i)
-        QCOMPARE(addresses[i], i * 16);
-    QCOMPARE(h.sent.first(), QByteArray("PROGRAM"));
-    QCOMPARE(h.sent.at(1), QByteArray(1, 0x02));
-    QCOMPARE(h.sent.last(), QByteArray("END"));
-    QCOMPARE(h.progress.last(), 100);
-    QCOMPARE(h.progress.size(), 100); // touched only when the whole percentage changes
-    QCOMPARE(h.readsCompleted, 1);
-    QCOMPARE(h.prompter.texts(), QStringList{"Read Data Completed."});
-    QCOMPARE(h.progressClosed, 1);
-    QVERIFY(!h.portOpen && !h.timerArmed && !h.engine.Busy());
-    QCOMPARE(h.engine.Outcome(), LinkOutcome::Success);
-}
-
-void TestLinkEngine::fullWrite() {
-    LinkHarness h;
-    FillRandom(h.model.image, 11);
-    const RadioImage before = h.radio.image;
-    QVERIFY(h.Write());
-    const QList<int> blocks = h.Addresses('W');
-    QCOMPARE(blocks.size(), 1009);
-    QCOMPARE(blocks.first(), 0);
-    QVERIFY(!blocks.contains(0x3EC0) && !blocks.contains(0x3ED0) && !blocks.contains(0x3EE0));
-    QVERIFY(blocks.contains(0x3EB0) && blocks.contains(0x3EF0));
-    QCOMPARE(blocks.last(), 0x3F30);
-    for (int a = 0; a < kImageSize; ++a) {
-        const bool sentByWrite = a < 0x3F40 && !(a >= 0x3EC0 && a < 0x3EF0);
-        QCOMPARE(h.radio.image[a], sentByWrite ? h.model.image[a] : before[a]);
+    void packets() {
+        using namespace LinkPackets;
+        const QByteArray block = DataBlock(0x0010, QByteArray(16, char(0xFF)));
+        QCOMPARE(block.size(), 22);
+        QCOMPARE(block.left(4), QByteArray("W\x00\x10\x10", 4));
+        QCOMPARE(uint8_t(block[20]), uint8_t(0x10));
+        QCOMPARE(uint8_t(block[21]), uint8_t(0x06));
+        QVERIFY(IsValidDataBlock(block, 0x10, 16));
+        QVERIFY(!IsValidDataBlock(block, 0x20, 16));
+        QByteArray corrupt = block;
+        corrupt[20] = 0x11;
+        QVERIFY(!IsValidDataBlock(corrupt, 0x10, 16));
+        QCOMPARE(ReadRequest(0x3FF0), QByteArray("R\x3F\xF0\x10"));
+        QCOMPARE(Classify(QByteArray(1, 0x06), 0, 16), ReplyKind::Ack);
+        QCOMPARE(Classify("PK\x06", 0, 16), ReplyKind::HandshakeReply);
+        QCOMPARE(Classify(block + block, 0x10, 16), ReplyKind::Unknown);
+        QCOMPARE(Classify(block.left(21), 0x10, 16), ReplyKind::Unknown);
+        const Identity id = ParseIdentity(IdentifyReply("PK2323", "V101"));
+        QCOMPARE(id.modelCode, QStringLiteral("PK2323"));
+        QCOMPARE(id.firmware, QStringLiteral("V101"));
     }
-    QCOMPARE(h.readsCompleted, 0);
-    QCOMPARE(h.prompter.texts(), QStringList{"Write Data Completed."});
-    QCOMPARE(h.radio.writesCompleted(), 1);
-}
 
-void TestLinkEngine::badRepliesEndInTheRestartQuestion_data() {
-    QTest::addColumn<int>("fault");
-    QTest::addColumn<bool>("write");
-    QTest::newRow("checksum off by one") << 0 << false;
-    QTest::newRow("block of another address") << 1 << false;
-    QTest::newRow("two replies together") << 2 << false;
-    QTest::newRow("reply split short") << 3 << false;
-    QTest::newRow("garbage") << 4 << false;
-    QTest::newRow("acknowledgement instead of a block") << 5 << false;
-    QTest::newRow("missing acknowledgement of a block") << 6 << true;
-    QTest::newRow("echoed block instead of an acknowledgement") << 7 << true;
-    QTest::newRow("line dropped") << 8 << false;
-}
-
-void TestLinkEngine::badRepliesEndInTheRestartQuestion() {
-    QFETCH(int, fault);
-    QFETCH(bool, write);
-    constexpr int kAt = 0x1230;
-    for (const PromptAnswer answer : {PromptAnswer::Ok, PromptAnswer::Cancel}) {
+    void fullRead() {
         LinkHarness h;
-        FillRandom(h.radio.image, 3);
-        FillRandom(h.model.image, 5);
-        bool once = true;
-        auto at = [&](const QByteArray& request) {
-            return request.size() >= 4 && uint8_t(request[1]) * 256 + uint8_t(request[2]) == kAt &&
-                   std::exchange(once, false);
-        };
-        switch (fault) {
-        case 0:
-            h.radio.faults.corruptChecksumAt = kAt;
-            break;
-        case 1:
-            h.radio.faults.wrongAddressAt = kAt;
-            break;
-        case 8:
-            h.beforeSend = [&](const QByteArray& request) {
-                if (at(request))
-                    h.connected = false;
-            };
-            break;
-        default:
-            h.mangle = [&](const QByteArray& request, const QByteArray& reply) {
-                if (!at(request))
-                    return reply;
-                switch (fault) {
-                case 2:
-                    return reply + reply;
-                case 3:
-                    return reply.left(reply.size() - 1);
-                case 4:
-                    return QByteArray(22, 'x');
-                case 5:
-                case 6:
-                    return fault == 5 ? QByteArray(1, 0x06) : QByteArray();
-                default:
-                    return request;
-                }
-            };
-        }
-        h.prompter.answers << answer;
-        const bool ok = write ? h.Write() : h.Read();
-        QCOMPARE(h.prompter.prompts.first().text, kCheckConnection);
-        QCOMPARE(h.prompter.prompts.first().buttons, PromptButtons::OkCancel);
-        QCOMPARE(ok, answer == PromptAnswer::Ok && fault != 8);
-        QVERIFY(!h.portOpen && !h.engine.Busy());
-        if (ok) {
-            // Started again from address 0, and this time everything arrived.
-            QVERIFY(write ? h.radio.blocksWritten() > 1009 : h.CountSent('R') > 1024);
-            if (!write)
-                QVERIFY(h.model.image == h.radio.image);
-        } else if (!write) {
-            QCOMPARE(h.readsCompleted, 0);
-            QVERIFY(!(h.model.image == h.radio.image));
-        }
-        if (fault == 8 && answer == PromptAnswer::Ok)
-            QCOMPARE(h.prompter.prompts.size(), 2); // asked again until cancelled
-    }
-}
-
-void TestLinkEngine::silentRadio_data() {
-    QTest::addColumn<bool>("retry");
-    QTest::newRow("cancel") << false;
-    QTest::newRow("retry") << true;
-}
-
-void TestLinkEngine::silentRadio() {
-    QFETCH(bool, retry);
-    LinkHarness h;
-    h.radio.faults.silentHandshakes = 2;
-    h.prompter.answers << (retry ? PromptAnswer::Retry : PromptAnswer::Cancel);
-    const bool ok = h.Read();
-    QCOMPARE(h.prompter.prompts.first().text, kCheckConnection);
-    QCOMPARE(h.prompter.prompts.first().buttons, PromptButtons::RetryCancel);
-    QCOMPARE(h.radio.handshakesSeen(), retry ? 3 : 2); // one silent re-send before asking
-    QCOMPARE(ok, retry);
-    QCOMPARE(h.prompter.prompts.size(), retry ? 2 : 1);
-    QVERIFY(!h.portOpen);
-}
-
-void TestLinkEngine::identity_data() {
-    QTest::addColumn<QByteArray>("model");
-    QTest::addColumn<bool>("accepted");
-    QTest::newRow("exact") << QByteArray("PK2323") << true;
-    QTest::newRow("NUL after") << QByteArray("PK2323\0", 7) << true;
-    QTest::newRow("blank after") << QByteArray("PK2323 ") << true;
-    QTest::newRow("one character off") << QByteArray("PK2324") << false;
-    QTest::newRow("longer") << QByteArray("PK23231") << false;
-}
-
-void TestLinkEngine::identity() {
-    QFETCH(QByteArray, model);
-    QFETCH(bool, accepted);
-    LinkHarness h;
-    h.radio.modelCode = QString::fromLatin1(model);
-    FillRandom(h.radio.image, 1);
-    QCOMPARE(h.Read(), accepted);
-    if (accepted)
-        return;
-    QCOMPARE(h.prompter.texts(), QStringList{"Model type is wrong."});
-    QCOMPARE(h.CountSent('R'), 0);
-    QCOMPARE(h.sent.last(), QByteArray("END"));
-    QCOMPARE(h.radio.endsSeen(), 1);
-    QCOMPARE(h.readsCompleted, 0);
-    QCOMPARE(h.engine.Outcome(), LinkOutcome::Refused);
-    QVERIFY(h.model.MessageQueue.isEmpty());
-}
-
-void TestLinkEngine::incompatibleFirmware() {
-    for (const PromptAnswer answer : {PromptAnswer::No, PromptAnswer::Yes}) {
-        LinkHarness h;
-        h.radio.firmware = QStringLiteral("V200");
-        h.prompter.answers << answer;
-        QVERIFY(!h.Write());
-        QCOMPARE(h.prompter.prompts.size(), 1);
-        QVERIFY(h.prompter.prompts[0].text.contains("Firmware version is V2.00"));
-        QCOMPARE(h.prompter.prompts[0].buttons, PromptButtons::YesNo);
-        QCOMPARE(h.launched, answer == PromptAnswer::Yes ? QStringList{"V200"} : QStringList{});
-        QCOMPARE(h.radio.blocksWritten(), 0);
+        FillRandom(h.radio.image, 7);
+        QVERIFY(h.Read());
+        QVERIFY(h.model.image == h.radio.image);
+        QCOMPARE(h.CountSent('R'), 1024);
+        const QList<int> addresses = h.Addresses('R');
+        for (int i = 0; i < addresses.size(); ++i)
+            QCOMPARE(addresses[i], i * 16);
+        QCOMPARE(h.sent.first(), QByteArray("PROGRAM"));
+        QCOMPARE(h.sent.at(1), QByteArray(1, 0x02));
         QCOMPARE(h.sent.last(), QByteArray("END"));
+        QCOMPARE(h.progress.last(), 100);
+        QCOMPARE(h.progress.size(), 100); // touched only when the whole percentage changes
+        QCOMPARE(h.readsCompleted, 1);
+        QCOMPARE(h.prompter.texts(), QStringList{"Read Data Completed."});
+        QCOMPARE(h.progressClosed, 1);
+        QVERIFY(!h.portOpen && !h.timerArmed && !h.engine.Busy());
+        QCOMPARE(h.engine.Outcome(), LinkOutcome::Success);
     }
-}
 
-void TestLinkEngine::endNotAcknowledged() {
-    LinkHarness h;
-    h.radio.faults.skipEndAck = true;
-    QVERIFY(h.Read());
-    QCOMPARE(h.prompter.texts(), QStringList{"Read Data Completed."});
-    QCOMPARE(h.CountSent('E'), 1);
-}
-
-void TestLinkEngine::writeWaitsForItsIdentity() {
-    LinkHarness h;
-    h.model.FirmwareVersion = QStringLiteral("V100"); // an identity from earlier
-    int identifies = 0;
-    h.mangle = [&](const QByteArray& request, const QByteArray& reply) {
-        if (request == QByteArray(1, 0x02) && ++identifies <= 2)
-            return QByteArray();
-        return reply;
-    };
-    h.prompter.answers << PromptAnswer::Cancel;
-    QVERIFY(!h.Write());
-    QCOMPARE(identifies, 2); // sent once more after the first time-out, then asked
-    QCOMPARE(h.prompter.texts(), QStringList{kCheckConnection});
-    QCOMPARE(h.radio.blocksWritten(), 0);
-}
-
-void TestLinkEngine::refusalWithoutEndAck() {
-    LinkHarness h;
-    h.radio.modelCode = QStringLiteral("XX9999");
-    h.radio.faults.skipEndAck = true;
-    QVERIFY(!h.Read());
-    QCOMPARE(h.ended, 1);
-    QVERIFY(!h.portOpen && !h.engine.Busy());
-    QCOMPARE(h.prompter.texts(), QStringList{"Model type is wrong."});
-}
-
-void TestLinkEngine::portCannotOpen() {
-    LinkHarness h;
-    h.portOpens = false;
-    QVERIFY(!h.engine.BeginTransfer(LinkOperationCode::Read));
-    QCOMPARE(h.prompter.texts(), QStringList{"Cannot Open Communication Port."});
-    QCOMPARE(h.prompter.prompts[0].icon, PromptIcon::Critical);
-    QCOMPARE(h.engine.state.LinkOperation, int16_t(0));
-    QCOMPARE(h.engine.Outcome(), LinkOutcome::PortFailed);
-    QVERIFY(h.sent.isEmpty());
-}
-
-void TestLinkEngine::groupWriteWithSwap() {
-    LinkHarness h;
-    FillRandom(h.model.image, 21);
-    RadioResponder second;
-    int handshakesAfterFirst = 0;
-    // The first radio stays attached for a while after it is written, is
-    // then unplugged, and the second radio is plugged in.
-    h.beforeSend = [&](const QByteArray& request) {
-        if (request != "PROGRAM" || h.radio.writesCompleted() == 0 || !h.connected)
-            return;
-        ++handshakesAfterFirst;
-        if (handshakesAfterFirst == 5)
-            h.connected = false;
-    };
-    h.mangle = nullptr;
-    QVERIFY(h.engine.BeginTransfer(LinkOperationCode::Write));
-    h.engine.StartGroupWrite(2);
-    h.Pump(5000);
-    QVERIFY(h.engine.Busy());               // polling for the next radio
-    QCOMPARE(h.radio.writesCompleted(), 1); // never written twice while it stayed
-    std::swap(h.radio, second);
-    h.connected = true;
-    h.Pump();
-    QVERIFY(!h.engine.Busy());
-    QVERIFY(h.lastSuccess);
-    QCOMPARE(h.radio.writesCompleted(), 1);
-    QCOMPARE(second.writesCompleted(), 1);
-    QVERIFY(
-        std::equal(h.model.image.begin(), h.model.image.begin() + 0x3EC0, h.radio.image.begin()));
-    QCOMPARE(h.radioNumbers, (QList<int>{1, 2}));
-    QCOMPARE(h.prompter.texts(), QStringList{"Write Data Completed."});
-    // The new radio was taken only after three answered handshakes in a row.
-    QVERIFY(h.radio.handshakesSeen() >= 3);
-}
-
-void TestLinkEngine::groupWriteRefusesOtherModel() {
-    LinkHarness h;
-    h.radio.modelCode = QStringLiteral("PK9999");
-    QVERIFY(h.engine.BeginTransfer(LinkOperationCode::Write));
-    h.engine.StartGroupWrite(3);
-    h.Pump();
-    QVERIFY(!h.lastSuccess);
-    QCOMPARE(h.radio.blocksWritten(), 0);
-    QCOMPARE(h.prompter.texts(), QStringList{"Model type is wrong."});
-}
-
-void TestLinkEngine::radioInformation() {
-    for (const bool answers : {true, false}) {
+    void fullWrite() {
         LinkHarness h;
-        h.connected = answers;
-        QVERIFY(h.engine.BeginTransfer(LinkOperationCode::RadioInfo));
-        h.engine.StartHandshake();
-        h.Pump();
-        QCOMPARE(h.sent, QList<QByteArray>{"PROGRAM"});
-        QVERIFY(h.prompter.prompts.isEmpty());
-        QVERIFY(!h.portOpen && !h.engine.Busy());
+        FillRandom(h.model.image, 11);
+        const RadioImage before = h.radio.image;
+        QVERIFY(h.Write());
+        const QList<int> blocks = h.Addresses('W');
+        QCOMPARE(blocks.size(), 1009);
+        QCOMPARE(blocks.first(), 0);
+        QVERIFY(!blocks.contains(0x3EC0) && !blocks.contains(0x3ED0) && !blocks.contains(0x3EE0));
+        QVERIFY(blocks.contains(0x3EB0) && blocks.contains(0x3EF0));
+        QCOMPARE(blocks.last(), 0x3F30);
+        for (int a = 0; a < kImageSize; ++a) {
+            const bool sentByWrite = a < 0x3F40 && !(a >= 0x3EC0 && a < 0x3EF0);
+            QCOMPARE(h.radio.image[a], sentByWrite ? h.model.image[a] : before[a]);
+        }
+        QCOMPARE(h.readsCompleted, 0);
+        QCOMPARE(h.prompter.texts(), QStringList{"Write Data Completed."});
+        QCOMPARE(h.radio.writesCompleted(), 1);
     }
-}
+
+    void badRepliesEndInTheRestartQuestion_data() {
+        QTest::addColumn<int>("fault");
+        QTest::addColumn<bool>("write");
+        QTest::newRow("checksum off by one") << 0 << false;
+        QTest::newRow("block of another address") << 1 << false;
+        QTest::newRow("two replies together") << 2 << false;
+        QTest::newRow("reply split short") << 3 << false;
+        QTest::newRow("garbage") << 4 << false;
+        QTest::newRow("acknowledgement instead of a block") << 5 << false;
+        QTest::newRow("missing acknowledgement of a block") << 6 << true;
+        QTest::newRow("echoed block instead of an acknowledgement") << 7 << true;
+        QTest::newRow("line dropped") << 8 << false;
+    }
+
+    void badRepliesEndInTheRestartQuestion() {
+        QFETCH(int, fault);
+        QFETCH(bool, write);
+        constexpr int kAt = 0x1230;
+        for (const PromptAnswer answer : {PromptAnswer::Ok, PromptAnswer::Cancel}) {
+            LinkHarness h;
+            FillRandom(h.radio.image, 3);
+            FillRandom(h.model.image, 5);
+            bool once = true;
+            auto at = [&](const QByteArray& request) {
+                return request.size() >= 4 &&
+                       uint8_t(request[1]) * 256 + uint8_t(request[2]) == kAt &&
+                       std::exchange(once, false);
+            };
+            switch (fault) {
+            case 0:
+                h.radio.faults.corruptChecksumAt = kAt;
+                break;
+            case 1:
+                h.radio.faults.wrongAddressAt = kAt;
+                break;
+            case 8:
+                h.beforeSend = [&](const QByteArray& request) {
+                    if (at(request))
+                        h.connected = false;
+                };
+                break;
+            default:
+                h.mangle = [&](const QByteArray& request, const QByteArray& reply) {
+                    if (!at(request))
+                        return reply;
+                    switch (fault) {
+                    case 2:
+                        return reply + reply;
+                    case 3:
+                        return reply.left(reply.size() - 1);
+                    case 4:
+                        return QByteArray(22, 'x');
+                    case 5:
+                    case 6:
+                        return fault == 5 ? QByteArray(1, 0x06) : QByteArray();
+                    default:
+                        return request;
+                    }
+                };
+            }
+            h.prompter.answers << answer;
+            const bool ok = write ? h.Write() : h.Read();
+            QCOMPARE(h.prompter.prompts.first().text, kCheckConnection);
+            QCOMPARE(h.prompter.prompts.first().buttons, PromptButtons::OkCancel);
+            QCOMPARE(ok, answer == PromptAnswer::Ok && fault != 8);
+            QVERIFY(!h.portOpen && !h.engine.Busy());
+            if (ok) {
+                // Started again from address 0, and this time everything arrived.
+                QVERIFY(write ? h.radio.blocksWritten() > 1009 : h.CountSent('R') > 1024);
+                if (!write)
+                    QVERIFY(h.model.image == h.radio.image);
+            } else if (!write) {
+                QCOMPARE(h.readsCompleted, 0);
+                QVERIFY(!(h.model.image == h.radio.image));
+            }
+            if (fault == 8 && answer == PromptAnswer::Ok)
+                QCOMPARE(h.prompter.prompts.size(), 2); // asked again until cancelled
+        }
+    }
+
+    void silentRadio_data() {
+        QTest::addColumn<bool>("retry");
+        QTest::newRow("cancel") << false;
+        QTest::newRow("retry") << true;
+    }
+
+    void silentRadio() {
+        QFETCH(bool, retry);
+        LinkHarness h;
+        h.radio.faults.silentHandshakes = 2;
+        h.prompter.answers << (retry ? PromptAnswer::Retry : PromptAnswer::Cancel);
+        const bool ok = h.Read();
+        QCOMPARE(h.prompter.prompts.first().text, kCheckConnection);
+        QCOMPARE(h.prompter.prompts.first().buttons, PromptButtons::RetryCancel);
+        QCOMPARE(h.radio.handshakesSeen(), retry ? 3 : 2); // one silent re-send before asking
+        QCOMPARE(ok, retry);
+        QCOMPARE(h.prompter.prompts.size(), retry ? 2 : 1);
+        QVERIFY(!h.portOpen);
+    }
+
+    void identity_data() {
+        QTest::addColumn<QByteArray>("model");
+        QTest::addColumn<bool>("accepted");
+        QTest::newRow("exact") << QByteArray("PK2323") << true;
+        QTest::newRow("NUL after") << QByteArray("PK2323\0", 7) << true;
+        QTest::newRow("blank after") << QByteArray("PK2323 ") << true;
+        QTest::newRow("one character off") << QByteArray("PK2324") << false;
+        QTest::newRow("longer") << QByteArray("PK23231") << false;
+    }
+
+    void identity() {
+        QFETCH(QByteArray, model);
+        QFETCH(bool, accepted);
+        LinkHarness h;
+        h.radio.modelCode = QString::fromLatin1(model);
+        FillRandom(h.radio.image, 1);
+        QCOMPARE(h.Read(), accepted);
+        if (accepted)
+            return;
+        QCOMPARE(h.prompter.texts(), QStringList{"Model type is wrong."});
+        QCOMPARE(h.CountSent('R'), 0);
+        QCOMPARE(h.sent.last(), QByteArray("END"));
+        QCOMPARE(h.radio.endsSeen(), 1);
+        QCOMPARE(h.readsCompleted, 0);
+        QCOMPARE(h.engine.Outcome(), LinkOutcome::Refused);
+        QVERIFY(h.model.MessageQueue.isEmpty());
+    }
+
+    void incompatibleFirmware() {
+        for (const PromptAnswer answer : {PromptAnswer::No, PromptAnswer::Yes}) {
+            LinkHarness h;
+            h.radio.firmware = QStringLiteral("V200");
+            h.prompter.answers << answer;
+            QVERIFY(!h.Write());
+            QCOMPARE(h.prompter.prompts.size(), 1);
+            QVERIFY(h.prompter.prompts[0].text.contains("Firmware version is V2.00"));
+            QCOMPARE(h.prompter.prompts[0].buttons, PromptButtons::YesNo);
+            QCOMPARE(h.launched, answer == PromptAnswer::Yes ? QStringList{"V200"} : QStringList{});
+            QCOMPARE(h.radio.blocksWritten(), 0);
+            QCOMPARE(h.sent.last(), QByteArray("END"));
+        }
+    }
+
+    void endNotAcknowledged() {
+        LinkHarness h;
+        h.radio.faults.skipEndAck = true;
+        QVERIFY(h.Read());
+        QCOMPARE(h.prompter.texts(), QStringList{"Read Data Completed."});
+        QCOMPARE(h.CountSent('E'), 1);
+    }
+
+    void writeWaitsForItsIdentity() {
+        LinkHarness h;
+        h.model.FirmwareVersion = QStringLiteral("V100"); // an identity from earlier
+        int identifies = 0;
+        h.mangle = [&](const QByteArray& request, const QByteArray& reply) {
+            if (request == QByteArray(1, 0x02) && ++identifies <= 2)
+                return QByteArray();
+            return reply;
+        };
+        h.prompter.answers << PromptAnswer::Cancel;
+        QVERIFY(!h.Write());
+        QCOMPARE(identifies, 2); // sent once more after the first time-out, then asked
+        QCOMPARE(h.prompter.texts(), QStringList{kCheckConnection});
+        QCOMPARE(h.radio.blocksWritten(), 0);
+    }
+
+    void refusalWithoutEndAck() {
+        LinkHarness h;
+        h.radio.modelCode = QStringLiteral("XX9999");
+        h.radio.faults.skipEndAck = true;
+        QVERIFY(!h.Read());
+        QCOMPARE(h.ended, 1);
+        QVERIFY(!h.portOpen && !h.engine.Busy());
+        QCOMPARE(h.prompter.texts(), QStringList{"Model type is wrong."});
+    }
+
+    void portCannotOpen() {
+        LinkHarness h;
+        h.portOpens = false;
+        QVERIFY(!h.engine.BeginTransfer(LinkOperationCode::Read));
+        QCOMPARE(h.prompter.texts(), QStringList{"Cannot Open Communication Port."});
+        QCOMPARE(h.prompter.prompts[0].icon, PromptIcon::Critical);
+        QCOMPARE(h.engine.state.LinkOperation, int16_t(0));
+        QCOMPARE(h.engine.Outcome(), LinkOutcome::PortFailed);
+        QVERIFY(h.sent.isEmpty());
+    }
+
+    void groupWriteWithSwap() {
+        LinkHarness h;
+        FillRandom(h.model.image, 21);
+        RadioResponder second;
+        int handshakesAfterFirst = 0;
+        // The first radio stays attached for a while after it is written, is
+        // then unplugged, and the second radio is plugged in.
+        h.beforeSend = [&](const QByteArray& request) {
+            if (request != "PROGRAM" || h.radio.writesCompleted() == 0 || !h.connected)
+                return;
+            ++handshakesAfterFirst;
+            if (handshakesAfterFirst == 5)
+                h.connected = false;
+        };
+        h.mangle = nullptr;
+        QVERIFY(h.engine.BeginTransfer(LinkOperationCode::Write));
+        h.engine.StartGroupWrite(2);
+        h.Pump(5000);
+        QVERIFY(h.engine.Busy());               // polling for the next radio
+        QCOMPARE(h.radio.writesCompleted(), 1); // never written twice while it stayed
+        std::swap(h.radio, second);
+        h.connected = true;
+        h.Pump();
+        QVERIFY(!h.engine.Busy());
+        QVERIFY(h.lastSuccess);
+        QCOMPARE(h.radio.writesCompleted(), 1);
+        QCOMPARE(second.writesCompleted(), 1);
+        QVERIFY(std::equal(h.model.image.begin(), h.model.image.begin() + 0x3EC0,
+                           h.radio.image.begin()));
+        QCOMPARE(h.radioNumbers, (QList<int>{1, 2}));
+        QCOMPARE(h.prompter.texts(), QStringList{"Write Data Completed."});
+        // The new radio was taken only after three answered handshakes in a row.
+        QVERIFY(h.radio.handshakesSeen() >= 3);
+    }
+
+    void groupWriteRefusesOtherModel() {
+        LinkHarness h;
+        h.radio.modelCode = QStringLiteral("PK9999");
+        QVERIFY(h.engine.BeginTransfer(LinkOperationCode::Write));
+        h.engine.StartGroupWrite(3);
+        h.Pump();
+        QVERIFY(!h.lastSuccess);
+        QCOMPARE(h.radio.blocksWritten(), 0);
+        QCOMPARE(h.prompter.texts(), QStringList{"Model type is wrong."});
+    }
+
+    void radioInformation() {
+        for (const bool answers : {true, false}) {
+            LinkHarness h;
+            h.connected = answers;
+            QVERIFY(h.engine.BeginTransfer(LinkOperationCode::RadioInfo));
+            h.engine.StartHandshake();
+            h.Pump();
+            QCOMPARE(h.sent, QList<QByteArray>{"PROGRAM"});
+            QVERIFY(h.prompter.prompts.isEmpty());
+            QVERIFY(!h.portOpen && !h.engine.Busy());
+        }
+    }
+};
 
 QTEST_GUILESS_MAIN(TestLinkEngine)
 #include "test_link_engine.moc"

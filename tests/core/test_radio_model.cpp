@@ -24,275 +24,263 @@ RadioModel DefaultModel() {
 class TestRadioModel : public QObject {
     Q_OBJECT
 private slots:
-    void defaultsWithoutInitialFile();
-    void defaultValues();
-    void helpers();
-    void bandLimits_data();
-    void bandLimits();
-    void modifiedTest_data();
-    void modifiedTest();
-    void appendRefusesFullGroup();
-    void initialFileIsLoaded();
-    void imageRoundTrip();
-    void messageQueueIsBounded();
-};
-
-void TestRadioModel::defaultsWithoutInitialFile() {
-    const RadioModel m = DefaultModel();
-    for (int v = 0; v < kBanks; ++v) {
-        for (int g = 1; g <= kGroups; ++g) {
-            QCOMPARE(m.radio.ChannelCount(v, g), int16_t(7));
-            const QList<int> expected{41, 42, 43, 44, 45, 46, 1};
-            for (int s = 1; s <= 7; ++s)
-                QCOMPARE(int(m.channels.at(v, s, g).ChannelNumber), expected[s - 1]);
+    void defaultsWithoutInitialFile() {
+        const RadioModel m = DefaultModel();
+        for (int v = 0; v < kBanks; ++v) {
+            for (int g = 1; g <= kGroups; ++g) {
+                QCOMPARE(m.radio.ChannelCount(v, g), int16_t(7));
+                const QList<int> expected{41, 42, 43, 44, 45, 46, 1};
+                for (int s = 1; s <= 7; ++s)
+                    QCOMPARE(int(m.channels.at(v, s, g).ChannelNumber), expected[s - 1]);
+            }
         }
+        QVERIFY(!m.IsModified());
+        QVERIFY(m.IsUntitled);
+        QCOMPARE(m.CurrentFileName, QStringLiteral("new.dat"));
     }
-    QVERIFY(!m.IsModified());
-    QVERIFY(m.IsUntitled);
-    QCOMPARE(m.CurrentFileName, QStringLiteral("new.dat"));
-}
 
-void TestRadioModel::defaultValues() {
-    const RadioModel m = DefaultModel();
-    const ChannelRecord& c3 = m.channels.at(1, 7, 3); // channel 1 of group C
-    QCOMPARE(c3.RxFreq.raw(), QStringLiteral("28115000"));
-    QCOMPARE(c3.TxFreq.raw(), QStringLiteral("28115000"));
-    QCOMPARE(c3.ToneIndex, int16_t(8));
-    QCOMPARE(c3.NbAnl, int16_t(1));
-    QCOMPARE(c3.ScanFlag, int16_t(1));
-    QCOMPARE(m.channels.at(0, 2, 1).RxFreq.text(), QStringLiteral("28145000"));
-    const RadioData& d = m.radio;
-    QCOMPARE(d.Options.GroupName(1, 10).raw(), QStringLiteral("J") + QChar(0) + "  ");
-    QCOMPARE(d.Options.MemChannel(0, 4), int16_t(41));
-    QCOMPARE(d.Options.BatteryMin, int16_t(97));
-    QCOMPARE(d.Options.BatteryMax, int16_t(168));
-    QCOMPARE(d.Options.PublicMode, int16_t(1));
-    QCOMPARE(d.TxOffset, 100);
-    QCOMPARE(d.RssiPoint[7], int16_t(5));
-    QCOMPARE(d.Identity.IdentityDate.text(), QStringLiteral("20261206"));
-    QCOMPARE(d.Identity.IdentityModelCode.raw(), QStringLiteral("PK2323") + QChar(0));
-    QCOMPARE(d.Identity.IdentityWord, int16_t(248));
-    QCOMPARE(d.Identity.IdentityMark, int16_t(67));
-    QCOMPARE(d.Tones[1].Element[6], (ToneElement{210, 10}));
-    QCOMPARE(d.Tones[2].Element[13], (ToneElement{0, 4}));
-    QCOMPARE(d.Tones[4].Element[4], (ToneElement{192, 6}));
-    QCOMPARE(d.Tones[4].Element[5], (ToneElement{0, 0}));
-    QCOMPARE(d.Tones[6].LoopCount, int16_t(0));
-}
+    void defaultValues() {
+        const RadioModel m = DefaultModel();
+        const ChannelRecord& c3 = m.channels.at(1, 7, 3); // channel 1 of group C
+        QCOMPARE(c3.RxFreq.raw(), QStringLiteral("28115000"));
+        QCOMPARE(c3.TxFreq.raw(), QStringLiteral("28115000"));
+        QCOMPARE(c3.ToneIndex, int16_t(8));
+        QCOMPARE(c3.NbAnl, int16_t(1));
+        QCOMPARE(c3.ScanFlag, int16_t(1));
+        QCOMPARE(m.channels.at(0, 2, 1).RxFreq.text(), QStringLiteral("28145000"));
+        const RadioData& d = m.radio;
+        QCOMPARE(d.Options.GroupName(1, 10).raw(), QStringLiteral("J") + QChar(0) + "  ");
+        QCOMPARE(d.Options.MemChannel(0, 4), int16_t(41));
+        QCOMPARE(d.Options.BatteryMin, int16_t(97));
+        QCOMPARE(d.Options.BatteryMax, int16_t(168));
+        QCOMPARE(d.Options.PublicMode, int16_t(1));
+        QCOMPARE(d.TxOffset, 100);
+        QCOMPARE(d.RssiPoint[7], int16_t(5));
+        QCOMPARE(d.Identity.IdentityDate.text(), QStringLiteral("20261206"));
+        QCOMPARE(d.Identity.IdentityModelCode.raw(), QStringLiteral("PK2323") + QChar(0));
+        QCOMPARE(d.Identity.IdentityWord, int16_t(248));
+        QCOMPARE(d.Identity.IdentityMark, int16_t(67));
+        QCOMPARE(d.Tones[1].Element[6], (ToneElement{210, 10}));
+        QCOMPARE(d.Tones[2].Element[13], (ToneElement{0, 4}));
+        QCOMPARE(d.Tones[4].Element[4], (ToneElement{192, 6}));
+        QCOMPARE(d.Tones[4].Element[5], (ToneElement{0, 0}));
+        QCOMPARE(d.Tones[6].LoopCount, int16_t(0));
+    }
 
-void TestRadioModel::helpers() {
-    QCOMPARE(GroupLetter(0), QStringLiteral("A"));
-    QCOMPARE(GroupLetter(10), QStringLiteral("J"));
-    QCOMPARE(GroupLetter(11), QStringLiteral("MEM"));
-    QCOMPARE(GroupLetter(12), QStringLiteral("A"));
-    QCOMPARE(GroupIndex("MEM"), 11);
-    QCOMPARE(GroupIndex("J"), 10);
-    QCOMPARE(GroupIndex("K"), 0);
-    QCOMPARE(GroupIndex("a"), 0);
-    QCOMPARE(BandFlagOf(""), 1);
-    QCOMPARE(BandFlagOf("25.6150 - 30.1050 MHz"), 0);
-    QCOMPARE(BandTextOf(5), QStringLiteral("28.0000 - 29.6990 MHz"));
-    QCOMPARE(BandTextOf(0), QStringLiteral("25.6150 - 30.1050 MHz"));
-    QCOMPARE(TrimText(QStringLiteral("AB") + QChar(0) + "xy  "), QStringLiteral("AB"));
-    QCOMPARE(TrimText("  AB  "), QStringLiteral("  AB"));
-    QCOMPARE(FileNameOf("C:\\data\\radio.dat"), QStringLiteral("radio.dat"));
-    QCOMPARE(FileNameOf("/home/u/radio.dat"), QStringLiteral("radio.dat"));
-    QCOMPARE(FileNameOf("new.dat"), QStringLiteral("new.dat"));
-}
+    void helpers() {
+        QCOMPARE(GroupLetter(0), QStringLiteral("A"));
+        QCOMPARE(GroupLetter(10), QStringLiteral("J"));
+        QCOMPARE(GroupLetter(11), QStringLiteral("MEM"));
+        QCOMPARE(GroupLetter(12), QStringLiteral("A"));
+        QCOMPARE(GroupIndex("MEM"), 11);
+        QCOMPARE(GroupIndex("J"), 10);
+        QCOMPARE(GroupIndex("K"), 0);
+        QCOMPARE(GroupIndex("a"), 0);
+        QCOMPARE(BandFlagOf(""), 1);
+        QCOMPARE(BandFlagOf("25.6150 - 30.1050 MHz"), 0);
+        QCOMPARE(BandTextOf(5), QStringLiteral("28.0000 - 29.6990 MHz"));
+        QCOMPARE(BandTextOf(0), QStringLiteral("25.6150 - 30.1050 MHz"));
+        QCOMPARE(TrimText(QStringLiteral("AB") + QChar(0) + "xy  "), QStringLiteral("AB"));
+        QCOMPARE(TrimText("  AB  "), QStringLiteral("  AB"));
+        QCOMPARE(FileNameOf("C:\\data\\radio.dat"), QStringLiteral("radio.dat"));
+        QCOMPARE(FileNameOf("/home/u/radio.dat"), QStringLiteral("radio.dat"));
+        QCOMPARE(FileNameOf("new.dat"), QStringLiteral("new.dat"));
+    }
 
-void TestRadioModel::bandLimits_data() {
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<double>("low");
-    QTest::addColumn<double>("high");
-    QTest::newRow("HF") << "28.0000 - 29.6990 MHz" << 28.0 << 29.699;
-    QTest::newRow("CB") << "25.6150 - 30.1050 MHz" << 25.615 << 30.105;
-    QTest::newRow("no dash") << "abc" << 100.0 << 500.0;
-    QTest::newRow("bad low") << "x - 29.5 MHz" << 100.0 << 29.5;
-    QTest::newRow("bad high") << "28 - y MHz" << 28.0 << 500.0;
-}
+    void bandLimits_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<double>("low");
+        QTest::addColumn<double>("high");
+        QTest::newRow("HF") << "28.0000 - 29.6990 MHz" << 28.0 << 29.699;
+        QTest::newRow("CB") << "25.6150 - 30.1050 MHz" << 25.615 << 30.105;
+        QTest::newRow("no dash") << "abc" << 100.0 << 500.0;
+        QTest::newRow("bad low") << "x - 29.5 MHz" << 100.0 << 29.5;
+        QTest::newRow("bad high") << "28 - y MHz" << 28.0 << 500.0;
+    }
 
-void TestRadioModel::bandLimits() {
-    QFETCH(QString, text);
-    QFETCH(double, low);
-    QFETCH(double, high);
-    const BandLimits limits = ParseBandLimits(text);
-    QCOMPARE(limits.lowMHz, low);
-    QCOMPARE(limits.highMHz, high);
-}
+    void bandLimits() {
+        QFETCH(QString, text);
+        QFETCH(double, low);
+        QFETCH(double, high);
+        const BandLimits limits = ParseBandLimits(text);
+        QCOMPARE(limits.lowMHz, low);
+        QCOMPARE(limits.highMHz, high);
+    }
 
-void TestRadioModel::modifiedTest_data() {
-    QTest::addColumn<int>("change");
-    QTest::addColumn<bool>("modified");
-    QTest::newRow("reorder two channels") << 0 << false;
-    QTest::newRow("receive frequency") << 1 << true;
-    QTest::newRow("roger tone of a channel") << 2 << true;
-    QTest::newRow("transmit frequency (no editing path)") << 3 << false;
-    QTest::newRow("public roger") << 4 << true;
-    QTest::newRow("hidden Rtix") << 5 << false;
-    QTest::newRow("tone length") << 6 << true;
-    QTest::newRow("channel count") << 7 << true;
-    QTest::newRow("identity date") << 8 << true;
-    QTest::newRow("RSSI point") << 9 << true;
-    QTest::newRow("renumbered channel") << 10 << true;
-    QTest::newRow("group name") << 11 << true;
-    QTest::newRow("bank in force") << 12 << true;
-    QTest::newRow("view memory only") << 13 << false;
-    QTest::newRow("encoding for a write") << 14 << false;
-}
+    void modifiedTest_data() {
+        QTest::addColumn<int>("change");
+        QTest::addColumn<bool>("modified");
+        QTest::newRow("reorder two channels") << 0 << false;
+        QTest::newRow("receive frequency") << 1 << true;
+        QTest::newRow("roger tone of a channel") << 2 << true;
+        QTest::newRow("transmit frequency (no editing path)") << 3 << false;
+        QTest::newRow("public roger") << 4 << true;
+        QTest::newRow("hidden Rtix") << 5 << false;
+        QTest::newRow("tone length") << 6 << true;
+        QTest::newRow("channel count") << 7 << true;
+        QTest::newRow("identity date") << 8 << true;
+        QTest::newRow("RSSI point") << 9 << true;
+        QTest::newRow("renumbered channel") << 10 << true;
+        QTest::newRow("group name") << 11 << true;
+        QTest::newRow("bank in force") << 12 << true;
+        QTest::newRow("view memory only") << 13 << false;
+        QTest::newRow("encoding for a write") << 14 << false;
+    }
 
-void TestRadioModel::modifiedTest() {
-    QFETCH(int, change);
-    QFETCH(bool, modified);
-    RadioModel m = DefaultModel();
-    ChannelRecord& first = m.channels.at(0, 1, 2);
-    switch (change) {
-    case 0:
-        std::swap(first, m.channels.at(0, 7, 2));
-        break;
-    case 1:
-        first.RxFreq.set("28500000");
-        break;
-    case 2:
-        first.Roger = 3;
-        break;
-    case 3:
-        first.TxFreq.set("29000000");
-        break;
-    case 4:
-        m.radio.Options.PublicRoger = 2;
-        break;
-    case 5:
-        m.radio.Options.Rtix = 50;
-        break;
-    case 6:
-        m.radio.Tones[8].Element[13].DurCode = 1;
-        break;
-    case 7:
-        m.AppendChannel(5, 1, 10, "28.5");
-        break;
-    case 8:
-        m.radio.Identity.IdentityDate.set("19990101");
-        break;
-    case 9:
-        m.radio.RssiPoint[0] = 1;
-        break;
-    case 10:
-        first.ChannelNumber = 40;
-        break;
-    case 11:
-        m.radio.Options.GroupName(1, 9).set("XY");
-        break;
-    case 12:
+    void modifiedTest() {
+        QFETCH(int, change);
+        QFETCH(bool, modified);
+        RadioModel m = DefaultModel();
+        ChannelRecord& first = m.channels.at(0, 1, 2);
+        switch (change) {
+        case 0:
+            std::swap(first, m.channels.at(0, 7, 2));
+            break;
+        case 1:
+            first.RxFreq.set("28500000");
+            break;
+        case 2:
+            first.Roger = 3;
+            break;
+        case 3:
+            first.TxFreq.set("29000000");
+            break;
+        case 4:
+            m.radio.Options.PublicRoger = 2;
+            break;
+        case 5:
+            m.radio.Options.Rtix = 50;
+            break;
+        case 6:
+            m.radio.Tones[8].Element[13].DurCode = 1;
+            break;
+        case 7:
+            m.AppendChannel(5, 1, 10, "28.5");
+            break;
+        case 8:
+            m.radio.Identity.IdentityDate.set("19990101");
+            break;
+        case 9:
+            m.radio.RssiPoint[0] = 1;
+            break;
+        case 10:
+            first.ChannelNumber = 40;
+            break;
+        case 11:
+            m.radio.Options.GroupName(1, 9).set("XY");
+            break;
+        case 12:
+            m.radio.BandFlag = 1;
+            break;
+        case 13:
+            m.radio.CurrentGroup[1] = 11;
+            m.radio.LastRow(0, 3) = 40;
+            break;
+        case 14:
+            PrepareImage(m.image);
+            EncodeImage(m);
+            break;
+        }
+        QCOMPARE(m.IsModified(), modified);
+        m.CommitToSnapshot();
+        QVERIFY(!m.IsModified());
+    }
+
+    void appendRefusesFullGroup() {
+        RadioModel m = DefaultModel();
+        for (int n = 2; n <= 40; ++n)
+            m.AppendChannel(n, 0, 5, "28.1");
+        QCOMPARE(m.radio.ChannelCount(0, 5), int16_t(46));
+        m.AppendChannel(40, 0, 5, "28.2");
+        QCOMPARE(m.radio.ChannelCount(0, 5), int16_t(46));
+        QCOMPARE(m.FindSlot(40, 0, 5), 46);
+        QCOMPARE(m.FindSlot(1, 0, 5), 7);
+        QCOMPARE(m.FindSlot(39, 1, 5), 0);
+        m.AppendChannel(3, 2, 1, "28.1");  // no such bank
+        m.AppendChannel(3, 0, 11, "28.1"); // the memory view stores nothing
+        QCOMPARE(m.radio.ChannelCount(0, 1), int16_t(7));
+    }
+
+    void initialFileIsLoaded() {
+        QTemporaryDir dir;
+        RadioModel source = DefaultModel();
+        source.radio.BandFlag = 1;
+        source.radio.Options.MicGain = 12;
+        source.channels.at(1, 7, 1).RxFreq.set("29123400");
+        source.CommitToSnapshot();
+        QCOMPARE(WriteDataFilePair(dir.filePath("1_PK2323_New.dat"), source.SavedRadioData,
+                                   source.SavedChannelTable),
+                 FileStatus::Ok);
+
+        RadioModel m;
+        InitialiseData(m, dir.path(), kToday);
+        QCOMPARE(m.radio.Options.MicGain, int16_t(12));
+        QCOMPARE(m.channels.at(1, 7, 1).RxFreq.text(), QStringLiteral("29123400"));
+        QCOMPARE(m.BandText, QStringLiteral("28.0000 - 29.6990 MHz"));
+        QCOMPARE(m.FirmwareVersion, QStringLiteral("V100"));
+        QVERIFY(!m.IsModified());
+        QVERIFY(m.IsUntitled);
+
+        // A companion that is too short keeps the built-in values.
+        QFile::resize(dir.filePath("1_PK2323_New.fre"), 100);
+        RadioModel fallback;
+        InitialiseData(fallback, dir.path(), kToday);
+        QCOMPARE(fallback.radio.Options.MicGain, int16_t(30));
+        QVERIFY(!fallback.IsModified());
+    }
+
+    void imageRoundTrip() {
+        RadioModel m = DefaultModel();
         m.radio.BandFlag = 1;
-        break;
-    case 13:
-        m.radio.CurrentGroup[1] = 11;
-        m.radio.LastRow(0, 3) = 40;
-        break;
-    case 14:
+        // Channels entered out of order come back sorted by number after a read.
+        m.AppendChannel(40, 0, 3, "27.185");
+        m.AppendChannel(2, 0, 3, "26.5");
+        m.channels.at(0, 8, 3).Roger = 5;
+        m.channels.at(0, 8, 3).ToneIndex = 142;
+        m.channels.at(0, 8, 3).Mode = 3;
+        m.radio.Options.GroupValid(1, 4) = 0;
+        m.radio.Options.GroupName(0, 2).set("AB");
+        m.radio.TxOffset = 50000;
         PrepareImage(m.image);
         EncodeImage(m);
-        break;
+        const RadioImage encoded = m.image;
+        QCOMPARE(int(encoded[0x3FF8]), 0x55);
+        QCOMPARE(int(encoded[0x3FFF]), 0x55);
+
+        RadioModel r = DefaultModel();
+        r.image = encoded;
+        CompleteRead(r);
+        QCOMPARE(r.radio.BandFlag, int16_t(1));
+        QCOMPARE(r.BandText, QStringLiteral("28.0000 - 29.6990 MHz"));
+        QCOMPARE(r.radio.ChannelCount(0, 3), int16_t(9));
+        QList<int> numbers;
+        for (int s = 1; s <= 9; ++s)
+            numbers << r.channels.at(0, s, 3).ChannelNumber;
+        QCOMPARE(numbers, (QList<int>{1, 2, 40, 41, 42, 43, 44, 45, 46}));
+        const ChannelRecord& c40 = r.channels.at(0, 3, 3);
+        QCOMPARE(c40.RxFreq.text(), QStringLiteral("27185000"));
+        QCOMPARE(c40.Roger, int16_t(5));
+        QCOMPARE(c40.ToneIndex, int16_t(142));
+        QCOMPARE(c40.Mode, int16_t(3));
+        QCOMPARE(r.radio.Options.GroupValid(1, 4), int16_t(0));
+        QCOMPARE(r.radio.Options.GroupName(0, 2).text(), QStringLiteral("AB"));
+        QCOMPARE(r.radio.TxOffset, 50000);
+        QVERIFY(r.radio.Tones == m.radio.Tones);
+        QVERIFY(r.IsUntitled);
+
+        // Encoding the decoded data again gives the same image.
+        PrepareImage(r.image);
+        EncodeImage(r);
+        QVERIFY(r.image == encoded);
     }
-    QCOMPARE(m.IsModified(), modified);
-    m.CommitToSnapshot();
-    QVERIFY(!m.IsModified());
-}
 
-void TestRadioModel::appendRefusesFullGroup() {
-    RadioModel m = DefaultModel();
-    for (int n = 2; n <= 40; ++n)
-        m.AppendChannel(n, 0, 5, "28.1");
-    QCOMPARE(m.radio.ChannelCount(0, 5), int16_t(46));
-    m.AppendChannel(40, 0, 5, "28.2");
-    QCOMPARE(m.radio.ChannelCount(0, 5), int16_t(46));
-    QCOMPARE(m.FindSlot(40, 0, 5), 46);
-    QCOMPARE(m.FindSlot(1, 0, 5), 7);
-    QCOMPARE(m.FindSlot(39, 1, 5), 0);
-    m.AppendChannel(3, 2, 1, "28.1");  // no such bank
-    m.AppendChannel(3, 0, 11, "28.1"); // the memory view stores nothing
-    QCOMPARE(m.radio.ChannelCount(0, 1), int16_t(7));
-}
-
-void TestRadioModel::initialFileIsLoaded() {
-    QTemporaryDir dir;
-    RadioModel source = DefaultModel();
-    source.radio.BandFlag = 1;
-    source.radio.Options.MicGain = 12;
-    source.channels.at(1, 7, 1).RxFreq.set("29123400");
-    source.CommitToSnapshot();
-    QCOMPARE(WriteDataFilePair(dir.filePath("1_PK2323_New.dat"), source.SavedRadioData,
-                               source.SavedChannelTable),
-             FileStatus::Ok);
-
-    RadioModel m;
-    InitialiseData(m, dir.path(), kToday);
-    QCOMPARE(m.radio.Options.MicGain, int16_t(12));
-    QCOMPARE(m.channels.at(1, 7, 1).RxFreq.text(), QStringLiteral("29123400"));
-    QCOMPARE(m.BandText, QStringLiteral("28.0000 - 29.6990 MHz"));
-    QCOMPARE(m.FirmwareVersion, QStringLiteral("V100"));
-    QVERIFY(!m.IsModified());
-    QVERIFY(m.IsUntitled);
-
-    // A companion that is too short keeps the built-in values.
-    QFile::resize(dir.filePath("1_PK2323_New.fre"), 100);
-    RadioModel fallback;
-    InitialiseData(fallback, dir.path(), kToday);
-    QCOMPARE(fallback.radio.Options.MicGain, int16_t(30));
-    QVERIFY(!fallback.IsModified());
-}
-
-void TestRadioModel::imageRoundTrip() {
-    RadioModel m = DefaultModel();
-    m.radio.BandFlag = 1;
-    // Channels entered out of order come back sorted by number after a read.
-    m.AppendChannel(40, 0, 3, "27.185");
-    m.AppendChannel(2, 0, 3, "26.5");
-    m.channels.at(0, 8, 3).Roger = 5;
-    m.channels.at(0, 8, 3).ToneIndex = 142;
-    m.channels.at(0, 8, 3).Mode = 3;
-    m.radio.Options.GroupValid(1, 4) = 0;
-    m.radio.Options.GroupName(0, 2).set("AB");
-    m.radio.TxOffset = 50000;
-    PrepareImage(m.image);
-    EncodeImage(m);
-    const RadioImage encoded = m.image;
-    QCOMPARE(int(encoded[0x3FF8]), 0x55);
-    QCOMPARE(int(encoded[0x3FFF]), 0x55);
-
-    RadioModel r = DefaultModel();
-    r.image = encoded;
-    CompleteRead(r);
-    QCOMPARE(r.radio.BandFlag, int16_t(1));
-    QCOMPARE(r.BandText, QStringLiteral("28.0000 - 29.6990 MHz"));
-    QCOMPARE(r.radio.ChannelCount(0, 3), int16_t(9));
-    QList<int> numbers;
-    for (int s = 1; s <= 9; ++s)
-        numbers << r.channels.at(0, s, 3).ChannelNumber;
-    QCOMPARE(numbers, (QList<int>{1, 2, 40, 41, 42, 43, 44, 45, 46}));
-    const ChannelRecord& c40 = r.channels.at(0, 3, 3);
-    QCOMPARE(c40.RxFreq.text(), QStringLiteral("27185000"));
-    QCOMPARE(c40.Roger, int16_t(5));
-    QCOMPARE(c40.ToneIndex, int16_t(142));
-    QCOMPARE(c40.Mode, int16_t(3));
-    QCOMPARE(r.radio.Options.GroupValid(1, 4), int16_t(0));
-    QCOMPARE(r.radio.Options.GroupName(0, 2).text(), QStringLiteral("AB"));
-    QCOMPARE(r.radio.TxOffset, 50000);
-    QVERIFY(r.radio.Tones == m.radio.Tones);
-    QVERIFY(r.IsUntitled);
-
-    // Encoding the decoded data again gives the same image.
-    PrepareImage(r.image);
-    EncodeImage(r);
-    QVERIFY(r.image == encoded);
-}
-
-void TestRadioModel::messageQueueIsBounded() {
-    RadioModel m;
-    for (int i = 0; i < 1500; ++i)
-        m.QueueMessage("Model type is wrong.");
-    QCOMPARE(m.MessageQueue.size(), RadioModel::kMessageQueueLimit);
-}
+    void messageQueueIsBounded() {
+        RadioModel m;
+        for (int i = 0; i < 1500; ++i)
+            m.QueueMessage("Model type is wrong.");
+        QCOMPARE(m.MessageQueue.size(), RadioModel::kMessageQueueLimit);
+    }
+};
 
 QTEST_GUILESS_MAIN(TestRadioModel)
 #include "test_radio_model.moc"

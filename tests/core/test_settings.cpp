@@ -25,170 +25,160 @@ QString WriteFile(const QTemporaryDir& dir, const QString& name, const QByteArra
 class TestSettings : public QObject {
     Q_OBJECT
 private slots:
-    void iniReads_data();
-    void iniReads();
-    void iniWritesInPlace();
-    void iniWriteAddsKeysAndSections();
-    void iniWriteToMissingFolderFails();
-    void versionTable_data();
-    void versionTable();
-    void versionTableSurvivesDamage();
-    void incompatibleVersionText();
-    void folders_data();
-    void folders();
-};
-
-void TestSettings::iniReads_data() {
-    QTest::addColumn<QString>("section");
-    QTest::addColumn<QString>("key");
-    QTest::addColumn<QString>("expected");
-    QTest::newRow("exact") << "language"
-                           << "comPort"
-                           << "3";
-    QTest::newRow("case-insensitive names") << "LANGUAGE"
-                                            << "COMPORT"
-                                            << "3";
-    QTest::newRow("trimmed value") << "language"
-                                   << "CurrentLanguage"
-                                   << "2";
-    QTest::newRow("missing key") << "language"
-                                 << "StopBit"
-                                 << "";
-    QTest::newRow("missing section") << "ports"
-                                     << "COM99"
+    void iniReads_data() {
+        QTest::addColumn<QString>("section");
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("exact") << "language"
+                               << "comPort"
+                               << "3";
+        QTest::newRow("case-insensitive names") << "LANGUAGE"
+                                                << "COMPORT"
+                                                << "3";
+        QTest::newRow("trimmed value") << "language"
+                                       << "CurrentLanguage"
+                                       << "2";
+        QTest::newRow("missing key") << "language"
+                                     << "StopBit"
                                      << "";
-    QTest::newRow("key of another section") << "other"
-                                            << "comPort"
-                                            << "9";
-    QTest::newRow("comment is not a key") << "language"
-                                          << ";comPort"
-                                          << "";
-}
-
-void TestSettings::iniReads() {
-    QFETCH(QString, section);
-    QFETCH(QString, key);
-    QFETCH(QString, expected);
-    QTemporaryDir dir;
-    const QString path = WriteFile(dir, "s.ini",
-                                   "; settings\r\n[language]\r\ncomPort=3\r\n"
-                                   "  CurrentLanguage =   2  \r\n[other]\r\ncomPort=9\r\n");
-    QCOMPARE(IniFile(path).value(section, key), expected);
-    QCOMPARE(IniFile(dir.filePath("none.ini")).value(section, key), QString());
-}
-
-void TestSettings::iniWritesInPlace() {
-    QTemporaryDir dir;
-    const QString path = WriteFile(dir, "s.ini",
-                                   "; keep me\r\n[Language]\r\nIsFirstRun=1\r\n"
-                                   "comport = 1\r\n\r\n[ports]\r\nCOM99=/dev/pts/4\r\n");
-    IniFile ini(path);
-    QVERIFY(ini.setValue("language", "comPort", "7"));
-    QCOMPARE(ReadFile(path), QByteArray("; keep me\r\n[Language]\r\nIsFirstRun=1\r\n"
-                                        "comport=7\r\n\r\n[ports]\r\nCOM99=/dev/pts/4\r\n"));
-    QCOMPARE(ini.intValue("language", "comPort", 1), 7);
-    QCOMPARE(ini.keys("PORTS"), QStringList{"COM99"});
-}
-
-void TestSettings::iniWriteAddsKeysAndSections() {
-    QTemporaryDir dir;
-    const QString path = WriteFile(dir, "s.ini", "[language]\nIsFirstRun=0\n\n[ports]\nCOM9=x\n");
-    IniFile ini(path);
-    QVERIFY(ini.setValue("language", "CurrentLanguage", "2"));
-    QVERIFY(ini.setValue("Version", "FirmVersionCount", "1"));
-    QCOMPARE(ReadFile(path), QByteArray("[language]\nIsFirstRun=0\nCurrentLanguage=2\n\n"
-                                        "[ports]\nCOM9=x\n[Version]\nFirmVersionCount=1\n"));
-    QCOMPARE(ini.intValue("language", "IsFirstRun", 5), 0);
-    QCOMPARE(ini.intValue("ports", "COM9", 5), 5); // not a number: the fallback
-}
-
-void TestSettings::iniWriteToMissingFolderFails() {
-    QTemporaryDir dir;
-    IniFile ini(dir.filePath("language/mysetup.ini"));
-    QVERIFY(!ini.setValue("language", "comPort", "1"));
-    QCOMPARE(ini.value("language", "comPort"), QString());
-}
-
-void TestSettings::versionTable_data() {
-    QTest::addColumn<QByteArray>("file");
-    QTest::addColumn<QString>("software");
-    QTest::addColumn<QString>("other");
-    QTest::addColumn<bool>("compatible");
-    QTest::addColumn<QString>("softwareForOther");
-    const QByteArray one = "[Version]\r\nFirmVersionCount=1\r\n[Firm]\r\nFirm0=V100V100\r\n";
-    QTest::newRow("same") << one << "V100"
-                          << "V100" << true << "V100";
-    QTest::newRow("other unknown") << one << "V100"
-                                   << "V101" << false << "";
-    QTest::newRow("case matters") << one << "v100"
-                                  << "V100" << false << "V100";
-    const QByteArray spaced = "[Version]\nFirmVersionCount=2\n[Firm]\nFirm0=V100V100\n"
-                              "Firm1=V101 V102\n";
-    QTest::newRow("first and last four") << spaced << "V101"
-                                         << "V102" << true << "V101";
-    QTest::newRow("count limits the entries")
-        << QByteArray("[Version]\nFirmVersionCount=1\n[Firm]\nFirm0=V100V100\nFirm1=V103V104\n")
-        << "V103"
-        << "V104" << false << "";
-}
-
-void TestSettings::versionTable() {
-    QFETCH(QByteArray, file);
-    QFETCH(QString, software);
-    QFETCH(QString, other);
-    QFETCH(bool, compatible);
-    QFETCH(QString, softwareForOther);
-    QTemporaryDir dir;
-    const VersionTable table =
-        VersionTable::LoadVersionTable(IniFile(WriteFile(dir, "Version.ini", file)));
-    QCOMPARE(table.IsCompatibleVersion(software, other), compatible);
-    QCOMPARE(table.SoftwareForVersion(other), softwareForOther);
-}
-
-void TestSettings::versionTableSurvivesDamage() {
-    QTemporaryDir dir;
-    for (const QByteArray& content :
-         {QByteArray(), QByteArray("[Version]\nFirmVersionCount=abc\n"),
-          QByteArray("[Version]\nFirmVersionCount=-4\n"),
-          QByteArray("[Version]\nFirmVersionCount=2000000000\n[Firm]\nFirm0=V100V100\n")}) {
-        const VersionTable table =
-            VersionTable::LoadVersionTable(IniFile(WriteFile(dir, "v.ini", content)));
-        QVERIFY(table.VersionPairs.size() <= 1000);
+        QTest::newRow("missing section") << "ports"
+                                         << "COM99"
+                                         << "";
+        QTest::newRow("key of another section") << "other"
+                                                << "comPort"
+                                                << "9";
+        QTest::newRow("comment is not a key") << "language"
+                                              << ";comPort"
+                                              << "";
     }
-}
 
-void TestSettings::incompatibleVersionText() {
-    Catalogue catalogue;
-    QCOMPARE(IncompatibleVersionText(catalogue, "V100", "V101", VersionKind::DataFile),
-             QStringLiteral("incompatible version. It may cause unknown error.To start the "
-                            "corresponding software version, or not?\r\nDataFile version is "
-                            "V1.01\r\nprogramming software is V1.00"));
-    catalogue.CurrentLanguage = Catalogue::kChinese;
-    QCOMPARE(IncompatibleVersionText(catalogue, "V100", "V200", VersionKind::Firmware),
-             QStringLiteral("版本不兼容，有可能引起未知错误，是否启动对应版本软件？\r\n固件版本为 "
-                            "V2.00\r\n写频软件版本为 V1.00"));
-}
+    void iniReads() {
+        QFETCH(QString, section);
+        QFETCH(QString, key);
+        QFETCH(QString, expected);
+        QTemporaryDir dir;
+        const QString path = WriteFile(dir, "s.ini",
+                                       "; settings\r\n[language]\r\ncomPort=3\r\n"
+                                       "  CurrentLanguage =   2  \r\n[other]\r\ncomPort=9\r\n");
+        QCOMPARE(IniFile(path).value(section, key), expected);
+        QCOMPARE(IniFile(dir.filePath("none.ini")).value(section, key), QString());
+    }
 
-void TestSettings::folders_data() {
-    QTest::addColumn<QString>("program");
-    QTest::addColumn<QString>("base");
-    QTest::newRow("nested") << "/opt/R/A"
-                            << "/opt/R";
-    QTest::newRow("trailing separator") << "/opt/R/A/"
-                                        << "/opt/R";
-    QTest::newRow("top level") << "/A"
-                               << "/A";
-}
+    void iniWritesInPlace() {
+        QTemporaryDir dir;
+        const QString path = WriteFile(dir, "s.ini",
+                                       "; keep me\r\n[Language]\r\nIsFirstRun=1\r\n"
+                                       "comport = 1\r\n\r\n[ports]\r\nCOM99=/dev/pts/4\r\n");
+        IniFile ini(path);
+        QVERIFY(ini.setValue("language", "comPort", "7"));
+        QCOMPARE(ReadFile(path), QByteArray("; keep me\r\n[Language]\r\nIsFirstRun=1\r\n"
+                                            "comport=7\r\n\r\n[ports]\r\nCOM99=/dev/pts/4\r\n"));
+        QCOMPARE(ini.intValue("language", "comPort", 1), 7);
+        QCOMPARE(ini.keys("PORTS"), QStringList{"COM99"});
+    }
 
-void TestSettings::folders() {
-    QFETCH(QString, program);
-    QFETCH(QString, base);
-    const AppPaths paths = AppPaths::FromProgramFolder(program);
-    QCOMPARE(paths.BaseFolder, base);
-    QCOMPARE(paths.SetupIni(), base + "/language/mysetup.ini");
-    QCOMPARE(InstalledVersionPath(paths.BaseFolder, "V101", "zr4400"),
-             base + "/V101/PK_517/zr4400");
-}
+    void iniWriteAddsKeysAndSections() {
+        QTemporaryDir dir;
+        const QString path =
+            WriteFile(dir, "s.ini", "[language]\nIsFirstRun=0\n\n[ports]\nCOM9=x\n");
+        IniFile ini(path);
+        QVERIFY(ini.setValue("language", "CurrentLanguage", "2"));
+        QVERIFY(ini.setValue("Version", "FirmVersionCount", "1"));
+        QCOMPARE(ReadFile(path), QByteArray("[language]\nIsFirstRun=0\nCurrentLanguage=2\n\n"
+                                            "[ports]\nCOM9=x\n[Version]\nFirmVersionCount=1\n"));
+        QCOMPARE(ini.intValue("language", "IsFirstRun", 5), 0);
+        QCOMPARE(ini.intValue("ports", "COM9", 5), 5); // not a number: the fallback
+    }
+
+    void iniWriteToMissingFolderFails() {
+        QTemporaryDir dir;
+        IniFile ini(dir.filePath("language/mysetup.ini"));
+        QVERIFY(!ini.setValue("language", "comPort", "1"));
+        QCOMPARE(ini.value("language", "comPort"), QString());
+    }
+
+    void versionTable_data() {
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<QString>("software");
+        QTest::addColumn<QString>("other");
+        QTest::addColumn<bool>("compatible");
+        QTest::addColumn<QString>("softwareForOther");
+        const QByteArray one = "[Version]\r\nFirmVersionCount=1\r\n[Firm]\r\nFirm0=V100V100\r\n";
+        QTest::newRow("same") << one << "V100"
+                              << "V100" << true << "V100";
+        QTest::newRow("other unknown") << one << "V100"
+                                       << "V101" << false << "";
+        QTest::newRow("case matters") << one << "v100"
+                                      << "V100" << false << "V100";
+        const QByteArray spaced = "[Version]\nFirmVersionCount=2\n[Firm]\nFirm0=V100V100\n"
+                                  "Firm1=V101 V102\n";
+        QTest::newRow("first and last four") << spaced << "V101"
+                                             << "V102" << true << "V101";
+        QTest::newRow("count limits the entries")
+            << QByteArray("[Version]\nFirmVersionCount=1\n[Firm]\nFirm0=V100V100\nFirm1=V103V104\n")
+            << "V103"
+            << "V104" << false << "";
+    }
+
+    void versionTable() {
+        QFETCH(QByteArray, file);
+        QFETCH(QString, software);
+        QFETCH(QString, other);
+        QFETCH(bool, compatible);
+        QFETCH(QString, softwareForOther);
+        QTemporaryDir dir;
+        const VersionTable table =
+            VersionTable::LoadVersionTable(IniFile(WriteFile(dir, "Version.ini", file)));
+        QCOMPARE(table.IsCompatibleVersion(software, other), compatible);
+        QCOMPARE(table.SoftwareForVersion(other), softwareForOther);
+    }
+
+    void versionTableSurvivesDamage() {
+        QTemporaryDir dir;
+        for (const QByteArray& content :
+             {QByteArray(), QByteArray("[Version]\nFirmVersionCount=abc\n"),
+              QByteArray("[Version]\nFirmVersionCount=-4\n"),
+              QByteArray("[Version]\nFirmVersionCount=2000000000\n[Firm]\nFirm0=V100V100\n")}) {
+            const VersionTable table =
+                VersionTable::LoadVersionTable(IniFile(WriteFile(dir, "v.ini", content)));
+            QVERIFY(table.VersionPairs.size() <= 1000);
+        }
+    }
+
+    void incompatibleVersionText() {
+        Catalogue catalogue;
+        QCOMPARE(IncompatibleVersionText(catalogue, "V100", "V101", VersionKind::DataFile),
+                 QStringLiteral("incompatible version. It may cause unknown error.To start the "
+                                "corresponding software version, or not?\r\nDataFile version is "
+                                "V1.01\r\nprogramming software is V1.00"));
+        catalogue.CurrentLanguage = Catalogue::kChinese;
+        QCOMPARE(
+            IncompatibleVersionText(catalogue, "V100", "V200", VersionKind::Firmware),
+            QStringLiteral("版本不兼容，有可能引起未知错误，是否启动对应版本软件？\r\n固件版本为 "
+                           "V2.00\r\n写频软件版本为 V1.00"));
+    }
+
+    void folders_data() {
+        QTest::addColumn<QString>("program");
+        QTest::addColumn<QString>("base");
+        QTest::newRow("nested") << "/opt/R/A"
+                                << "/opt/R";
+        QTest::newRow("trailing separator") << "/opt/R/A/"
+                                            << "/opt/R";
+        QTest::newRow("top level") << "/A"
+                                   << "/A";
+    }
+
+    void folders() {
+        QFETCH(QString, program);
+        QFETCH(QString, base);
+        const AppPaths paths = AppPaths::FromProgramFolder(program);
+        QCOMPARE(paths.BaseFolder, base);
+        QCOMPARE(paths.SetupIni(), base + "/language/mysetup.ini");
+        QCOMPARE(InstalledVersionPath(paths.BaseFolder, "V101", "zr4400"),
+                 base + "/V101/PK_517/zr4400");
+    }
+};
 
 QTEST_GUILESS_MAIN(TestSettings)
 #include "test_settings.moc"

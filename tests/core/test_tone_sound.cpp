@@ -78,217 +78,210 @@ Q_DECLARE_METATYPE(ToneEdit)
 class TestToneSound : public QObject {
     Q_OBJECT
 private slots:
-    void steps_data();
-    void steps();
-    void toneOneSamples();
-    void wavFile();
-    void wavFileUnwritable();
-    void pcmLayouts_data();
-    void pcmLayouts();
-    void barPicture_data();
-    void barPicture();
-    void guardedEdits_data();
-    void guardedEdits();
+    void steps_data() {
+        QTest::addColumn<int>("tone");
+        QTest::addColumn<int>("loops");
+        QTest::addColumn<int>("interval");
+        QTest::addColumn<int>("firstFreqCode");
+        QTest::addColumn<int>("count");
+        QTest::addColumn<int>("totalMs");
+        QTest::addColumn<ToneSegment>("first");
+        QTest::newRow("tone 1") << 1 << 1 << 0 << 210 << 7 << 700 << ToneSegment{2100, 100};
+        QTest::newRow("tone 2") << 2 << 1 << 0 << 80 << 14 << 560 << ToneSegment{800, 40};
+        QTest::newRow("three passes, 500 ms after each")
+            << 4 << 3 << 50 << 64 << 18 << 2400 << ToneSegment{640, 60};
+        QTest::newRow("code below 5 is a pause")
+            << 1 << 1 << 0 << 4 << 7 << 700 << ToneSegment{0, 100};
+        QTest::newRow("code 30 sounds 300 Hz")
+            << 1 << 1 << 0 << 30 << 7 << 700 << ToneSegment{300, 100};
+        QTest::newRow("off") << 1 << 0 << 0 << 210 << 0 << 0 << ToneSegment{};
+        QTest::newRow("at most 255 passes")
+            << 3 << 300 << 0 << 170 << 7 * 255 << 210 * 255 << ToneSegment{1700, 30};
+    }
+
+    void steps() {
+        QFETCH(int, tone);
+        QFETCH(int, loops);
+        QFETCH(int, interval);
+        QFETCH(int, firstFreqCode);
+        QFETCH(int, count);
+        QFETCH(int, totalMs);
+        QFETCH(ToneSegment, first);
+        ToneEntry entry = Defaults().radio.Tones[tone];
+        entry.LoopCount = static_cast<int16_t>(loops);
+        entry.IntervalCode = static_cast<int16_t>(interval);
+        entry.Element[0].FreqCode = static_cast<int16_t>(firstFreqCode);
+        const QList<ToneSegment> steps = Steps(entry);
+        QCOMPARE(steps.size(), count);
+        int total = 0;
+        for (const ToneSegment& s : steps)
+            total += s.durationMs;
+        QCOMPARE(total, totalMs);
+        if (count > 0)
+            QCOMPARE(steps.first(), first);
+        QCOMPARE(ToneSounds(entry), count > 0);
+    }
+
+    void toneOneSamples() {
+        const int rate = kWavSampleRate;
+        const std::vector<int16_t> samples = ToneSamples(Defaults().radio.Tones[1], rate);
+        QCOMPARE(static_cast<int>(samples.size()), rate * 700 / 1000);
+        const QList<Burst> bursts = Bursts(samples, rate);
+        QCOMPARE(bursts.size(), 4);
+        const int burstSamples = rate / 10; // 100 ms
+        for (int i = 0; i < bursts.size(); ++i) {
+            const Burst& b = bursts.at(i);
+            // The first and last sample of a fade are silent.
+            QVERIFY2(qAbs(b.length - burstSamples) <= 2, qPrintable(QString::number(b.length)));
+            QVERIFY2(qAbs(b.start - i * 2 * burstSamples) <= 2,
+                     qPrintable(QString::number(b.start)));
+            // 2100 Hz for 100 ms: 210 cycles, two sign changes each.
+            QVERIFY2(qAbs(b.crossings - 420) <= 2, qPrintable(QString::number(b.crossings)));
+        }
+    }
+
+    void wavFile() {
+        QTemporaryDir dir;
+        const QString path = dir.filePath("tone.wav");
+        ToneEntry entry = Defaults().radio.Tones[1];
+        entry.LoopCount = 2;
+        entry.IntervalCode = 10; // 100 ms after each pass
+        QVERIFY(WriteToneWav(path, entry, 8000));
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray bytes = file.readAll();
+        const int samples = 8000 * 1600 / 1000;
+        QCOMPARE(bytes.size(), 44 + 2 * samples);
+        QCOMPARE(bytes.left(4), "RIFF");
+        QCOMPARE(Le32(bytes, 4), quint32(36 + 2 * samples));
+        QCOMPARE(bytes.mid(8, 8), "WAVEfmt ");
+        QCOMPARE(Le32(bytes, 16), 16u);
+        QCOMPARE(Le16(bytes, 20), 1); // PCM
+        QCOMPARE(Le16(bytes, 22), 1); // mono
+        QCOMPARE(Le32(bytes, 24), 8000u);
+        QCOMPARE(Le32(bytes, 28), 16000u);
+        QCOMPARE(Le16(bytes, 32), 2);
+        QCOMPARE(Le16(bytes, 34), 16);
+        QCOMPARE(bytes.mid(36, 4), "data");
+        QCOMPARE(Le32(bytes, 40), quint32(2 * samples));
+        const std::vector<int16_t> expected = ToneSamples(entry, 8000);
+        QCOMPARE(bytes.mid(44, 2 * 900),
+                 QByteArray(reinterpret_cast<const char*>(expected.data()), 1800));
+    }
+
+    void wavFileUnwritable() {
+        QTemporaryDir dir;
+        QVERIFY(!WriteToneWav(dir.filePath("missing/tone.wav"), Defaults().radio.Tones[1]));
+        QVERIFY(!QFile::exists(dir.filePath("missing/tone.wav")));
+    }
+
+    void pcmLayouts_data() {
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<int>("channels");
+        QTest::addColumn<int>("bytes");
+        QTest::newRow("8-bit mono") << int(PcmSample::UInt8) << 1 << 3;
+        QTest::newRow("16-bit stereo") << int(PcmSample::Int16) << 2 << 12;
+        QTest::newRow("32-bit mono") << int(PcmSample::Int32) << 1 << 12;
+        QTest::newRow("float stereo") << int(PcmSample::Float) << 2 << 24;
+    }
+
+    void pcmLayouts() {
+        QFETCH(int, kind);
+        QFETCH(int, channels);
+        QFETCH(int, bytes);
+        const std::vector<int16_t> samples{-32768, 0, 16384};
+        const QByteArray pcm = EncodePcm(samples, PcmSample(kind), channels);
+        QCOMPARE(pcm.size(), bytes);
+        const int frame = bytes / 3;
+        const char* last = pcm.constData() + 2 * frame;
+        switch (PcmSample(kind)) {
+        case PcmSample::UInt8:
+            QCOMPARE(quint8(pcm.at(0)), 0);
+            QCOMPARE(quint8(*last), 192);
+            break;
+        case PcmSample::Int16:
+            QCOMPARE(*reinterpret_cast<const int16_t*>(last + 2), 16384);
+            break;
+        case PcmSample::Int32:
+            QCOMPARE(*reinterpret_cast<const int32_t*>(last), 16384 * 65536);
+            break;
+        case PcmSample::Float:
+            QCOMPARE(*reinterpret_cast<const float*>(last + 4), 0.5f);
+            break;
+        }
+    }
+
+    void barPicture_data() {
+        QTest::addColumn<QList<int>>("lengths");
+        QTest::addColumn<QList<int>>("frequencies");
+        QTest::addColumn<QList<int>>("expected"); // x, width, height, odd per box
+        // 500 x 300 with 50 clear on each side: 400 x 200 to share.
+        QTest::newRow("10, 0, 30") << QList<int>{10, 0, 30} << QList<int>{210, 0, 100}
+                                   << QList<int>{50, 100, 164, 1, 150, 300, 78, 1};
+        QTest::newRow("pause between") << QList<int>{10, 10} << QList<int>{0, 256}
+                                       << QList<int>{50, 200, 0, 1, 250, 200, 200, 0};
+        QTest::newRow("no length") << QList<int>{0, 0} << QList<int>{100, 100} << QList<int>{};
+    }
+
+    void barPicture() {
+        QFETCH(QList<int>, lengths);
+        QFETCH(QList<int>, frequencies);
+        QFETCH(QList<int>, expected);
+        ToneEntry entry;
+        for (int k = 0; k < lengths.size(); ++k)
+            entry.Element[k] = {static_cast<int16_t>(frequencies[k]),
+                                static_cast<int16_t>(lengths[k])};
+        QList<int> boxes;
+        for (const ToneBar& bar : ToneBars(entry, 500, 300, 50))
+            boxes << bar.x << bar.width << bar.height << int(bar.oddElement);
+        QCOMPARE(boxes, expected);
+    }
+
+    void guardedEdits_data() {
+        QTest::addColumn<QList<int>>("defined"); // tones that loop, tone 1 among them
+        QTest::addColumn<int>("lengthsKept");    // elements of tone 1 that keep a length
+        QTest::addColumn<int>("element");        // of tone 1; 0 is its loop count
+        QTest::addColumn<int>("position");
+        QTest::addColumn<ToneEdit>("result");
+        QTest::addColumn<int>("rogerAfter"); // of a channel and the public channel, 1 before
+        QTest::newRow("only tone switched off")
+            << QList<int>{1} << 7 << 0 << 0 << ToneEdit::Refused << 1;
+        QTest::newRow("one of two switched off")
+            << QList<int>{1, 2} << 7 << 0 << 0 << ToneEdit::Stored << 0;
+        QTest::newRow("same loop count")
+            << QList<int>{1} << 7 << 0 << 1 << ToneEdit::Unchanged << 1;
+        QTest::newRow("a length of the only tone")
+            << QList<int>{1} << 7 << 1 << 0 << ToneEdit::Stored << 1;
+        QTest::newRow("last length of the only tone")
+            << QList<int>{1} << 1 << 1 << 0 << ToneEdit::Refused << 1;
+        // Tone 1 has no length, so it is not the tone kept defined.
+        QTest::newRow("undefined tone beside the only one")
+            << QList<int>{1, 2} << 0 << 0 << 0 << ToneEdit::Stored << 0;
+    }
+
+    void guardedEdits() {
+        QFETCH(QList<int>, defined);
+        QFETCH(int, lengthsKept);
+        QFETCH(int, element);
+        QFETCH(int, position);
+        QFETCH(ToneEdit, result);
+        QFETCH(int, rogerAfter);
+        RadioModel model = Defaults();
+        RadioData& data = model.radio;
+        for (int n = 1; n <= kToneCount; ++n)
+            data.Tones[n].LoopCount = defined.contains(n) ? 1 : 0;
+        for (int k = lengthsKept; k < kToneElements; ++k)
+            data.Tones[1].Element[k].DurCode = 0;
+        data.Options.PublicRoger = 1;
+        model.channels.at(0, 1, 1).Roger = 1;
+        const ToneEdit edit = element == 0
+                                  ? ChangeLoopCount(data, model.channels, 1, position)
+                                  : ChangeLength(data, model.channels, 1, element, position);
+        QCOMPARE(edit, result);
+        QCOMPARE(data.Options.PublicRoger, rogerAfter);
+        QCOMPARE(model.channels.at(0, 1, 1).Roger, rogerAfter);
+    }
 };
-
-void TestToneSound::steps_data() {
-    QTest::addColumn<int>("tone");
-    QTest::addColumn<int>("loops");
-    QTest::addColumn<int>("interval");
-    QTest::addColumn<int>("firstFreqCode");
-    QTest::addColumn<int>("count");
-    QTest::addColumn<int>("totalMs");
-    QTest::addColumn<ToneSegment>("first");
-    QTest::newRow("tone 1") << 1 << 1 << 0 << 210 << 7 << 700 << ToneSegment{2100, 100};
-    QTest::newRow("tone 2") << 2 << 1 << 0 << 80 << 14 << 560 << ToneSegment{800, 40};
-    QTest::newRow("three passes, 500 ms after each")
-        << 4 << 3 << 50 << 64 << 18 << 2400 << ToneSegment{640, 60};
-    QTest::newRow("code below 5 is a pause") << 1 << 1 << 0 << 4 << 7 << 700 << ToneSegment{0, 100};
-    QTest::newRow("code 30 sounds 300 Hz")
-        << 1 << 1 << 0 << 30 << 7 << 700 << ToneSegment{300, 100};
-    QTest::newRow("off") << 1 << 0 << 0 << 210 << 0 << 0 << ToneSegment{};
-    QTest::newRow("at most 255 passes")
-        << 3 << 300 << 0 << 170 << 7 * 255 << 210 * 255 << ToneSegment{1700, 30};
-}
-
-void TestToneSound::steps() {
-    QFETCH(int, tone);
-    QFETCH(int, loops);
-    QFETCH(int, interval);
-    QFETCH(int, firstFreqCode);
-    QFETCH(int, count);
-    QFETCH(int, totalMs);
-    QFETCH(ToneSegment, first);
-    ToneEntry entry = Defaults().radio.Tones[tone];
-    entry.LoopCount = static_cast<int16_t>(loops);
-    entry.IntervalCode = static_cast<int16_t>(interval);
-    entry.Element[0].FreqCode = static_cast<int16_t>(firstFreqCode);
-    const QList<ToneSegment> steps = Steps(entry);
-    QCOMPARE(steps.size(), count);
-    int total = 0;
-    for (const ToneSegment& s : steps)
-        total += s.durationMs;
-    QCOMPARE(total, totalMs);
-    if (count > 0)
-        QCOMPARE(steps.first(), first);
-    QCOMPARE(ToneSounds(entry), count > 0);
-}
-
-void TestToneSound::toneOneSamples() {
-    const int rate = kWavSampleRate;
-    const std::vector<int16_t> samples = ToneSamples(Defaults().radio.Tones[1], rate);
-    QCOMPARE(static_cast<int>(samples.size()), rate * 700 / 1000);
-    const QList<Burst> bursts = Bursts(samples, rate);
-    QCOMPARE(bursts.size(), 4);
-    const int burstSamples = rate / 10; // 100 ms
-    for (int i = 0; i < bursts.size(); ++i) {
-        const Burst& b = bursts.at(i);
-        // The first and last sample of a fade are silent.
-        QVERIFY2(qAbs(b.length - burstSamples) <= 2, qPrintable(QString::number(b.length)));
-        QVERIFY2(qAbs(b.start - i * 2 * burstSamples) <= 2, qPrintable(QString::number(b.start)));
-        // 2100 Hz for 100 ms: 210 cycles, two sign changes each.
-        QVERIFY2(qAbs(b.crossings - 420) <= 2, qPrintable(QString::number(b.crossings)));
-    }
-}
-
-void TestToneSound::wavFile() {
-    QTemporaryDir dir;
-    const QString path = dir.filePath("tone.wav");
-    ToneEntry entry = Defaults().radio.Tones[1];
-    entry.LoopCount = 2;
-    entry.IntervalCode = 10; // 100 ms after each pass
-    QVERIFY(WriteToneWav(path, entry, 8000));
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::ReadOnly));
-    const QByteArray bytes = file.readAll();
-    const int samples = 8000 * 1600 / 1000;
-    QCOMPARE(bytes.size(), 44 + 2 * samples);
-    QCOMPARE(bytes.left(4), "RIFF");
-    QCOMPARE(Le32(bytes, 4), quint32(36 + 2 * samples));
-    QCOMPARE(bytes.mid(8, 8), "WAVEfmt ");
-    QCOMPARE(Le32(bytes, 16), 16u);
-    QCOMPARE(Le16(bytes, 20), 1); // PCM
-    QCOMPARE(Le16(bytes, 22), 1); // mono
-    QCOMPARE(Le32(bytes, 24), 8000u);
-    QCOMPARE(Le32(bytes, 28), 16000u);
-    QCOMPARE(Le16(bytes, 32), 2);
-    QCOMPARE(Le16(bytes, 34), 16);
-    QCOMPARE(bytes.mid(36, 4), "data");
-    QCOMPARE(Le32(bytes, 40), quint32(2 * samples));
-    const std::vector<int16_t> expected = ToneSamples(entry, 8000);
-    QCOMPARE(bytes.mid(44, 2 * 900),
-             QByteArray(reinterpret_cast<const char*>(expected.data()), 1800));
-}
-
-void TestToneSound::wavFileUnwritable() {
-    QTemporaryDir dir;
-    QVERIFY(!WriteToneWav(dir.filePath("missing/tone.wav"), Defaults().radio.Tones[1]));
-    QVERIFY(!QFile::exists(dir.filePath("missing/tone.wav")));
-}
-
-void TestToneSound::pcmLayouts_data() {
-    QTest::addColumn<int>("kind");
-    QTest::addColumn<int>("channels");
-    QTest::addColumn<int>("bytes");
-    QTest::newRow("8-bit mono") << int(PcmSample::UInt8) << 1 << 3;
-    QTest::newRow("16-bit stereo") << int(PcmSample::Int16) << 2 << 12;
-    QTest::newRow("32-bit mono") << int(PcmSample::Int32) << 1 << 12;
-    QTest::newRow("float stereo") << int(PcmSample::Float) << 2 << 24;
-}
-
-void TestToneSound::pcmLayouts() {
-    QFETCH(int, kind);
-    QFETCH(int, channels);
-    QFETCH(int, bytes);
-    const std::vector<int16_t> samples{-32768, 0, 16384};
-    const QByteArray pcm = EncodePcm(samples, PcmSample(kind), channels);
-    QCOMPARE(pcm.size(), bytes);
-    const int frame = bytes / 3;
-    const char* last = pcm.constData() + 2 * frame;
-    switch (PcmSample(kind)) {
-    case PcmSample::UInt8:
-        QCOMPARE(quint8(pcm.at(0)), 0);
-        QCOMPARE(quint8(*last), 192);
-        break;
-    case PcmSample::Int16:
-        QCOMPARE(*reinterpret_cast<const int16_t*>(last + 2), 16384);
-        break;
-    case PcmSample::Int32:
-        QCOMPARE(*reinterpret_cast<const int32_t*>(last), 16384 * 65536);
-        break;
-    case PcmSample::Float:
-        QCOMPARE(*reinterpret_cast<const float*>(last + 4), 0.5f);
-        break;
-    }
-}
-
-void TestToneSound::barPicture_data() {
-    QTest::addColumn<QList<int>>("lengths");
-    QTest::addColumn<QList<int>>("frequencies");
-    QTest::addColumn<QList<int>>("expected"); // x, width, height, odd per box
-    // 500 x 300 with 50 clear on each side: 400 x 200 to share.
-    QTest::newRow("10, 0, 30") << QList<int>{10, 0, 30} << QList<int>{210, 0, 100}
-                               << QList<int>{50, 100, 164, 1, 150, 300, 78, 1};
-    QTest::newRow("pause between")
-        << QList<int>{10, 10} << QList<int>{0, 256} << QList<int>{50, 200, 0, 1, 250, 200, 200, 0};
-    QTest::newRow("no length") << QList<int>{0, 0} << QList<int>{100, 100} << QList<int>{};
-}
-
-void TestToneSound::barPicture() {
-    QFETCH(QList<int>, lengths);
-    QFETCH(QList<int>, frequencies);
-    QFETCH(QList<int>, expected);
-    ToneEntry entry;
-    for (int k = 0; k < lengths.size(); ++k)
-        entry.Element[k] = {static_cast<int16_t>(frequencies[k]), static_cast<int16_t>(lengths[k])};
-    QList<int> boxes;
-    for (const ToneBar& bar : ToneBars(entry, 500, 300, 50))
-        boxes << bar.x << bar.width << bar.height << int(bar.oddElement);
-    QCOMPARE(boxes, expected);
-}
-
-void TestToneSound::guardedEdits_data() {
-    QTest::addColumn<QList<int>>("defined"); // tones that loop, tone 1 among them
-    QTest::addColumn<int>("lengthsKept");    // elements of tone 1 that keep a length
-    QTest::addColumn<int>("element");        // of tone 1; 0 is its loop count
-    QTest::addColumn<int>("position");
-    QTest::addColumn<ToneEdit>("result");
-    QTest::addColumn<int>("rogerAfter"); // of a channel and the public channel, 1 before
-    QTest::newRow("only tone switched off")
-        << QList<int>{1} << 7 << 0 << 0 << ToneEdit::Refused << 1;
-    QTest::newRow("one of two switched off")
-        << QList<int>{1, 2} << 7 << 0 << 0 << ToneEdit::Stored << 0;
-    QTest::newRow("same loop count") << QList<int>{1} << 7 << 0 << 1 << ToneEdit::Unchanged << 1;
-    QTest::newRow("a length of the only tone")
-        << QList<int>{1} << 7 << 1 << 0 << ToneEdit::Stored << 1;
-    QTest::newRow("last length of the only tone")
-        << QList<int>{1} << 1 << 1 << 0 << ToneEdit::Refused << 1;
-    // Tone 1 has no length, so it is not the tone kept defined.
-    QTest::newRow("undefined tone beside the only one")
-        << QList<int>{1, 2} << 0 << 0 << 0 << ToneEdit::Stored << 0;
-}
-
-void TestToneSound::guardedEdits() {
-    QFETCH(QList<int>, defined);
-    QFETCH(int, lengthsKept);
-    QFETCH(int, element);
-    QFETCH(int, position);
-    QFETCH(ToneEdit, result);
-    QFETCH(int, rogerAfter);
-    RadioModel model = Defaults();
-    RadioData& data = model.radio;
-    for (int n = 1; n <= kToneCount; ++n)
-        data.Tones[n].LoopCount = defined.contains(n) ? 1 : 0;
-    for (int k = lengthsKept; k < kToneElements; ++k)
-        data.Tones[1].Element[k].DurCode = 0;
-    data.Options.PublicRoger = 1;
-    model.channels.at(0, 1, 1).Roger = 1;
-    const ToneEdit edit = element == 0 ? ChangeLoopCount(data, model.channels, 1, position)
-                                       : ChangeLength(data, model.channels, 1, element, position);
-    QCOMPARE(edit, result);
-    QCOMPARE(data.Options.PublicRoger, rogerAfter);
-    QCOMPARE(model.channels.at(0, 1, 1).Roger, rogerAfter);
-}
 
 QTEST_GUILESS_MAIN(TestToneSound)
 #include "test_tone_sound.moc"

@@ -27,131 +27,127 @@ QString InitFile(int band) {
 class TestCli : public QObject {
     Q_OBJECT
 private slots:
-    void statuses_data();
-    void statuses();
-    void decodeEncodeReproducesImage();
-    void showJson();
+    void statuses_data() {
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("no arguments") << QStringList{} << 64 << "usage:";
+        QTest::newRow("unknown command") << QStringList{"print", "x"} << 64 << "usage:";
+        QTest::newRow("missing argument") << QStringList{"encode", "x.dat"} << 64 << "usage:";
+        QTest::newRow("bad option") << QStringList{"show", InitFile(1), "--xml"} << 64 << "usage:";
+        QTest::newRow("missing input")
+            << QStringList{"show", "/nonexistent/x.dat"} << 66 << "file error.";
+        QTest::newRow("missing image")
+            << QStringList{"decode", "/nonexistent/x.bin", "o.dat"} << 66 << "file error.";
+        QTest::newRow("unknown version")
+            << QStringList{"show", "@badversion"} << 65 << "Unknown version Of DataFile!";
+        QTest::newRow("other version")
+            << QStringList{"show", "@v101"} << 65 << "DataFile version is V1.01";
+        QTest::newRow("short companion")
+            << QStringList{"encode", "@shortfre", "@out"} << 65 << "file error.";
+        QTest::newRow("missing companion") << QStringList{"show", "@nofre"} << 66 << "file error.";
+        QTest::newRow("image of wrong size")
+            << QStringList{"decode", "@badversion", "@out"} << 65 << "16384 bytes";
+        QTest::newRow("unwritable output")
+            << QStringList{"encode", InitFile(0), "/nonexistent/o.bin"} << 74 << "file error.";
+    }
+
+    void statuses() {
+        QFETCH(QStringList, args);
+        QFETCH(int, status);
+        QFETCH(QString, message);
+        QTemporaryDir dir;
+        auto copyInit = [&](const QString& name) {
+            const QString path = dir.filePath(name + ".dat");
+            QFile::copy(InitFile(1), path);
+            QFile::copy(CompanionPathOf(InitFile(1)), CompanionPathOf(path));
+            return path;
+        };
+        const QString bad = copyInit("badversion");
+        QFile f(bad);
+        f.open(QIODevice::ReadWrite);
+        f.write("X100");
+        f.close();
+        const QString v101 = copyInit("v101");
+        QFile g(v101);
+        g.open(QIODevice::ReadWrite);
+        g.write("V101");
+        g.close();
+        QFile::resize(CompanionPathOf(copyInit("shortfre")), 100);
+        QFile::remove(CompanionPathOf(copyInit("nofre")));
+        for (QString& a : args)
+            if (a.startsWith('@'))
+                a = a == "@out" ? dir.filePath("out.bin") : dir.filePath(a.mid(1) + ".dat");
+
+        const CliRun r = Cli(args);
+        QCOMPARE(r.status, status);
+        QVERIFY2(r.err.contains(message), qPrintable(r.err));
+        QVERIFY(r.out.isEmpty());
+    }
+
+    void decodeEncodeReproducesImage() {
+        QTemporaryDir dir;
+        // A configuration with changes everywhere, saved as a data file pair.
+        RadioModel m;
+        InitialiseData(m, QStringLiteral(ZR_PROGRAM_DIR "/Init"));
+        m.radio.BandFlag = 0;
+        m.ApplyBandFlag();
+        m.AppendChannel(17, 0, 2, "26.9650");
+        m.AppendChannel(40, 1, 9, "29.6900");
+        m.channels.at(0, 8, 2).ToneIndex = 77;
+        m.channels.at(0, 8, 2).Mode = 2;
+        m.channels.at(0, 8, 2).Roger = 4;
+        m.radio.Options.GroupName(0, 3).set("CITY");
+        m.radio.Options.DwChannel(0, 2, 1) = 17;
+        m.radio.Options.ModeEnable[4] = 0;
+        m.radio.Tones[7].LoopCount = 3;
+        m.radio.Tones[7].Element[0] = {255, 255};
+        m.radio.TxOffset = 4321;
+        m.CommitToSnapshot();
+        const QString source = dir.filePath("source.dat");
+        QCOMPARE(WriteDataFilePair(source, m.SavedRadioData, m.SavedChannelTable), FileStatus::Ok);
+
+        const QString first = dir.filePath("first.bin");
+        QCOMPARE(Cli({"encode", source, first}).status, 0);
+        const QByteArray image = ReadFile(first);
+        QCOMPARE(image.size(), 16384);
+        QCOMPARE(QByteArray::number(uchar(image[0x3C7C]) & 0x0F), QByteArray("0"));
+
+        const QString decoded = dir.filePath("decoded.dat");
+        const CliRun d = Cli({"decode", first, decoded});
+        QVERIFY2(d.status == 0, qPrintable(d.err));
+        QCOMPARE(QFileInfo(decoded).size(), qint64(1070));
+        const QString second = dir.filePath("second.bin");
+        QCOMPARE(Cli({"encode", decoded, second}).status, 0);
+        QCOMPARE(ReadFile(second), image);
+    }
+
+    void showJson() {
+        const CliRun r = Cli({"show", InitFile(1), "--json"});
+        QCOMPARE(r.status, 0);
+        QJsonParseError error;
+        const QJsonObject root = QJsonDocument::fromJson(r.out, &error).object();
+        QCOMPARE(error.error, QJsonParseError::NoError);
+        QCOMPARE(root["band"].toString(), QStringLiteral("28.0000 - 29.6990 MHz"));
+        const QJsonArray banks = root["banks"].toArray();
+        QCOMPARE(banks.size(), 2);
+        const QJsonArray groups = banks[1].toObject()["groups"].toArray();
+        QCOMPARE(groups.size(), 10);
+        const QJsonArray channels = groups[2].toObject()["channels"].toArray();
+        QCOMPARE(channels.size(), 7);
+        QCOMPARE(channels[6].toObject()["rxFrequency"].toString(), QStringLiteral("28.1150"));
+        QCOMPARE(channels[0].toObject()["name"].toString(), QStringLiteral("M1"));
+        QCOMPARE(root["options"].toObject()["batteryMax"].toInt(), 168);
+        const QJsonArray tones = root["tones"].toArray();
+        QCOMPARE(tones.size(), 8);
+        QCOMPARE(tones[0].toObject()["elements"].toArray()[0].toObject()["frequencyHz"].toInt(),
+                 2100);
+
+        const CliRun text = Cli({"show", InitFile(0)});
+        QCOMPARE(text.status, 0);
+        QVERIFY(text.out.contains("25.6150 - 30.1050 MHz"));
+    }
 };
-
-void TestCli::statuses_data() {
-    QTest::addColumn<QStringList>("args");
-    QTest::addColumn<int>("status");
-    QTest::addColumn<QString>("message");
-    QTest::newRow("no arguments") << QStringList{} << 64 << "usage:";
-    QTest::newRow("unknown command") << QStringList{"print", "x"} << 64 << "usage:";
-    QTest::newRow("missing argument") << QStringList{"encode", "x.dat"} << 64 << "usage:";
-    QTest::newRow("bad option") << QStringList{"show", InitFile(1), "--xml"} << 64 << "usage:";
-    QTest::newRow("missing input")
-        << QStringList{"show", "/nonexistent/x.dat"} << 66 << "file error.";
-    QTest::newRow("missing image")
-        << QStringList{"decode", "/nonexistent/x.bin", "o.dat"} << 66 << "file error.";
-    QTest::newRow("unknown version")
-        << QStringList{"show", "@badversion"} << 65 << "Unknown version Of DataFile!";
-    QTest::newRow("other version")
-        << QStringList{"show", "@v101"} << 65 << "DataFile version is V1.01";
-    QTest::newRow("short companion")
-        << QStringList{"encode", "@shortfre", "@out"} << 65 << "file error.";
-    QTest::newRow("missing companion") << QStringList{"show", "@nofre"} << 66 << "file error.";
-    QTest::newRow("image of wrong size")
-        << QStringList{"decode", "@badversion", "@out"} << 65 << "16384 bytes";
-    QTest::newRow("unwritable output")
-        << QStringList{"encode", InitFile(0), "/nonexistent/o.bin"} << 74 << "file error.";
-}
-
-void TestCli::statuses() {
-    QFETCH(QStringList, args);
-    QFETCH(int, status);
-    QFETCH(QString, message);
-    QTemporaryDir dir;
-    auto copyInit = [&](const QString& name) {
-        const QString path = dir.filePath(name + ".dat");
-        QFile::copy(InitFile(1), path);
-        QFile::copy(CompanionPathOf(InitFile(1)), CompanionPathOf(path));
-        return path;
-    };
-    const QString bad = copyInit("badversion");
-    QFile f(bad);
-    f.open(QIODevice::ReadWrite);
-    f.write("X100");
-    f.close();
-    const QString v101 = copyInit("v101");
-    QFile g(v101);
-    g.open(QIODevice::ReadWrite);
-    g.write("V101");
-    g.close();
-    QFile::resize(CompanionPathOf(copyInit("shortfre")), 100);
-    QFile::remove(CompanionPathOf(copyInit("nofre")));
-    for (QString& a : args)
-        if (a.startsWith('@'))
-            a = a == "@out" ? dir.filePath("out.bin") : dir.filePath(a.mid(1) + ".dat");
-
-    const CliRun r = Cli(args);
-    QCOMPARE(r.status, status);
-    QVERIFY2(r.err.contains(message), qPrintable(r.err));
-    QVERIFY(r.out.isEmpty());
-}
-
-void TestCli::decodeEncodeReproducesImage() {
-    QTemporaryDir dir;
-    // A configuration with changes everywhere, saved as a data file pair.
-    RadioModel m;
-    InitialiseData(m, QStringLiteral(ZR_PROGRAM_DIR "/Init"));
-    m.radio.BandFlag = 0;
-    m.ApplyBandFlag();
-    m.AppendChannel(17, 0, 2, "26.9650");
-    m.AppendChannel(40, 1, 9, "29.6900");
-    m.channels.at(0, 8, 2).ToneIndex = 77;
-    m.channels.at(0, 8, 2).Mode = 2;
-    m.channels.at(0, 8, 2).Roger = 4;
-    m.radio.Options.GroupName(0, 3).set("CITY");
-    m.radio.Options.DwChannel(0, 2, 1) = 17;
-    m.radio.Options.ModeEnable[4] = 0;
-    m.radio.Tones[7].LoopCount = 3;
-    m.radio.Tones[7].Element[0] = {255, 255};
-    m.radio.TxOffset = 4321;
-    m.CommitToSnapshot();
-    const QString source = dir.filePath("source.dat");
-    QCOMPARE(WriteDataFilePair(source, m.SavedRadioData, m.SavedChannelTable), FileStatus::Ok);
-
-    const QString first = dir.filePath("first.bin");
-    QCOMPARE(Cli({"encode", source, first}).status, 0);
-    const QByteArray image = ReadFile(first);
-    QCOMPARE(image.size(), 16384);
-    QCOMPARE(QByteArray::number(uchar(image[0x3C7C]) & 0x0F), QByteArray("0"));
-
-    const QString decoded = dir.filePath("decoded.dat");
-    const CliRun d = Cli({"decode", first, decoded});
-    QVERIFY2(d.status == 0, qPrintable(d.err));
-    QCOMPARE(QFileInfo(decoded).size(), qint64(1070));
-    const QString second = dir.filePath("second.bin");
-    QCOMPARE(Cli({"encode", decoded, second}).status, 0);
-    QCOMPARE(ReadFile(second), image);
-}
-
-void TestCli::showJson() {
-    const CliRun r = Cli({"show", InitFile(1), "--json"});
-    QCOMPARE(r.status, 0);
-    QJsonParseError error;
-    const QJsonObject root = QJsonDocument::fromJson(r.out, &error).object();
-    QCOMPARE(error.error, QJsonParseError::NoError);
-    QCOMPARE(root["band"].toString(), QStringLiteral("28.0000 - 29.6990 MHz"));
-    const QJsonArray banks = root["banks"].toArray();
-    QCOMPARE(banks.size(), 2);
-    const QJsonArray groups = banks[1].toObject()["groups"].toArray();
-    QCOMPARE(groups.size(), 10);
-    const QJsonArray channels = groups[2].toObject()["channels"].toArray();
-    QCOMPARE(channels.size(), 7);
-    QCOMPARE(channels[6].toObject()["rxFrequency"].toString(), QStringLiteral("28.1150"));
-    QCOMPARE(channels[0].toObject()["name"].toString(), QStringLiteral("M1"));
-    QCOMPARE(root["options"].toObject()["batteryMax"].toInt(), 168);
-    const QJsonArray tones = root["tones"].toArray();
-    QCOMPARE(tones.size(), 8);
-    QCOMPARE(tones[0].toObject()["elements"].toArray()[0].toObject()["frequencyHz"].toInt(), 2100);
-
-    const CliRun text = Cli({"show", InitFile(0)});
-    QCOMPARE(text.status, 0);
-    QVERIFY(text.out.contains("25.6150 - 30.1050 MHz"));
-}
 
 QTEST_GUILESS_MAIN(TestCli)
 #include "test_cli.moc"

@@ -36,182 +36,175 @@ void Trigger(MainWindow& w, const char* name) {
 class TestRadioCommands : public QObject {
     Q_OBJECT
 private slots:
-    void readCompletes();
-    void readCancelledOrFailedChangesNothing_data();
-    void readCancelledOrFailedChangesNothing();
-    void writeTakesPendingEdits();
-    void groupWriteAsksForTheCount();
-    void resizeDuringTransferKeepsTheTimeout();
-    void portCannotBeOpened();
-    void portWindow();
+    void readCompletes() {
+        // A radio holding a configuration with a recognisable value.
+        Installation source;
+        Started maker(source);
+        maker.context.model.radio.Options.MicGain = 17;
+        PrepareImage(maker.context.model.image);
+        EncodeImage(maker.context.model);
+        const QString image = source.file("radio.bin");
+        QFile out(image);
+        QVERIFY(out.open(QIODevice::WriteOnly));
+        out.write(reinterpret_cast<const char*>(maker.context.model.image.data()), kImageSize);
+        out.close();
+
+        SimProcess sim({"--image", image});
+        Installation install;
+        UseSimPort(install, sim.device);
+        Started run(install);
+        MainWindow& w = *run.window;
+        w.RegisterChildForm(kOptionsForm, [] { return new QLabel("options"); });
+        w.ShowChildForm(kOptionsForm);
+        run.context.model.CurrentFileName = install.file("old.dat");
+        run.context.model.IsUntitled = false;
+        Trigger(w, "mnuReadFromRadio");
+        QCOMPARE(run.prompter.texts(),
+                 (QStringList{"Read data from radio.\r\nDo you wish continue?",
+                              "Read Data Completed."}));
+        QCOMPARE(run.context.model.radio.Options.MicGain, int16_t(17));
+        QVERIFY(run.context.model.IsUntitled);
+        QCOMPARE(run.context.model.CurrentFileName, QStringLiteral("new.dat"));
+        QVERIFY(!w.FindChildForm(kOptionsForm)); // every editor closed for the new data
+        QVERIFY(!w.findChild<QDialog*>("FrmProgress", Qt::FindDirectChildrenOnly));
+    }
+
+    void readCancelledOrFailedChangesNothing_data() {
+        QTest::addColumn<QStringList>("simArgs");
+        QTest::addColumn<QList<PromptAnswer>>("answers");
+        QTest::newRow("cancelled at the question")
+            << QStringList{} << QList<PromptAnswer>{PromptAnswer::Cancel};
+        QTest::newRow("bad block, not started again")
+            << QStringList{"--corrupt-checksum-at", "0x0800"}
+            << QList<PromptAnswer>{PromptAnswer::Ok, PromptAnswer::Cancel};
+        QTest::newRow("other model")
+            << QStringList{"--model", "PK0000"} << QList<PromptAnswer>{PromptAnswer::Ok};
+    }
+
+    void readCancelledOrFailedChangesNothing() {
+        QFETCH(QStringList, simArgs);
+        QFETCH(QList<PromptAnswer>, answers);
+        SimProcess sim(simArgs);
+        Installation install;
+        UseSimPort(install, sim.device);
+        Started run(install);
+        MainWindow& w = *run.window;
+        w.RegisterChildForm(kOptionsForm, [] { return new QLabel("options"); });
+        w.ShowChildForm(kOptionsForm);
+        RadioModel& model = run.context.model;
+        model.radio.Options.MicGain = 9;
+        const RadioData before = model.radio;
+        run.prompter.answers = answers;
+        Trigger(w, "mnuReadFromRadio");
+        QVERIFY(model.radio == before);
+        QVERIFY(w.FindChildForm(kOptionsForm));
+        QVERIFY(!run.prompter.texts().contains("Read Data Completed."));
+        QVERIFY(!w.findChild<RadioCommands*>()->link().isPortOpen());
+    }
+
+    void writeTakesPendingEdits() {
+        const Installation scratch;
+        const QString saved = scratch.dir.filePath("written.bin");
+        SimProcess sim({"--save", saved});
+        Installation install;
+        UseSimPort(install, sim.device);
+        Started run(install);
+        MainWindow& w = *run.window;
+        RadioModel& model = run.context.model;
+        w.RegisterChildForm(kChannelInfoForm, [&model] { return new PendingEditor(model); });
+        w.UnloadAllChildForms();
+        w.ShowChildForm(kChannelInfoForm);
+        Trigger(w, "mnuWriteToRadio");
+        QTRY_VERIFY_WITH_TIMEOUT(run.prompter.texts().contains("Write Data Completed."), 20000);
+        QCOMPARE(run.prompter.texts().first(),
+                 QStringLiteral("Write data to radio.\r\nDo you wish continue?"));
+        sim.stop();
+        const QByteArray radio = ReadFile(saved);
+        QCOMPARE(radio.size(), kImageSize);
+        QCOMPARE(uint8_t(radio[0x3F0B]), uint8_t(21)); // the value that was still in edit
+    }
+
+    void groupWriteAsksForTheCount() {
+        const Installation scratch;
+        const QString saved = scratch.dir.filePath("group.bin");
+        SimProcess sim({"--save", saved, "--swap-after-write", "2"});
+        Installation install;
+        UseSimPort(install, sim.device);
+        Started run(install);
+        run.prompter.numbers << std::nullopt; // cancelled: nothing happens
+        run.window->commands().groupWrite();
+        QCOMPARE(run.prompter.texts(), QStringList{"Number of radios to write:"});
+        run.prompter.prompts.clear();
+        run.prompter.numbers << 2;
+        run.window->commands().groupWrite();
+        QCOMPARE(run.prompter.texts().last(), QStringLiteral("Write Data Completed."));
+        sim.stop();
+        QVERIFY(QFile::exists(saved + ".1") && QFile::exists(saved + ".2"));
+        QVERIFY(!QFile::exists(saved + ".3"));
+    }
+
+    void resizeDuringTransferKeepsTheTimeout() {
+        SimProcess sim({"--silent-handshakes", "5"});
+        Installation install;
+        UseSimPort(install, sim.device);
+        Started run(install);
+        MainWindow& w = *run.window;
+        w.show();
+        run.prompter.answers << PromptAnswer::Ok << PromptAnswer::Cancel;
+        bool resized = false;
+        WhenModalShows([&](QWidget* progress) {
+            w.resize(w.width() - 40, w.height() - 40);
+            resized = true;
+            // Were the time-out lost, the transfer would wait for ever: give up on it.
+            QTimer::singleShot(3000, progress, [progress] { progress->close(); });
+        });
+        Trigger(w, "mnuReadFromRadio");
+        QVERIFY(resized);
+        QCOMPARE(run.prompter.texts().value(1),
+                 QStringLiteral("Check Connection. Retry or Cancel?"));
+    }
+
+    void portCannotBeOpened() {
+        Installation install;
+        install.writeSetup(
+            "[language]\r\nIsFirstRun=0\r\ncomPort=98\r\n[ports]\r\nCOM98=/nonexistent\r\n");
+        Started run(install);
+        Trigger(*run.window, "mnuReadFromRadio");
+        QCOMPARE(run.prompter.texts(), QStringList{"Cannot Open Communication Port."});
+    }
+
+    void portWindow() {
+        SimProcess sim({});
+        Installation install;
+        UseSimPort(install, sim.device);
+        install.writeSetup(install.setup() + "COM97=/dev/null\r\n");
+        Started run(install);
+        QStringList items;
+        QString device;
+        WhenModalShows([&](QWidget* dialog) {
+            auto* combo = dialog->findChild<QComboBox*>("Combo1");
+            for (int i = 0; i < combo->count(); ++i)
+                items << combo->itemText(i);
+            device = dialog->findChild<QLabel*>("lblDevice")->text();
+            const int at = combo->findText("COM97");
+            combo->setCurrentIndex(at);
+            emit combo->activated(at);
+            dialog->findChild<QPushButton*>("CommandOK")->click();
+        });
+        Trigger(*run.window, "mnuComm");
+        QVERIFY(items.contains("COM99") && items.contains("COM97"));
+        QCOMPARE(device, sim.device);
+        QCOMPARE(run.context.settings.comPort, 97);
+        QVERIFY(install.setup().contains("comPort=97"));
+        QCOMPARE(run.window->findChild<QLabel*>("sbPanel3")->text(), QStringLiteral("COM97"));
+
+        // Cancel keeps everything.
+        WhenModalShows(
+            [](QWidget* dialog) { dialog->findChild<QPushButton*>("CommandCancel")->click(); });
+        Trigger(*run.window, "mnuComm");
+        QCOMPARE(run.context.settings.comPort, 97);
+    }
 };
-
-void TestRadioCommands::readCompletes() {
-    // A radio holding a configuration with a recognisable value.
-    Installation source;
-    Started maker(source);
-    maker.context.model.radio.Options.MicGain = 17;
-    PrepareImage(maker.context.model.image);
-    EncodeImage(maker.context.model);
-    const QString image = source.file("radio.bin");
-    QFile out(image);
-    QVERIFY(out.open(QIODevice::WriteOnly));
-    out.write(reinterpret_cast<const char*>(maker.context.model.image.data()), kImageSize);
-    out.close();
-
-    SimProcess sim({"--image", image});
-    Installation install;
-    UseSimPort(install, sim.device);
-    Started run(install);
-    MainWindow& w = *run.window;
-    w.RegisterChildForm(kOptionsForm, [] { return new QLabel("options"); });
-    w.ShowChildForm(kOptionsForm);
-    run.context.model.CurrentFileName = install.file("old.dat");
-    run.context.model.IsUntitled = false;
-    Trigger(w, "mnuReadFromRadio");
-    QCOMPARE(run.prompter.texts(), (QStringList{"Read data from radio.\r\nDo you wish continue?",
-                                                "Read Data Completed."}));
-    QCOMPARE(run.context.model.radio.Options.MicGain, int16_t(17));
-    QVERIFY(run.context.model.IsUntitled);
-    QCOMPARE(run.context.model.CurrentFileName, QStringLiteral("new.dat"));
-    QVERIFY(!w.FindChildForm(kOptionsForm)); // every editor closed for the new data
-    QVERIFY(!w.findChild<QDialog*>("FrmProgress", Qt::FindDirectChildrenOnly));
-}
-
-void TestRadioCommands::readCancelledOrFailedChangesNothing_data() {
-    QTest::addColumn<QStringList>("simArgs");
-    QTest::addColumn<QList<PromptAnswer>>("answers");
-    QTest::newRow("cancelled at the question")
-        << QStringList{} << QList<PromptAnswer>{PromptAnswer::Cancel};
-    QTest::newRow("bad block, not started again")
-        << QStringList{"--corrupt-checksum-at", "0x0800"}
-        << QList<PromptAnswer>{PromptAnswer::Ok, PromptAnswer::Cancel};
-    QTest::newRow("other model") << QStringList{"--model", "PK0000"}
-                                 << QList<PromptAnswer>{PromptAnswer::Ok};
-}
-
-void TestRadioCommands::readCancelledOrFailedChangesNothing() {
-    QFETCH(QStringList, simArgs);
-    QFETCH(QList<PromptAnswer>, answers);
-    SimProcess sim(simArgs);
-    Installation install;
-    UseSimPort(install, sim.device);
-    Started run(install);
-    MainWindow& w = *run.window;
-    w.RegisterChildForm(kOptionsForm, [] { return new QLabel("options"); });
-    w.ShowChildForm(kOptionsForm);
-    RadioModel& model = run.context.model;
-    model.radio.Options.MicGain = 9;
-    const RadioData before = model.radio;
-    run.prompter.answers = answers;
-    Trigger(w, "mnuReadFromRadio");
-    QVERIFY(model.radio == before);
-    QVERIFY(w.FindChildForm(kOptionsForm));
-    QVERIFY(!run.prompter.texts().contains("Read Data Completed."));
-    QVERIFY(!w.findChild<RadioCommands*>()->link().isPortOpen());
-}
-
-void TestRadioCommands::writeTakesPendingEdits() {
-    const Installation scratch;
-    const QString saved = scratch.dir.filePath("written.bin");
-    SimProcess sim({"--save", saved});
-    Installation install;
-    UseSimPort(install, sim.device);
-    Started run(install);
-    MainWindow& w = *run.window;
-    RadioModel& model = run.context.model;
-    w.RegisterChildForm(kChannelInfoForm, [&model] { return new PendingEditor(model); });
-    w.UnloadAllChildForms();
-    w.ShowChildForm(kChannelInfoForm);
-    Trigger(w, "mnuWriteToRadio");
-    QTRY_VERIFY_WITH_TIMEOUT(run.prompter.texts().contains("Write Data Completed."), 20000);
-    QCOMPARE(run.prompter.texts().first(),
-             QStringLiteral("Write data to radio.\r\nDo you wish continue?"));
-    sim.stop();
-    const QByteArray radio = ReadFile(saved);
-    QCOMPARE(radio.size(), kImageSize);
-    QCOMPARE(uint8_t(radio[0x3F0B]), uint8_t(21)); // the value that was still in edit
-}
-
-void TestRadioCommands::groupWriteAsksForTheCount() {
-    const Installation scratch;
-    const QString saved = scratch.dir.filePath("group.bin");
-    SimProcess sim({"--save", saved, "--swap-after-write", "2"});
-    Installation install;
-    UseSimPort(install, sim.device);
-    Started run(install);
-    run.prompter.numbers << std::nullopt; // cancelled: nothing happens
-    run.window->commands().groupWrite();
-    QCOMPARE(run.prompter.texts(), QStringList{"Number of radios to write:"});
-    run.prompter.prompts.clear();
-    run.prompter.numbers << 2;
-    run.window->commands().groupWrite();
-    QCOMPARE(run.prompter.texts().last(), QStringLiteral("Write Data Completed."));
-    sim.stop();
-    QVERIFY(QFile::exists(saved + ".1") && QFile::exists(saved + ".2"));
-    QVERIFY(!QFile::exists(saved + ".3"));
-}
-
-void TestRadioCommands::resizeDuringTransferKeepsTheTimeout() {
-    SimProcess sim({"--silent-handshakes", "5"});
-    Installation install;
-    UseSimPort(install, sim.device);
-    Started run(install);
-    MainWindow& w = *run.window;
-    w.show();
-    run.prompter.answers << PromptAnswer::Ok << PromptAnswer::Cancel;
-    bool resized = false;
-    WhenModalShows([&](QWidget* progress) {
-        w.resize(w.width() - 40, w.height() - 40);
-        resized = true;
-        // Were the time-out lost, the transfer would wait for ever: give up on it.
-        QTimer::singleShot(3000, progress, [progress] { progress->close(); });
-    });
-    Trigger(w, "mnuReadFromRadio");
-    QVERIFY(resized);
-    QCOMPARE(run.prompter.texts().value(1), QStringLiteral("Check Connection. Retry or Cancel?"));
-}
-
-void TestRadioCommands::portCannotBeOpened() {
-    Installation install;
-    install.writeSetup(
-        "[language]\r\nIsFirstRun=0\r\ncomPort=98\r\n[ports]\r\nCOM98=/nonexistent\r\n");
-    Started run(install);
-    Trigger(*run.window, "mnuReadFromRadio");
-    QCOMPARE(run.prompter.texts(), QStringList{"Cannot Open Communication Port."});
-}
-
-void TestRadioCommands::portWindow() {
-    SimProcess sim({});
-    Installation install;
-    UseSimPort(install, sim.device);
-    install.writeSetup(install.setup() + "COM97=/dev/null\r\n");
-    Started run(install);
-    QStringList items;
-    QString device;
-    WhenModalShows([&](QWidget* dialog) {
-        auto* combo = dialog->findChild<QComboBox*>("Combo1");
-        for (int i = 0; i < combo->count(); ++i)
-            items << combo->itemText(i);
-        device = dialog->findChild<QLabel*>("lblDevice")->text();
-        const int at = combo->findText("COM97");
-        combo->setCurrentIndex(at);
-        emit combo->activated(at);
-        dialog->findChild<QPushButton*>("CommandOK")->click();
-    });
-    Trigger(*run.window, "mnuComm");
-    QVERIFY(items.contains("COM99") && items.contains("COM97"));
-    QCOMPARE(device, sim.device);
-    QCOMPARE(run.context.settings.comPort, 97);
-    QVERIFY(install.setup().contains("comPort=97"));
-    QCOMPARE(run.window->findChild<QLabel*>("sbPanel3")->text(), QStringLiteral("COM97"));
-
-    // Cancel keeps everything.
-    WhenModalShows(
-        [](QWidget* dialog) { dialog->findChild<QPushButton*>("CommandCancel")->click(); });
-    Trigger(*run.window, "mnuComm");
-    QCOMPARE(run.context.settings.comPort, 97);
-}
 
 QTEST_MAIN(TestRadioCommands)
 #include "test_radio_commands.moc"

@@ -27,298 +27,286 @@ QString Caption(ChannelEditorRun& r, const char* label) {
 class TestChannelWindowSettings : public QObject {
     Q_OBJECT
 private slots:
-    void bankChoice();
-    void groupValidAddsDefaultChannel_data();
-    void groupValidAddsDefaultChannel();
-    void onlyValidGroupStaysValid();
-    void groupSettingsStore();
-    void tabOrder();
-    void publicRule();
-    void modeListOfMemoryChannels();
-    void listsFollowToneAndModeChanges();
-    void captionsInBothLanguages_data();
-    void captionsInBothLanguages();
-    void changesCountAsModified_data();
-    void changesCountAsModified();
-};
-
-void TestChannelWindowSettings::bankChoice() {
-    Installation install;
-    ChannelEditorRun r(install);
-    r.model().radio.CurrentGroup[0] = 10;             // J, offered in the CB bank only
-    QCOMPARE(EntriesOf(r.list("Combo6")).size(), 10); // HF: A..I and MEM
-    r.choose("Combo2", "CB -- 25.6150 - 30.1050 MHz");
-    RadioModel& m = r.model();
-    QCOMPARE(m.radio.BandFlag, int16_t(0));
-    QCOMPARE(m.BandText, QStringLiteral("25.6150 - 30.1050 MHz"));
-    QCOMPARE(m.BandLowMHz, 25.615);
-    QCOMPARE(r.run.window->windowTitle(),
-             QStringLiteral("ZR-4400[25.6150 - 30.1050 MHz][File Name:new.dat]"));
-    QCOMPARE(Title(r, "Frame3"), QStringLiteral("CB -- 25.6150 - 30.1050 MHz"));
-    QCOMPARE(EntriesOf(r.list("Combo6")).size(), 11);
-    QCOMPARE(r.list("Combo6")->currentText(), QStringLiteral("J"));
-    QCOMPARE(Title(r, "Frame1"), QStringLiteral("Band -- J"));
-    QCOMPARE(r.cell(1), QStringLiteral("28.0850"));
-    QCOMPARE(EntriesOf(r.list("Combo3")).size(), 10);
-    // Back in HF, a stored group the bank lacks gives way to "A".
-    m.radio.CurrentGroup[1] = 10;
-    r.choose("Combo2", "HF -- 28.0000 - 29.6990 MHz");
-    QCOMPARE(r.list("Combo6")->currentText(), QStringLiteral("A"));
-    QCOMPARE(m.radio.CurrentGroup[1], int16_t(1));
-    QCOMPARE(EntriesOf(r.list("Combo3")).size(), 9);
-    QCOMPARE(m.BandHighMHz, 29.699);
-}
-
-void TestChannelWindowSettings::groupValidAddsDefaultChannel_data() {
-    QTest::addColumn<QString>("group");
-    QTest::addColumn<QString>("digits");
-    QTest::addColumn<QString>("shown");
-    QTest::newRow("group 3") << "C"
-                             << "28115000"
-                             << "28.1150";
-    QTest::newRow("group 5") << "E"
-                             << "28055000"
-                             << "28.0550";
-}
-
-void TestChannelWindowSettings::groupValidAddsDefaultChannel() {
-    QFETCH(QString, group);
-    QFETCH(QString, digits);
-    QFETCH(QString, shown);
-    Installation install;
-    ChannelEditorRun r(install);
-    const int g = GroupIndex(group);
-    r.choose("Combo6", group);
-    r.setCell(1, ""); // the group's only regular channel: the group is no longer valid
-    QCOMPARE(r.options().GroupValid(1, g), int16_t(0));
-    QCOMPARE(r.model().FindSlot(1, 1, g), 0);
-    r.choose("Combo1_6", "ON");
-    QCOMPARE(r.options().GroupValid(1, g), int16_t(1));
-    const int slot = r.model().FindSlot(1, 1, g);
-    QVERIFY(slot > 0);
-    QCOMPARE(r.model().channels.at(1, slot, g).RxFreq.text(), digits);
-    QCOMPARE(r.cell(1), shown);
-    QVERIFY(EntriesOf(r.list("Combo3")).contains(group));
-    QCOMPARE(EntriesOf(r.list("Combo1_0")), QStringList{"1"});
-}
-
-void TestChannelWindowSettings::onlyValidGroupStaysValid() {
-    Installation install;
-    ChannelEditorRun r(install);
-    for (int g = 2; g <= kGroups; ++g)
-        r.options().GroupValid(1, g) = 0;
-    r.window()->InitComboWorkGroup();
-    r.choose("Combo1_6", "OFF");
-    QCOMPARE(r.list("Combo1_6")->currentText(), QStringLiteral("ON"));
-    QCOMPARE(r.options().GroupValid(1, 1), int16_t(1));
-    // With a second valid group, "OFF" holds, and the work group moves on.
-    r.options().GroupValid(1, 4) = 1;
-    r.choose("Combo1_6", "OFF");
-    QCOMPARE(r.options().GroupValid(1, 1), int16_t(0));
-    QCOMPARE(r.options().WorkGroup[1], int16_t(4));
-    QCOMPARE(EntriesOf(r.list("Combo3")), QStringList{"D"});
-}
-
-void TestChannelWindowSettings::groupSettingsStore() {
-    Installation install;
-    ChannelEditorRun r(install);
-    r.setCell(12, "28.6");
-    r.choose("Combo1_0", "12");
-    r.choose("Combo1_4", "12");
-    QCOMPARE(r.options().EmgChannel(1, 1, 0), int16_t(12));
-    QCOMPARE(r.options().DwChannel(1, 1, 1), int16_t(12));
-    QVERIFY(!r.list("Combo1_2")->isEnabled()); // the work channel is shown only
-    r.options().WorkChannel(1, 1) = 43;
-    r.window()->InitValidComboList();
-    r.window()->ShowValidComboText();
-    QCOMPARE(r.list("Combo1_2")->currentText(), QStringLiteral("M3"));
-    QVERIFY(!r.list("Combo1_5")->isVisible());
-    auto* name = r.window()->findChild<QLineEdit*>("Text2");
-    name->setFocus();
-    QTRY_VERIFY(name->hasSelectedText()); // entering the box selects the name
-    QTest::keyClicks(name, "N");
-    QKeyEvent accented(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QStringLiteral("é"));
-    QApplication::sendEvent(name, &accented);
-    QTest::keyClicks(name, "w1X");
-    QCOMPARE(r.options().GroupName(1, 1).raw(), QStringLiteral("Nw1X"));
-    r.choose("Combo3", "C");
-    QCOMPARE(r.options().WorkGroup[1], int16_t(3));
-}
-
-void TestChannelWindowSettings::tabOrder() {
-    Installation install;
-    ChannelEditorRun r(install);
-    r.list("Combo2")->setFocus(Qt::TabFocusReason);
-    QStringList visited;
-    for (int i = 0; i < 21; ++i) {
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-        visited << QApplication::focusWidget()->objectName();
+    void bankChoice() {
+        Installation install;
+        ChannelEditorRun r(install);
+        r.model().radio.CurrentGroup[0] = 10;             // J, offered in the CB bank only
+        QCOMPARE(EntriesOf(r.list("Combo6")).size(), 10); // HF: A..I and MEM
+        r.choose("Combo2", "CB -- 25.6150 - 30.1050 MHz");
+        RadioModel& m = r.model();
+        QCOMPARE(m.radio.BandFlag, int16_t(0));
+        QCOMPARE(m.BandText, QStringLiteral("25.6150 - 30.1050 MHz"));
+        QCOMPARE(m.BandLowMHz, 25.615);
+        QCOMPARE(r.run.window->windowTitle(),
+                 QStringLiteral("ZR-4400[25.6150 - 30.1050 MHz][File Name:new.dat]"));
+        QCOMPARE(Title(r, "Frame3"), QStringLiteral("CB -- 25.6150 - 30.1050 MHz"));
+        QCOMPARE(EntriesOf(r.list("Combo6")).size(), 11);
+        QCOMPARE(r.list("Combo6")->currentText(), QStringLiteral("J"));
+        QCOMPARE(Title(r, "Frame1"), QStringLiteral("Band -- J"));
+        QCOMPARE(r.cell(1), QStringLiteral("28.0850"));
+        QCOMPARE(EntriesOf(r.list("Combo3")).size(), 10);
+        // Back in HF, a stored group the bank lacks gives way to "A".
+        m.radio.CurrentGroup[1] = 10;
+        r.choose("Combo2", "HF -- 28.0000 - 29.6990 MHz");
+        QCOMPARE(r.list("Combo6")->currentText(), QStringLiteral("A"));
+        QCOMPARE(m.radio.CurrentGroup[1], int16_t(1));
+        QCOMPARE(EntriesOf(r.list("Combo3")).size(), 9);
+        QCOMPARE(m.BandHighMHz, 29.699);
     }
-    QCOMPARE(
-        visited,
-        (QStringList{"Combo6",    "Combo3",    "Text2",       "Combo1_0", "Combo1_1", "Combo1_3",
-                     "Combo1_4",  "Combo1_6",  "MSFlexGrid1", "Combo8_0", "Combo8_2", "Combo8_3",
-                     "Combo8_4",  "Combo8_5",  "Combo8_6",    "Combo8_7", "Combo8_9", "Combo8_10",
-                     "Combo8_11", "Combo8_12", "CommandClose"}));
-}
 
-void TestChannelWindowSettings::publicRule() {
-    Installation install;
-    ChannelEditorRun r(install);
-    r.clickCell(1);
-    const int slot = r.model().FindSlot(1, 1, 1);
-    const ChannelRecord& c = r.model().channels.at(1, slot, 1);
-    for (const auto& [value, on] : {std::pair{"ON", true}, std::pair{"OFF", false}}) {
-        r.choose("Combo8_9", value);
-        QCOMPARE(c.Public, int16_t(on ? 1 : 0));
-        for (const int k : {2, 3, 4, 5, 11, 12}) {
-            QCOMPARE(r.list(QStringLiteral("Combo8_%1").arg(k))->isEnabled(), !on);
-            QCOMPARE(
-                r.window()->findChild<QLabel*>(QStringLiteral("Label5_%1").arg(k))->isEnabled(),
-                !on);
-        }
-        QVERIFY(r.list("Combo8_6")->isEnabled());
+    void groupValidAddsDefaultChannel_data() {
+        QTest::addColumn<QString>("group");
+        QTest::addColumn<QString>("digits");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("group 3") << "C"
+                                 << "28115000"
+                                 << "28.1150";
+        QTest::newRow("group 5") << "E"
+                                 << "28055000"
+                                 << "28.0550";
     }
-    r.choose("Combo8_6", "ON");
-    r.choose("Combo8_7", "-");
-    r.choose("Combo8_10", "Del");
-    r.choose("Combo8_0", "C_012(100.0Hz)");
-    r.choose("Combo8_11", "3");
-    QCOMPARE(c.Busy, int16_t(1));
-    QCOMPARE(c.Repeater, int16_t(2));
-    QCOMPARE(c.ScanFlag, int16_t(0));
-    QCOMPARE(c.ToneIndex, int16_t(12));
-    QCOMPARE(c.Roger, int16_t(3));
-    // The panel shows what was stored when the row is entered again.
-    r.clickCell(2);
-    QVERIFY(!r.window()->findChild<QGroupBox*>("Frame2")->isVisible());
-    r.clickCell(1);
-    QCOMPARE(r.list("Combo8_7")->currentText(), QStringLiteral("-"));
-    QCOMPARE(r.list("Combo8_0")->currentIndex(), 12);
-}
 
-void TestChannelWindowSettings::modeListOfMemoryChannels() {
-    Installation install;
-    ChannelEditorRun r(install);
-    QCOMPARE(EntriesOf(r.list("Combo8_12")), (QStringList{"FM", "AM", "USB", "LSB", "PA"}));
-    r.choose("Combo6", "MEM");
-    r.clickCell(2);
-    QCOMPARE(EntriesOf(r.list("Combo8_12")), (QStringList{"FM", "AM", "USB", "LSB"}));
-    r.choose("Combo8_12", "USB");
-    QCOMPARE(r.model().channels.at(1, r.model().FindSlot(42, 1, 1), 1).Mode, int16_t(2));
-}
+    void groupValidAddsDefaultChannel() {
+        QFETCH(QString, group);
+        QFETCH(QString, digits);
+        QFETCH(QString, shown);
+        Installation install;
+        ChannelEditorRun r(install);
+        const int g = GroupIndex(group);
+        r.choose("Combo6", group);
+        r.setCell(1, ""); // the group's only regular channel: the group is no longer valid
+        QCOMPARE(r.options().GroupValid(1, g), int16_t(0));
+        QCOMPARE(r.model().FindSlot(1, 1, g), 0);
+        r.choose("Combo1_6", "ON");
+        QCOMPARE(r.options().GroupValid(1, g), int16_t(1));
+        const int slot = r.model().FindSlot(1, 1, g);
+        QVERIFY(slot > 0);
+        QCOMPARE(r.model().channels.at(1, slot, g).RxFreq.text(), digits);
+        QCOMPARE(r.cell(1), shown);
+        QVERIFY(EntriesOf(r.list("Combo3")).contains(group));
+        QCOMPARE(EntriesOf(r.list("Combo1_0")), QStringList{"1"});
+    }
 
-void TestChannelWindowSettings::listsFollowToneAndModeChanges() {
-    Installation install;
-    ChannelEditorRun r(install);
-    r.clickCell(1);
-    r.choose("Combo8_11", "4");
-    r.choose("Combo8_12", "AM");
-    RadioData& d = r.model().radio;
-    d.Tones[2].LoopCount = 0;
-    r.run.window->RefreshRogerLists();
-    QCOMPARE(EntriesOf(r.list("Combo8_11")), (QStringList{"OFF", "1", "3", "4", "5"}));
-    QCOMPARE(r.list("Combo8_11")->currentText(), QStringLiteral("4"));
-    d.Tones[4].LoopCount = 0;
-    r.run.window->RefreshRogerLists();
-    QCOMPARE(r.list("Combo8_11")->currentText(), QStringLiteral("OFF"));
-    d.Options.ModeEnable[1] = 0; // AM no longer offered
-    RevalidateAllModes(d, r.model().channels);
-    r.run.window->RefreshModeLists();
-    QCOMPARE(EntriesOf(r.list("Combo8_12")), (QStringList{"FM", "USB", "LSB", "PA"}));
-    QCOMPARE(r.list("Combo8_12")->currentText(), QStringLiteral("FM"));
-}
+    void onlyValidGroupStaysValid() {
+        Installation install;
+        ChannelEditorRun r(install);
+        for (int g = 2; g <= kGroups; ++g)
+            r.options().GroupValid(1, g) = 0;
+        r.window()->InitComboWorkGroup();
+        r.choose("Combo1_6", "OFF");
+        QCOMPARE(r.list("Combo1_6")->currentText(), QStringLiteral("ON"));
+        QCOMPARE(r.options().GroupValid(1, 1), int16_t(1));
+        // With a second valid group, "OFF" holds, and the work group moves on.
+        r.options().GroupValid(1, 4) = 1;
+        r.choose("Combo1_6", "OFF");
+        QCOMPARE(r.options().GroupValid(1, 1), int16_t(0));
+        QCOMPARE(r.options().WorkGroup[1], int16_t(4));
+        QCOMPARE(EntriesOf(r.list("Combo3")), QStringList{"D"});
+    }
 
-void TestChannelWindowSettings::captionsInBothLanguages_data() {
-    QTest::addColumn<int>("language");
-    QTest::addColumn<QStringList>("texts"); // caption, Label3, Label6, Frame1, header 0,
-                                            // Label2_0, Label2_6, Frame2, Label5_10, close
-    QTest::addColumn<QStringList>("onOff");
-    QTest::newRow("English") << 1
-                             << QStringList{"Channel Information",
-                                            "Select CB/HF",
-                                            "Work Group",
-                                            "Band -- A",
-                                            "CH\nNo.",
-                                            "EMG CHX1",
-                                            "Group Valid",
-                                            "More Information -- CH 1",
-                                            "Scan",
-                                            "&Close"}
-                             << QStringList{"OFF", "ON"};
-    QTest::newRow("Chinese") << 2
-                             << QStringList{"信道信息", "模式选择",  "工作组", "组 -- A",
-                                            "信道",     "紧急信道1", "组有效", "更多信息 -- 信道 1",
-                                            "扫描",     "关闭(&C)"}
-                             << QStringList{"关", "开"};
-}
-
-void TestChannelWindowSettings::captionsInBothLanguages() {
-    QFETCH(int, language);
-    QFETCH(QStringList, texts);
-    QFETCH(QStringList, onOff);
-    Installation install;
-    install.writeSetup(
-        "[language]\r\nIsFirstRun=0\r\nCurrentLanguage=" + QByteArray::number(language) + "\r\n");
-    ChannelEditorRun r(install);
-    r.clickCell(1);
-    const QStringList shown{r.window()->windowTitle(),
-                            Caption(r, "Label3"),
-                            Caption(r, "Label6"),
-                            Title(r, "Frame1"),
-                            r.grid()->horizontalHeaderItem(0)->text(),
-                            Caption(r, "Label2_0"),
-                            Caption(r, "Label2_6"),
-                            Title(r, "Frame2"),
-                            Caption(r, "Label5_10"),
-                            r.window()->findChild<QPushButton*>("CommandClose")->text()};
-    QCOMPARE(shown, texts);
-    QCOMPARE(EntriesOf(r.list("Combo1_6")), onOff);
-    QCOMPARE(EntriesOf(r.list("Combo8_2")), onOff);
-    QCOMPARE(EntriesOf(r.list("Combo8_11")).first(), onOff.first());
-    QCOMPARE(r.list("Combo8_0")->itemText(0), language == 1 ? "Off" : "关");
-    QCOMPARE(Caption(r, "Label5_7"), QStringLiteral("REP"));
-    QCOMPARE(EntriesOf(r.list("Combo2")).first(), QStringLiteral("CB -- 25.6150 - 30.1050 MHz"));
-}
-
-void TestChannelWindowSettings::changesCountAsModified_data() {
-    QTest::addColumn<QString>("change");
-    for (const char* change : {"frequency", "panel", "group name", "group valid", "work group",
-                               "emergency channel", "bank"})
-        QTest::newRow(change) << change;
-}
-
-void TestChannelWindowSettings::changesCountAsModified() {
-    QFETCH(QString, change);
-    Installation install;
-    ChannelEditorRun r(install);
-    QVERIFY(!r.model().IsModified());
-    r.clickCell(1);
-    if (change == "frequency") {
-        r.setCell(1, "28.9");
-    } else if (change == "panel") {
-        r.choose("Combo8_3", "OFF");
-    } else if (change == "group name") {
+    void groupSettingsStore() {
+        Installation install;
+        ChannelEditorRun r(install);
+        r.setCell(12, "28.6");
+        r.choose("Combo1_0", "12");
+        r.choose("Combo1_4", "12");
+        QCOMPARE(r.options().EmgChannel(1, 1, 0), int16_t(12));
+        QCOMPARE(r.options().DwChannel(1, 1, 1), int16_t(12));
+        QVERIFY(!r.list("Combo1_2")->isEnabled()); // the work channel is shown only
+        r.options().WorkChannel(1, 1) = 43;
+        r.window()->InitValidComboList();
+        r.window()->ShowValidComboText();
+        QCOMPARE(r.list("Combo1_2")->currentText(), QStringLiteral("M3"));
+        QVERIFY(!r.list("Combo1_5")->isVisible());
         auto* name = r.window()->findChild<QLineEdit*>("Text2");
         name->setFocus();
-        QTest::keyClicks(name, "Z");
-    } else if (change == "group valid") {
-        r.choose("Combo1_6", "OFF");
-    } else if (change == "work group") {
-        r.choose("Combo3", "B");
-    } else if (change == "emergency channel") {
-        r.setCell(3, "28.9");
-        r.model().CommitToSnapshot();
-        r.choose("Combo1_1", "3");
-    } else {
-        r.choose("Combo2", "CB -- 25.6150 - 30.1050 MHz");
+        QTRY_VERIFY(name->hasSelectedText()); // entering the box selects the name
+        QTest::keyClicks(name, "N");
+        QKeyEvent accented(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QStringLiteral("é"));
+        QApplication::sendEvent(name, &accented);
+        QTest::keyClicks(name, "w1X");
+        QCOMPARE(r.options().GroupName(1, 1).raw(), QStringLiteral("Nw1X"));
+        r.choose("Combo3", "C");
+        QCOMPARE(r.options().WorkGroup[1], int16_t(3));
     }
-    QVERIFY(r.model().IsModified());
-    r.run.prompter.answers << PromptAnswer::Cancel;
-    r.run.window->close();
-    QCOMPARE(r.run.prompter.texts(), QStringList{"File has been modify,save it now?"});
-    QVERIFY(r.run.window->isVisible());
-}
+
+    void tabOrder() {
+        Installation install;
+        ChannelEditorRun r(install);
+        r.list("Combo2")->setFocus(Qt::TabFocusReason);
+        QStringList visited;
+        for (int i = 0; i < 21; ++i) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            visited << QApplication::focusWidget()->objectName();
+        }
+        QCOMPARE(visited,
+                 (QStringList{"Combo6",      "Combo3",   "Text2",     "Combo1_0",    "Combo1_1",
+                              "Combo1_3",    "Combo1_4", "Combo1_6",  "MSFlexGrid1", "Combo8_0",
+                              "Combo8_2",    "Combo8_3", "Combo8_4",  "Combo8_5",    "Combo8_6",
+                              "Combo8_7",    "Combo8_9", "Combo8_10", "Combo8_11",   "Combo8_12",
+                              "CommandClose"}));
+    }
+
+    void publicRule() {
+        Installation install;
+        ChannelEditorRun r(install);
+        r.clickCell(1);
+        const int slot = r.model().FindSlot(1, 1, 1);
+        const ChannelRecord& c = r.model().channels.at(1, slot, 1);
+        for (const auto& [value, on] : {std::pair{"ON", true}, std::pair{"OFF", false}}) {
+            r.choose("Combo8_9", value);
+            QCOMPARE(c.Public, int16_t(on ? 1 : 0));
+            for (const int k : {2, 3, 4, 5, 11, 12}) {
+                QCOMPARE(r.list(QStringLiteral("Combo8_%1").arg(k))->isEnabled(), !on);
+                QCOMPARE(
+                    r.window()->findChild<QLabel*>(QStringLiteral("Label5_%1").arg(k))->isEnabled(),
+                    !on);
+            }
+            QVERIFY(r.list("Combo8_6")->isEnabled());
+        }
+        r.choose("Combo8_6", "ON");
+        r.choose("Combo8_7", "-");
+        r.choose("Combo8_10", "Del");
+        r.choose("Combo8_0", "C_012(100.0Hz)");
+        r.choose("Combo8_11", "3");
+        QCOMPARE(c.Busy, int16_t(1));
+        QCOMPARE(c.Repeater, int16_t(2));
+        QCOMPARE(c.ScanFlag, int16_t(0));
+        QCOMPARE(c.ToneIndex, int16_t(12));
+        QCOMPARE(c.Roger, int16_t(3));
+        // The panel shows what was stored when the row is entered again.
+        r.clickCell(2);
+        QVERIFY(!r.window()->findChild<QGroupBox*>("Frame2")->isVisible());
+        r.clickCell(1);
+        QCOMPARE(r.list("Combo8_7")->currentText(), QStringLiteral("-"));
+        QCOMPARE(r.list("Combo8_0")->currentIndex(), 12);
+    }
+
+    void modeListOfMemoryChannels() {
+        Installation install;
+        ChannelEditorRun r(install);
+        QCOMPARE(EntriesOf(r.list("Combo8_12")), (QStringList{"FM", "AM", "USB", "LSB", "PA"}));
+        r.choose("Combo6", "MEM");
+        r.clickCell(2);
+        QCOMPARE(EntriesOf(r.list("Combo8_12")), (QStringList{"FM", "AM", "USB", "LSB"}));
+        r.choose("Combo8_12", "USB");
+        QCOMPARE(r.model().channels.at(1, r.model().FindSlot(42, 1, 1), 1).Mode, int16_t(2));
+    }
+
+    void listsFollowToneAndModeChanges() {
+        Installation install;
+        ChannelEditorRun r(install);
+        r.clickCell(1);
+        r.choose("Combo8_11", "4");
+        r.choose("Combo8_12", "AM");
+        RadioData& d = r.model().radio;
+        d.Tones[2].LoopCount = 0;
+        r.run.window->RefreshRogerLists();
+        QCOMPARE(EntriesOf(r.list("Combo8_11")), (QStringList{"OFF", "1", "3", "4", "5"}));
+        QCOMPARE(r.list("Combo8_11")->currentText(), QStringLiteral("4"));
+        d.Tones[4].LoopCount = 0;
+        r.run.window->RefreshRogerLists();
+        QCOMPARE(r.list("Combo8_11")->currentText(), QStringLiteral("OFF"));
+        d.Options.ModeEnable[1] = 0; // AM no longer offered
+        RevalidateAllModes(d, r.model().channels);
+        r.run.window->RefreshModeLists();
+        QCOMPARE(EntriesOf(r.list("Combo8_12")), (QStringList{"FM", "USB", "LSB", "PA"}));
+        QCOMPARE(r.list("Combo8_12")->currentText(), QStringLiteral("FM"));
+    }
+
+    void captionsInBothLanguages_data() {
+        QTest::addColumn<int>("language");
+        QTest::addColumn<QStringList>("texts"); // caption, Label3, Label6, Frame1, header 0,
+                                                // Label2_0, Label2_6, Frame2, Label5_10, close
+        QTest::addColumn<QStringList>("onOff");
+        QTest::newRow("English") << 1
+                                 << QStringList{"Channel Information",
+                                                "Select CB/HF",
+                                                "Work Group",
+                                                "Band -- A",
+                                                "CH\nNo.",
+                                                "EMG CHX1",
+                                                "Group Valid",
+                                                "More Information -- CH 1",
+                                                "Scan",
+                                                "&Close"}
+                                 << QStringList{"OFF", "ON"};
+        QTest::newRow("Chinese") << 2 << QStringList{"信道信息", "模式选择",
+                                                     "工作组",   "组 -- A",
+                                                     "信道",     "紧急信道1",
+                                                     "组有效",   "更多信息 -- 信道 1",
+                                                     "扫描",     "关闭(&C)"}
+                                 << QStringList{"关", "开"};
+    }
+
+    void captionsInBothLanguages() {
+        QFETCH(int, language);
+        QFETCH(QStringList, texts);
+        QFETCH(QStringList, onOff);
+        Installation install;
+        install.writeSetup("[language]\r\nIsFirstRun=0\r\nCurrentLanguage=" +
+                           QByteArray::number(language) + "\r\n");
+        ChannelEditorRun r(install);
+        r.clickCell(1);
+        const QStringList shown{r.window()->windowTitle(),
+                                Caption(r, "Label3"),
+                                Caption(r, "Label6"),
+                                Title(r, "Frame1"),
+                                r.grid()->horizontalHeaderItem(0)->text(),
+                                Caption(r, "Label2_0"),
+                                Caption(r, "Label2_6"),
+                                Title(r, "Frame2"),
+                                Caption(r, "Label5_10"),
+                                r.window()->findChild<QPushButton*>("CommandClose")->text()};
+        QCOMPARE(shown, texts);
+        QCOMPARE(EntriesOf(r.list("Combo1_6")), onOff);
+        QCOMPARE(EntriesOf(r.list("Combo8_2")), onOff);
+        QCOMPARE(EntriesOf(r.list("Combo8_11")).first(), onOff.first());
+        QCOMPARE(r.list("Combo8_0")->itemText(0), language == 1 ? "Off" : "关");
+        QCOMPARE(Caption(r, "Label5_7"), QStringLiteral("REP"));
+        QCOMPARE(EntriesOf(r.list("Combo2")).first(),
+                 QStringLiteral("CB -- 25.6150 - 30.1050 MHz"));
+    }
+
+    void changesCountAsModified_data() {
+        QTest::addColumn<QString>("change");
+        for (const char* change : {"frequency", "panel", "group name", "group valid", "work group",
+                                   "emergency channel", "bank"})
+            QTest::newRow(change) << change;
+    }
+
+    void changesCountAsModified() {
+        QFETCH(QString, change);
+        Installation install;
+        ChannelEditorRun r(install);
+        QVERIFY(!r.model().IsModified());
+        r.clickCell(1);
+        if (change == "frequency") {
+            r.setCell(1, "28.9");
+        } else if (change == "panel") {
+            r.choose("Combo8_3", "OFF");
+        } else if (change == "group name") {
+            auto* name = r.window()->findChild<QLineEdit*>("Text2");
+            name->setFocus();
+            QTest::keyClicks(name, "Z");
+        } else if (change == "group valid") {
+            r.choose("Combo1_6", "OFF");
+        } else if (change == "work group") {
+            r.choose("Combo3", "B");
+        } else if (change == "emergency channel") {
+            r.setCell(3, "28.9");
+            r.model().CommitToSnapshot();
+            r.choose("Combo1_1", "3");
+        } else {
+            r.choose("Combo2", "CB -- 25.6150 - 30.1050 MHz");
+        }
+        QVERIFY(r.model().IsModified());
+        r.run.prompter.answers << PromptAnswer::Cancel;
+        r.run.window->close();
+        QCOMPARE(r.run.prompter.texts(), QStringList{"File has been modify,save it now?"});
+        QVERIFY(r.run.window->isVisible());
+    }
+};
 
 QTEST_MAIN(TestChannelWindowSettings)
 #include "test_channel_window_settings.moc"

@@ -57,204 +57,193 @@ QList<int> RedRuns(const QImage& image, int y) {
 class TestToneTipsWindow : public QObject {
     Q_OBJECT
 private slots:
-    void loopCountGuard_data();
-    void loopCountGuard();
-    void lastLengthOfOnlyToneRefused();
-    void barPictureFollowsLengths();
-    void unlistedValuesShownNotStored();
-    void playbackLeavesWindowResponsive();
-    void playbackEndsAfterCurrentElement_data();
-    void playbackEndsAfterCurrentElement();
-    void saveAsWav();
-    void saveAsWavReportsFailure();
-    void chineseCaptions();
+    void loopCountGuard_data() {
+        QTest::addColumn<QList<int>>("defined");
+        QTest::addColumn<QString>("shown");
+        QTest::addColumn<int>("roger");
+        QTest::newRow("only tone kept") << QList<int>{1} << "1" << 1;
+        QTest::newRow("one of two off") << QList<int>{1, 2} << "Off" << 0;
+    }
+
+    void loopCountGuard() {
+        QFETCH(QList<int>, defined);
+        QFETCH(QString, shown);
+        QFETCH(int, roger);
+        Installation install;
+        ShownProgram program(install);
+        DefineOnly(program, defined);
+        RogerListProbe* probe = nullptr;
+        program.run.window->RegisterChildForm("probe",
+                                              [&probe] { return probe = new RogerListProbe; });
+        program.open("probe");
+        QWidget* options = program.open(kOptionsForm);
+        QWidget* form = OpenTones(program);
+        auto* loops = Child<QComboBox>(form, "Combo1_0");
+        QVERIFY(Choose(loops, "Off"));
+        QCOMPARE(loops->currentText(), shown);
+        QCOMPARE(program.data().Tones[1].LoopCount, roger);
+        QCOMPARE(program.data().Options.PublicRoger, roger);
+        QCOMPARE(program.channels().at(0, 1, 1).Roger, roger);
+        QCOMPARE(probe->refreshes, roger == 0 ? 1 : 0);
+        QCOMPARE(EntriesOf(Child<QComboBox>(options, "Combo2_5")).contains("1"), roger == 1);
+    }
+
+    void lastLengthOfOnlyToneRefused() {
+        Installation install;
+        ShownProgram program(install);
+        DefineOnly(program, {1});
+        QWidget* form = OpenTones(program);
+        for (int k = 0; k < 7; ++k)
+            QVERIFY(Choose(Child<QComboBox>(form, QStringLiteral("Combo4_%1").arg(k)), "0"));
+        const ToneEntry& tone = program.data().Tones[1];
+        QCOMPARE(tone.Element[5].DurCode, 0);
+        QCOMPARE(tone.Element[6].DurCode, 10);
+        QCOMPARE(Child<QComboBox>(form, "Combo4_6")->currentText(), "100");
+        QCOMPARE(program.data().Options.PublicRoger, 1);
+    }
+
+    void barPictureFollowsLengths() {
+        Installation install;
+        ShownProgram program(install);
+        QWidget* form = OpenTones(program);
+        Child<QTabBar>(form, "TabStrip1")->setCurrentIndex(5);
+        QVERIFY(Choose(Child<QComboBox>(form, "Combo3_0"), "2100"));
+        QVERIFY(Choose(Child<QComboBox>(form, "Combo4_0"), "100"));
+        QVERIFY(Choose(Child<QComboBox>(form, "Combo3_2"), "1000"));
+        QVERIFY(Choose(Child<QComboBox>(form, "Combo4_2"), "300"));
+        const ToneEntry& tone = program.data().Tones[6];
+        QCOMPARE(tone.Element[0], (ToneElement{210, 10}));
+        QCOMPARE(tone.Element[2], (ToneElement{100, 30}));
+        auto* picture = Child<QFrame>(form, "Picture1_0");
+        const QImage image = picture->grab().toImage();
+        const QRect inner = picture->contentsRect();
+        const int margin = TwipsToPixels(picture, 50);
+        const int width = inner.width() - 2 * margin;
+        const int base = inner.bottom() + 1 - margin;
+        // Elements 1 and 3 are both red: side by side near the base line, only
+        // the taller first one above the second's top.
+        const int secondTop = base - qRound(100.0 * (inner.height() - 2 * margin) / 256);
+        const QList<int> low = RedRuns(image, base - 1);
+        const QList<int> high = RedRuns(image, secondTop - 2);
+        QCOMPARE(low.size(), 1);
+        QVERIFY(qAbs(low.first() - width) <= 1);
+        QCOMPARE(high.size(), 1);
+        QVERIFY(qAbs(high.first() - width / 4) <= 1);
+    }
+
+    void unlistedValuesShownNotStored() {
+        Installation install;
+        ShownProgram program(install);
+        ToneEntry& tone = program.data().Tones[1];
+        tone.Element[0].FreqCode = 30;
+        tone.LoopCount = 20;
+        program.run.context.model.CommitToSnapshot();
+        QWidget* form = OpenTones(program);
+        QCOMPARE(Child<QComboBox>(form, "Combo3_0")->currentText(), "None");
+        QCOMPARE(Child<QComboBox>(form, "Combo1_0")->currentText(), "Off");
+        QCOMPARE(tone.Element[0].FreqCode, 30);
+        QCOMPARE(tone.LoopCount, 20);
+        QVERIFY(!program.run.context.model.IsModified());
+    }
+
+    void playbackLeavesWindowResponsive() {
+        Installation install;
+        ShownProgram program(install);
+        QWidget* form = OpenTones(program);
+        auto* play = Child<QPushButton>(form, "Command1_0");
+        QElapsedTimer clock;
+        clock.start();
+        QTest::mouseClick(play, Qt::LeftButton);
+        QVERIFY(clock.elapsed() < 300);
+        QVERIFY(!play->isEnabled());
+        QVERIFY(Choose(Child<QComboBox>(form, "Combo2_0"), "50"));
+        QCOMPARE(program.data().Tones[1].IntervalCode, 5);
+        QVERIFY(!play->isEnabled());
+        QTRY_VERIFY_WITH_TIMEOUT(play->isEnabled(), 5000);
+        // Tone 1 lasts 700 ms.
+        QVERIFY2(clock.elapsed() >= 650, qPrintable(QString::number(clock.elapsed())));
+    }
+
+    void playbackEndsAfterCurrentElement_data() {
+        QTest::addColumn<QString>("action");
+        QTest::newRow("Stop") << "stop";
+        QTest::newRow("another tab") << "tab";
+        QTest::newRow("window closed") << "close";
+    }
+
+    void playbackEndsAfterCurrentElement() {
+        QFETCH(QString, action);
+        Installation install;
+        ShownProgram program(install);
+        QWidget* form = OpenTones(program);
+        Child<QTabBar>(form, "TabStrip1")->setCurrentIndex(4); // six elements of 200 ms
+        auto* play = Child<QPushButton>(form, "Command1_0");
+        QElapsedTimer clock;
+        clock.start();
+        play->click();
+        QTest::qWait(50);
+        QVERIFY(!play->isEnabled());
+        if (action == "stop")
+            QTest::mouseClick(Child<QPushButton>(form, "Command2_0"), Qt::LeftButton);
+        else if (action == "tab")
+            QTest::mouseClick(Child<QTabBar>(form, "TabStrip1"), Qt::LeftButton, {},
+                              Child<QTabBar>(form, "TabStrip1")->tabRect(0).center());
+        else
+            Child<QPushButton>(form, "CommandClose")->click();
+        if (action == "close") {
+            QTRY_VERIFY(!program.run.window->FindChildForm(kToneForm));
+            QTest::qWait(300);
+            return;
+        }
+        QTRY_VERIFY_WITH_TIMEOUT(play->isEnabled(), 5000);
+        QVERIFY2(clock.elapsed() < 1000, qPrintable(QString::number(clock.elapsed())));
+    }
+
+    void saveAsWav() {
+        Installation install;
+        ShownProgram program(install);
+        const QString path = install.file("beep.wav");
+        program.run.prompter.fileNames << path;
+        QWidget* form = OpenTones(program);
+        QTest::mouseClick(Child<QPushButton>(form, "CommandSaveWav"), Qt::LeftButton);
+        QCOMPARE(program.run.prompter.proposedNames, QStringList{"RB Tone 1.wav"});
+        QCOMPARE(program.run.prompter.dialogFilters, QStringList{"Wave Sound (*.wav)|*.wav"});
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.read(4), "RIFF");
+        QCOMPARE(file.size(), 44 + 2 * (22050 * 700 / 1000));
+        QVERIFY(program.run.prompter.prompts.isEmpty());
+    }
+
+    void saveAsWavReportsFailure() {
+        Installation install;
+        ShownProgram program(install);
+        program.run.prompter.fileNames << install.file("no/such/folder/beep.wav");
+        QWidget* form = OpenTones(program);
+        QTest::mouseClick(Child<QPushButton>(form, "CommandSaveWav"), Qt::LeftButton);
+        QCOMPARE(program.run.prompter.texts(), QStringList{"file error."});
+    }
+
+    void chineseCaptions() {
+        Installation install;
+        ShownProgram program(install);
+        program.run.context.catalogue.CurrentLanguage = 2;
+        QWidget* form = OpenTones(program);
+        QCOMPARE(form->windowTitle(), "RB音");
+        QCOMPARE(Child<QTabBar>(form, "TabStrip1")->tabText(7), "RB音 8");
+        QCOMPARE(Child<QLabel>(form, "Label5_13")->text(), "第十四个音");
+        QCOMPARE(Child<QPushButton>(form, "CommandSaveWav")->text(), "另存为WAV(&W)");
+        QCOMPARE(Child<QComboBox>(form, "Combo1_0")->itemText(0), "关");
+        QCOMPARE(Child<QComboBox>(form, "Combo3_0")->itemText(0), "无");
+        // Each element caption stands 100 twips left of its frequency list.
+        for (int k = 0; k < kToneElements; ++k) {
+            auto* label = Child<QLabel>(form, QStringLiteral("Label5_%1").arg(k));
+            const int right = label->mapTo(form, QPoint(label->width(), 0)).x();
+            const int list = label->buddy()->mapTo(form, QPoint(0, 0)).x();
+            QVERIFY(qAbs(list - right - TwipsToPixels(form, 100)) <= 1);
+        }
+    }
 };
-
-void TestToneTipsWindow::loopCountGuard_data() {
-    QTest::addColumn<QList<int>>("defined");
-    QTest::addColumn<QString>("shown");
-    QTest::addColumn<int>("roger");
-    QTest::newRow("only tone kept") << QList<int>{1} << "1" << 1;
-    QTest::newRow("one of two off") << QList<int>{1, 2} << "Off" << 0;
-}
-
-void TestToneTipsWindow::loopCountGuard() {
-    QFETCH(QList<int>, defined);
-    QFETCH(QString, shown);
-    QFETCH(int, roger);
-    Installation install;
-    ShownProgram program(install);
-    DefineOnly(program, defined);
-    RogerListProbe* probe = nullptr;
-    program.run.window->RegisterChildForm("probe", [&probe] { return probe = new RogerListProbe; });
-    program.open("probe");
-    QWidget* options = program.open(kOptionsForm);
-    QWidget* form = OpenTones(program);
-    auto* loops = Child<QComboBox>(form, "Combo1_0");
-    QVERIFY(Choose(loops, "Off"));
-    QCOMPARE(loops->currentText(), shown);
-    QCOMPARE(program.data().Tones[1].LoopCount, roger);
-    QCOMPARE(program.data().Options.PublicRoger, roger);
-    QCOMPARE(program.channels().at(0, 1, 1).Roger, roger);
-    QCOMPARE(probe->refreshes, roger == 0 ? 1 : 0);
-    QCOMPARE(EntriesOf(Child<QComboBox>(options, "Combo2_5")).contains("1"), roger == 1);
-}
-
-void TestToneTipsWindow::lastLengthOfOnlyToneRefused() {
-    Installation install;
-    ShownProgram program(install);
-    DefineOnly(program, {1});
-    QWidget* form = OpenTones(program);
-    for (int k = 0; k < 7; ++k)
-        QVERIFY(Choose(Child<QComboBox>(form, QStringLiteral("Combo4_%1").arg(k)), "0"));
-    const ToneEntry& tone = program.data().Tones[1];
-    QCOMPARE(tone.Element[5].DurCode, 0);
-    QCOMPARE(tone.Element[6].DurCode, 10);
-    QCOMPARE(Child<QComboBox>(form, "Combo4_6")->currentText(), "100");
-    QCOMPARE(program.data().Options.PublicRoger, 1);
-}
-
-void TestToneTipsWindow::barPictureFollowsLengths() {
-    Installation install;
-    ShownProgram program(install);
-    QWidget* form = OpenTones(program);
-    Child<QTabBar>(form, "TabStrip1")->setCurrentIndex(5);
-    QVERIFY(Choose(Child<QComboBox>(form, "Combo3_0"), "2100"));
-    QVERIFY(Choose(Child<QComboBox>(form, "Combo4_0"), "100"));
-    QVERIFY(Choose(Child<QComboBox>(form, "Combo3_2"), "1000"));
-    QVERIFY(Choose(Child<QComboBox>(form, "Combo4_2"), "300"));
-    const ToneEntry& tone = program.data().Tones[6];
-    QCOMPARE(tone.Element[0], (ToneElement{210, 10}));
-    QCOMPARE(tone.Element[2], (ToneElement{100, 30}));
-    auto* picture = Child<QFrame>(form, "Picture1_0");
-    const QImage image = picture->grab().toImage();
-    const QRect inner = picture->contentsRect();
-    const int margin = TwipsToPixels(picture, 50);
-    const int width = inner.width() - 2 * margin;
-    const int base = inner.bottom() + 1 - margin;
-    // Elements 1 and 3 are both red: side by side near the base line, only
-    // the taller first one above the second's top.
-    const int secondTop = base - qRound(100.0 * (inner.height() - 2 * margin) / 256);
-    const QList<int> low = RedRuns(image, base - 1);
-    const QList<int> high = RedRuns(image, secondTop - 2);
-    QCOMPARE(low.size(), 1);
-    QVERIFY(qAbs(low.first() - width) <= 1);
-    QCOMPARE(high.size(), 1);
-    QVERIFY(qAbs(high.first() - width / 4) <= 1);
-}
-
-void TestToneTipsWindow::unlistedValuesShownNotStored() {
-    Installation install;
-    ShownProgram program(install);
-    ToneEntry& tone = program.data().Tones[1];
-    tone.Element[0].FreqCode = 30;
-    tone.LoopCount = 20;
-    program.run.context.model.CommitToSnapshot();
-    QWidget* form = OpenTones(program);
-    QCOMPARE(Child<QComboBox>(form, "Combo3_0")->currentText(), "None");
-    QCOMPARE(Child<QComboBox>(form, "Combo1_0")->currentText(), "Off");
-    QCOMPARE(tone.Element[0].FreqCode, 30);
-    QCOMPARE(tone.LoopCount, 20);
-    QVERIFY(!program.run.context.model.IsModified());
-}
-
-void TestToneTipsWindow::playbackLeavesWindowResponsive() {
-    Installation install;
-    ShownProgram program(install);
-    QWidget* form = OpenTones(program);
-    auto* play = Child<QPushButton>(form, "Command1_0");
-    QElapsedTimer clock;
-    clock.start();
-    QTest::mouseClick(play, Qt::LeftButton);
-    QVERIFY(clock.elapsed() < 300);
-    QVERIFY(!play->isEnabled());
-    QVERIFY(Choose(Child<QComboBox>(form, "Combo2_0"), "50"));
-    QCOMPARE(program.data().Tones[1].IntervalCode, 5);
-    QVERIFY(!play->isEnabled());
-    QTRY_VERIFY_WITH_TIMEOUT(play->isEnabled(), 5000);
-    // Tone 1 lasts 700 ms.
-    QVERIFY2(clock.elapsed() >= 650, qPrintable(QString::number(clock.elapsed())));
-}
-
-void TestToneTipsWindow::playbackEndsAfterCurrentElement_data() {
-    QTest::addColumn<QString>("action");
-    QTest::newRow("Stop") << "stop";
-    QTest::newRow("another tab") << "tab";
-    QTest::newRow("window closed") << "close";
-}
-
-void TestToneTipsWindow::playbackEndsAfterCurrentElement() {
-    QFETCH(QString, action);
-    Installation install;
-    ShownProgram program(install);
-    QWidget* form = OpenTones(program);
-    Child<QTabBar>(form, "TabStrip1")->setCurrentIndex(4); // six elements of 200 ms
-    auto* play = Child<QPushButton>(form, "Command1_0");
-    QElapsedTimer clock;
-    clock.start();
-    play->click();
-    QTest::qWait(50);
-    QVERIFY(!play->isEnabled());
-    if (action == "stop")
-        QTest::mouseClick(Child<QPushButton>(form, "Command2_0"), Qt::LeftButton);
-    else if (action == "tab")
-        QTest::mouseClick(Child<QTabBar>(form, "TabStrip1"), Qt::LeftButton, {},
-                          Child<QTabBar>(form, "TabStrip1")->tabRect(0).center());
-    else
-        Child<QPushButton>(form, "CommandClose")->click();
-    if (action == "close") {
-        QTRY_VERIFY(!program.run.window->FindChildForm(kToneForm));
-        QTest::qWait(300);
-        return;
-    }
-    QTRY_VERIFY_WITH_TIMEOUT(play->isEnabled(), 5000);
-    QVERIFY2(clock.elapsed() < 1000, qPrintable(QString::number(clock.elapsed())));
-}
-
-void TestToneTipsWindow::saveAsWav() {
-    Installation install;
-    ShownProgram program(install);
-    const QString path = install.file("beep.wav");
-    program.run.prompter.fileNames << path;
-    QWidget* form = OpenTones(program);
-    QTest::mouseClick(Child<QPushButton>(form, "CommandSaveWav"), Qt::LeftButton);
-    QCOMPARE(program.run.prompter.proposedNames, QStringList{"RB Tone 1.wav"});
-    QCOMPARE(program.run.prompter.dialogFilters, QStringList{"Wave Sound (*.wav)|*.wav"});
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::ReadOnly));
-    QCOMPARE(file.read(4), "RIFF");
-    QCOMPARE(file.size(), 44 + 2 * (22050 * 700 / 1000));
-    QVERIFY(program.run.prompter.prompts.isEmpty());
-}
-
-void TestToneTipsWindow::saveAsWavReportsFailure() {
-    Installation install;
-    ShownProgram program(install);
-    program.run.prompter.fileNames << install.file("no/such/folder/beep.wav");
-    QWidget* form = OpenTones(program);
-    QTest::mouseClick(Child<QPushButton>(form, "CommandSaveWav"), Qt::LeftButton);
-    QCOMPARE(program.run.prompter.texts(), QStringList{"file error."});
-}
-
-void TestToneTipsWindow::chineseCaptions() {
-    Installation install;
-    ShownProgram program(install);
-    program.run.context.catalogue.CurrentLanguage = 2;
-    QWidget* form = OpenTones(program);
-    QCOMPARE(form->windowTitle(), "RB音");
-    QCOMPARE(Child<QTabBar>(form, "TabStrip1")->tabText(7), "RB音 8");
-    QCOMPARE(Child<QLabel>(form, "Label5_13")->text(), "第十四个音");
-    QCOMPARE(Child<QPushButton>(form, "CommandSaveWav")->text(), "另存为WAV(&W)");
-    QCOMPARE(Child<QComboBox>(form, "Combo1_0")->itemText(0), "关");
-    QCOMPARE(Child<QComboBox>(form, "Combo3_0")->itemText(0), "无");
-    // Each element caption stands 100 twips left of its frequency list.
-    for (int k = 0; k < kToneElements; ++k) {
-        auto* label = Child<QLabel>(form, QStringLiteral("Label5_%1").arg(k));
-        const int right = label->mapTo(form, QPoint(label->width(), 0)).x();
-        const int list = label->buddy()->mapTo(form, QPoint(0, 0)).x();
-        QVERIFY(qAbs(list - right - TwipsToPixels(form, 100)) <= 1);
-    }
-}
 
 QTEST_MAIN(TestToneTipsWindow)
 #include "test_tone_tips_window.moc"

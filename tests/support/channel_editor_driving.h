@@ -16,14 +16,9 @@
 
 enum class OpenBy { DoubleClick, Enter, TypedDigit };
 
-// The program with its main window shown and active, and the channel
-// information window its start opened.
-struct ChannelEditorRun {
-    explicit ChannelEditorRun(const Installation& install) : run(install) {
-        run.window->show();
-        QApplication::setActiveWindow(run.window.get());
-        (void)QTest::qWaitForWindowActive(run.window.get());
-    }
+// The program shown, and the channel information window its start opened.
+struct ChannelEditorRun : ShownProgram {
+    using ShownProgram::ShownProgram;
 
     ChannelInfoWindow* window() const {
         return qobject_cast<ChannelInfoWindow*>(run.window->FindChildForm(kChannelInfoForm));
@@ -35,7 +30,6 @@ struct ChannelEditorRun {
         Q_ASSERT_X(box, "list", qPrintable(name));
         return box;
     }
-    RadioModel& model() { return run.context.model; }
     OptionRecord& options() { return run.context.model.radio.Options; }
     QString cell(int row) const { return grid()->item(row, 1)->text(); }
 
@@ -79,6 +73,4 @@ struct ChannelEditorRun {
         openCell(row);
         typeAndEnter(text);
     }
-
-    Started run;
 };

@@ -10,12 +10,14 @@
 #include "gui/shell/main_window.h"
 #include "support/scripted_prompter.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QSettings>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QTimer>
 
 #include <functional>
@@ -76,6 +78,36 @@ struct Started {
     std::unique_ptr<MainWindow> window;
 };
 
+// The program with its main window shown and active, as a user sees it.
+struct ShownProgram {
+    explicit ShownProgram(const Installation& install) : run(install) {
+        run.window->show();
+        QApplication::setActiveWindow(run.window.get());
+        (void)QTest::qWaitForWindowActive(run.window.get());
+    }
+    MainWindow& window() { return *run.window; }
+    RadioModel& model() { return run.context.model; }
+    RadioData& data() { return run.context.model.radio; }
+    ChannelTable& channels() { return run.context.model.channels; }
+    ScriptedPrompter& prompter() { return run.prompter; }
+    QWidget* open(const QString& name) { return run.window->ShowChildForm(name); }
+
+    Started run;
+};
+
+// Runs a menu or toolbar command by its object name.
+inline void Trigger(QWidget& window, const char* name) {
+    QAction* action = window.findChild<QAction*>(QLatin1String(name));
+    Q_ASSERT_X(action, "Trigger", name);
+    action->trigger();
+}
+
+// A stand-in window registered under a real editor's name and shown.
+inline void ShowStandIn(MainWindow& window, const QString& name) {
+    window.RegisterChildForm(name, [] { return new QLabel(QStringLiteral("editor")); });
+    window.ShowChildForm(name);
+}
+
 // An editor that holds one value back until it is asked to commit it (as a
 // grid cell still being typed in does): MicGain becomes 21.
 class PendingEditor : public QLabel, public PendingEditOwner {
@@ -86,6 +118,13 @@ public:
 private:
     RadioModel& model_;
 };
+
+// The pending editor becomes the only open window, under the channel editor's name.
+inline void ShowPendingEditor(MainWindow& window, RadioModel& model) {
+    window.RegisterChildForm(kChannelInfoForm, [&model] { return new PendingEditor(model); });
+    window.UnloadAllChildForms();
+    window.ShowChildForm(kChannelInfoForm);
+}
 
 // Runs `act` on the next modal window to show, from inside its event loop.
 inline void WhenModalShows(std::function<void(QWidget*)> act) {

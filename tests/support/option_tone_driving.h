@@ -11,20 +11,6 @@
 #include <QLineEdit>
 #include <QTest>
 
-// The program started with its main window shown and active.
-struct ShownProgram {
-    explicit ShownProgram(const Installation& install) : run(install) {
-        run.window->show();
-        QApplication::setActiveWindow(run.window.get());
-        (void)QTest::qWaitForWindowActive(run.window.get());
-    }
-    RadioData& data() { return run.context.model.radio; }
-    ChannelTable& channels() { return run.context.model.channels; }
-    QWidget* open(const QString& name) { return run.window->ShowChildForm(name); }
-
-    Started run;
-};
-
 template <typename T = QWidget> T* Child(QWidget* form, const QString& name) {
     T* child = form->findChild<T*>(name);
     Q_ASSERT_X(child, "Child", qPrintable(name));

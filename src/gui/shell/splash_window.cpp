@@ -8,11 +8,7 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
-namespace {
-constexpr int kSplashMs = 2000;
-} // namespace
-
-SplashWindow::SplashWindow(const QString& picturePath, QWidget* parent)
+SplashWindow::SplashWindow(const QString& picturePath, QWidget* parent, int shownMs)
     : QWidget(parent, Qt::SplashScreen | Qt::FramelessWindowHint) {
     setObjectName(QStringLiteral("frmSplash"));
     picLogo_ = new QLabel(this);
@@ -31,7 +27,7 @@ SplashWindow::SplashWindow(const QString& picturePath, QWidget* parent)
     timer_ = new QTimer(this);
     timer_->setObjectName(QStringLiteral("Timer1"));
     timer_->setSingleShot(true);
-    timer_->setInterval(kSplashMs);
+    timer_->setInterval(shownMs);
     connect(timer_, &QTimer::timeout, this, &SplashWindow::Finish);
     timer_->start();
 

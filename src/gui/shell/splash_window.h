@@ -5,12 +5,16 @@
 class QLabel;
 class QTimer;
 
-// The start-up picture (`frmSplash`). It goes away after two seconds or on a click,
-// whichever comes first, and then reports `finished` exactly once.
+// The start-up picture (`frmSplash`). It goes away after `shownMs` (two seconds
+// unless told otherwise) or on a click, whichever comes first, and then
+// reports `finished` exactly once.
 class SplashWindow : public QWidget {
     Q_OBJECT
 public:
-    SplashWindow(const QString& picturePath, QWidget* parent = nullptr);
+    static constexpr int kShownMs = 2000;
+
+    explicit SplashWindow(const QString& picturePath, QWidget* parent = nullptr,
+                          int shownMs = kShownMs);
 
     QLabel* picture() const { return picLogo_; }
 
