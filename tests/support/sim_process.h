@@ -1,18 +1,26 @@
 #pragma once
 
-// A simulated radio for one test: started with its options, it prints the
-// device to connect to, and goes away with the object.
+// A simulated radio for one test: started with its options, it is reached
+// through a link of its own, which goes away with the radio. Pseudo-terminal
+// numbers are soon reused, so a program that reopens the port of a radio
+// that went away must not find another test's radio under the same name.
 
+#include <QFileInfo>
 #include <QProcess>
 #include <QString>
 #include <QStringList>
+#include <QTemporaryDir>
 
 class SimProcess {
 public:
     explicit SimProcess(const QStringList& args) {
-        process_.start(QStringLiteral(ZR_PROGRAM_DIR "/zr4400-radio-sim"), args);
-        if (process_.waitForReadyRead(5000))
-            device = QString::fromLocal8Bit(process_.readLine().trimmed());
+        // Named after its folder, so the port's lock file is this radio's alone.
+        const QString link = dir_.filePath(QFileInfo(dir_.path()).fileName());
+        process_.start(QStringLiteral(ZR_PROGRAM_DIR "/zr4400-radio-sim"),
+                       args + QStringList{QStringLiteral("--link"), link});
+        // A busy machine may take its time starting the radio.
+        if (process_.waitForReadyRead(60000))
+            device = link;
     }
     ~SimProcess() { stop(); }
     SimProcess(const SimProcess&) = delete;
@@ -23,12 +31,13 @@ public:
         if (process_.state() == QProcess::NotRunning)
             return;
         process_.terminate();
-        if (!process_.waitForFinished(5000))
+        if (!process_.waitForFinished(30000))
             process_.kill();
     }
 
-    QString device;
+    QString device; // empty when the radio did not start
 
 private:
+    QTemporaryDir dir_;
     QProcess process_;
 };
