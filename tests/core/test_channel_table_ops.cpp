@@ -10,9 +10,9 @@
 #include "core/model/initial_data.h"
 #include "core/model/radio_model.h"
 #include "core/text/catalogue.h"
+#include "support/rows.h"
 #include "support/scripted_prompter.h"
 
-#include <QMap>
 #include <QRandomGenerator>
 #include <QTest>
 
@@ -43,6 +43,35 @@ QList<int> Numbers(const RadioModel& m, int bank, int group) {
     return numbers;
 }
 
+struct RefRow {
+    const char* name;
+    QList<int> records;
+    int reference, validated;
+};
+
+struct GridRow {
+    const char* name;
+    int bank, view, row;
+    QString value;
+    GridEditResult result;
+    QString digits; // the row's channel afterwards; "-" for none
+    QStringList messages;
+};
+
+struct LastRow {
+    const char* name;
+    bool otherGroupHasChannels, wasWorkGroup;
+    GridEditResult result;
+};
+
+struct SettingRow {
+    const char* name;
+    int setting, index;
+    QString text;
+    int16_t ChannelRecord::*field; // none: the record must stay as it was
+    int stored;
+};
+
 struct Edit {
     explicit Edit(RadioModel& m) : model(m) {}
     RadioModel& model;
@@ -55,53 +84,41 @@ struct Edit {
 
 } // namespace
 
-Q_DECLARE_METATYPE(GridEditResult)
-
 class TestChannelTableOps : public QObject {
     Q_OBJECT
 private slots:
-    void channelNames_data() {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<int>("number");
-        QTest::addColumn<QString>("backToName");
-        QTest::newRow("regular") << "12" << 12 << "12";
-        QTest::newRow("first memory") << "M1" << 41 << "M1";
-        QTest::newRow("memory") << "M3" << 43 << "M3";
-        QTest::newRow("letters") << "AB" << 0 << "0";
-        QTest::newRow("bare M") << "M" << 0 << "0";
-        QTest::newRow("empty") << "" << 0 << "0";
-    }
-
     void channelNames() {
-        QFETCH(QString, name);
-        QFETCH(int, number);
-        QFETCH(QString, backToName);
-        QCOMPARE(GetCHID(name), number);
-        QCOMPARE(GetCHName(number), backToName);
+        const struct {
+            QString name;
+            int number;
+            QString backToName;
+        } rows[] = {{"12", 12, "12"}, {"M1", 41, "M1"}, {"M3", 43, "M3"},
+                    {"AB", 0, "0"},   {"M", 0, "0"},    {"", 0, "0"}};
+        for (const auto& r : rows) {
+            QCOMPARE(GetCHID(r.name), r.number);
+            QCOMPARE(GetCHName(r.number), r.backToName);
+        }
     }
 
     void referencesFollowTableOrder_data() {
-        QTest::addColumn<QList<int>>("records");
-        QTest::addColumn<int>("reference");
-        QTest::addColumn<int>("validated");
-        QTest::newRow("still there") << QList<int>{9, 3, 7} << 7 << 7;
-        QTest::newRow("first in table order, not the lowest") << QList<int>{9, 3} << 7 << 9;
-        QTest::newRow("memory kind stays memory") << QList<int>{9, 44, 42} << 43 << 44;
-        QTest::newRow("regular kind stays regular") << QList<int>{44, 3} << 7 << 3;
-        QTest::newRow("no channel of the kind") << QList<int>{41, 42} << 5 << 0;
-        QTest::newRow("zero names the regular kind") << QList<int>{41, 6} << 0 << 6;
+        AddRows<RefRow>({
+            {"still there", {9, 3, 7}, 7, 7},
+            {"first in table order, not the lowest", {9, 3}, 7, 9},
+            {"memory kind stays memory", {9, 44, 42}, 43, 44},
+            {"regular kind stays regular", {44, 3}, 7, 3},
+            {"no channel of the kind", {41, 42}, 5, 0},
+            {"zero names the regular kind", {41, 6}, 0, 6},
+        });
     }
 
     void referencesFollowTableOrder() {
-        QFETCH(QList<int>, records);
-        QFETCH(int, reference);
-        QFETCH(int, validated);
+        QFETCH(RefRow, row);
         RadioModel m = DefaultModel();
-        SetRecords(m, 0, 2, records);
-        QCOMPARE(ValidateChannelRef(m, 0, 2, reference), validated);
-        m.radio.Options.DwChannel(0, 2, 1) = static_cast<int16_t>(reference);
+        SetRecords(m, 0, 2, row.records);
+        QCOMPARE(ValidateChannelRef(m, 0, 2, row.reference), row.validated);
+        m.radio.Options.DwChannel(0, 2, 1) = static_cast<int16_t>(row.reference);
         RevalidateGroupChannelRefs(m, 0, 2);
-        QCOMPARE(int(m.radio.Options.DwChannel(0, 2, 1)), validated);
+        QCOMPARE(int(m.radio.Options.DwChannel(0, 2, 1)), row.validated);
     }
 
     void counts() {
@@ -126,70 +143,55 @@ private slots:
     }
 
     void gridEdits_data() {
-        QTest::addColumn<int>("bank");
-        QTest::addColumn<int>("view");
-        QTest::addColumn<int>("row");
-        QTest::addColumn<QString>("value");
-        QTest::addColumn<GridEditResult>("result");
-        QTest::addColumn<QString>("digits"); // the row's channel afterwards; "-" for none
-        QTest::addColumn<QStringList>("messages");
         const QStringList none;
         const QStringList range{"Frequency is out of range."};
-        QTest::newRow("changed channel")
-            << 0 << 3 << 1 << "27.5" << GridEditResult::Changed << "275000" << none;
-        QTest::newRow("moved down to the 10 Hz grid")
-            << 0 << 1 << 5 << "25.615004" << GridEditResult::Added << "256150" << none;
-        QTest::newRow("empty row left empty")
-            << 0 << 2 << 9 << "" << GridEditResult::None << "-" << none;
-        QTest::newRow("HF out of range removes the channel")
-            << 1 << 1 << 1 << "29.7" << GridEditResult::GroupEmptied << "-" << range;
-        QTest::newRow("CB takes its own low limit")
-            << 0 << 1 << 1 << "25.615" << GridEditResult::Changed << "256150" << none;
-        QTest::newRow("memory row changed")
-            << 0 << kMemoryView << 3 << "28.5" << GridEditResult::Changed << "285000" << none;
-        QTest::newRow("row beyond the memory view")
-            << 0 << kMemoryView << 7 << "28.5" << GridEditResult::None << "-" << none;
-        QTest::newRow("row 0 is no channel")
-            << 0 << 1 << 0 << "28.5" << GridEditResult::None << "-" << none;
+        AddRows<GridRow>({
+            {"changed channel", 0, 3, 1, "27.5", GridEditResult::Changed, "275000", none},
+            {"moved down to the 10 Hz grid", 0, 1, 5, "25.615004", GridEditResult::Added, "256150",
+             none},
+            {"empty row left empty", 0, 2, 9, "", GridEditResult::None, "-", none},
+            {"HF out of range removes the channel", 1, 1, 1, "29.7", GridEditResult::GroupEmptied,
+             "-", range},
+            {"CB takes its own low limit", 0, 1, 1, "25.615", GridEditResult::Changed, "256150",
+             none},
+            {"memory row changed", 0, kMemoryView, 3, "28.5", GridEditResult::Changed, "285000",
+             none},
+            {"row beyond the memory view", 0, kMemoryView, 7, "28.5", GridEditResult::None, "-",
+             none},
+            {"row 0 is no channel", 0, 1, 0, "28.5", GridEditResult::None, "-", none},
+        });
     }
 
     void gridEdits() {
-        QFETCH(int, bank);
-        QFETCH(int, view);
-        QFETCH(int, row);
-        QFETCH(QString, value);
-        QFETCH(GridEditResult, result);
-        QFETCH(QString, digits);
-        QFETCH(QStringList, messages);
+        QFETCH(GridRow, row);
+        const int bank = row.bank;
         RadioModel m = DefaultModel(bank);
         Edit edit(m);
-        QCOMPARE(edit(bank, view, row, value), result);
-        QCOMPARE(edit.prompter.texts(), messages);
-        const ChannelRecord* r = RecordForRow(m, bank, view, row);
-        QCOMPARE(r ? r->RxFreq.text() : QStringLiteral("-"), digits);
-        const QList<int> numbers = Numbers(m, bank, GroupOfView(view));
+        QCOMPARE(edit(bank, row.view, row.row, row.value), row.result);
+        QCOMPARE(edit.prompter.texts(), row.messages);
+        const ChannelRecord* r = RecordForRow(m, bank, row.view, row.row);
+        QCOMPARE(r ? r->RxFreq.text() : QStringLiteral("-"), row.digits);
+        const QList<int> numbers = Numbers(m, bank, GroupOfView(row.view));
         QCOMPARE(int(std::set<int>(numbers.begin(), numbers.end()).size()), int(numbers.size()));
     }
 
     void lastRegularChannel_data() {
-        QTest::addColumn<bool>("otherGroupHasChannels");
-        QTest::addColumn<bool>("wasWorkGroup");
-        QTest::addColumn<GridEditResult>("result");
-        QTest::newRow("another valid group has channels")
-            << true << false << GridEditResult::GroupEmptied;
-        QTest::newRow("the work group hands over") << true << true << GridEditResult::GroupEmptied;
-        QTest::newRow("the bank's last channel stays") << false << true << GridEditResult::KeptLast;
+        AddRows<LastRow>({
+            {"another valid group has channels", true, false, GridEditResult::GroupEmptied},
+            {"the work group hands over", true, true, GridEditResult::GroupEmptied},
+            {"the bank's last channel stays", false, true, GridEditResult::KeptLast},
+        });
     }
 
     void lastRegularChannel() {
-        QFETCH(bool, otherGroupHasChannels);
-        QFETCH(bool, wasWorkGroup);
-        QFETCH(GridEditResult, result);
+        QFETCH(LastRow, row);
+        const bool wasWorkGroup = row.wasWorkGroup;
+        const GridEditResult result = row.result;
         RadioModel m = DefaultModel(0);
         OptionRecord& o = m.radio.Options;
         for (int g = 3; g <= kGroups; ++g)
             o.GroupValid(0, g) = 0;
-        if (!otherGroupHasChannels)
+        if (!row.otherGroupHasChannels)
             o.GroupValid(0, 1) = 0;
         o.WorkGroup[0] = wasWorkGroup ? 2 : 1;
         o.DwChannel(0, 2, 0) = 1;
@@ -259,75 +261,41 @@ private slots:
     }
 
     void settingsStore_data() {
-        QTest::addColumn<int>("setting");
-        QTest::addColumn<int>("index");
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<QString>("field"); // "" when the record must stay as it was
-        QTest::addColumn<int>("stored");
-        QTest::newRow("tone") << int(kSettingTsq) << 12 << "C_012(100.0Hz)"
-                              << "ToneIndex" << 12;
-        QTest::newRow("hi-cut") << int(kSettingHiCut) << 1 << "ON"
-                                << "HiCut" << 1;
-        QTest::newRow("nb/anl") << int(kSettingNbAnl) << 0 << "OFF"
-                                << "NbAnl" << 0;
-        QTest::newRow("echo") << int(kSettingEcho) << 1 << "ON"
-                              << "Echo" << 1;
-        QTest::newRow("+10kHz") << int(kSettingAdd10K) << 1 << "ON"
-                                << "Add10K" << 1;
-        QTest::newRow("busy") << int(kSettingBusy) << 1 << "ON"
-                              << "Busy" << 1;
-        QTest::newRow("repeater -") << int(kSettingRepeater) << 2 << "-"
-                                    << "Repeater" << 2;
-        QTest::newRow("public") << int(kSettingPublic) << 1 << "ON"
-                                << "Public" << 1;
-        QTest::newRow("scan del") << int(kSettingScan) << 0 << "Del"
-                                  << "ScanFlag" << 0;
-        QTest::newRow("roger by number") << int(kSettingRoger) << 3 << "4"
-                                         << "Roger" << 4;
-        QTest::newRow("roger off") << int(kSettingRoger) << 0 << "OFF"
-                                   << "Roger" << 0;
-        QTest::newRow("mode by text") << int(kSettingMode) << 1 << "USB"
-                                      << "Mode" << 2;
-        QTest::newRow("transmit tone") << int(kSettingQtDqtEnc) << 5 << "91.5"
-                                       << "" << 0;
-        QTest::newRow("second tone switch") << int(kSettingTsqSwitch) << 1 << "Enable"
-                                            << "" << 0;
+        AddRows<SettingRow>({
+            {"tone", kSettingTsq, 12, "C_012(100.0Hz)", &ChannelRecord::ToneIndex, 12},
+            {"hi-cut", kSettingHiCut, 1, "ON", &ChannelRecord::HiCut, 1},
+            {"nb/anl", kSettingNbAnl, 0, "OFF", &ChannelRecord::NbAnl, 0},
+            {"echo", kSettingEcho, 1, "ON", &ChannelRecord::Echo, 1},
+            {"+10kHz", kSettingAdd10K, 1, "ON", &ChannelRecord::Add10K, 1},
+            {"busy", kSettingBusy, 1, "ON", &ChannelRecord::Busy, 1},
+            {"repeater -", kSettingRepeater, 2, "-", &ChannelRecord::Repeater, 2},
+            {"public", kSettingPublic, 1, "ON", &ChannelRecord::Public, 1},
+            {"scan del", kSettingScan, 0, "Del", &ChannelRecord::ScanFlag, 0},
+            {"roger by number", kSettingRoger, 3, "4", &ChannelRecord::Roger, 4},
+            {"roger off", kSettingRoger, 0, "OFF", &ChannelRecord::Roger, 0},
+            {"mode by text", kSettingMode, 1, "USB", &ChannelRecord::Mode, 2},
+            {"transmit tone", kSettingQtDqtEnc, 5, "91.5", nullptr, 0},
+            {"second tone switch", kSettingTsqSwitch, 1, "Enable", nullptr, 0},
+        });
     }
 
     void settingsStore() {
-        QFETCH(int, setting);
-        QFETCH(int, index);
-        QFETCH(QString, text);
-        QFETCH(QString, field);
-        QFETCH(int, stored);
-        const QMap<QString, int16_t ChannelRecord::*> fields{
-            {"ToneIndex", &ChannelRecord::ToneIndex},
-            {"HiCut", &ChannelRecord::HiCut},
-            {"NbAnl", &ChannelRecord::NbAnl},
-            {"Echo", &ChannelRecord::Echo},
-            {"Add10K", &ChannelRecord::Add10K},
-            {"Busy", &ChannelRecord::Busy},
-            {"Repeater", &ChannelRecord::Repeater},
-            {"Public", &ChannelRecord::Public},
-            {"ScanFlag", &ChannelRecord::ScanFlag},
-            {"Roger", &ChannelRecord::Roger},
-            {"Mode", &ChannelRecord::Mode}};
+        QFETCH(SettingRow, row);
         ChannelRecord before;
         before.Roger = 2;
         before.Mode = 1;
         before.NbAnl = before.ScanFlag = 1;
         before.ToneIndex = before.TxToneIndex = 8;
         ChannelRecord after = before;
-        StoreChannelSetting(after, setting, index, text);
-        QCOMPARE(SettingStored(setting), !field.isEmpty());
-        if (field.isEmpty()) {
-            QVERIFY(after == before);
-            return;
+        StoreChannelSetting(after, row.setting, row.index, row.text);
+        QCOMPARE(SettingStored(row.setting), row.field != nullptr);
+        if (row.field) {
+            QCOMPARE(int(after.*row.field), row.stored);
+            after.*row.field = before.*row.field;
+            QCOMPARE(SettingByIndex(row.setting),
+                     row.setting != kSettingRoger && row.setting != kSettingMode);
         }
-        QCOMPARE(int(after.*fields.value(field)), stored);
-        after.*fields.value(field) = before.*fields.value(field);
         QVERIFY(after == before); // nothing else moved
-        QCOMPARE(SettingByIndex(setting), setting != kSettingRoger && setting != kSettingMode);
     }
 
     void choiceLists() {

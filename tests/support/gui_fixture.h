@@ -83,7 +83,8 @@ struct ShownProgram {
     explicit ShownProgram(const Installation& install) : run(install) {
         run.window->show();
         QApplication::setActiveWindow(run.window.get());
-        (void)QTest::qWaitForWindowActive(run.window.get());
+        shown = QTest::qWaitForWindowExposed(run.window.get()) &&
+                QTest::qWaitForWindowActive(run.window.get());
     }
     MainWindow& window() { return *run.window; }
     RadioModel& model() { return run.context.model; }
@@ -93,6 +94,7 @@ struct ShownProgram {
     QWidget* open(const QString& name) { return run.window->ShowChildForm(name); }
 
     Started run;
+    bool shown = false;
 };
 
 // Runs a menu or toolbar command by its object name.
