@@ -1,125 +1,95 @@
 // The channel grid of the channel information window, driven through its real
 // cells, cell editor and lists: adding, changing and removing channels, the
-// last-channel rules, the memory view, Enter, the key filter, the commits on
-// leaving the cell editor and the guarantees on a group's records.
+// last-channel rules, the memory view, Enter, the key filter and the commits
+// on leaving the cell editor.
 
 #include "core/editing/channel_table_ops.h"
-#include "gui/widgets/twips.h"
 #include "support/channel_editor_driving.h"
 
 #include <QClipboard>
-#include <QHeaderView>
 #include <QKeyEvent>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPushButton>
-
-#include <set>
 
 namespace {
 
 const QString kOutOfRange = QStringLiteral("Frequency is out of range.");
 const QString kCb = QStringLiteral("CB -- 25.6150 - 30.1050 MHz");
 
-QList<int> Numbers(RadioModel& m, int bank, int group) {
-    QList<int> numbers;
-    for (int s = 1; s <= m.radio.ChannelCount(bank, group); ++s)
-        numbers << m.channels.at(bank, s, group).ChannelNumber;
-    return numbers;
-}
-
 } // namespace
-
-Q_DECLARE_METATYPE(OpenBy)
 
 class TestChannelGridEditing : public QObject {
     Q_OBJECT
 private slots:
-    void typedFrequencyBecomesChannel_data() {
-        QTest::addColumn<OpenBy>("how");
-        QTest::newRow("double click") << OpenBy::DoubleClick;
-        QTest::newRow("Enter") << OpenBy::Enter;
-        QTest::newRow("typed digit") << OpenBy::TypedDigit;
-    }
-
     void typedFrequencyBecomesChannel() {
-        QFETCH(OpenBy, how);
-        Installation install;
-        ChannelEditorRun r(install);
-        r.choose("Combo2", kCb);
-        QCOMPARE(r.model().radio.BandFlag, int16_t(0));
-        r.options().EmgChannel(0, 1, 0) = 30; // a stale reference, repaired by the add
-        r.openCell(5, how);
-        QVERIFY(r.cellEditor()->isVisible());
-        if (how == OpenBy::TypedDigit) {
-            QCOMPARE(r.cellEditor()->text(), QStringLiteral("2"));
-            QTest::keyClicks(r.cellEditor(), "7.185");
-            QTest::keyClick(r.cellEditor(), Qt::Key_Return);
-        } else {
-            r.typeAndEnter("27.185");
+        for (const OpenBy how : {OpenBy::DoubleClick, OpenBy::Enter, OpenBy::TypedDigit}) {
+            Installation install;
+            ChannelEditorRun r(install);
+            r.choose("Combo2", kCb);
+            QCOMPARE(r.model().radio.BandFlag, int16_t(0));
+            r.options().EmgChannel(0, 1, 0) = 30; // a stale reference, repaired by the add
+            r.openCell(5, how);
+            QVERIFY(r.cellEditor()->isVisible());
+            if (how == OpenBy::TypedDigit) {
+                QCOMPARE(r.cellEditor()->text(), QStringLiteral("2"));
+                QTest::keyClicks(r.cellEditor(), "7.185");
+                QTest::keyClick(r.cellEditor(), Qt::Key_Return);
+            } else {
+                r.typeAndEnter("27.185");
+            }
+            QVERIFY(!r.cellEditor()->isVisible());
+            const int slot = r.model().FindSlot(5, 0, 1);
+            QCOMPARE(slot, 8); // appended after 41..46 and 1
+            const ChannelRecord& c = r.model().channels.at(0, slot, 1);
+            QCOMPARE(c.RxFreq.text(), QStringLiteral("271850"));
+            QCOMPARE(c.ScanFlag, int16_t(1));
+            QCOMPARE(c.Mode, int16_t(0));
+            QCOMPARE(c.ToneIndex, int16_t(8));
+            QCOMPARE(c.NbAnl, int16_t(1));
+            QCOMPARE(r.cell(5), QStringLiteral("27.1850"));
+            QCOMPARE(r.options().EmgChannel(0, 1, 0), int16_t(1));
+            QCOMPARE(r.grid()->currentRow(), 6);      // Enter moved on
+            QCOMPARE(r.list("Combo1_0")->count(), 2); // "1" and "5" to choose from
+            QVERIFY(r.prompter().prompts.isEmpty());
         }
-        QVERIFY(!r.cellEditor()->isVisible());
-        const int slot = r.model().FindSlot(5, 0, 1);
-        QCOMPARE(slot, 8); // appended after 41..46 and 1
-        const ChannelRecord& c = r.model().channels.at(0, slot, 1);
-        QCOMPARE(c.RxFreq.text(), QStringLiteral("271850"));
-        QCOMPARE(c.ScanFlag, int16_t(1));
-        QCOMPARE(c.Mode, int16_t(0));
-        QCOMPARE(c.ToneIndex, int16_t(8));
-        QCOMPARE(c.NbAnl, int16_t(1));
-        QCOMPARE(r.cell(5), QStringLiteral("27.1850"));
-        QCOMPARE(r.options().EmgChannel(0, 1, 0), int16_t(1));
-        QCOMPARE(r.grid()->currentRow(), 6);      // Enter moved on
-        QCOMPARE(r.list("Combo1_0")->count(), 2); // "1" and "5" to choose from
-        QVERIFY(r.run.prompter.prompts.isEmpty());
-    }
-
-    void clearingLastRegularChannel_data() {
-        QTest::addColumn<bool>("otherGroupsValid");
-        QTest::newRow("another valid group has channels") << true;
-        QTest::newRow("the bank's only valid group") << false;
-    }
-
-    void clearingLastRegularChannel() {
-        QFETCH(bool, otherGroupsValid);
-        Installation install;
-        ChannelEditorRun r(install);
-        if (!otherGroupsValid) {
-            for (int g = 1; g <= kGroups; ++g)
-                r.options().GroupValid(1, g) = g == 2 ? 1 : 0;
-            r.options().WorkGroup[1] = 2;
-            r.window()->ReShowChInfoByLanguage();
-        }
-        r.choose("Combo6", "B");
-        QCOMPARE(r.cell(1), QStringLiteral("28.1450"));
-        r.setCell(1, "");
-        QCOMPARE(r.model().FindSlot(1, 1, 2) == 0, otherGroupsValid);
-        QCOMPARE(int(r.options().GroupValid(1, 2)), otherGroupsValid ? 0 : 1);
-        QCOMPARE(r.cell(1), otherGroupsValid ? QString() : QStringLiteral("28.1450"));
-        QCOMPARE(r.list("Combo1_6")->currentText(), otherGroupsValid ? "OFF" : "ON");
-        QComboBox* workGroups = r.list("Combo3");
-        QCOMPARE(workGroups->findText("B") >= 0, !otherGroupsValid);
-        QCOMPARE(workGroups->count(), otherGroupsValid ? 8 : 1);
-        QVERIFY(r.run.prompter.prompts.isEmpty());
-    }
-
-    void outOfRangeInHfBank_data() {
-        QTest::addColumn<int>("row");
-        QTest::newRow("row with a channel") << 1;
-        QTest::newRow("empty row") << 5;
     }
 
     void outOfRangeInHfBank() {
-        QFETCH(int, row);
-        Installation install;
-        ChannelEditorRun r(install);
-        QCOMPARE(r.model().radio.BandFlag, int16_t(1));
-        r.setCell(row, "29.7");
-        QCOMPARE(r.run.prompter.texts(), QStringList{kOutOfRange});
-        QCOMPARE(r.run.prompter.prompts[0].icon, PromptIcon::Exclamation);
-        QCOMPARE(r.model().FindSlot(row, 1, 1), 0);
-        QCOMPARE(r.cell(row), QString());
-        QCOMPARE(r.model().FindSlot(41, 1, 1), 1); // nothing else lost
+        for (const int row : {1, 5}) { // with a channel, empty
+            Installation install;
+            ChannelEditorRun r(install);
+            r.setCell(row, "29.7");
+            QCOMPARE(r.prompter().texts(), QStringList{kOutOfRange});
+            QCOMPARE(r.prompter().prompts[0].icon, PromptIcon::Exclamation);
+            QCOMPARE(r.model().FindSlot(row, 1, 1), 0);
+            QCOMPARE(r.cell(row), QString());
+            QCOMPARE(r.model().FindSlot(41, 1, 1), 1); // nothing else lost
+        }
+    }
+
+    void clearingLastRegularChannel() {
+        for (const bool otherGroupsValid : {true, false}) {
+            Installation install;
+            ChannelEditorRun r(install);
+            if (!otherGroupsValid) {
+                for (int g = 1; g <= kGroups; ++g)
+                    r.options().GroupValid(1, g) = g == 2 ? 1 : 0;
+                r.options().WorkGroup[1] = 2;
+                r.window()->ReShowChInfoByLanguage();
+            }
+            r.choose("Combo6", "B");
+            QCOMPARE(r.cell(1), QStringLiteral("28.1450"));
+            r.setCell(1, "");
+            QCOMPARE(r.model().FindSlot(1, 1, 2) == 0, otherGroupsValid);
+            QCOMPARE(int(r.options().GroupValid(1, 2)), otherGroupsValid ? 0 : 1);
+            QCOMPARE(r.cell(1), otherGroupsValid ? QString() : QStringLiteral("28.1450"));
+            QCOMPARE(r.list("Combo1_6")->currentText(), otherGroupsValid ? "OFF" : "ON");
+            QComboBox* workGroups = r.list("Combo3");
+            QCOMPARE(workGroups->findText("B") >= 0, !otherGroupsValid);
+            QCOMPARE(workGroups->count(), otherGroupsValid ? 8 : 1);
+            QVERIFY(r.prompter().prompts.isEmpty());
+        }
     }
 
     void memoryViewCreatesChannel43() {
@@ -145,29 +115,23 @@ private slots:
         QCOMPARE(r.model().FindSlot(3, 1, 1), 0);
     }
 
-    void enterMovesOnAndWraps_data() {
-        QTest::addColumn<int>("row");
-        QTest::addColumn<QString>("typed");
-        QTest::addColumn<int>("nextRow");
-        QTest::newRow("empty box") << 5 << "" << 6;
-        QTest::newRow("value") << 5 << "28.3" << 6;
-        QTest::newRow("empty box wraps") << 40 << "" << 1;
-        QTest::newRow("value wraps") << 40 << "28.3" << 1;
-    }
-
     void enterMovesOnAndWraps() {
-        QFETCH(int, row);
-        QFETCH(QString, typed);
-        QFETCH(int, nextRow);
-        Installation install;
-        ChannelEditorRun r(install);
-        r.openCell(row, OpenBy::Enter);
-        r.typeAndEnter(typed);
-        QCOMPARE(r.grid()->currentRow(), nextRow);
-        QCOMPARE(r.grid()->currentColumn(), 1);
-        QCOMPARE(r.model().FindSlot(row, 1, 1) != 0, !typed.isEmpty());
-        QVERIFY(!r.cellEditor()->isVisible());
-        QVERIFY(r.grid()->hasFocus());
+        const struct {
+            int row;
+            QString typed;
+            int nextRow;
+        } rows[] = {{5, "", 6}, {5, "28.3", 6}, {40, "", 1}, {40, "28.3", 1}};
+        for (const auto& row : rows) {
+            Installation install;
+            ChannelEditorRun r(install);
+            r.openCell(row.row, OpenBy::Enter);
+            r.typeAndEnter(row.typed);
+            QCOMPARE(r.grid()->currentRow(), row.nextRow);
+            QCOMPARE(r.grid()->currentColumn(), 1);
+            QCOMPARE(r.model().FindSlot(row.row, 1, 1) != 0, !row.typed.isEmpty());
+            QVERIFY(!r.cellEditor()->isVisible());
+            QVERIFY(r.grid()->hasFocus());
+        }
     }
 
     void dualWatchFollowsTableOrder() {
@@ -186,12 +150,8 @@ private slots:
 
     void pendingEditCommits_data() {
         QTest::addColumn<QString>("how");
-        QTest::newRow("write hook") << "write hook";
-        QTest::newRow("a panel list takes the focus") << "panel";
-        QTest::newRow("the grid takes the focus") << "grid";
-        QTest::newRow("the window closes") << "close";
-        QTest::newRow("its Close button") << "button";
-        QTest::newRow("the program closes") << "exit";
+        for (const char* how : {"write hook", "panel list", "grid", "close", "button", "exit"})
+            QTest::newRow(how) << how;
     }
 
     void pendingEditCommits() {
@@ -202,7 +162,7 @@ private slots:
         QTest::keyClicks(r.cellEditor(), "28.2");
         if (how == "write hook") {
             r.run.window->ValidateOpenEditors();
-        } else if (how == "panel") {
+        } else if (how == "panel list") {
             QTest::mouseClick(r.list("Combo8_3"), Qt::LeftButton);
             r.list("Combo8_3")->hidePopup();
         } else if (how == "grid") {
@@ -213,9 +173,9 @@ private slots:
             QTest::mouseClick(r.window()->findChild<QPushButton*>("CommandClose"), Qt::LeftButton);
             QVERIFY(!r.run.window->FindChildForm(kChannelInfoForm));
         } else {
-            r.run.prompter.answers << PromptAnswer::Cancel;
+            r.prompter().answers << PromptAnswer::Cancel;
             r.run.window->close();
-            QCOMPARE(r.run.prompter.texts(), QStringList{"File has been modify,save it now?"});
+            QCOMPARE(r.prompter().texts(), QStringList{"File has been modify,save it now?"});
         }
         const ChannelRecord* c = RecordForRow(r.model(), 1, 1, 2);
         QVERIFY(c);
@@ -240,26 +200,8 @@ private slots:
         QCOMPARE(box->text(), QStringLiteral("28.1.5"));
         QTest::keyClick(box, Qt::Key_Return);
         // Two points make no number: the range message, and no channel.
-        QCOMPARE(r.run.prompter.texts(), QStringList{kOutOfRange});
+        QCOMPARE(r.prompter().texts(), QStringList{kOutOfRange});
         QCOMPARE(r.model().FindSlot(4, 1, 1), 0);
-    }
-
-    void gridMeasures() {
-        Installation install;
-        ChannelEditorRun r(install);
-        ChannelGrid* g = r.grid();
-        QCOMPARE(g->rowCount(), 41);
-        QCOMPARE(g->columnCount(), 2);
-        QCOMPARE(g->item(40, 0)->text(), QStringLiteral("40"));
-        QCOMPARE(g->columnWidth(0), TwipsToPixels(g, 500));
-        QCOMPARE(g->columnWidth(1), TwipsToPixels(g, 1260));
-        QCOMPARE(g->horizontalHeader()->height(), TwipsToPixels(g, 510));
-        QCOMPARE(g->horizontalHeaderItem(1)->text(), QStringLiteral("Frequency"));
-        QCOMPARE(g->item(7, 1)->textAlignment(), int(Qt::AlignCenter));
-        QVERIFY(!(g->item(7, 0)->flags() & Qt::ItemIsEnabled)); // labels are fixed
-        r.choose("Combo6", "MEM");
-        QCOMPARE(g->columnWidth(1), TwipsToPixels(g, 1520));
-        QCOMPARE(g->item(6, 0)->text(), QStringLiteral("M6"));
     }
 
     void lastRowPerBankAndView() {
@@ -284,26 +226,6 @@ private slots:
         QCOMPARE(r.grid()->currentRow(), 2);
         QCOMPARE(r.window()->findChild<QGroupBox*>("Frame2")->title(),
                  QStringLiteral("More Information -- CH M2"));
-    }
-
-    void groupNeverExceeds46() {
-        Installation install;
-        ChannelEditorRun r(install);
-        for (const char* view : {"MEM", "A", "MEM", "A"}) {
-            r.choose("Combo6", view);
-            const int rows = r.grid()->rowCount() - 1;
-            r.openCell(1);
-            for (int row = 1; row <= rows; ++row) {
-                QTest::keyClicks(r.cellEditor(), "28.4");
-                QTest::keyClick(r.cellEditor(), Qt::Key_Return); // on to the next row
-                QTest::keyClick(r.grid(), Qt::Key_Return);
-            }
-            QTest::keyClick(r.cellEditor(), Qt::Key_Return);
-        }
-        const QList<int> numbers = Numbers(r.model(), 1, 1);
-        QCOMPARE(numbers.size(), 46);
-        QCOMPARE(int(std::set<int>(numbers.begin(), numbers.end()).size()), 46);
-        QVERIFY(r.run.prompter.prompts.isEmpty());
     }
 };
 

@@ -54,37 +54,26 @@ private slots:
         QCOMPARE(m.BandHighMHz, 29.699);
     }
 
-    void groupValidAddsDefaultChannel_data() {
-        QTest::addColumn<QString>("group");
-        QTest::addColumn<QString>("digits");
-        QTest::addColumn<QString>("shown");
-        QTest::newRow("group 3") << "C"
-                                 << "28115000"
-                                 << "28.1150";
-        QTest::newRow("group 5") << "E"
-                                 << "28055000"
-                                 << "28.0550";
-    }
-
     void groupValidAddsDefaultChannel() {
-        QFETCH(QString, group);
-        QFETCH(QString, digits);
-        QFETCH(QString, shown);
-        Installation install;
-        ChannelEditorRun r(install);
-        const int g = GroupIndex(group);
-        r.choose("Combo6", group);
-        r.setCell(1, ""); // the group's only regular channel: the group is no longer valid
-        QCOMPARE(r.options().GroupValid(1, g), int16_t(0));
-        QCOMPARE(r.model().FindSlot(1, 1, g), 0);
-        r.choose("Combo1_6", "ON");
-        QCOMPARE(r.options().GroupValid(1, g), int16_t(1));
-        const int slot = r.model().FindSlot(1, 1, g);
-        QVERIFY(slot > 0);
-        QCOMPARE(r.model().channels.at(1, slot, g).RxFreq.text(), digits);
-        QCOMPARE(r.cell(1), shown);
-        QVERIFY(EntriesOf(r.list("Combo3")).contains(group));
-        QCOMPARE(EntriesOf(r.list("Combo1_0")), QStringList{"1"});
+        const QStringList rows[] = {{"C", "28115000", "28.1150"}, {"E", "28055000", "28.0550"}};
+        for (const QStringList& row : rows) {
+            const QString& group = row[0];
+            Installation install;
+            ChannelEditorRun r(install);
+            const int g = GroupIndex(group);
+            r.choose("Combo6", group);
+            r.setCell(1, ""); // the group's only regular channel: the group is no longer valid
+            QCOMPARE(r.options().GroupValid(1, g), int16_t(0));
+            QCOMPARE(r.model().FindSlot(1, 1, g), 0);
+            r.choose("Combo1_6", "ON");
+            QCOMPARE(r.options().GroupValid(1, g), int16_t(1));
+            const int slot = r.model().FindSlot(1, 1, g);
+            QVERIFY(slot > 0);
+            QCOMPARE(r.model().channels.at(1, slot, g).RxFreq.text(), row[1]);
+            QCOMPARE(r.cell(1), row[2]);
+            QVERIFY(EntriesOf(r.list("Combo3")).contains(group));
+            QCOMPARE(EntriesOf(r.list("Combo1_0")), QStringList{"1"});
+        }
     }
 
     void onlyValidGroupStaysValid() {
@@ -301,9 +290,9 @@ private slots:
             r.choose("Combo2", "CB -- 25.6150 - 30.1050 MHz");
         }
         QVERIFY(r.model().IsModified());
-        r.run.prompter.answers << PromptAnswer::Cancel;
+        r.prompter().answers << PromptAnswer::Cancel;
         r.run.window->close();
-        QCOMPARE(r.run.prompter.texts(), QStringList{"File has been modify,save it now?"});
+        QCOMPARE(r.prompter().texts(), QStringList{"File has been modify,save it now?"});
         QVERIFY(r.run.window->isVisible());
     }
 };

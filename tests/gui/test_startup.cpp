@@ -4,66 +4,70 @@
 #include "gui/shell/about_window.h"
 #include "gui/shell/splash_window.h"
 #include "support/gui_fixture.h"
+#include "support/rows.h"
 
 #include <QAction>
+#include <QElapsedTimer>
 #include <QLabel>
 #include <QMdiArea>
 #include <QSignalSpy>
 #include <QTest>
 
+namespace {
+
+struct SetupRow {
+    const char* name;
+    QByteArray setup; // the [language] section's keys; empty: no settings file
+    int comPort, language;
+};
+
+} // namespace
+
 class TestStartup : public QObject {
     Q_OBJECT
 private slots:
-    void splashClickShowsMainOnce() {
+    void splashEndsOnceByClickOrTime() {
         Installation install;
-        auto* splash = new SplashWindow(install.programFolder() + "/StartE.jpg");
-        QVERIFY(!splash->picture()->pixmap().isNull());
-        QSignalSpy finished(splash, &SplashWindow::finished);
-        splash->show();
-        QTest::mouseClick(splash->picture(), Qt::LeftButton);
+        auto* clicked = new SplashWindow(install.programFolder() + "/StartE.jpg", nullptr, 50);
+        QVERIFY(!clicked->picture()->pixmap().isNull());
+        QSignalSpy finished(clicked, &SplashWindow::finished);
+        QSignalSpy gone(clicked, &QObject::destroyed);
+        clicked->show();
+        QTest::mouseClick(clicked->picture(), Qt::LeftButton);
         QCOMPARE(finished.count(), 1);
-        QVERIFY(!splash->isVisible());
-        QTest::qWait(2200); // the timer does not finish it a second time
+        QVERIFY(!clicked->isVisible());
+        QTest::qWait(150); // past its time: the timer does not finish it a second time
+        QVERIFY(gone.count() == 1 || gone.wait());
         QCOMPARE(finished.count(), 1);
-    }
 
-    void splashTimerEnds() {
-        Installation install;
-        auto* splash = new SplashWindow(install.programFolder() + "/StartC.jpg");
-        QSignalSpy finished(splash, &SplashWindow::finished);
-        splash->show();
-        QTest::qWait(1500);
-        QCOMPARE(finished.count(), 0);
-        QVERIFY(finished.wait(2000));
-        QCOMPARE(finished.count(), 1);
+        QElapsedTimer clock;
+        clock.start();
+        auto* timed = new SplashWindow(install.programFolder() + "/StartC.jpg", nullptr, 100);
+        QSignalSpy timedOut(timed, &SplashWindow::finished);
+        timed->show();
+        QVERIFY(timedOut.wait());
+        QVERIFY(clock.elapsed() >= 90); // a coarse timer may fire 5% early
+        QCOMPARE(timedOut.count(), 1);
     }
 
     void damagedSettingsFallBack_data() {
-        QTest::addColumn<QByteArray>("setup");
-        QTest::addColumn<int>("comPort");
-        QTest::addColumn<int>("language");
-        QTest::newRow("missing file") << QByteArray() << 1 << 1;
-        QTest::newRow("not numbers") << QByteArray("[language]\nIsFirstRun=no\ncomPort=COM3\n"
-                                                   "CurrentLanguage=x\n")
-                                     << 1 << 1;
-        QTest::newRow("language out of range")
-            << QByteArray("[language]\nIsFirstRun=False\ncomPort=5\nCurrentLanguage=7\n") << 5 << 1;
-        QTest::newRow("words for the flag")
-            << QByteArray("[language]\nIsFirstRun=True\ncomPort=2\nCurrentLanguage=2\n") << 2 << 1;
-        QTest::newRow("Chinese") << QByteArray("[LANGUAGE]\nisfirstrun = 0\nCOMPORT=9\n"
-                                               "currentlanguage=2\n")
-                                 << 9 << 2;
+        AddRows<SetupRow>({
+            {"missing file", "", 1, 1},
+            {"not numbers", "IsFirstRun=no\ncomPort=COM3\nCurrentLanguage=x\n", 1, 1},
+            {"language out of range", "IsFirstRun=False\ncomPort=5\nCurrentLanguage=7\n", 5, 1},
+            {"words for the flag", "IsFirstRun=True\ncomPort=2\nCurrentLanguage=2\n", 2, 1},
+            {"any case", "isfirstrun = 0\nCOMPORT=9\ncurrentlanguage=2\n", 9, 2},
+        });
     }
 
     void damagedSettingsFallBack() {
-        QFETCH(QByteArray, setup);
-        QFETCH(int, comPort);
-        QFETCH(int, language);
+        QFETCH(SetupRow, row);
+        const auto& [name, setup, comPort, language] = row;
         Installation install;
         if (setup.isEmpty())
             QFile::remove(install.setupPath());
         else
-            install.writeSetup(setup);
+            install.writeSetup("[LANGUAGE]\n" + setup);
         QFile::remove(install.file("base/Version.ini"));
         Started run(install);
         QCOMPARE(run.context.settings.comPort, comPort);
