@@ -1,10 +1,12 @@
-// Hostile input: thousands of random and mutated data files and memory
-// images go through open, decode and encode. Nothing may crash or read out
-// of bounds (the sanitizer build checks that); the model stays usable.
+// Hostile input: random and mutated data files, memory images and models go
+// through open, decode and encode. Nothing may crash or read out of bounds
+// (the sanitizer build checks that), decoded data obeys its ranges, and what
+// was decoded encodes to an image that decodes the same.
 
 #include "core/base/version_table.h"
 #include "core/codec/image_codec.h"
 #include "core/model/data_file.h"
+#include "core/model/freq_text.h"
 #include "core/model/initial_data.h"
 #include "core/model/radio_model.h"
 #include "core/model/record_io.h"
@@ -12,10 +14,10 @@
 #include "support/scripted_prompter.h"
 #include "support/test_files.h"
 
-#include <QFile>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QTest>
+#include <cstring>
 
 namespace {
 
@@ -28,6 +30,11 @@ QByteArray RandomBytes(QRandomGenerator& rng, qsizetype size) {
     return b;
 }
 
+template <typename T> void FillRandom(T& value, QRandomGenerator& rng) {
+    static_assert(std::is_trivially_copyable_v<T>);
+    std::memcpy(static_cast<void*>(&value), RandomBytes(rng, sizeof(T)).constData(), sizeof(T));
+}
+
 // Changes a few bytes, favouring small values and the extremes of a byte.
 void Mutate(QRandomGenerator& rng, QByteArray& bytes, int changes) {
     static const int kInteresting[] = {0x00, 0x01, 0x2E, 0x2F, 0x30, 0x7F, 0x80, 0xFE, 0xFF};
@@ -38,11 +45,29 @@ void Mutate(QRandomGenerator& rng, QByteArray& bytes, int changes) {
     }
 }
 
-bool ModelIsSane(const RadioModel& m) {
-    for (int16_t count : m.radio.ChannelCount.items)
-        if (count < 0 || count > kSlots)
-            return false;
-    return m.radio.BandFlag == 0 || m.radio.BandFlag == 1;
+RadioModel Fresh() {
+    RadioModel m;
+    InitialiseData(m, QStringLiteral("/nonexistent"));
+    return m;
+}
+
+// Decoded data keeps its ranges: counts, tone indexes, frequency digits, and
+// each group's channels in ascending order.
+void CheckDecoded(const RadioModel& m) {
+    QVERIFY(m.radio.BandFlag == 0 || m.radio.BandFlag == 1);
+    for (int bank = 0; bank < kBanks; ++bank) {
+        for (int group = 1; group <= kGroups; ++group) {
+            const int count = m.radio.ChannelCount(bank, group);
+            QVERIFY(count >= 0 && count <= kSlots);
+            for (int slot = 1; slot <= count; ++slot) {
+                const ChannelRecord& r = m.channels.at(bank, slot, group);
+                QVERIFY(r.ToneIndex >= 0 && r.ToneIndex <= 142);
+                QVERIFY(IsFreqDigits(r.RxFreq.text()) && r.RxFreq.text().size() == 8);
+                QVERIFY(slot == 1 ||
+                        r.ChannelNumber > m.channels.at(bank, slot - 1, group).ChannelNumber);
+            }
+        }
+    }
 }
 
 } // namespace
@@ -54,14 +79,12 @@ private slots:
         QRandomGenerator rng(20261206);
         QTemporaryDir dir;
         const QString path = dir.filePath("fuzz.dat");
-        RadioModel valid;
-        InitialiseData(valid, QStringLiteral("/nonexistent"));
+        const RadioModel valid = Fresh();
         const QByteArray goodData = WriteRadioData(valid.radio);
         const QByteArray goodCompanion = CompanionBytes(valid.radio, valid.channels);
         VersionTable versions;
         versions.VersionPairs.append({QStringLiteral("V100"), QStringLiteral("V100")});
         Catalogue catalogue;
-
         int loaded = 0;
         for (int round = 0; round < kRounds; ++round) {
             QByteArray data = goodData;
@@ -88,13 +111,14 @@ private slots:
             WriteFile(path, data);
             WriteFile(CompanionPathOf(path), companion);
 
-            RadioModel m;
-            InitialiseData(m, QStringLiteral("/nonexistent"));
+            RadioModel m = Fresh();
             m.CurrentFileName = path;
             ScriptedPrompter prompter;
             prompter.defaultAnswer = PromptAnswer::No;
             const OpenResult result = OpenDataFile(m, versions, catalogue, prompter);
-            QVERIFY(ModelIsSane(m));
+            QVERIFY(m.radio.BandFlag == 0 || m.radio.BandFlag == 1);
+            for (const int16_t count : m.radio.ChannelCount.items)
+                QVERIFY(count >= 0 && count <= kSlots);
             if (result == OpenResult::Loaded) {
                 ++loaded;
                 QVERIFY(!m.IsModified());
@@ -110,8 +134,7 @@ private slots:
 
     void hostileImages() {
         QRandomGenerator rng(4400);
-        RadioModel source;
-        InitialiseData(source, QStringLiteral("/nonexistent"));
+        RadioModel source = Fresh();
         for (int g = 1; g <= kGroups; ++g)
             for (int n = 2; n <= 40; n += 3)
                 source.AppendChannel(n, g % 2, g, QStringLiteral("28.5"));
@@ -119,26 +142,49 @@ private slots:
         EncodeImage(source);
 
         for (int round = 0; round < kRounds; ++round) {
-            RadioModel m;
-            InitialiseData(m, QStringLiteral("/nonexistent"));
+            RadioModel m = Fresh();
             if (round % 3 == 0) {
-                for (uint8_t& b : m.image)
-                    b = static_cast<uint8_t>(rng.bounded(256));
+                FillRandom(m.image, rng);
             } else {
-                m.image = source.image;
-                QByteArray bytes(reinterpret_cast<const char*>(m.image.data()), kImageSize);
+                QByteArray bytes(reinterpret_cast<const char*>(source.image.data()), kImageSize);
                 Mutate(rng, bytes, 1 + rng.bounded(round % 3 == 1 ? 20 : 400));
                 std::copy(bytes.begin(), bytes.end(), m.image.begin());
             }
             CompleteRead(m);
-            QVERIFY(ModelIsSane(m));
-            // Whatever was decoded encodes, and decodes again to the same channels.
+            CheckDecoded(m);
+            // Whatever was decoded encodes, and decodes again to the same data.
             PrepareImage(m.image);
             EncodeImage(m);
-            RadioModel again;
+            RadioModel again = Fresh();
             again.image = m.image;
             CompleteRead(again);
-            QVERIFY(again.radio.ChannelCount == m.radio.ChannelCount);
+            // Names are compared as text: encoding drops trailing blanks.
+            auto& names = again.radio.Options.GroupName.items;
+            for (size_t i = 0; i < names.size(); ++i) {
+                QCOMPARE(names[i].text(), m.radio.Options.GroupName.items[i].text());
+                names[i] = m.radio.Options.GroupName.items[i];
+            }
+            QVERIFY2(again.radio == m.radio, qPrintable(QString::number(round)));
+            for (int bank = 0; bank < kBanks; ++bank)
+                for (int group = 1; group <= kGroups; ++group)
+                    for (int slot = 1; slot <= m.radio.ChannelCount(bank, group); ++slot)
+                        QVERIFY(again.channels.at(bank, slot, group) ==
+                                m.channels.at(bank, slot, group));
+        }
+    }
+
+    void randomModelsEncodeSafely() {
+        QRandomGenerator rng(1000);
+        for (int run = 0; run < 200; ++run) {
+            RadioModel m;
+            FillRandom(m.radio, rng);
+            FillRandom(m.channels, rng);
+            PrepareImage(m.image);
+            EncodeImage(m);
+            for (int address = kEndMarkerStart; address < kImageSize; ++address)
+                QCOMPARE(int(m.image[address]), 0x55);
+            CompleteRead(m);
+            CheckDecoded(m);
         }
     }
 };

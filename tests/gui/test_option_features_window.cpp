@@ -5,6 +5,7 @@
 #include "gui/widgets/twips.h"
 #include "support/option_fields.h"
 #include "support/option_tone_driving.h"
+#include "support/rows.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -38,51 +39,43 @@ int Stored(RadioData& d, const QString& box) {
 
 } // namespace
 
+namespace {
+
+struct TypedRow {
+    const char* name;
+    QStringList typing; // "box=text", typed in order
+    QString box, shown;
+    int stored;
+    bool modified;
+};
+
+} // namespace
+
 class TestOptionFeaturesWindow : public QObject {
     Q_OBJECT
 private slots:
     void textBoxes_data() {
-        QTest::addColumn<QStringList>("typing"); // "box=text", typed in order
-        QTest::addColumn<QString>("box");
-        QTest::addColumn<QString>("shown");
-        QTest::addColumn<int>("stored");
-        QTest::addColumn<bool>("modified");
-        QTest::newRow("Max[V] 25") << QStringList{"Text2_2=25"} << "Text2_2"
-                                   << "17.0" << 170 << true;
-        QTest::newRow("Min[V] 8") << QStringList{"Text2_1=8"} << "Text2_1"
-                                  << "9.0" << 90 << true;
-        QTest::newRow("Min[V] with two points") << QStringList{"Text2_1=1.2.3"} << "Text2_1"
-                                                << "9.0" << 90 << true;
-        QTest::newRow("swap: Min") << QStringList{"Text2_2=12.0", "Text2_1=16.0"} << "Text2_1"
-                                   << "12.0" << 120 << true;
-        QTest::newRow("swap: Max") << QStringList{"Text2_2=12.0", "Text2_1=16.0"} << "Text2_2"
-                                   << "16.0" << 160 << true;
-        QTest::newRow("SWR 1.0") << QStringList{"Text2_0=1.0"} << "Text2_0"
-                                 << "1.2" << 12 << true;
-        QTest::newRow("SWR not a number") << QStringList{"Text2_0=."} << "Text2_0"
-                                          << "20.0" << 200 << true;
-        QTest::newRow("SWR takes no letters") << QStringList{"Text2_0=a5b"} << "Text2_0"
-                                              << "5.0" << 50 << true;
-        QTest::newRow("Tx Offset 7") << QStringList{"Text4_12=7"} << "Text4_12"
-                                     << "5.0000" << 50000 << true;
-        QTest::newRow("Tx Offset 0") << QStringList{"Text4_12=0"} << "Text4_12"
-                                     << "0.0001" << 1 << true;
-        QTest::newRow("RSSI breaking the order") << QStringList{"Text4_1=11"} << "Text4_1"
-                                                 << "4" << 3 << false;
-        QTest::newRow("RSSI above 36") << QStringList{"Text4_5=40"} << "Text4_5"
-                                       << "36" << 35 << false;
-        QTest::newRow("RSSI in order") << QStringList{"Text4_2=13"} << "Text4_2"
-                                       << "13" << 12 << true;
-        QTest::newRow("RSSI digits only") << QStringList{"Text4_8=1.0"} << "Text4_8"
-                                          << "10" << 9 << true;
+        AddRows<TypedRow>({
+            {"Max[V] 25", {"Text2_2=25"}, "Text2_2", "17.0", 170, true},
+            {"Min[V] 8", {"Text2_1=8"}, "Text2_1", "9.0", 90, true},
+            {"Min[V] with two points", {"Text2_1=1.2.3"}, "Text2_1", "9.0", 90, true},
+            {"swap: Min", {"Text2_2=12.0", "Text2_1=16.0"}, "Text2_1", "12.0", 120, true},
+            {"swap: Max", {"Text2_2=12.0", "Text2_1=16.0"}, "Text2_2", "16.0", 160, true},
+            {"SWR 1.0", {"Text2_0=1.0"}, "Text2_0", "1.2", 12, true},
+            {"SWR not a number", {"Text2_0=."}, "Text2_0", "20.0", 200, true},
+            {"SWR takes no letters", {"Text2_0=a5b"}, "Text2_0", "5.0", 50, true},
+            {"Tx Offset 7", {"Text4_12=7"}, "Text4_12", "5.0000", 50000, true},
+            {"Tx Offset 0", {"Text4_12=0"}, "Text4_12", "0.0001", 1, true},
+            {"RSSI breaking the order", {"Text4_1=11"}, "Text4_1", "4", 3, false},
+            {"RSSI above 36", {"Text4_5=40"}, "Text4_5", "36", 35, false},
+            {"RSSI in order", {"Text4_2=13"}, "Text4_2", "13", 12, true},
+            {"RSSI digits only", {"Text4_8=1.0"}, "Text4_8", "10", 9, true},
+        });
     }
 
     void textBoxes() {
-        QFETCH(QStringList, typing);
-        QFETCH(QString, box);
-        QFETCH(QString, shown);
-        QFETCH(int, stored);
-        QFETCH(bool, modified);
+        QFETCH(TypedRow, row);
+        const auto& [name, typing, box, shown, stored, modified] = row;
         Installation install;
         ShownProgram program(install);
         QWidget* form = OpenOptions(program);
@@ -90,7 +83,7 @@ private slots:
             TypeInto(Child<QLineEdit>(form, step.section('=', 0, 0)), step.section('=', 1));
         QCOMPARE(Child<QLineEdit>(form, box)->text(), shown);
         QCOMPARE(Stored(program.data(), box), stored);
-        QCOMPARE(program.run.context.model.IsModified(), modified);
+        QCOMPARE(program.model().IsModified(), modified);
     }
 
     void pendingEditCommittedBeforeWrite() {
@@ -105,66 +98,32 @@ private slots:
         QCOMPARE(program.data().Options.SwrMax, 35);
     }
 
-    void listChoices_data() {
-        QTest::addColumn<QString>("list");
-        QTest::addColumn<QString>("entry");
-        QTest::addColumn<QString>("field");
-        QTest::addColumn<int>("stored");
-        QTest::newRow("TOT") << "Combo1_9"
-                             << "90s"
-                             << "Tot" << 9;
-        QTest::newRow("INDIC") << "Combo1_2"
-                               << "Battery Voltage Display"
-                               << "Indic" << 3;
-        QTest::newRow("MIC") << "Combo1_3"
-                             << "12"
-                             << "MicGain" << 12;
-        QTest::newRow("ASQ Level") << "Combo1_24"
-                                   << "9"
-                                   << "AsqLevel" << 9;
-        QTest::newRow("NOG") << "Combo1_8"
-                             << "32"
-                             << "Nog" << 32;
-        QTest::newRow("Color") << "Combo1_17"
-                               << "Purple"
-                               << "BacklightColor" << 5;
-        QTest::newRow("SCM") << "Combo1_10"
-                             << "Time Scan"
-                             << "ScanMode" << 1;
-        QTest::newRow("Fin") << "Combo1_11"
-                             << "T"
-                             << "Fin" << 2;
-        QTest::newRow("Freq_CH") << "Combo1_23"
-                                 << "Frequency"
-                                 << "FreqCh" << 1;
-        QTest::newRow("HI-CUT") << "Combo2_0"
-                                << "ON"
-                                << "PublicHiCut" << 1;
-        QTest::newRow("NB/ANL") << "Combo2_1"
-                                << "OFF"
-                                << "PublicNbAnl" << 0;
-        QTest::newRow("ECHO") << "Combo2_2"
-                              << "ON"
-                              << "PublicEcho" << 1;
-        QTest::newRow("+10KHz") << "Combo2_3"
-                                << "ON"
-                                << "PublicAdd10K" << 1;
-        QTest::newRow("public Mode") << "Combo1_18"
-                                     << "LSB"
-                                     << "PublicMode" << 3;
-    }
-
     void listChoices() {
-        QFETCH(QString, list);
-        QFETCH(QString, entry);
-        QFETCH(QString, field);
-        QFETCH(int, stored);
+        const struct {
+            const char *list, *entry, *field;
+            int stored;
+        } rows[] = {{"Combo1_9", "90s", "Tot", 9},
+                    {"Combo1_2", "Battery Voltage Display", "Indic", 3},
+                    {"Combo1_3", "12", "MicGain", 12},
+                    {"Combo1_24", "9", "AsqLevel", 9},
+                    {"Combo1_8", "32", "Nog", 32},
+                    {"Combo1_17", "Purple", "BacklightColor", 5},
+                    {"Combo1_10", "Time Scan", "ScanMode", 1},
+                    {"Combo1_11", "T", "Fin", 2},
+                    {"Combo1_23", "Frequency", "FreqCh", 1},
+                    {"Combo2_0", "ON", "PublicHiCut", 1},
+                    {"Combo2_1", "OFF", "PublicNbAnl", 0},
+                    {"Combo2_2", "ON", "PublicEcho", 1},
+                    {"Combo2_3", "ON", "PublicAdd10K", 1},
+                    {"Combo1_18", "LSB", "PublicMode", 3}};
         Installation install;
         ShownProgram program(install);
         QWidget* form = OpenOptions(program);
-        QVERIFY(Choose(Child<QComboBox>(form, list), entry));
-        QCOMPARE(OptionField(field, program.data()), stored);
-        QVERIFY(program.run.context.model.IsModified());
+        for (const auto& row : rows) {
+            QVERIFY2(Choose(Child<QComboBox>(form, row.list), row.entry), row.list);
+            QVERIFY2(OptionField(row.field, program.data()) == row.stored, row.field);
+        }
+        QVERIFY(program.model().IsModified());
     }
 
     void rogerListOfDefinedTones() {
@@ -191,7 +150,7 @@ private slots:
         o.MicGain = 0;
         o.Indic = 7;
         o.PublicRoger = 6;
-        program.run.context.model.CommitToSnapshot();
+        program.model().CommitToSnapshot();
         QWidget* form = OpenOptions(program);
         QCOMPARE(Child<QComboBox>(form, "Combo1_9")->currentText(), "30s");
         QCOMPARE(Child<QComboBox>(form, "Combo1_3")->currentText(), "1");
@@ -199,7 +158,7 @@ private slots:
         QCOMPARE(Child<QComboBox>(form, "Combo2_5")->currentText(), "OFF");
         QCOMPARE(o.Tot, 4);
         QCOMPARE(o.MicGain, 0);
-        QVERIFY(!program.run.context.model.IsModified());
+        QVERIFY(!program.model().IsModified());
     }
 
     void checkBoxes() {
@@ -256,40 +215,7 @@ private slots:
         OpenOptions(program);
         program.open(kToneForm);
         QVERIFY(program.run.window->FindChildForm(kToneForm));
-        QVERIFY(!program.run.context.model.IsModified());
-    }
-
-    void captionsBesideControls_data() {
-        QTest::addColumn<int>("language");
-        QTest::addColumn<QString>("title");
-        QTest::addColumn<QString>("indic");
-        QTest::newRow("English") << 1 << "Optional Features"
-                                 << "INDIC";
-        QTest::newRow("Chinese") << 2 << "可选功能"
-                                 << "发射时LCD显示";
-    }
-
-    void captionsBesideControls() {
-        QFETCH(int, language);
-        QFETCH(QString, title);
-        QFETCH(QString, indic);
-        Installation install;
-        ShownProgram program(install);
-        program.run.context.catalogue.CurrentLanguage = language;
-        QWidget* form = OpenOptions(program);
-        QCOMPARE(form->windowTitle(), title);
-        QCOMPARE(Child<QLabel>(form, "Label1_2")->text(), indic);
-        int checked = 0;
-        for (QLabel* label : form->findChildren<QLabel*>()) {
-            QWidget* control = label->buddy();
-            if (!control || label->objectName().startsWith("Label6"))
-                continue;
-            const QRect caption(label->mapTo(form, QPoint(0, 0)), label->size());
-            const int gap = control->mapTo(form, QPoint(0, 0)).x() - caption.right() - 1;
-            QVERIFY2(qAbs(gap - TwipsToPixels(form, 100)) <= 1, qPrintable(label->objectName()));
-            ++checked;
-        }
-        QCOMPARE(checked, 10 + 5 + 3 + 1);
+        QVERIFY(!program.model().IsModified());
     }
 };
 
