@@ -2,6 +2,7 @@
 // encoding, and what a decode keeps or drops.
 
 #include "core/codec/channel_slot_codec.h"
+#include "support/rows.h"
 
 #include <QTest>
 
@@ -35,34 +36,49 @@ RadioImage Prepared() {
 
 } // namespace
 
+namespace {
+
+struct SlotLayoutRow {
+    const char* name;
+    QString digits;
+    int toneIndex;
+    QByteArray expected;
+    int decodedTone;
+};
+
+struct DecodedToneRow {
+    const char* name;
+    int type;
+    int code;
+    int toneIndex;
+};
+
+} // namespace
+
 class TestChannelSlots : public QObject {
     Q_OBJECT
 private slots:
     void slotLayout_data() {
-        QTest::addColumn<QString>("digits");
-        QTest::addColumn<int>("toneIndex");
-        QTest::addColumn<QByteArray>("expected"); // bytes 0..15 of the slot
-        QTest::addColumn<int>("decodedTone");     // -1: the slot does not decode
         const auto slot = [](const char* freq, int code, int type) {
             return QByteArray::fromHex(freq) + QByteArray::fromHex("0000") + char(code) +
                    QByteArray::fromHex("03ffff1505") + char(0x82 | type << 4) +
                    QByteArray::fromHex("ffffffff");
         };
-        QTest::newRow("27.1850") << "271850" << 0 << slot("501827", 0, 0) << 0;
-        QTest::newRow("28.015000, last CTCSS") << "28015000" << 38 << slot("500128", 38, 1) << 38;
-        QTest::newRow("first DCS") << "28015000" << 39 << slot("500128", 1, 2) << 39;
-        QTest::newRow("last DCS") << "29699000" << 142 << slot("906929", 104, 2) << 142;
-        QTest::newRow("beyond the tables") << "29699000" << 143 << slot("906929", 0, 0) << 0;
-        QTest::newRow("no frequency") << "FFFFFFFF" << 5 << slot("ffffff", 5, 1) << -1;
-        QTest::newRow("empty") << "" << 0 << slot("ffffff", 0, 0) << -1;
-        QTest::newRow("not BCD") << "2.718500" << 0 << slot("ffffff", 0, 0) << -1;
+        AddRows<SlotLayoutRow>({
+            {"27.1850", "271850", 0, slot("501827", 0, 0), 0},
+            {"28.015000, last CTCSS", "28015000", 38, slot("500128", 38, 1), 38},
+            {"first DCS", "28015000", 39, slot("500128", 1, 2), 39},
+            {"last DCS", "29699000", 142, slot("906929", 104, 2), 142},
+            {"beyond the tables", "29699000", 143, slot("906929", 0, 0), 0},
+            {"no frequency", "FFFFFFFF", 5, slot("ffffff", 5, 1), -1},
+            {"empty", "", 0, slot("ffffff", 0, 0), -1},
+            {"not BCD", "2.718500", 0, slot("ffffff", 0, 0), -1},
+        });
     }
 
     void slotLayout() {
-        QFETCH(QString, digits);
-        QFETCH(int, toneIndex);
-        QFETCH(QByteArray, expected);
-        QFETCH(int, decodedTone);
+        QFETCH(SlotLayoutRow, row);
+        auto [rowName, digits, toneIndex, expected, decodedTone] = row;
         ChannelRecord r = Channel(5, digits);
         r.ToneIndex = static_cast<int16_t>(toneIndex);
         r.Mode = 3;
@@ -88,21 +104,20 @@ private slots:
     }
 
     void decodedTone_data() {
-        QTest::addColumn<int>("type");
-        QTest::addColumn<int>("code");
-        QTest::addColumn<int>("toneIndex");
-        QTest::newRow("CTCSS 38") << 1 << 38 << 38;
-        QTest::newRow("DCS 1") << 2 << 1 << 39;
-        QTest::newRow("DCS 104") << 2 << 104 << 142;
-        QTest::newRow("type 3") << 3 << 5 << 0;
-        QTest::newRow("type 0 with a code") << 0 << 7 << 0;
-        QTest::newRow("CTCSS beyond the table") << 1 << 39 << 0;
-        QTest::newRow("DCS beyond the table") << 2 << 105 << 0;
+        AddRows<DecodedToneRow>({
+            {"CTCSS 38", 1, 38, 38},
+            {"DCS 1", 2, 1, 39},
+            {"DCS 104", 2, 104, 142},
+            {"type 3", 3, 5, 0},
+            {"type 0 with a code", 0, 7, 0},
+            {"CTCSS beyond the table", 1, 39, 0},
+            {"DCS beyond the table", 2, 105, 0},
+        });
     }
 
     void decodedTone() {
-        QFETCH(int, type);
-        QFETCH(int, code);
+        QFETCH(DecodedToneRow, row);
+        auto [rowName, type, code, toneIndex] = row;
         RadioImage image = Prepared();
         ChannelRecord r = Channel(1, "27185000");
         EncodeChannelSlot(image, r, 1, 1, 0);
@@ -112,7 +127,7 @@ private slots:
         RadioData data;
         ChannelTable channels;
         DecodeChannels(image, data, channels);
-        QTEST(int(channels.at(0, 1, 1).ToneIndex), "toneIndex");
+        QCOMPARE(int(channels.at(0, 1, 1).ToneIndex), toneIndex);
     }
 
     void dualWatchCopies() {

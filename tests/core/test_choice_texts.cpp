@@ -5,6 +5,7 @@
 #include "core/codec/tone_codes.h"
 #include "core/editing/combo_list.h"
 #include "core/model/radio_data.h"
+#include "support/rows.h"
 
 #include <QTest>
 #include <algorithm>
@@ -12,74 +13,70 @@
 using Flags = ModeEnableFlags;
 Q_DECLARE_METATYPE(ModeEnableFlags)
 
+namespace {
+
+struct ToneCodesRow {
+    const char* name;
+    QString shown;
+    QString code;
+    QString shownAgain;
+};
+
+struct ValidModeRow {
+    const char* name;
+    Flags enable;
+    int mode;
+    int valid;
+};
+
+} // namespace
+
 class TestChoiceTexts : public QObject {
     Q_OBJECT
 private slots:
-    void toneLists_data() {
-        QTest::addColumn<int>("index");
-        QTest::addColumn<QString>("full");
-        QTest::addColumn<QString>("brief");
-        QTest::newRow("off") << 0 << "Off"
-                             << "Off";
-        QTest::newRow("first CTCSS") << 1 << "C_001(67.0Hz)"
-                                     << "67.0";
-        QTest::newRow("last CTCSS") << 38 << "C_038(250.3Hz)"
-                                    << "250.3";
-        QTest::newRow("first DCS") << 39 << "D_001(023N)"
-                                   << "D023N";
-        QTest::newRow("last DCS") << 142 << "D_104(754N)"
-                                  << "D754N";
-    }
-
-    void toneLists() {
-        QFETCH(int, index);
-        const QStringList full = ToneListTexts(QStringLiteral("Off"));
-        const QStringList brief = ShortToneListTexts(QStringLiteral("Off"));
-        QCOMPARE(full.size(), 143);
-        QCOMPARE(brief.size(), 143);
-        QTEST(full[index], "full");
-        QTEST(brief[index], "brief");
-    }
-
-    void toneTablesAreStandard() {
-        QVERIFY(std::is_sorted(kCtcssTenthsHz.begin(), kCtcssTenthsHz.end()));
-        QVERIFY(std::adjacent_find(kDcsCodes.begin(), kDcsCodes.end(), std::greater_equal<>()) ==
-                kDcsCodes.end());
-        for (const int code : kDcsCodes) // octal digits only
-            QVERIFY2(code % 10 < 8 && code / 10 % 10 < 8 && code / 100 < 8,
-                     qPrintable(QString::number(code)));
+    // The lists against the standard CTCSS tones and DCS codes.
+    void toneListsAreTheStandardOnes() {
+        const QString ctcss =
+            "67.0 71.9 74.4 77.0 79.7 82.5 85.4 88.5 91.5 94.8 97.4 100.0 103.5 107.2 110.9 "
+            "114.8 118.8 123.0 127.3 131.8 136.5 141.3 146.2 151.4 156.7 162.2 167.9 173.8 179.9 "
+            "186.2 192.8 203.5 210.7 218.1 225.7 233.6 241.8 250.3";
+        const QString dcs =
+            "023 025 026 031 032 036 043 047 051 053 054 065 071 072 073 074 114 115 116 122 125 "
+            "131 132 134 143 145 152 155 156 162 165 172 174 205 212 223 225 226 243 244 245 246 "
+            "251 252 255 261 263 265 266 271 274 306 311 315 325 331 332 343 346 351 356 364 365 "
+            "371 411 412 413 423 431 432 445 446 452 454 455 462 464 465 466 503 506 516 523 526 "
+            "532 546 565 606 612 624 627 631 632 654 662 664 703 712 723 731 732 734 743 754";
+        QStringList brief{"Off"};
+        QStringList full{"Off"};
+        for (const QString& tone : ctcss.split(' ')) {
+            brief << tone;
+            full << QStringLiteral("C_%1(%2Hz)").arg(full.size(), 3, 10, QChar('0')).arg(tone);
+        }
+        for (const QString& code : dcs.split(' ')) {
+            brief << "D" + code + "N";
+            full << QStringLiteral("D_%1(%2N)").arg(full.size() - 38, 3, 10, QChar('0')).arg(code);
+        }
+        QCOMPARE(ShortToneListTexts(QStringLiteral("Off")), brief);
+        QCOMPARE(ToneListTexts(QStringLiteral("Off")), full);
     }
 
     void toneCodes_data() {
-        QTest::addColumn<QString>("shown");
-        QTest::addColumn<QString>("code");
-        QTest::addColumn<QString>("shownAgain");
-        QTest::newRow("DCS") << "D754N"
-                             << "8754"
-                             << "D754N";
-        QTest::newRow("CTCSS") << "100.0"
-                               << "1000"
-                               << "100.0";
-        QTest::newRow("CTCSS below 100") << "67.0"
-                                         << "0670"
-                                         << "67.0";
-        QTest::newRow("off") << "关"
-                             << "0"
-                             << "关";
-        QTest::newRow("no tone text") << "xyz"
-                                      << "0"
-                                      << "关";
-        QTest::newRow("absurd number") << "1e300"
-                                       << "0"
-                                       << "关";
+        AddRows<ToneCodesRow>({
+            {"DCS", "D754N", "8754", "D754N"},
+            {"CTCSS", "100.0", "1000", "100.0"},
+            {"CTCSS below 100", "67.0", "0670", "67.0"},
+            {"off", "关", "0", "关"},
+            {"no tone text", "xyz", "0", "关"},
+            {"absurd number", "1e300", "0", "关"},
+        });
     }
 
     void toneCodes() {
-        QFETCH(QString, shown);
-        QFETCH(QString, code);
+        QFETCH(ToneCodesRow, row);
+        auto [rowName, shown, code, shownAgain] = row;
         const QString off = QStringLiteral("关");
         QCOMPARE(GetCTCSS_DCSByShow(shown, off), code);
-        QTEST(ShowCTCSS_DCS(code, off), "shownAgain");
+        QCOMPARE(ShowCTCSS_DCS(code, off), shownAgain);
     }
 
     void codeTextsRoundTrip() {
@@ -90,23 +87,22 @@ private slots:
     }
 
     void validMode_data() {
-        QTest::addColumn<Flags>("enable");
-        QTest::addColumn<int>("mode");
-        QTest::addColumn<int>("valid");
-        QTest::newRow("offered") << Flags{1, 1, 1, 1, 1} << 4 << 4;
-        QTest::newRow("AM off") << Flags{1, 0, 1, 1, 1} << 1 << 0;
-        QTest::newRow("FM and AM off") << Flags{0, 0, 1, 1, 1} << 1 << 2;
-        QTest::newRow("none offered") << Flags{0, 0, 0, 0, 0} << 3 << 0;
-        QTest::newRow("unknown mode") << Flags{0, 1, 1, 1, 1} << 9 << 1;
-        QTest::newRow("negative mode") << Flags{0, 0, 0, 1, 1} << -1 << 3;
-        QTest::newRow("flag above 1 offers") << Flags{0, 0, 2, 0, 0} << 2 << 2;
-        QTest::newRow("negative flag does not") << Flags{1, -1, 0, 0, 0} << 1 << 0;
+        AddRows<ValidModeRow>({
+            {"offered", Flags{1, 1, 1, 1, 1}, 4, 4},
+            {"AM off", Flags{1, 0, 1, 1, 1}, 1, 0},
+            {"FM and AM off", Flags{0, 0, 1, 1, 1}, 1, 2},
+            {"none offered", Flags{0, 0, 0, 0, 0}, 3, 0},
+            {"unknown mode", Flags{0, 1, 1, 1, 1}, 9, 1},
+            {"negative mode", Flags{0, 0, 0, 1, 1}, -1, 3},
+            {"flag above 1 offers", Flags{0, 0, 2, 0, 0}, 2, 2},
+            {"negative flag does not", Flags{1, -1, 0, 0, 0}, 1, 0},
+        });
     }
 
     void validMode() {
-        QFETCH(Flags, enable);
-        QFETCH(int, mode);
-        QTEST(ValidMode(mode, enable), "valid");
+        QFETCH(ValidModeRow, row);
+        auto [rowName, enable, mode, valid] = row;
+        QCOMPARE(ValidMode(mode, enable), valid);
     }
 
     void modeLists() {

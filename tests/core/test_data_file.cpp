@@ -7,6 +7,7 @@
 #include "core/model/radio_model.h"
 #include "core/model/record_io.h"
 #include "core/text/catalogue.h"
+#include "support/rows.h"
 #include "support/scripted_prompter.h"
 #include "support/test_files.h"
 
@@ -40,6 +41,23 @@ void SaveMarkedPair(const QString& path, int micGain) {
     QVERIFY(SaveDataFile(m, c, p));
     QVERIFY(p.prompts.isEmpty());
 }
+
+} // namespace
+
+namespace {
+
+struct OpenRefusalsRow {
+    const char* name;
+    int damage;
+    QString message;
+    int result;
+};
+
+struct CompanionPathRow {
+    const char* name;
+    QString data;
+    QString companion;
+};
 
 } // namespace
 
@@ -96,28 +114,22 @@ private slots:
     }
 
     void openRefusals_data() {
-        QTest::addColumn<int>("damage");
-        QTest::addColumn<QString>("message");
-        QTest::addColumn<int>("result");
-        QTest::newRow("1072 bytes")
-            << 0 << "Fail to start the software. This version does not exist."
-            << int(OpenResult::WrongLength);
-        QTest::newRow("V1x0") << 1 << "Unknown version Of DataFile!"
-                              << int(OpenResult::UnknownVersion);
-        QTest::newRow("short companion") << 2 << "file error." << int(OpenResult::FileError);
-        QTest::newRow("missing companion") << 3 << "file error." << int(OpenResult::FileError);
-        QTest::newRow("missing data file") << 4 << "file error." << int(OpenResult::FileError);
-        QTest::newRow("count above 46") << 5 << "file error." << int(OpenResult::FileError);
-        QTest::newRow("two bytes long")
-            << 6 << "Unknown version Of DataFile!" << int(OpenResult::UnknownVersion);
-        QTest::newRow("lower-case v")
-            << 7 << "Unknown version Of DataFile!" << int(OpenResult::UnknownVersion);
+        AddRows<OpenRefusalsRow>({
+            {"1072 bytes", 0, "Fail to start the software. This version does not exist.",
+             int(OpenResult::WrongLength)},
+            {"V1x0", 1, "Unknown version Of DataFile!", int(OpenResult::UnknownVersion)},
+            {"short companion", 2, "file error.", int(OpenResult::FileError)},
+            {"missing companion", 3, "file error.", int(OpenResult::FileError)},
+            {"missing data file", 4, "file error.", int(OpenResult::FileError)},
+            {"count above 46", 5, "file error.", int(OpenResult::FileError)},
+            {"two bytes long", 6, "Unknown version Of DataFile!", int(OpenResult::UnknownVersion)},
+            {"lower-case v", 7, "Unknown version Of DataFile!", int(OpenResult::UnknownVersion)},
+        });
     }
 
     void openRefusals() {
-        QFETCH(int, damage);
-        QFETCH(QString, message);
-        QFETCH(int, result);
+        QFETCH(OpenRefusalsRow, row);
+        auto [rowName, damage, message, result] = row;
         QTemporaryDir dir;
         const QString path = dir.filePath("bad.dat");
         SaveMarkedPair(path, 12);
@@ -248,21 +260,17 @@ private slots:
     }
 
     void companionPath_data() {
-        QTest::addColumn<QString>("data");
-        QTest::addColumn<QString>("companion");
-        QTest::newRow("plain") << "/x/ab.dat"
-                               << "/x/ab.fre";
-        QTest::newRow("other extension") << "/x/ab.DAT"
-                                         << "/x/ab.fre";
-        QTest::newRow("no extension") << "/x/abcdef"
-                                      << "/x/abcfre";
-        QTest::newRow("short name") << "ab"
-                                    << "fre";
+        AddRows<CompanionPathRow>({
+            {"plain", "/x/ab.dat", "/x/ab.fre"},
+            {"other extension", "/x/ab.DAT", "/x/ab.fre"},
+            {"no extension", "/x/abcdef", "/x/abcfre"},
+            {"short name", "ab", "fre"},
+        });
     }
 
     void companionPath() {
-        QFETCH(QString, data);
-        QFETCH(QString, companion);
+        QFETCH(CompanionPathRow, row);
+        auto [rowName, data, companion] = row;
         QCOMPARE(CompanionPathOf(data), companion);
     }
 };

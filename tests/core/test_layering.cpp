@@ -3,6 +3,8 @@
 // before them, the windows never include a program, and no files include
 // each other in a circle.
 
+#include "support/rows.h"
+
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
@@ -162,6 +164,17 @@ void WriteTree(const QString& root, const QMap<QString, QString>& files) {
 
 } // namespace
 
+namespace {
+
+struct EachBrokenRuleIsReportedRow {
+    const char* name;
+    QString file;
+    QString includes;
+    QString fault;
+};
+
+} // namespace
+
 class TestLayering : public QObject {
     Q_OBJECT
 private slots:
@@ -178,44 +191,32 @@ private slots:
     }
 
     void eachBrokenRuleIsReported_data() {
-        QTest::addColumn<QString>("file");
-        QTest::addColumn<QString>("includes");
-        QTest::addColumn<QString>("fault");
-        QTest::newRow("allowed") << "core/codec/c.cpp"
-                                 << "#include \"core/model/m.h\"\n#include <QString>\n#include "
-                                    "<QtSerialPort/QSerialPort>\n#include <vector>\n"
-                                 << "";
-        QTest::newRow("widgets header") << "core/model/m.cpp"
-                                        << "#include <QWidget>\n"
-                                        << "core/model/m.cpp:1: QWidget is a QtWidgets header";
-        QTest::newRow("gui header by module path")
-            << "core/text/t.cpp"
-            << "\n#  include <QtGui/QColor>\n"
-            << "core/text/t.cpp:2: QtGui/QColor is a QtGui header";
-        QTest::newRow("window code") << "core/session/s.cpp"
-                                     << "#include \"gui/shell/w.h\"\n"
-                                     << "core/session/s.cpp:1: gui/shell/w.h is outside the core";
-        QTest::newRow("later core folder")
-            << "core/model/n.cpp"
-            << "#include \"core/codec/c.h\"\n"
-            << "core/model/n.cpp:1: core/codec/c.h comes after its includer";
-        QTest::newRow("unknown core folder")
-            << "core/model/m.cpp"
-            << "#include \"core/misc/x.h\"\n"
-            << "core/model/m.cpp:1: core/misc/x.h comes after its includer";
-        QTest::newRow("program in the windows")
-            << "gui/shell/w.cpp"
-            << "#include \"programs/zr4400-cli/cli_session.h\"\n"
-            << "gui/shell/w.cpp:1: programs/zr4400-cli/cli_session.h is neither core nor windows";
-        QTest::newRow("cycle") << "gui/link/l.cpp"
-                               << "#include \"gui/shell/w.h\"\n"
-                               << "include cycle: gui/link/l -> gui/shell/w -> gui/link/l";
+        AddRows<EachBrokenRuleIsReportedRow>({
+            {"allowed", "core/codec/c.cpp",
+             "#include \"core/model/m.h\"\n#include <QString>\n#include "
+             "<QtSerialPort/QSerialPort>\n#include <vector>\n",
+             ""},
+            {"widgets header", "core/model/m.cpp", "#include <QWidget>\n",
+             "core/model/m.cpp:1: QWidget is a QtWidgets header"},
+            {"gui header by module path", "core/text/t.cpp", "\n#  include <QtGui/QColor>\n",
+             "core/text/t.cpp:2: QtGui/QColor is a QtGui header"},
+            {"window code", "core/session/s.cpp", "#include \"gui/shell/w.h\"\n",
+             "core/session/s.cpp:1: gui/shell/w.h is outside the core"},
+            {"later core folder", "core/model/n.cpp", "#include \"core/codec/c.h\"\n",
+             "core/model/n.cpp:1: core/codec/c.h comes after its includer"},
+            {"unknown core folder", "core/model/m.cpp", "#include \"core/misc/x.h\"\n",
+             "core/model/m.cpp:1: core/misc/x.h comes after its includer"},
+            {"program in the windows", "gui/shell/w.cpp",
+             "#include \"programs/zr4400-cli/cli_session.h\"\n",
+             "gui/shell/w.cpp:1: programs/zr4400-cli/cli_session.h is neither core nor windows"},
+            {"cycle", "gui/link/l.cpp", "#include \"gui/shell/w.h\"\n",
+             "include cycle: gui/link/l -> gui/shell/w -> gui/link/l"},
+        });
     }
 
     void eachBrokenRuleIsReported() {
-        QFETCH(QString, file);
-        QFETCH(QString, includes);
-        QFETCH(QString, fault);
+        QFETCH(EachBrokenRuleIsReportedRow, row);
+        auto [rowName, file, includes, fault] = row;
         QTemporaryDir dir;
         // A small tree that keeps every rule; the row adds one file to it.
         WriteTree(dir.path(), {{"core/model/m.h", "#include \"core/text/t.h\"\n"},

@@ -3,6 +3,7 @@
 
 #include "core/link/link_packets.h"
 #include "support/link_harness.h"
+#include "support/rows.h"
 
 #include <QRandomGenerator>
 #include <QTest>
@@ -16,6 +17,27 @@ void FillRandom(RadioImage& image, quint32 seed) {
 }
 
 const QString kCheckConnection = QStringLiteral("Check Connection. Retry or Cancel?");
+
+} // namespace
+
+namespace {
+
+struct BadRepliesEndInTheRestartQuestionRow {
+    const char* name;
+    int fault;
+    bool write;
+};
+
+struct SilentRadioRow {
+    const char* name;
+    bool retry;
+};
+
+struct IdentityRow {
+    const char* name;
+    QByteArray model;
+    bool accepted;
+};
 
 } // namespace
 
@@ -86,22 +108,22 @@ private slots:
     }
 
     void badRepliesEndInTheRestartQuestion_data() {
-        QTest::addColumn<int>("fault");
-        QTest::addColumn<bool>("write");
-        QTest::newRow("checksum off by one") << 0 << false;
-        QTest::newRow("block of another address") << 1 << false;
-        QTest::newRow("two replies together") << 2 << false;
-        QTest::newRow("reply split short") << 3 << false;
-        QTest::newRow("garbage") << 4 << false;
-        QTest::newRow("acknowledgement instead of a block") << 5 << false;
-        QTest::newRow("missing acknowledgement of a block") << 6 << true;
-        QTest::newRow("echoed block instead of an acknowledgement") << 7 << true;
-        QTest::newRow("line dropped") << 8 << false;
+        AddRows<BadRepliesEndInTheRestartQuestionRow>({
+            {"checksum off by one", 0, false},
+            {"block of another address", 1, false},
+            {"two replies together", 2, false},
+            {"reply split short", 3, false},
+            {"garbage", 4, false},
+            {"acknowledgement instead of a block", 5, false},
+            {"missing acknowledgement of a block", 6, true},
+            {"echoed block instead of an acknowledgement", 7, true},
+            {"line dropped", 8, false},
+        });
     }
 
     void badRepliesEndInTheRestartQuestion() {
-        QFETCH(int, fault);
-        QFETCH(bool, write);
+        QFETCH(BadRepliesEndInTheRestartQuestionRow, row);
+        auto [rowName, fault, write] = row;
         constexpr int kAt = 0x1230;
         for (const PromptAnswer answer : {PromptAnswer::Ok, PromptAnswer::Cancel}) {
             LinkHarness h;
@@ -166,13 +188,15 @@ private slots:
     }
 
     void silentRadio_data() {
-        QTest::addColumn<bool>("retry");
-        QTest::newRow("cancel") << false;
-        QTest::newRow("retry") << true;
+        AddRows<SilentRadioRow>({
+            {"cancel", false},
+            {"retry", true},
+        });
     }
 
     void silentRadio() {
-        QFETCH(bool, retry);
+        QFETCH(SilentRadioRow, row);
+        auto [rowName, retry] = row;
         LinkHarness h;
         h.radio.faults.silentHandshakes = 2;
         h.prompter.answers << (retry ? PromptAnswer::Retry : PromptAnswer::Cancel);
@@ -186,18 +210,18 @@ private slots:
     }
 
     void identity_data() {
-        QTest::addColumn<QByteArray>("model");
-        QTest::addColumn<bool>("accepted");
-        QTest::newRow("exact") << QByteArray("PK2323") << true;
-        QTest::newRow("NUL after") << QByteArray("PK2323\0", 7) << true;
-        QTest::newRow("blank after") << QByteArray("PK2323 ") << true;
-        QTest::newRow("one character off") << QByteArray("PK2324") << false;
-        QTest::newRow("longer") << QByteArray("PK23231") << false;
+        AddRows<IdentityRow>({
+            {"exact", QByteArray("PK2323"), true},
+            {"NUL after", QByteArray("PK2323\0", 7), true},
+            {"blank after", QByteArray("PK2323 "), true},
+            {"one character off", QByteArray("PK2324"), false},
+            {"longer", QByteArray("PK23231"), false},
+        });
     }
 
     void identity() {
-        QFETCH(QByteArray, model);
-        QFETCH(bool, accepted);
+        QFETCH(IdentityRow, row);
+        auto [rowName, model, accepted] = row;
         LinkHarness h;
         h.radio.modelCode = QString::fromLatin1(model);
         FillRandom(h.radio.image, 1);

@@ -2,6 +2,7 @@
 // group names, the band byte and round trips.
 
 #include "core/codec/option_block_codec.h"
+#include "support/rows.h"
 
 #include <QTest>
 
@@ -65,21 +66,37 @@ RadioImage EncodedSample() {
 
 } // namespace
 
+namespace {
+
+struct VoltageCodeRow {
+    const char* name;
+    int tenths;
+    int code;
+};
+
+struct GroupNameDecodeRow {
+    const char* name;
+    QByteArray bytes;
+    QString field;
+};
+
+} // namespace
+
 class TestOptionBlock : public QObject {
     Q_OBJECT
 private slots:
     void voltageCode_data() {
-        QTest::addColumn<int>("tenths");
-        QTest::addColumn<int>("code");
-        QTest::newRow("9.7 V") << 97 << 380;
-        QTest::newRow("16.8 V") << 168 << 658;
-        QTest::newRow("9.0 V") << 90 << 352;
-        QTest::newRow("17.0 V") << 170 << 666;
+        AddRows<VoltageCodeRow>({
+            {"9.7 V", 97, 380},
+            {"16.8 V", 168, 658},
+            {"9.0 V", 90, 352},
+            {"17.0 V", 170, 666},
+        });
     }
 
     void voltageCode() {
-        QFETCH(int, tenths);
-        QFETCH(int, code);
+        QFETCH(VoltageCodeRow, row);
+        auto [rowName, tenths, code] = row;
         QCOMPARE(VoltageToCode(tenths), code);
         QCOMPARE(CodeToVoltage(code), tenths);
     }
@@ -153,23 +170,23 @@ private slots:
     }
 
     void groupNameDecode_data() {
-        QTest::addColumn<QByteArray>("bytes");
-        QTest::addColumn<QString>("field");
-        QTest::newRow("ended by NUL")
-            << QByteArray::fromHex("41007879") << QStringLiteral("A") + QChar(0) + "  ";
-        QTest::newRow("four letters") << QByteArray("ABCD") << "ABCD";
-        QTest::newRow("ended by FF")
-            << QByteArray::fromHex("4142ff43") << QStringLiteral("AB") + QChar(0) + " ";
-        QTest::newRow("erased") << QByteArray::fromHex("ffffffff") << QString(QChar(0)) + "   ";
+        AddRows<GroupNameDecodeRow>({
+            {"ended by NUL", QByteArray::fromHex("41007879"),
+             QStringLiteral("A") + QChar(0) + "  "},
+            {"four letters", QByteArray("ABCD"), "ABCD"},
+            {"ended by FF", QByteArray::fromHex("4142ff43"), QStringLiteral("AB") + QChar(0) + " "},
+            {"erased", QByteArray::fromHex("ffffffff"), QString(QChar(0)) + "   "},
+        });
     }
 
     void groupNameDecode() {
-        QFETCH(QByteArray, bytes);
+        QFETCH(GroupNameDecodeRow, row);
+        auto [rowName, bytes, field] = row;
         RadioImage image = EncodedSample();
         std::copy(bytes.begin(), bytes.end(), image.begin() + 0x3C04 + 4 * 4); // bank 0, group E
         RadioData d;
         DecodeOptionBlock(image, d);
-        QTEST(d.Options.GroupName(0, 5).raw(), "field");
+        QCOMPARE(d.Options.GroupName(0, 5).raw(), field);
     }
 
     void groupNameIsNormalisedOnEncode() {

@@ -7,6 +7,7 @@
 #include "core/model/initial_data.h"
 #include "core/model/radio_model.h"
 #include "support/option_fields.h"
+#include "support/rows.h"
 
 #include <QTest>
 
@@ -25,6 +26,42 @@ RadioData WithTonesTwoAndFive() {
         data.Tones[n].LoopCount = 0;
     return data;
 }
+
+} // namespace
+
+namespace {
+
+struct ShownPositionRow {
+    const char* name;
+    int code;
+    QString field;
+    int value;
+    QString shown;
+};
+
+struct ListEntriesRow {
+    const char* name;
+    int code;
+    int language;
+    int count;
+    QString first;
+    QString last;
+};
+
+struct KeepOneCheckedRow {
+    const char* name;
+    int value;
+    QList<int> values;
+    int self;
+    int result;
+};
+
+struct KeyFilterRow {
+    const char* name;
+    int code;
+    bool decimal;
+    bool passes;
+};
 
 } // namespace
 
@@ -99,29 +136,25 @@ private slots:
     }
 
     void shownPosition_data() {
-        QTest::addColumn<int>("code");
-        QTest::addColumn<QString>("field");
-        QTest::addColumn<int>("value");
-        QTest::addColumn<QString>("shown");
-        QTest::newRow("Tot 4 shows 30 s") << 9 << "Tot" << 4 << "30s";
-        QTest::newRow("Tot 60") << 9 << "Tot" << 60 << "600s";
-        QTest::newRow("Tot beyond the list") << 9 << "Tot" << 90 << "Off";
-        QTest::newRow("MIC 0 shows 1") << 3 << "MicGain" << 0 << "1";
-        QTest::newRow("MIC 30") << 3 << "MicGain" << 30 << "30";
-        QTest::newRow("INDIC beyond") << 2 << "Indic" << 9 << "Tx Frequency Display";
-        QTest::newRow("ASQ 5") << 24 << "AsqLevel" << 5 << "5";
-        QTest::newRow("roger 5") << 205 << "PublicRoger" << 5 << "5";
-        QTest::newRow("roger undefined") << 205 << "PublicRoger" << 3 << "OFF";
-        QTest::newRow("public USB") << 18 << "PublicMode" << 2 << "USB";
-        QTest::newRow("public mode beyond") << 18 << "PublicMode" << 7 << "FM";
-        QTest::newRow("NB/ANL 1") << 201 << "PublicNbAnl" << 1 << "ON";
+        AddRows<ShownPositionRow>({
+            {"Tot 4 shows 30 s", 9, "Tot", 4, "30s"},
+            {"Tot 60", 9, "Tot", 60, "600s"},
+            {"Tot beyond the list", 9, "Tot", 90, "Off"},
+            {"MIC 0 shows 1", 3, "MicGain", 0, "1"},
+            {"MIC 30", 3, "MicGain", 30, "30"},
+            {"INDIC beyond", 2, "Indic", 9, "Tx Frequency Display"},
+            {"ASQ 5", 24, "AsqLevel", 5, "5"},
+            {"roger 5", 205, "PublicRoger", 5, "5"},
+            {"roger undefined", 205, "PublicRoger", 3, "OFF"},
+            {"public USB", 18, "PublicMode", 2, "USB"},
+            {"public mode beyond", 18, "PublicMode", 7, "FM"},
+            {"NB/ANL 1", 201, "PublicNbAnl", 1, "ON"},
+        });
     }
 
     void shownPosition() {
-        QFETCH(int, code);
-        QFETCH(QString, field);
-        QFETCH(int, value);
-        QFETCH(QString, shown);
+        QFETCH(ShownPositionRow, row);
+        auto [rowName, code, field, value, shown] = row;
         RadioData data = WithTonesTwoAndFive();
         OptionField(field, data) = static_cast<int16_t>(value);
         const QStringList entries = OptionListEntries(code, 1, data);
@@ -131,45 +164,26 @@ private slots:
     }
 
     void listEntries_data() {
-        QTest::addColumn<int>("code");
-        QTest::addColumn<int>("language");
-        QTest::addColumn<int>("count");
-        QTest::addColumn<QString>("first");
-        QTest::addColumn<QString>("last");
-        QTest::newRow("TOT") << 9 << 1 << 21 << "Off"
-                             << "600s";
-        QTest::newRow("TOT zh") << 9 << 2 << 21 << "关"
-                                << "600s";
-        QTest::newRow("NOG") << 8 << 1 << 33 << "Off"
-                             << "32";
-        QTest::newRow("MIC") << 3 << 1 << 36 << "1"
-                             << "36";
-        QTest::newRow("INDIC zh") << 2 << 2 << 4 << "发射频率显示"
-                                  << "电池电压显示";
-        QTest::newRow("Color") << 17 << 1 << 7 << "White"
-                               << "Cyan";
-        QTest::newRow("Fin") << 11 << 1 << 4 << "Off"
-                             << "RT";
-        QTest::newRow("SCM zh") << 10 << 2 << 2 << "静噪扫描"
-                                << "时间扫描";
-        QTest::newRow("HI-CUT zh") << 200 << 2 << 2 << "关"
-                                   << "开";
-        QTest::newRow("NB/ANL zh keeps ON") << 201 << 2 << 2 << "关"
-                                            << "ON";
-        QTest::newRow("roger, tones 2 and 5") << 205 << 1 << 3 << "OFF"
-                                              << "5";
-        QTest::newRow("Freq_CH") << 23 << 2 << 2 << "Channel"
-                                 << "Frequency";
-        QTest::newRow("no list") << 1 << 1 << 0 << ""
-                                 << "";
+        AddRows<ListEntriesRow>({
+            {"TOT", 9, 1, 21, "Off", "600s"},
+            {"TOT zh", 9, 2, 21, "关", "600s"},
+            {"NOG", 8, 1, 33, "Off", "32"},
+            {"MIC", 3, 1, 36, "1", "36"},
+            {"INDIC zh", 2, 2, 4, "发射频率显示", "电池电压显示"},
+            {"Color", 17, 1, 7, "White", "Cyan"},
+            {"Fin", 11, 1, 4, "Off", "RT"},
+            {"SCM zh", 10, 2, 2, "静噪扫描", "时间扫描"},
+            {"HI-CUT zh", 200, 2, 2, "关", "开"},
+            {"NB/ANL zh keeps ON", 201, 2, 2, "关", "ON"},
+            {"roger, tones 2 and 5", 205, 1, 3, "OFF", "5"},
+            {"Freq_CH", 23, 2, 2, "Channel", "Frequency"},
+            {"no list", 1, 1, 0, "", ""},
+        });
     }
 
     void listEntries() {
-        QFETCH(int, code);
-        QFETCH(int, language);
-        QFETCH(int, count);
-        QFETCH(QString, first);
-        QFETCH(QString, last);
+        QFETCH(ListEntriesRow, row);
+        auto [rowName, code, language, count, first, last] = row;
         const QStringList entries = OptionListEntries(code, language, WithTonesTwoAndFive());
         QCOMPARE(entries.size(), count);
         QCOMPARE(entries.value(0), first);
@@ -177,45 +191,39 @@ private slots:
     }
 
     void keepOneChecked_data() {
-        QTest::addColumn<int>("value");
-        QTest::addColumn<QList<int>>("values");
-        QTest::addColumn<int>("self");
-        QTest::addColumn<int>("result");
-        QTest::newRow("checking") << 1 << QList<int>{0, 0, 0, 0} << 0 << 1;
-        QTest::newRow("last one kept") << 0 << QList<int>{0, 0, 0, 0} << 2 << 1;
-        QTest::newRow("another left") << 0 << QList<int>{0, 0, 0, 1} << 2 << 0;
-        QTest::newRow("stored 2 counts") << 0 << QList<int>{2, 0, 0, 0} << 3 << 0;
+        AddRows<KeepOneCheckedRow>({
+            {"checking", 1, QList<int>{0, 0, 0, 0}, 0, 1},
+            {"last one kept", 0, QList<int>{0, 0, 0, 0}, 2, 1},
+            {"another left", 0, QList<int>{0, 0, 0, 1}, 2, 0},
+            {"stored 2 counts", 0, QList<int>{2, 0, 0, 0}, 3, 0},
+        });
     }
 
     void keepOneChecked() {
-        QFETCH(int, value);
-        QFETCH(QList<int>, values);
-        QFETCH(int, self);
-        QFETCH(int, result);
+        QFETCH(KeepOneCheckedRow, row);
+        auto [rowName, value, values, self, result] = row;
         QCOMPARE(KeepOneChecked(value, 1, values, self), result);
     }
 
     void keyFilter_data() {
-        QTest::addColumn<int>("code");
-        QTest::addColumn<bool>("decimal");
-        QTest::addColumn<bool>("passes");
-        QTest::newRow("digit") << int('7') << false << true;
-        QTest::newRow("point in decimal box") << int('.') << true << true;
-        QTest::newRow("point in RSSI box") << int('.') << false << false;
-        QTest::newRow("letter") << int('a') << true << false;
-        QTest::newRow("minus") << int('-') << true << false;
-        QTest::newRow("copy") << 3 << true << false;
-        QTest::newRow("paste") << 22 << true << false;
-        QTest::newRow("cut") << 24 << true << false;
-        QTest::newRow("backspace") << 8 << false << true;
-        QTest::newRow("delete") << 127 << false << true;
-        QTest::newRow("beyond ASCII") << 0x4E2D << true << false;
+        AddRows<KeyFilterRow>({
+            {"digit", int('7'), false, true},
+            {"point in decimal box", int('.'), true, true},
+            {"point in RSSI box", int('.'), false, false},
+            {"letter", int('a'), true, false},
+            {"minus", int('-'), true, false},
+            {"copy", 3, true, false},
+            {"paste", 22, true, false},
+            {"cut", 24, true, false},
+            {"backspace", 8, false, true},
+            {"delete", 127, false, true},
+            {"beyond ASCII", 0x4E2D, true, false},
+        });
     }
 
     void keyFilter() {
-        QFETCH(int, code);
-        QFETCH(bool, decimal);
-        QFETCH(bool, passes);
+        QFETCH(KeyFilterRow, row);
+        auto [rowName, code, decimal, passes] = row;
         QCOMPARE(AcceptOptionKey(static_cast<char16_t>(code),
                                  decimal ? TextBoxKind::Decimal : TextBoxKind::Digits),
                  passes);

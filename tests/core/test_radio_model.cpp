@@ -5,6 +5,7 @@
 #include "core/model/data_file.h"
 #include "core/model/initial_data.h"
 #include "core/model/radio_model.h"
+#include "support/rows.h"
 
 #include <QTemporaryDir>
 #include <QTest>
@@ -18,6 +19,23 @@ RadioModel DefaultModel() {
     InitialiseData(m, QStringLiteral("/nonexistent/Init"), kToday);
     return m;
 }
+
+} // namespace
+
+namespace {
+
+struct BandLimitsRow {
+    const char* name;
+    QString text;
+    double low;
+    double high;
+};
+
+struct ModifiedTestRow {
+    const char* name;
+    int change;
+    bool modified;
+};
 
 } // namespace
 
@@ -88,48 +106,46 @@ private slots:
     }
 
     void bandLimits_data() {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<double>("low");
-        QTest::addColumn<double>("high");
-        QTest::newRow("HF") << "28.0000 - 29.6990 MHz" << 28.0 << 29.699;
-        QTest::newRow("CB") << "25.6150 - 30.1050 MHz" << 25.615 << 30.105;
-        QTest::newRow("no dash") << "abc" << 100.0 << 500.0;
-        QTest::newRow("bad low") << "x - 29.5 MHz" << 100.0 << 29.5;
-        QTest::newRow("bad high") << "28 - y MHz" << 28.0 << 500.0;
+        AddRows<BandLimitsRow>({
+            {"HF", "28.0000 - 29.6990 MHz", 28.0, 29.699},
+            {"CB", "25.6150 - 30.1050 MHz", 25.615, 30.105},
+            {"no dash", "abc", 100.0, 500.0},
+            {"bad low", "x - 29.5 MHz", 100.0, 29.5},
+            {"bad high", "28 - y MHz", 28.0, 500.0},
+        });
     }
 
     void bandLimits() {
-        QFETCH(QString, text);
-        QFETCH(double, low);
-        QFETCH(double, high);
+        QFETCH(BandLimitsRow, row);
+        auto [rowName, text, low, high] = row;
         const BandLimits limits = ParseBandLimits(text);
         QCOMPARE(limits.lowMHz, low);
         QCOMPARE(limits.highMHz, high);
     }
 
     void modifiedTest_data() {
-        QTest::addColumn<int>("change");
-        QTest::addColumn<bool>("modified");
-        QTest::newRow("reorder two channels") << 0 << false;
-        QTest::newRow("receive frequency") << 1 << true;
-        QTest::newRow("roger tone of a channel") << 2 << true;
-        QTest::newRow("transmit frequency (no editing path)") << 3 << false;
-        QTest::newRow("public roger") << 4 << true;
-        QTest::newRow("hidden Rtix") << 5 << false;
-        QTest::newRow("tone length") << 6 << true;
-        QTest::newRow("channel count") << 7 << true;
-        QTest::newRow("identity date") << 8 << true;
-        QTest::newRow("RSSI point") << 9 << true;
-        QTest::newRow("renumbered channel") << 10 << true;
-        QTest::newRow("group name") << 11 << true;
-        QTest::newRow("bank in force") << 12 << true;
-        QTest::newRow("view memory only") << 13 << false;
-        QTest::newRow("encoding for a write") << 14 << false;
+        AddRows<ModifiedTestRow>({
+            {"reorder two channels", 0, false},
+            {"receive frequency", 1, true},
+            {"roger tone of a channel", 2, true},
+            {"transmit frequency (no editing path)", 3, false},
+            {"public roger", 4, true},
+            {"hidden Rtix", 5, false},
+            {"tone length", 6, true},
+            {"channel count", 7, true},
+            {"identity date", 8, true},
+            {"RSSI point", 9, true},
+            {"renumbered channel", 10, true},
+            {"group name", 11, true},
+            {"bank in force", 12, true},
+            {"view memory only", 13, false},
+            {"encoding for a write", 14, false},
+        });
     }
 
     void modifiedTest() {
-        QFETCH(int, change);
-        QFETCH(bool, modified);
+        QFETCH(ModifiedTestRow, row);
+        auto [rowName, change, modified] = row;
         RadioModel m = DefaultModel();
         ChannelRecord& first = m.channels.at(0, 1, 2);
         switch (change) {

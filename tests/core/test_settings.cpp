@@ -4,6 +4,7 @@
 #include "core/base/ini_file.h"
 #include "core/base/version_table.h"
 #include "core/text/catalogue.h"
+#include "support/rows.h"
 #include "support/test_files.h"
 
 #include <QFile>
@@ -22,40 +23,41 @@ QString WriteFile(const QTemporaryDir& dir, const QString& name, const QByteArra
 
 } // namespace
 
+namespace {
+
+struct IniReadsRow {
+    const char* name;
+    QString section;
+    QString key;
+    QString expected;
+};
+
+struct FoldersRow {
+    const char* name;
+    QString program;
+    QString base;
+};
+
+} // namespace
+
 class TestSettings : public QObject {
     Q_OBJECT
 private slots:
     void iniReads_data() {
-        QTest::addColumn<QString>("section");
-        QTest::addColumn<QString>("key");
-        QTest::addColumn<QString>("expected");
-        QTest::newRow("exact") << "language"
-                               << "comPort"
-                               << "3";
-        QTest::newRow("case-insensitive names") << "LANGUAGE"
-                                                << "COMPORT"
-                                                << "3";
-        QTest::newRow("trimmed value") << "language"
-                                       << "CurrentLanguage"
-                                       << "2";
-        QTest::newRow("missing key") << "language"
-                                     << "StopBit"
-                                     << "";
-        QTest::newRow("missing section") << "ports"
-                                         << "COM99"
-                                         << "";
-        QTest::newRow("key of another section") << "other"
-                                                << "comPort"
-                                                << "9";
-        QTest::newRow("comment is not a key") << "language"
-                                              << ";comPort"
-                                              << "";
+        AddRows<IniReadsRow>({
+            {"exact", "language", "comPort", "3"},
+            {"case-insensitive names", "LANGUAGE", "COMPORT", "3"},
+            {"trimmed value", "language", "CurrentLanguage", "2"},
+            {"missing key", "language", "StopBit", ""},
+            {"missing section", "ports", "COM99", ""},
+            {"key of another section", "other", "comPort", "9"},
+            {"comment is not a key", "language", ";comPort", ""},
+        });
     }
 
     void iniReads() {
-        QFETCH(QString, section);
-        QFETCH(QString, key);
-        QFETCH(QString, expected);
+        QFETCH(IniReadsRow, row);
+        auto [rowName, section, key, expected] = row;
         QTemporaryDir dir;
         const QString path = WriteFile(dir, "s.ini",
                                        "; settings\r\n[language]\r\ncomPort=3\r\n"
@@ -159,19 +161,16 @@ private slots:
     }
 
     void folders_data() {
-        QTest::addColumn<QString>("program");
-        QTest::addColumn<QString>("base");
-        QTest::newRow("nested") << "/opt/R/A"
-                                << "/opt/R";
-        QTest::newRow("trailing separator") << "/opt/R/A/"
-                                            << "/opt/R";
-        QTest::newRow("top level") << "/A"
-                                   << "/A";
+        AddRows<FoldersRow>({
+            {"nested", "/opt/R/A", "/opt/R"},
+            {"trailing separator", "/opt/R/A/", "/opt/R"},
+            {"top level", "/A", "/A"},
+        });
     }
 
     void folders() {
-        QFETCH(QString, program);
-        QFETCH(QString, base);
+        QFETCH(FoldersRow, row);
+        auto [rowName, program, base] = row;
         const AppPaths paths = AppPaths::FromProgramFolder(program);
         QCOMPARE(paths.BaseFolder, base);
         QCOMPARE(paths.SetupIni(), base + "/language/mysetup.ini");

@@ -3,6 +3,7 @@
 #include "core/codec/tone_block_codec.h"
 #include "core/editing/tone_rules.h"
 #include "core/model/radio_image.h"
+#include "support/rows.h"
 
 #include <QTest>
 
@@ -27,6 +28,18 @@ ToneTable TonesDefined(std::initializer_list<int> defined) {
         tones[n] = {{{{210, 10}}}, 1, 0};
     return tones;
 }
+
+} // namespace
+
+namespace {
+
+struct ValidRogerToneRow {
+    const char* name;
+    int loops;
+    int lengthAt;
+    int n;
+    int valid;
+};
 
 } // namespace
 
@@ -63,30 +76,27 @@ private slots:
     }
 
     void validRogerTone_data() {
-        QTest::addColumn<int>("loops");
-        QTest::addColumn<int>("lengthAt"); // element given a length, -1 for none
-        QTest::addColumn<int>("n");
-        QTest::addColumn<int>("valid");
-        QTest::newRow("defined") << 1 << 0 << 3 << 3;
-        QTest::newRow("only the last element sounds") << 10 << 13 << 8 << 8;
-        QTest::newRow("no loop") << 0 << 0 << 3 << 0;
-        QTest::newRow("no length") << 1 << -1 << 3 << 0;
-        QTest::newRow("tone 0") << 1 << 0 << 0 << 0;
-        QTest::newRow("tone 9") << 1 << 0 << 9 << 0;
-        QTest::newRow("negative tone") << 1 << 0 << -1 << 0;
+        AddRows<ValidRogerToneRow>({
+            {"defined", 1, 0, 3, 3},
+            {"only the last element sounds", 10, 13, 8, 8},
+            {"no loop", 0, 0, 3, 0},
+            {"no length", 1, -1, 3, 0},
+            {"tone 0", 1, 0, 0, 0},
+            {"tone 9", 1, 0, 9, 0},
+            {"negative tone", 1, 0, -1, 0},
+        });
     }
 
     void validRogerTone() {
-        QFETCH(int, loops);
-        QFETCH(int, lengthAt);
-        QFETCH(int, n);
+        QFETCH(ValidRogerToneRow, row);
+        auto [rowName, loops, lengthAt, n, valid] = row;
         ToneTable tones;
         for (int t = 1; t <= kToneCount; ++t) {
             tones[t].LoopCount = static_cast<int16_t>(loops);
             if (lengthAt >= 0)
                 tones[t].Element[lengthAt].DurCode = 1;
         }
-        QTEST(ValidRogerTone(tones, n), "valid");
+        QCOMPARE(ValidRogerTone(tones, n), valid);
     }
 
     void undefinedTonesSwitchOffTheirUsers() {

@@ -7,6 +7,7 @@
 #include "core/editing/tone_sequence.h"
 #include "core/model/initial_data.h"
 #include "core/model/radio_model.h"
+#include "support/rows.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -75,38 +76,46 @@ quint16 Le16(const QByteArray& bytes, int at) {
 Q_DECLARE_METATYPE(ToneSegment)
 Q_DECLARE_METATYPE(ToneEdit)
 
+namespace {
+
+struct StepsRow {
+    const char* name;
+    int tone;
+    int loops;
+    int interval;
+    int firstFreqCode;
+    int count;
+    int totalMs;
+    ToneSegment first;
+};
+
+struct PcmLayoutsRow {
+    const char* name;
+    int kind;
+    int channels;
+    int bytes;
+};
+
+} // namespace
+
 class TestToneSound : public QObject {
     Q_OBJECT
 private slots:
     void steps_data() {
-        QTest::addColumn<int>("tone");
-        QTest::addColumn<int>("loops");
-        QTest::addColumn<int>("interval");
-        QTest::addColumn<int>("firstFreqCode");
-        QTest::addColumn<int>("count");
-        QTest::addColumn<int>("totalMs");
-        QTest::addColumn<ToneSegment>("first");
-        QTest::newRow("tone 1") << 1 << 1 << 0 << 210 << 7 << 700 << ToneSegment{2100, 100};
-        QTest::newRow("tone 2") << 2 << 1 << 0 << 80 << 14 << 560 << ToneSegment{800, 40};
-        QTest::newRow("three passes, 500 ms after each")
-            << 4 << 3 << 50 << 64 << 18 << 2400 << ToneSegment{640, 60};
-        QTest::newRow("code below 5 is a pause")
-            << 1 << 1 << 0 << 4 << 7 << 700 << ToneSegment{0, 100};
-        QTest::newRow("code 30 sounds 300 Hz")
-            << 1 << 1 << 0 << 30 << 7 << 700 << ToneSegment{300, 100};
-        QTest::newRow("off") << 1 << 0 << 0 << 210 << 0 << 0 << ToneSegment{};
-        QTest::newRow("at most 255 passes")
-            << 3 << 300 << 0 << 170 << 7 * 255 << 210 * 255 << ToneSegment{1700, 30};
+        AddRows<StepsRow>({
+            {"tone 1", 1, 1, 0, 210, 7, 700, ToneSegment{2100, 100}},
+            {"tone 2", 2, 1, 0, 80, 14, 560, ToneSegment{800, 40}},
+            {"three passes, 500 ms after each", 4, 3, 50, 64, 18, 2400, ToneSegment{640, 60}},
+            {"code below 5 is a pause", 1, 1, 0, 4, 7, 700, ToneSegment{0, 100}},
+            {"code 30 sounds 300 Hz", 1, 1, 0, 30, 7, 700, ToneSegment{300, 100}},
+            {"off", 1, 0, 0, 210, 0, 0, ToneSegment{}},
+            {"at most 255 passes", 3, 300, 0, 170, 7 * 255, 210 * 255, ToneSegment{1700, 30}},
+        });
     }
 
     void steps() {
-        QFETCH(int, tone);
-        QFETCH(int, loops);
-        QFETCH(int, interval);
-        QFETCH(int, firstFreqCode);
-        QFETCH(int, count);
-        QFETCH(int, totalMs);
-        QFETCH(ToneSegment, first);
+        QFETCH(StepsRow, row);
+        auto [rowName, tone, loops, interval, firstFreqCode, count, totalMs, first] = row;
         ToneEntry entry = Defaults().radio.Tones[tone];
         entry.LoopCount = static_cast<int16_t>(loops);
         entry.IntervalCode = static_cast<int16_t>(interval);
@@ -176,19 +185,17 @@ private slots:
     }
 
     void pcmLayouts_data() {
-        QTest::addColumn<int>("kind");
-        QTest::addColumn<int>("channels");
-        QTest::addColumn<int>("bytes");
-        QTest::newRow("8-bit mono") << int(PcmSample::UInt8) << 1 << 3;
-        QTest::newRow("16-bit stereo") << int(PcmSample::Int16) << 2 << 12;
-        QTest::newRow("32-bit mono") << int(PcmSample::Int32) << 1 << 12;
-        QTest::newRow("float stereo") << int(PcmSample::Float) << 2 << 24;
+        AddRows<PcmLayoutsRow>({
+            {"8-bit mono", int(PcmSample::UInt8), 1, 3},
+            {"16-bit stereo", int(PcmSample::Int16), 2, 12},
+            {"32-bit mono", int(PcmSample::Int32), 1, 12},
+            {"float stereo", int(PcmSample::Float), 2, 24},
+        });
     }
 
     void pcmLayouts() {
-        QFETCH(int, kind);
-        QFETCH(int, channels);
-        QFETCH(int, bytes);
+        QFETCH(PcmLayoutsRow, row);
+        auto [rowName, kind, channels, bytes] = row;
         const std::vector<int16_t> samples{-32768, 0, 16384};
         const QByteArray pcm = EncodePcm(samples, PcmSample(kind), channels);
         QCOMPARE(pcm.size(), bytes);

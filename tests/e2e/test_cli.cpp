@@ -5,6 +5,7 @@
 #include "core/model/initial_data.h"
 #include "core/model/radio_model.h"
 #include "support/cli_process.h"
+#include "support/rows.h"
 #include "support/test_files.h"
 
 #include <QDir>
@@ -24,38 +25,44 @@ QString InitFile(int band) {
 
 } // namespace
 
+namespace {
+
+struct StatusesRow {
+    const char* name;
+    QStringList args;
+    int status;
+    QString message;
+};
+
+} // namespace
+
 class TestCli : public QObject {
     Q_OBJECT
 private slots:
     void statuses_data() {
-        QTest::addColumn<QStringList>("args");
-        QTest::addColumn<int>("status");
-        QTest::addColumn<QString>("message");
-        QTest::newRow("no arguments") << QStringList{} << 64 << "usage:";
-        QTest::newRow("unknown command") << QStringList{"print", "x"} << 64 << "usage:";
-        QTest::newRow("missing argument") << QStringList{"encode", "x.dat"} << 64 << "usage:";
-        QTest::newRow("bad option") << QStringList{"show", InitFile(1), "--xml"} << 64 << "usage:";
-        QTest::newRow("missing input")
-            << QStringList{"show", "/nonexistent/x.dat"} << 66 << "file error.";
-        QTest::newRow("missing image")
-            << QStringList{"decode", "/nonexistent/x.bin", "o.dat"} << 66 << "file error.";
-        QTest::newRow("unknown version")
-            << QStringList{"show", "@badversion"} << 65 << "Unknown version Of DataFile!";
-        QTest::newRow("other version")
-            << QStringList{"show", "@v101"} << 65 << "DataFile version is V1.01";
-        QTest::newRow("short companion")
-            << QStringList{"encode", "@shortfre", "@out"} << 65 << "file error.";
-        QTest::newRow("missing companion") << QStringList{"show", "@nofre"} << 66 << "file error.";
-        QTest::newRow("image of wrong size")
-            << QStringList{"decode", "@badversion", "@out"} << 65 << "16384 bytes";
-        QTest::newRow("unwritable output")
-            << QStringList{"encode", InitFile(0), "/nonexistent/o.bin"} << 74 << "file error.";
+        AddRows<StatusesRow>({
+            {"no arguments", QStringList{}, 64, "usage:"},
+            {"unknown command", QStringList{"print", "x"}, 64, "usage:"},
+            {"missing argument", QStringList{"encode", "x.dat"}, 64, "usage:"},
+            {"bad option", QStringList{"show", InitFile(1), "--xml"}, 64, "usage:"},
+            {"missing input", QStringList{"show", "/nonexistent/x.dat"}, 66, "file error."},
+            {"missing image", QStringList{"decode", "/nonexistent/x.bin", "o.dat"}, 66,
+             "file error."},
+            {"unknown version", QStringList{"show", "@badversion"}, 65,
+             "Unknown version Of DataFile!"},
+            {"other version", QStringList{"show", "@v101"}, 65, "DataFile version is V1.01"},
+            {"short companion", QStringList{"encode", "@shortfre", "@out"}, 65, "file error."},
+            {"missing companion", QStringList{"show", "@nofre"}, 66, "file error."},
+            {"image of wrong size", QStringList{"decode", "@badversion", "@out"}, 65,
+             "16384 bytes"},
+            {"unwritable output", QStringList{"encode", InitFile(0), "/nonexistent/o.bin"}, 74,
+             "file error."},
+        });
     }
 
     void statuses() {
-        QFETCH(QStringList, args);
-        QFETCH(int, status);
-        QFETCH(QString, message);
+        QFETCH(StatusesRow, row);
+        auto [rowName, args, status, message] = row;
         QTemporaryDir dir;
         auto copyInit = [&](const QString& name) {
             const QString path = dir.filePath(name + ".dat");

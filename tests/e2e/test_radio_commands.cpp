@@ -5,6 +5,7 @@
 #include "core/session/editor_hooks.h"
 #include "gui/link/radio_commands.h"
 #include "support/gui_fixture.h"
+#include "support/rows.h"
 #include "support/sim_process.h"
 #include "support/test_files.h"
 
@@ -30,6 +31,16 @@ void UseSimPort(Installation& install, const QString& device) {
 void Trigger(MainWindow& w, const char* name) {
     w.findChild<QAction*>(name)->trigger();
 }
+
+} // namespace
+
+namespace {
+
+struct ReadCancelledOrFailedChangesNothingRow {
+    const char* name;
+    QStringList simArgs;
+    QList<PromptAnswer> answers;
+};
 
 } // namespace
 
@@ -70,20 +81,18 @@ private slots:
     }
 
     void readCancelledOrFailedChangesNothing_data() {
-        QTest::addColumn<QStringList>("simArgs");
-        QTest::addColumn<QList<PromptAnswer>>("answers");
-        QTest::newRow("cancelled at the question")
-            << QStringList{} << QList<PromptAnswer>{PromptAnswer::Cancel};
-        QTest::newRow("bad block, not started again")
-            << QStringList{"--corrupt-checksum-at", "0x0800"}
-            << QList<PromptAnswer>{PromptAnswer::Ok, PromptAnswer::Cancel};
-        QTest::newRow("other model")
-            << QStringList{"--model", "PK0000"} << QList<PromptAnswer>{PromptAnswer::Ok};
+        AddRows<ReadCancelledOrFailedChangesNothingRow>({
+            {"cancelled at the question", QStringList{}, QList<PromptAnswer>{PromptAnswer::Cancel}},
+            {"bad block, not started again", QStringList{"--corrupt-checksum-at", "0x0800"},
+             QList<PromptAnswer>{PromptAnswer::Ok, PromptAnswer::Cancel}},
+            {"other model", QStringList{"--model", "PK0000"},
+             QList<PromptAnswer>{PromptAnswer::Ok}},
+        });
     }
 
     void readCancelledOrFailedChangesNothing() {
-        QFETCH(QStringList, simArgs);
-        QFETCH(QList<PromptAnswer>, answers);
+        QFETCH(ReadCancelledOrFailedChangesNothingRow, row);
+        auto [rowName, simArgs, answers] = row;
         SimProcess sim(simArgs);
         Installation install;
         UseSimPort(install, sim.device);

@@ -5,6 +5,7 @@
 #include "gui/tones/tone_tips_window.h"
 #include "gui/widgets/twips.h"
 #include "support/option_tone_driving.h"
+#include "support/rows.h"
 
 #include <QElapsedTimer>
 #include <QFile>
@@ -51,6 +52,15 @@ QList<int> RedRuns(const QImage& image, int y) {
     }
     return runs;
 }
+
+} // namespace
+
+namespace {
+
+struct PlaybackEndsAfterCurrentElementRow {
+    const char* name;
+    QString action;
+};
 
 } // namespace
 
@@ -157,14 +167,16 @@ private slots:
     }
 
     void playbackEndsAfterCurrentElement_data() {
-        QTest::addColumn<QString>("action");
-        QTest::newRow("Stop") << "stop";
-        QTest::newRow("another tab") << "tab";
-        QTest::newRow("window closed") << "close";
+        AddRows<PlaybackEndsAfterCurrentElementRow>({
+            {"Stop", "stop"},
+            {"another tab", "tab"},
+            {"window closed", "close"},
+        });
     }
 
     void playbackEndsAfterCurrentElement() {
-        QFETCH(QString, action);
+        QFETCH(PlaybackEndsAfterCurrentElementRow, row);
+        auto [rowName, action] = row;
         Installation install;
         ShownProgram program(install);
         QWidget* form = OpenTones(program);
