@@ -88,6 +88,8 @@ private slots:
         saved.ApplyBandFlag();
         saved.channels.at(0, 7, 1).RxFreq.set("271850");
         saved.AppendChannel(12, 1, 9, "29.1");
+        for (int n = 2; n <= 40; ++n) // a full group
+            saved.AppendChannel(n, 0, 4, "27.0");
         saved.CurrentFileName = path;
         Catalogue c;
         ScriptedPrompter p;
@@ -104,6 +106,7 @@ private slots:
         QVERIFY(!opened.IsUntitled);
         QCOMPARE(opened.channels.at(0, 7, 1).RxFreq.raw(), QStringLiteral("271850  "));
         QCOMPARE(opened.radio.ChannelCount(1, 9), int16_t(8));
+        QCOMPARE(opened.radio.ChannelCount(0, 4), int16_t(kSlots));
         QCOMPARE(opened.BandText, QStringLiteral("25.6150 - 30.1050 MHz"));
         QCOMPARE(opened.BandLowMHz, 25.615);
         QCOMPARE(WindowCaption(opened, c), caption);

@@ -252,14 +252,6 @@ private slots:
         }
     }
 
-    void endNotAcknowledged() {
-        LinkHarness h;
-        h.radio.faults.skipEndAck = true;
-        QVERIFY(h.Read());
-        QCOMPARE(h.prompter.texts(), QStringList{"Read Data Completed."});
-        QCOMPARE(h.CountSent('E'), 1);
-    }
-
     void writeWaitsForItsIdentity() {
         LinkHarness h;
         h.model.FirmwareVersion = QStringLiteral("V100"); // an identity from earlier
@@ -286,30 +278,22 @@ private slots:
         QCOMPARE(h.prompter.texts(), QStringList{"Model type is wrong."});
     }
 
-    void portCannotOpen() {
-        LinkHarness h;
-        h.portOpens = false;
-        QVERIFY(!h.engine.BeginTransfer(LinkOperationCode::Read));
-        QCOMPARE(h.prompter.texts(), QStringList{"Cannot Open Communication Port."});
-        QCOMPARE(h.prompter.prompts[0].icon, PromptIcon::Critical);
-        QCOMPARE(h.engine.state.LinkOperation, int16_t(0));
-        QCOMPARE(h.engine.Outcome(), LinkOutcome::PortFailed);
-        QVERIFY(h.sent.isEmpty());
-    }
-
     void groupWriteWithSwap() {
         LinkHarness h;
         FillRandom(h.model.image, 21);
         RadioResponder second;
         int handshakesAfterFirst = 0;
-        // The first radio stays attached for a while after it is written, is
-        // then unplugged, and the second radio is plugged in.
+        bool unplugged = false;
+        // The first radio stays attached for a while after it is written, and
+        // leaves one handshake and its repetition unanswered there (a glitch,
+        // not a swap); it is then unplugged, and the second radio plugged in.
         h.beforeSend = [&](const QByteArray& request) {
-            if (request != "PROGRAM" || h.radio.writesCompleted() == 0 || !h.connected)
+            if (request != "PROGRAM" || h.radio.writesCompleted() == 0 || unplugged)
                 return;
             ++handshakesAfterFirst;
-            if (handshakesAfterFirst == 5)
-                h.connected = false;
+            h.connected = handshakesAfterFirst != 3 && handshakesAfterFirst != 4;
+            unplugged = handshakesAfterFirst == 9;
+            h.connected = h.connected && !unplugged;
         };
         h.mangle = nullptr;
         QVERIFY(h.engine.BeginTransfer(LinkOperationCode::Write));

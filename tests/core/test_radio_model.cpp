@@ -9,6 +9,7 @@
 
 #include <QTemporaryDir>
 #include <QTest>
+#include <functional>
 
 namespace {
 
@@ -31,9 +32,9 @@ struct BandLimitsRow {
     double high;
 };
 
-struct ModifiedTestRow {
+struct ModifiedRow {
     const char* name;
-    int change;
+    std::function<void(RadioModel&)> change;
     bool modified;
 };
 
@@ -124,80 +125,45 @@ private slots:
     }
 
     void modifiedTest_data() {
-        AddRows<ModifiedTestRow>({
-            {"reorder two channels", 0, false},
-            {"receive frequency", 1, true},
-            {"roger tone of a channel", 2, true},
-            {"transmit frequency (no editing path)", 3, false},
-            {"public roger", 4, true},
-            {"hidden Rtix", 5, false},
-            {"tone length", 6, true},
-            {"channel count", 7, true},
-            {"identity date", 8, true},
-            {"RSSI point", 9, true},
-            {"renumbered channel", 10, true},
-            {"group name", 11, true},
-            {"bank in force", 12, true},
-            {"view memory only", 13, false},
-            {"encoding for a write", 14, false},
+        using M = RadioModel&;
+        auto first = [](M m) -> ChannelRecord& { return m.channels.at(0, 1, 2); };
+        AddRows<ModifiedRow>({
+            {"reorder two channels", [&](M m) { std::swap(first(m), m.channels.at(0, 7, 2)); },
+             false},
+            {"receive frequency", [&](M m) { first(m).RxFreq.set("28500000"); }, true},
+            {"roger tone of a channel", [&](M m) { first(m).Roger = 3; }, true},
+            {"transmit frequency (no editing path)", [&](M m) { first(m).TxFreq.set("29"); },
+             false},
+            {"renumbered channel", [&](M m) { first(m).ChannelNumber = 40; }, true},
+            {"public roger", [](M m) { m.radio.Options.PublicRoger = 2; }, true},
+            {"hidden Rtix", [](M m) { m.radio.Options.Rtix = 50; }, false},
+            {"tone length", [](M m) { m.radio.Tones[8].Element[13].DurCode = 1; }, true},
+            {"channel added", [](M m) { m.AppendChannel(5, 1, 10, "28.5"); }, true},
+            {"channel count alone", [](M m) { --m.radio.ChannelCount(0, 3); }, true},
+            {"identity date", [](M m) { m.radio.Identity.IdentityDate.set("19990101"); }, true},
+            {"RSSI point", [](M m) { m.radio.RssiPoint[0] = 1; }, true},
+            {"group name", [](M m) { m.radio.Options.GroupName(1, 9).set("XY"); }, true},
+            {"bank in force", [](M m) { m.radio.BandFlag = 1; }, true},
+            {"view memory only",
+             [](M m) {
+                 m.radio.CurrentGroup[1] = 11;
+                 m.radio.LastRow(0, 3) = 40;
+             },
+             false},
+            {"encoding for a write",
+             [](M m) {
+                 PrepareImage(m.image);
+                 EncodeImage(m);
+             },
+             false},
         });
     }
 
     void modifiedTest() {
-        QFETCH(ModifiedTestRow, row);
-        auto [rowName, change, modified] = row;
+        QFETCH(ModifiedRow, row);
         RadioModel m = DefaultModel();
-        ChannelRecord& first = m.channels.at(0, 1, 2);
-        switch (change) {
-        case 0:
-            std::swap(first, m.channels.at(0, 7, 2));
-            break;
-        case 1:
-            first.RxFreq.set("28500000");
-            break;
-        case 2:
-            first.Roger = 3;
-            break;
-        case 3:
-            first.TxFreq.set("29000000");
-            break;
-        case 4:
-            m.radio.Options.PublicRoger = 2;
-            break;
-        case 5:
-            m.radio.Options.Rtix = 50;
-            break;
-        case 6:
-            m.radio.Tones[8].Element[13].DurCode = 1;
-            break;
-        case 7:
-            m.AppendChannel(5, 1, 10, "28.5");
-            break;
-        case 8:
-            m.radio.Identity.IdentityDate.set("19990101");
-            break;
-        case 9:
-            m.radio.RssiPoint[0] = 1;
-            break;
-        case 10:
-            first.ChannelNumber = 40;
-            break;
-        case 11:
-            m.radio.Options.GroupName(1, 9).set("XY");
-            break;
-        case 12:
-            m.radio.BandFlag = 1;
-            break;
-        case 13:
-            m.radio.CurrentGroup[1] = 11;
-            m.radio.LastRow(0, 3) = 40;
-            break;
-        case 14:
-            PrepareImage(m.image);
-            EncodeImage(m);
-            break;
-        }
-        QCOMPARE(m.IsModified(), modified);
+        row.change(m);
+        QCOMPARE(m.IsModified(), row.modified);
         m.CommitToSnapshot();
         QVERIFY(!m.IsModified());
     }
