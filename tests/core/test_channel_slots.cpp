@@ -48,9 +48,7 @@ struct SlotLayoutRow {
 
 struct DecodedToneRow {
     const char* name;
-    int type;
-    int code;
-    int toneIndex;
+    int type, code, toneIndex;
 };
 
 } // namespace
@@ -64,16 +62,15 @@ private slots:
                    QByteArray::fromHex("03ffff1505") + char(0x82 | type << 4) +
                    QByteArray::fromHex("ffffffff");
         };
-        AddRows<SlotLayoutRow>({
-            {"27.1850", "271850", 0, slot("501827", 0, 0), 0},
-            {"28.015000, last CTCSS", "28015000", 38, slot("500128", 38, 1), 38},
-            {"first DCS", "28015000", 39, slot("500128", 1, 2), 39},
-            {"last DCS", "29699000", 142, slot("906929", 104, 2), 142},
-            {"beyond the tables", "29699000", 143, slot("906929", 0, 0), 0},
-            {"no frequency", "FFFFFFFF", 5, slot("ffffff", 5, 1), -1},
-            {"empty", "", 0, slot("ffffff", 0, 0), -1},
-            {"not BCD", "2.718500", 0, slot("ffffff", 0, 0), -1},
-        });
+        AddRows<SlotLayoutRow>(
+            {{"27.1850", "271850", 0, slot("501827", 0, 0), 0},
+             {"28.015000, last CTCSS", "28015000", 38, slot("500128", 38, 1), 38},
+             {"first DCS", "28015000", 39, slot("500128", 1, 2), 39},
+             {"last DCS", "29699000", 142, slot("906929", 104, 2), 142},
+             {"beyond the tables", "29699000", 143, slot("906929", 0, 0), 0},
+             {"no frequency", "FFFFFFFF", 5, slot("ffffff", 5, 1), -1},
+             {"empty", "", 0, slot("ffffff", 0, 0), -1},
+             {"not BCD", "2.718500", 0, slot("ffffff", 0, 0), -1}});
     }
 
     void slotLayout() {
@@ -104,15 +101,13 @@ private slots:
     }
 
     void decodedTone_data() {
-        AddRows<DecodedToneRow>({
-            {"CTCSS 38", 1, 38, 38},
-            {"DCS 1", 2, 1, 39},
-            {"DCS 104", 2, 104, 142},
-            {"type 3", 3, 5, 0},
-            {"type 0 with a code", 0, 7, 0},
-            {"CTCSS beyond the table", 1, 39, 0},
-            {"DCS beyond the table", 2, 105, 0},
-        });
+        AddRows<DecodedToneRow>({{"CTCSS 38", 1, 38, 38},
+                                 {"DCS 1", 2, 1, 39},
+                                 {"DCS 104", 2, 104, 142},
+                                 {"type 3", 3, 5, 0},
+                                 {"type 0 with a code", 0, 7, 0},
+                                 {"CTCSS beyond the table", 1, 39, 0},
+                                 {"DCS beyond the table", 2, 105, 0}});
     }
 
     void decodedTone() {

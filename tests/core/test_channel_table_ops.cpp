@@ -101,14 +101,12 @@ private slots:
     }
 
     void referencesFollowTableOrder_data() {
-        AddRows<RefRow>({
-            {"still there", {9, 3, 7}, 7, 7},
-            {"first in table order, not the lowest", {9, 3}, 7, 9},
-            {"memory kind stays memory", {9, 44, 42}, 43, 44},
-            {"regular kind stays regular", {44, 3}, 7, 3},
-            {"no channel of the kind", {41, 42}, 5, 0},
-            {"zero names the regular kind", {41, 6}, 0, 6},
-        });
+        AddRows<RefRow>({{"still there", {9, 3, 7}, 7, 7},
+                         {"first in table order, not the lowest", {9, 3}, 7, 9},
+                         {"memory kind stays memory", {9, 44, 42}, 43, 44},
+                         {"regular kind stays regular", {44, 3}, 7, 3},
+                         {"no channel of the kind", {41, 42}, 5, 0},
+                         {"zero names the regular kind", {41, 6}, 0, 6}});
     }
 
     void referencesFollowTableOrder() {
@@ -145,21 +143,20 @@ private slots:
     void gridEdits_data() {
         const QStringList none;
         const QStringList range{"Frequency is out of range."};
-        AddRows<GridRow>({
-            {"changed channel", 0, 3, 1, "27.5", GridEditResult::Changed, "275000", none},
-            {"moved down to the 10 Hz grid", 0, 1, 5, "25.615004", GridEditResult::Added, "256150",
-             none},
-            {"empty row left empty", 0, 2, 9, "", GridEditResult::None, "-", none},
-            {"HF out of range removes the channel", 1, 1, 1, "29.7", GridEditResult::GroupEmptied,
-             "-", range},
-            {"CB takes its own low limit", 0, 1, 1, "25.615", GridEditResult::Changed, "256150",
-             none},
-            {"memory row changed", 0, kMemoryView, 3, "28.5", GridEditResult::Changed, "285000",
-             none},
-            {"row beyond the memory view", 0, kMemoryView, 7, "28.5", GridEditResult::None, "-",
-             none},
-            {"row 0 is no channel", 0, 1, 0, "28.5", GridEditResult::None, "-", none},
-        });
+        AddRows<GridRow>(
+            {{"changed channel", 0, 3, 1, "27.5", GridEditResult::Changed, "275000", none},
+             {"moved down to the 10 Hz grid", 0, 1, 5, "25.615004", GridEditResult::Added, "256150",
+              none},
+             {"empty row left empty", 0, 2, 9, "", GridEditResult::None, "-", none},
+             {"HF out of range removes the channel", 1, 1, 1, "29.7", GridEditResult::GroupEmptied,
+              "-", range},
+             {"CB takes its own low limit", 0, 1, 1, "25.615", GridEditResult::Changed, "256150",
+              none},
+             {"memory row changed", 0, kMemoryView, 3, "28.5", GridEditResult::Changed, "285000",
+              none},
+             {"row beyond the memory view", 0, kMemoryView, 7, "28.5", GridEditResult::None, "-",
+              none},
+             {"row 0 is no channel", 0, 1, 0, "28.5", GridEditResult::None, "-", none}});
     }
 
     void gridEdits() {
@@ -176,11 +173,10 @@ private slots:
     }
 
     void lastRegularChannel_data() {
-        AddRows<LastRow>({
-            {"another valid group has channels", true, false, GridEditResult::GroupEmptied},
-            {"the work group hands over", true, true, GridEditResult::GroupEmptied},
-            {"the bank's last channel stays", false, true, GridEditResult::KeptLast},
-        });
+        AddRows<LastRow>(
+            {{"another valid group has channels", true, false, GridEditResult::GroupEmptied},
+             {"the work group hands over", true, true, GridEditResult::GroupEmptied},
+             {"the bank's last channel stays", false, true, GridEditResult::KeptLast}});
     }
 
     void lastRegularChannel() {
@@ -261,22 +257,21 @@ private slots:
     }
 
     void settingsStore_data() {
-        AddRows<SettingRow>({
-            {"tone", kSettingTsq, 12, "C_012(100.0Hz)", &ChannelRecord::ToneIndex, 12},
-            {"hi-cut", kSettingHiCut, 1, "ON", &ChannelRecord::HiCut, 1},
-            {"nb/anl", kSettingNbAnl, 0, "OFF", &ChannelRecord::NbAnl, 0},
-            {"echo", kSettingEcho, 1, "ON", &ChannelRecord::Echo, 1},
-            {"+10kHz", kSettingAdd10K, 1, "ON", &ChannelRecord::Add10K, 1},
-            {"busy", kSettingBusy, 1, "ON", &ChannelRecord::Busy, 1},
-            {"repeater -", kSettingRepeater, 2, "-", &ChannelRecord::Repeater, 2},
-            {"public", kSettingPublic, 1, "ON", &ChannelRecord::Public, 1},
-            {"scan del", kSettingScan, 0, "Del", &ChannelRecord::ScanFlag, 0},
-            {"roger by number", kSettingRoger, 3, "4", &ChannelRecord::Roger, 4},
-            {"roger off", kSettingRoger, 0, "OFF", &ChannelRecord::Roger, 0},
-            {"mode by text", kSettingMode, 1, "USB", &ChannelRecord::Mode, 2},
-            {"transmit tone", kSettingQtDqtEnc, 5, "91.5", nullptr, 0},
-            {"second tone switch", kSettingTsqSwitch, 1, "Enable", nullptr, 0},
-        });
+        AddRows<SettingRow>(
+            {{"tone", kSettingTsq, 12, "C_012(100.0Hz)", &ChannelRecord::ToneIndex, 12},
+             {"hi-cut", kSettingHiCut, 1, "ON", &ChannelRecord::HiCut, 1},
+             {"nb/anl", kSettingNbAnl, 0, "OFF", &ChannelRecord::NbAnl, 0},
+             {"echo", kSettingEcho, 1, "ON", &ChannelRecord::Echo, 1},
+             {"+10kHz", kSettingAdd10K, 1, "ON", &ChannelRecord::Add10K, 1},
+             {"busy", kSettingBusy, 1, "ON", &ChannelRecord::Busy, 1},
+             {"repeater -", kSettingRepeater, 2, "-", &ChannelRecord::Repeater, 2},
+             {"public", kSettingPublic, 1, "ON", &ChannelRecord::Public, 1},
+             {"scan del", kSettingScan, 0, "Del", &ChannelRecord::ScanFlag, 0},
+             {"roger by number", kSettingRoger, 3, "4", &ChannelRecord::Roger, 4},
+             {"roger off", kSettingRoger, 0, "OFF", &ChannelRecord::Roger, 0},
+             {"mode by text", kSettingMode, 1, "USB", &ChannelRecord::Mode, 2},
+             {"transmit tone", kSettingQtDqtEnc, 5, "91.5", nullptr, 0},
+             {"second tone switch", kSettingTsqSwitch, 1, "Enable", nullptr, 0}});
     }
 
     void settingsStore() {

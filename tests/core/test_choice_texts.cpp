@@ -17,16 +17,13 @@ namespace {
 
 struct ToneCodesRow {
     const char* name;
-    QString shown;
-    QString code;
-    QString shownAgain;
+    QString shown, code, shownAgain;
 };
 
 struct ValidModeRow {
     const char* name;
     Flags enable;
-    int mode;
-    int valid;
+    int mode, valid;
 };
 
 } // namespace
@@ -61,14 +58,12 @@ private slots:
     }
 
     void toneCodes_data() {
-        AddRows<ToneCodesRow>({
-            {"DCS", "D754N", "8754", "D754N"},
-            {"CTCSS", "100.0", "1000", "100.0"},
-            {"CTCSS below 100", "67.0", "0670", "67.0"},
-            {"off", "关", "0", "关"},
-            {"no tone text", "xyz", "0", "关"},
-            {"absurd number", "1e300", "0", "关"},
-        });
+        AddRows<ToneCodesRow>({{"DCS", "D754N", "8754", "D754N"},
+                               {"CTCSS", "100.0", "1000", "100.0"},
+                               {"CTCSS below 100", "67.0", "0670", "67.0"},
+                               {"off", "关", "0", "关"},
+                               {"no tone text", "xyz", "0", "关"},
+                               {"absurd number", "1e300", "0", "关"}});
     }
 
     void toneCodes() {
@@ -87,16 +82,14 @@ private slots:
     }
 
     void validMode_data() {
-        AddRows<ValidModeRow>({
-            {"offered", Flags{1, 1, 1, 1, 1}, 4, 4},
-            {"AM off", Flags{1, 0, 1, 1, 1}, 1, 0},
-            {"FM and AM off", Flags{0, 0, 1, 1, 1}, 1, 2},
-            {"none offered", Flags{0, 0, 0, 0, 0}, 3, 0},
-            {"unknown mode", Flags{0, 1, 1, 1, 1}, 9, 1},
-            {"negative mode", Flags{0, 0, 0, 1, 1}, -1, 3},
-            {"flag above 1 offers", Flags{0, 0, 2, 0, 0}, 2, 2},
-            {"negative flag does not", Flags{1, -1, 0, 0, 0}, 1, 0},
-        });
+        AddRows<ValidModeRow>({{"offered", Flags{1, 1, 1, 1, 1}, 4, 4},
+                               {"AM off", Flags{1, 0, 1, 1, 1}, 1, 0},
+                               {"FM and AM off", Flags{0, 0, 1, 1, 1}, 1, 2},
+                               {"none offered", Flags{0, 0, 0, 0, 0}, 3, 0},
+                               {"unknown mode", Flags{0, 1, 1, 1, 1}, 9, 1},
+                               {"negative mode", Flags{0, 0, 0, 1, 1}, -1, 3},
+                               {"flag above 1 offers", Flags{0, 0, 2, 0, 0}, 2, 2},
+                               {"negative flag does not", Flags{1, -1, 0, 0, 0}, 1, 0}});
     }
 
     void validMode() {

@@ -55,8 +55,7 @@ struct OpenRefusalsRow {
 
 struct CompanionPathRow {
     const char* name;
-    QString data;
-    QString companion;
+    QString data, companion;
 };
 
 } // namespace
@@ -117,17 +116,16 @@ private slots:
     }
 
     void openRefusals_data() {
-        AddRows<OpenRefusalsRow>({
-            {"1072 bytes", 0, "Fail to start the software. This version does not exist.",
-             int(OpenResult::WrongLength)},
-            {"V1x0", 1, "Unknown version Of DataFile!", int(OpenResult::UnknownVersion)},
-            {"short companion", 2, "file error.", int(OpenResult::FileError)},
-            {"missing companion", 3, "file error.", int(OpenResult::FileError)},
-            {"missing data file", 4, "file error.", int(OpenResult::FileError)},
-            {"count above 46", 5, "file error.", int(OpenResult::FileError)},
-            {"two bytes long", 6, "Unknown version Of DataFile!", int(OpenResult::UnknownVersion)},
-            {"lower-case v", 7, "Unknown version Of DataFile!", int(OpenResult::UnknownVersion)},
-        });
+        AddRows<OpenRefusalsRow>(
+            {{"1072 bytes", 0, "Fail to start the software. This version does not exist.",
+              int(OpenResult::WrongLength)},
+             {"V1x0", 1, "Unknown version Of DataFile!", int(OpenResult::UnknownVersion)},
+             {"short companion", 2, "file error.", int(OpenResult::FileError)},
+             {"missing companion", 3, "file error.", int(OpenResult::FileError)},
+             {"missing data file", 4, "file error.", int(OpenResult::FileError)},
+             {"count above 46", 5, "file error.", int(OpenResult::FileError)},
+             {"two bytes long", 6, "Unknown version Of DataFile!", int(OpenResult::UnknownVersion)},
+             {"lower-case v", 7, "Unknown version Of DataFile!", int(OpenResult::UnknownVersion)}});
     }
 
     void openRefusals() {
@@ -263,12 +261,10 @@ private slots:
     }
 
     void companionPath_data() {
-        AddRows<CompanionPathRow>({
-            {"plain", "/x/ab.dat", "/x/ab.fre"},
-            {"other extension", "/x/ab.DAT", "/x/ab.fre"},
-            {"no extension", "/x/abcdef", "/x/abcfre"},
-            {"short name", "ab", "fre"},
-        });
+        AddRows<CompanionPathRow>({{"plain", "/x/ab.dat", "/x/ab.fre"},
+                                   {"other extension", "/x/ab.DAT", "/x/ab.fre"},
+                                   {"no extension", "/x/abcdef", "/x/abcfre"},
+                                   {"short name", "ab", "fre"}});
     }
 
     void companionPath() {

@@ -168,9 +168,7 @@ namespace {
 
 struct EachBrokenRuleIsReportedRow {
     const char* name;
-    QString file;
-    QString includes;
-    QString fault;
+    QString file, includes, fault;
 };
 
 } // namespace
@@ -191,27 +189,26 @@ private slots:
     }
 
     void eachBrokenRuleIsReported_data() {
-        AddRows<EachBrokenRuleIsReportedRow>({
-            {"allowed", "core/codec/c.cpp",
-             "#include \"core/model/m.h\"\n#include <QString>\n#include "
-             "<QtSerialPort/QSerialPort>\n#include <vector>\n",
-             ""},
-            {"widgets header", "core/model/m.cpp", "#include <QWidget>\n",
-             "core/model/m.cpp:1: QWidget is a QtWidgets header"},
-            {"gui header by module path", "core/text/t.cpp", "\n#  include <QtGui/QColor>\n",
-             "core/text/t.cpp:2: QtGui/QColor is a QtGui header"},
-            {"window code", "core/session/s.cpp", "#include \"gui/shell/w.h\"\n",
-             "core/session/s.cpp:1: gui/shell/w.h is outside the core"},
-            {"later core folder", "core/model/n.cpp", "#include \"core/codec/c.h\"\n",
-             "core/model/n.cpp:1: core/codec/c.h comes after its includer"},
-            {"unknown core folder", "core/model/m.cpp", "#include \"core/misc/x.h\"\n",
-             "core/model/m.cpp:1: core/misc/x.h comes after its includer"},
-            {"program in the windows", "gui/shell/w.cpp",
-             "#include \"programs/zr4400-cli/cli_session.h\"\n",
-             "gui/shell/w.cpp:1: programs/zr4400-cli/cli_session.h is neither core nor windows"},
-            {"cycle", "gui/link/l.cpp", "#include \"gui/shell/w.h\"\n",
-             "include cycle: gui/link/l -> gui/shell/w -> gui/link/l"},
-        });
+        AddRows<EachBrokenRuleIsReportedRow>(
+            {{"allowed", "core/codec/c.cpp",
+              "#include \"core/model/m.h\"\n#include <QString>\n#include "
+              "<QtSerialPort/QSerialPort>\n#include <vector>\n",
+              ""},
+             {"widgets header", "core/model/m.cpp", "#include <QWidget>\n",
+              "core/model/m.cpp:1: QWidget is a QtWidgets header"},
+             {"gui header by module path", "core/text/t.cpp", "\n#  include <QtGui/QColor>\n",
+              "core/text/t.cpp:2: QtGui/QColor is a QtGui header"},
+             {"window code", "core/session/s.cpp", "#include \"gui/shell/w.h\"\n",
+              "core/session/s.cpp:1: gui/shell/w.h is outside the core"},
+             {"later core folder", "core/model/n.cpp", "#include \"core/codec/c.h\"\n",
+              "core/model/n.cpp:1: core/codec/c.h comes after its includer"},
+             {"unknown core folder", "core/model/m.cpp", "#include \"core/misc/x.h\"\n",
+              "core/model/m.cpp:1: core/misc/x.h comes after its includer"},
+             {"program in the windows", "gui/shell/w.cpp",
+              "#include \"programs/zr4400-cli/cli_session.h\"\n",
+              "gui/shell/w.cpp:1: programs/zr4400-cli/cli_session.h is neither core nor windows"},
+             {"cycle", "gui/link/l.cpp", "#include \"gui/shell/w.h\"\n",
+              "include cycle: gui/link/l -> gui/shell/w -> gui/link/l"}});
     }
 
     void eachBrokenRuleIsReported() {

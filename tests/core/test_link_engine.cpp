@@ -108,17 +108,16 @@ private slots:
     }
 
     void badRepliesEndInTheRestartQuestion_data() {
-        AddRows<BadRepliesEndInTheRestartQuestionRow>({
-            {"checksum off by one", 0, false},
-            {"block of another address", 1, false},
-            {"two replies together", 2, false},
-            {"reply split short", 3, false},
-            {"garbage", 4, false},
-            {"acknowledgement instead of a block", 5, false},
-            {"missing acknowledgement of a block", 6, true},
-            {"echoed block instead of an acknowledgement", 7, true},
-            {"line dropped", 8, false},
-        });
+        AddRows<BadRepliesEndInTheRestartQuestionRow>(
+            {{"checksum off by one", 0, false},
+             {"block of another address", 1, false},
+             {"two replies together", 2, false},
+             {"reply split short", 3, false},
+             {"garbage", 4, false},
+             {"acknowledgement instead of a block", 5, false},
+             {"missing acknowledgement of a block", 6, true},
+             {"echoed block instead of an acknowledgement", 7, true},
+             {"line dropped", 8, false}});
     }
 
     void badRepliesEndInTheRestartQuestion() {
@@ -187,12 +186,7 @@ private slots:
         }
     }
 
-    void silentRadio_data() {
-        AddRows<SilentRadioRow>({
-            {"cancel", false},
-            {"retry", true},
-        });
-    }
+    void silentRadio_data() { AddRows<SilentRadioRow>({{"cancel", false}, {"retry", true}}); }
 
     void silentRadio() {
         QFETCH(SilentRadioRow, row);
@@ -210,13 +204,11 @@ private slots:
     }
 
     void identity_data() {
-        AddRows<IdentityRow>({
-            {"exact", QByteArray("PK2323"), true},
-            {"NUL after", QByteArray("PK2323\0", 7), true},
-            {"blank after", QByteArray("PK2323 "), true},
-            {"one character off", QByteArray("PK2324"), false},
-            {"longer", QByteArray("PK23231"), false},
-        });
+        AddRows<IdentityRow>({{"exact", QByteArray("PK2323"), true},
+                              {"NUL after", QByteArray("PK2323\0", 7), true},
+                              {"blank after", QByteArray("PK2323 "), true},
+                              {"one character off", QByteArray("PK2324"), false},
+                              {"longer", QByteArray("PK23231"), false}});
     }
 
     void identity() {

@@ -70,8 +70,7 @@ namespace {
 
 struct VoltageCodeRow {
     const char* name;
-    int tenths;
-    int code;
+    int tenths, code;
 };
 
 struct GroupNameDecodeRow {
@@ -86,12 +85,8 @@ class TestOptionBlock : public QObject {
     Q_OBJECT
 private slots:
     void voltageCode_data() {
-        AddRows<VoltageCodeRow>({
-            {"9.7 V", 97, 380},
-            {"16.8 V", 168, 658},
-            {"9.0 V", 90, 352},
-            {"17.0 V", 170, 666},
-        });
+        AddRows<VoltageCodeRow>(
+            {{"9.7 V", 97, 380}, {"16.8 V", 168, 658}, {"9.0 V", 90, 352}, {"17.0 V", 170, 666}});
     }
 
     void voltageCode() {
@@ -170,13 +165,13 @@ private slots:
     }
 
     void groupNameDecode_data() {
-        AddRows<GroupNameDecodeRow>({
-            {"ended by NUL", QByteArray::fromHex("41007879"),
-             QStringLiteral("A") + QChar(0) + "  "},
-            {"four letters", QByteArray("ABCD"), "ABCD"},
-            {"ended by FF", QByteArray::fromHex("4142ff43"), QStringLiteral("AB") + QChar(0) + " "},
-            {"erased", QByteArray::fromHex("ffffffff"), QString(QChar(0)) + "   "},
-        });
+        AddRows<GroupNameDecodeRow>(
+            {{"ended by NUL", QByteArray::fromHex("41007879"),
+              QStringLiteral("A") + QChar(0) + "  "},
+             {"four letters", QByteArray("ABCD"), "ABCD"},
+             {"ended by FF", QByteArray::fromHex("4142ff43"),
+              QStringLiteral("AB") + QChar(0) + " "},
+             {"erased", QByteArray::fromHex("ffffffff"), QString(QChar(0)) + "   "}});
     }
 
     void groupNameDecode() {

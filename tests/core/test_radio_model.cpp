@@ -28,8 +28,7 @@ namespace {
 struct BandLimitsRow {
     const char* name;
     QString text;
-    double low;
-    double high;
+    double low, high;
 };
 
 struct ModifiedRow {
@@ -107,13 +106,11 @@ private slots:
     }
 
     void bandLimits_data() {
-        AddRows<BandLimitsRow>({
-            {"HF", "28.0000 - 29.6990 MHz", 28.0, 29.699},
-            {"CB", "25.6150 - 30.1050 MHz", 25.615, 30.105},
-            {"no dash", "abc", 100.0, 500.0},
-            {"bad low", "x - 29.5 MHz", 100.0, 29.5},
-            {"bad high", "28 - y MHz", 28.0, 500.0},
-        });
+        AddRows<BandLimitsRow>({{"HF", "28.0000 - 29.6990 MHz", 28.0, 29.699},
+                                {"CB", "25.6150 - 30.1050 MHz", 25.615, 30.105},
+                                {"no dash", "abc", 100.0, 500.0},
+                                {"bad low", "x - 29.5 MHz", 100.0, 29.5},
+                                {"bad high", "28 - y MHz", 28.0, 500.0}});
     }
 
     void bandLimits() {
@@ -127,36 +124,35 @@ private slots:
     void modifiedTest_data() {
         using M = RadioModel&;
         auto first = [](M m) -> ChannelRecord& { return m.channels.at(0, 1, 2); };
-        AddRows<ModifiedRow>({
-            {"reorder two channels", [&](M m) { std::swap(first(m), m.channels.at(0, 7, 2)); },
-             false},
-            {"receive frequency", [&](M m) { first(m).RxFreq.set("28500000"); }, true},
-            {"roger tone of a channel", [&](M m) { first(m).Roger = 3; }, true},
-            {"transmit frequency (no editing path)", [&](M m) { first(m).TxFreq.set("29"); },
-             false},
-            {"renumbered channel", [&](M m) { first(m).ChannelNumber = 40; }, true},
-            {"public roger", [](M m) { m.radio.Options.PublicRoger = 2; }, true},
-            {"hidden Rtix", [](M m) { m.radio.Options.Rtix = 50; }, false},
-            {"tone length", [](M m) { m.radio.Tones[8].Element[13].DurCode = 1; }, true},
-            {"channel added", [](M m) { m.AppendChannel(5, 1, 10, "28.5"); }, true},
-            {"channel count alone", [](M m) { --m.radio.ChannelCount(0, 3); }, true},
-            {"identity date", [](M m) { m.radio.Identity.IdentityDate.set("19990101"); }, true},
-            {"RSSI point", [](M m) { m.radio.RssiPoint[0] = 1; }, true},
-            {"group name", [](M m) { m.radio.Options.GroupName(1, 9).set("XY"); }, true},
-            {"bank in force", [](M m) { m.radio.BandFlag = 1; }, true},
-            {"view memory only",
-             [](M m) {
-                 m.radio.CurrentGroup[1] = 11;
-                 m.radio.LastRow(0, 3) = 40;
-             },
-             false},
-            {"encoding for a write",
-             [](M m) {
-                 PrepareImage(m.image);
-                 EncodeImage(m);
-             },
-             false},
-        });
+        AddRows<ModifiedRow>(
+            {{"reorder two channels", [&](M m) { std::swap(first(m), m.channels.at(0, 7, 2)); },
+              false},
+             {"receive frequency", [&](M m) { first(m).RxFreq.set("28500000"); }, true},
+             {"roger tone of a channel", [&](M m) { first(m).Roger = 3; }, true},
+             {"transmit frequency (no editing path)", [&](M m) { first(m).TxFreq.set("29"); },
+              false},
+             {"renumbered channel", [&](M m) { first(m).ChannelNumber = 40; }, true},
+             {"public roger", [](M m) { m.radio.Options.PublicRoger = 2; }, true},
+             {"hidden Rtix", [](M m) { m.radio.Options.Rtix = 50; }, false},
+             {"tone length", [](M m) { m.radio.Tones[8].Element[13].DurCode = 1; }, true},
+             {"channel added", [](M m) { m.AppendChannel(5, 1, 10, "28.5"); }, true},
+             {"channel count alone", [](M m) { --m.radio.ChannelCount(0, 3); }, true},
+             {"identity date", [](M m) { m.radio.Identity.IdentityDate.set("19990101"); }, true},
+             {"RSSI point", [](M m) { m.radio.RssiPoint[0] = 1; }, true},
+             {"group name", [](M m) { m.radio.Options.GroupName(1, 9).set("XY"); }, true},
+             {"bank in force", [](M m) { m.radio.BandFlag = 1; }, true},
+             {"view memory only",
+              [](M m) {
+                  m.radio.CurrentGroup[1] = 11;
+                  m.radio.LastRow(0, 3) = 40;
+              },
+              false},
+             {"encoding for a write",
+              [](M m) {
+                  PrepareImage(m.image);
+                  EncodeImage(m);
+              },
+              false}});
     }
 
     void modifiedTest() {

@@ -27,15 +27,12 @@ namespace {
 
 struct IniReadsRow {
     const char* name;
-    QString section;
-    QString key;
-    QString expected;
+    QString section, key, expected;
 };
 
 struct FoldersRow {
     const char* name;
-    QString program;
-    QString base;
+    QString program, base;
 };
 
 } // namespace
@@ -44,15 +41,13 @@ class TestSettings : public QObject {
     Q_OBJECT
 private slots:
     void iniReads_data() {
-        AddRows<IniReadsRow>({
-            {"exact", "language", "comPort", "3"},
-            {"case-insensitive names", "LANGUAGE", "COMPORT", "3"},
-            {"trimmed value", "language", "CurrentLanguage", "2"},
-            {"missing key", "language", "StopBit", ""},
-            {"missing section", "ports", "COM99", ""},
-            {"key of another section", "other", "comPort", "9"},
-            {"comment is not a key", "language", ";comPort", ""},
-        });
+        AddRows<IniReadsRow>({{"exact", "language", "comPort", "3"},
+                              {"case-insensitive names", "LANGUAGE", "COMPORT", "3"},
+                              {"trimmed value", "language", "CurrentLanguage", "2"},
+                              {"missing key", "language", "StopBit", ""},
+                              {"missing section", "ports", "COM99", ""},
+                              {"key of another section", "other", "comPort", "9"},
+                              {"comment is not a key", "language", ";comPort", ""}});
     }
 
     void iniReads() {
@@ -161,11 +156,9 @@ private slots:
     }
 
     void folders_data() {
-        AddRows<FoldersRow>({
-            {"nested", "/opt/R/A", "/opt/R"},
-            {"trailing separator", "/opt/R/A/", "/opt/R"},
-            {"top level", "/A", "/A"},
-        });
+        AddRows<FoldersRow>({{"nested", "/opt/R/A", "/opt/R"},
+                             {"trailing separator", "/opt/R/A/", "/opt/R"},
+                             {"top level", "/A", "/A"}});
     }
 
     void folders() {

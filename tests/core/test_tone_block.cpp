@@ -35,10 +35,7 @@ namespace {
 
 struct ValidRogerToneRow {
     const char* name;
-    int loops;
-    int lengthAt;
-    int n;
-    int valid;
+    int loops, lengthAt, n, valid;
 };
 
 } // namespace
@@ -76,15 +73,13 @@ private slots:
     }
 
     void validRogerTone_data() {
-        AddRows<ValidRogerToneRow>({
-            {"defined", 1, 0, 3, 3},
-            {"only the last element sounds", 10, 13, 8, 8},
-            {"no loop", 0, 0, 3, 0},
-            {"no length", 1, -1, 3, 0},
-            {"tone 0", 1, 0, 0, 0},
-            {"tone 9", 1, 0, 9, 0},
-            {"negative tone", 1, 0, -1, 0},
-        });
+        AddRows<ValidRogerToneRow>({{"defined", 1, 0, 3, 3},
+                                    {"only the last element sounds", 10, 13, 8, 8},
+                                    {"no loop", 0, 0, 3, 0},
+                                    {"no length", 1, -1, 3, 0},
+                                    {"tone 0", 1, 0, 0, 0},
+                                    {"tone 9", 1, 0, 9, 0},
+                                    {"negative tone", 1, 0, -1, 0}});
     }
 
     void validRogerTone() {

@@ -80,20 +80,13 @@ namespace {
 
 struct StepsRow {
     const char* name;
-    int tone;
-    int loops;
-    int interval;
-    int firstFreqCode;
-    int count;
-    int totalMs;
+    int tone, loops, interval, firstFreqCode, count, totalMs;
     ToneSegment first;
 };
 
 struct PcmLayoutsRow {
     const char* name;
-    int kind;
-    int channels;
-    int bytes;
+    int kind, channels, bytes;
 };
 
 } // namespace
@@ -102,15 +95,14 @@ class TestToneSound : public QObject {
     Q_OBJECT
 private slots:
     void steps_data() {
-        AddRows<StepsRow>({
-            {"tone 1", 1, 1, 0, 210, 7, 700, ToneSegment{2100, 100}},
-            {"tone 2", 2, 1, 0, 80, 14, 560, ToneSegment{800, 40}},
-            {"three passes, 500 ms after each", 4, 3, 50, 64, 18, 2400, ToneSegment{640, 60}},
-            {"code below 5 is a pause", 1, 1, 0, 4, 7, 700, ToneSegment{0, 100}},
-            {"code 30 sounds 300 Hz", 1, 1, 0, 30, 7, 700, ToneSegment{300, 100}},
-            {"off", 1, 0, 0, 210, 0, 0, ToneSegment{}},
-            {"at most 255 passes", 3, 300, 0, 170, 7 * 255, 210 * 255, ToneSegment{1700, 30}},
-        });
+        AddRows<StepsRow>(
+            {{"tone 1", 1, 1, 0, 210, 7, 700, ToneSegment{2100, 100}},
+             {"tone 2", 2, 1, 0, 80, 14, 560, ToneSegment{800, 40}},
+             {"three passes, 500 ms after each", 4, 3, 50, 64, 18, 2400, ToneSegment{640, 60}},
+             {"code below 5 is a pause", 1, 1, 0, 4, 7, 700, ToneSegment{0, 100}},
+             {"code 30 sounds 300 Hz", 1, 1, 0, 30, 7, 700, ToneSegment{300, 100}},
+             {"off", 1, 0, 0, 210, 0, 0, ToneSegment{}},
+             {"at most 255 passes", 3, 300, 0, 170, 7 * 255, 210 * 255, ToneSegment{1700, 30}}});
     }
 
     void steps() {
@@ -185,12 +177,10 @@ private slots:
     }
 
     void pcmLayouts_data() {
-        AddRows<PcmLayoutsRow>({
-            {"8-bit mono", int(PcmSample::UInt8), 1, 3},
-            {"16-bit stereo", int(PcmSample::Int16), 2, 12},
-            {"32-bit mono", int(PcmSample::Int32), 1, 12},
-            {"float stereo", int(PcmSample::Float), 2, 24},
-        });
+        AddRows<PcmLayoutsRow>({{"8-bit mono", int(PcmSample::UInt8), 1, 3},
+                                {"16-bit stereo", int(PcmSample::Int16), 2, 12},
+                                {"32-bit mono", int(PcmSample::Int32), 1, 12},
+                                {"float stereo", int(PcmSample::Float), 2, 24}});
     }
 
     void pcmLayouts() {

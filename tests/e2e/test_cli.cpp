@@ -40,24 +40,23 @@ class TestCli : public QObject {
     Q_OBJECT
 private slots:
     void statuses_data() {
-        AddRows<StatusesRow>({
-            {"no arguments", QStringList{}, 64, "usage:"},
-            {"unknown command", QStringList{"print", "x"}, 64, "usage:"},
-            {"missing argument", QStringList{"encode", "x.dat"}, 64, "usage:"},
-            {"bad option", QStringList{"show", InitFile(1), "--xml"}, 64, "usage:"},
-            {"missing input", QStringList{"show", "/nonexistent/x.dat"}, 66, "file error."},
-            {"missing image", QStringList{"decode", "/nonexistent/x.bin", "o.dat"}, 66,
-             "file error."},
-            {"unknown version", QStringList{"show", "@badversion"}, 65,
-             "Unknown version Of DataFile!"},
-            {"other version", QStringList{"show", "@v101"}, 65, "DataFile version is V1.01"},
-            {"short companion", QStringList{"encode", "@shortfre", "@out"}, 65, "file error."},
-            {"missing companion", QStringList{"show", "@nofre"}, 66, "file error."},
-            {"image of wrong size", QStringList{"decode", "@badversion", "@out"}, 65,
-             "16384 bytes"},
-            {"unwritable output", QStringList{"encode", InitFile(0), "/nonexistent/o.bin"}, 74,
-             "file error."},
-        });
+        AddRows<StatusesRow>(
+            {{"no arguments", QStringList{}, 64, "usage:"},
+             {"unknown command", QStringList{"print", "x"}, 64, "usage:"},
+             {"missing argument", QStringList{"encode", "x.dat"}, 64, "usage:"},
+             {"bad option", QStringList{"show", InitFile(1), "--xml"}, 64, "usage:"},
+             {"missing input", QStringList{"show", "/nonexistent/x.dat"}, 66, "file error."},
+             {"missing image", QStringList{"decode", "/nonexistent/x.bin", "o.dat"}, 66,
+              "file error."},
+             {"unknown version", QStringList{"show", "@badversion"}, 65,
+              "Unknown version Of DataFile!"},
+             {"other version", QStringList{"show", "@v101"}, 65, "DataFile version is V1.01"},
+             {"short companion", QStringList{"encode", "@shortfre", "@out"}, 65, "file error."},
+             {"missing companion", QStringList{"show", "@nofre"}, 66, "file error."},
+             {"image of wrong size", QStringList{"decode", "@badversion", "@out"}, 65,
+              "16384 bytes"},
+             {"unwritable output", QStringList{"encode", InitFile(0), "/nonexistent/o.bin"}, 74,
+              "file error."}});
     }
 
     void statuses() {

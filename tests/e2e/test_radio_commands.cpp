@@ -81,13 +81,13 @@ private slots:
     }
 
     void readCancelledOrFailedChangesNothing_data() {
-        AddRows<ReadCancelledOrFailedChangesNothingRow>({
-            {"cancelled at the question", QStringList{}, QList<PromptAnswer>{PromptAnswer::Cancel}},
-            {"bad block, not started again", QStringList{"--corrupt-checksum-at", "0x0800"},
-             QList<PromptAnswer>{PromptAnswer::Ok, PromptAnswer::Cancel}},
-            {"other model", QStringList{"--model", "PK0000"},
-             QList<PromptAnswer>{PromptAnswer::Ok}},
-        });
+        AddRows<ReadCancelledOrFailedChangesNothingRow>(
+            {{"cancelled at the question", QStringList{},
+              QList<PromptAnswer>{PromptAnswer::Cancel}},
+             {"bad block, not started again", QStringList{"--corrupt-checksum-at", "0x0800"},
+              QList<PromptAnswer>{PromptAnswer::Ok, PromptAnswer::Cancel}},
+             {"other model", QStringList{"--model", "PK0000"},
+              QList<PromptAnswer>{PromptAnswer::Ok}}});
     }
 
     void readCancelledOrFailedChangesNothing() {

@@ -55,22 +55,21 @@ class TestOptionFeaturesWindow : public QObject {
     Q_OBJECT
 private slots:
     void textBoxes_data() {
-        AddRows<TypedRow>({
-            {"Max[V] 25", {"Text2_2=25"}, "Text2_2", "17.0", 170, true},
-            {"Min[V] 8", {"Text2_1=8"}, "Text2_1", "9.0", 90, true},
-            {"Min[V] with two points", {"Text2_1=1.2.3"}, "Text2_1", "9.0", 90, true},
-            {"swap: Min", {"Text2_2=12.0", "Text2_1=16.0"}, "Text2_1", "12.0", 120, true},
-            {"swap: Max", {"Text2_2=12.0", "Text2_1=16.0"}, "Text2_2", "16.0", 160, true},
-            {"SWR 1.0", {"Text2_0=1.0"}, "Text2_0", "1.2", 12, true},
-            {"SWR not a number", {"Text2_0=."}, "Text2_0", "20.0", 200, true},
-            {"SWR takes no letters", {"Text2_0=a5b"}, "Text2_0", "5.0", 50, true},
-            {"Tx Offset 7", {"Text4_12=7"}, "Text4_12", "5.0000", 50000, true},
-            {"Tx Offset 0", {"Text4_12=0"}, "Text4_12", "0.0001", 1, true},
-            {"RSSI breaking the order", {"Text4_1=11"}, "Text4_1", "4", 3, false},
-            {"RSSI above 36", {"Text4_5=40"}, "Text4_5", "36", 35, false},
-            {"RSSI in order", {"Text4_2=13"}, "Text4_2", "13", 12, true},
-            {"RSSI digits only", {"Text4_8=1.0"}, "Text4_8", "10", 9, true},
-        });
+        AddRows<TypedRow>(
+            {{"Max[V] 25", {"Text2_2=25"}, "Text2_2", "17.0", 170, true},
+             {"Min[V] 8", {"Text2_1=8"}, "Text2_1", "9.0", 90, true},
+             {"Min[V] with two points", {"Text2_1=1.2.3"}, "Text2_1", "9.0", 90, true},
+             {"swap: Min", {"Text2_2=12.0", "Text2_1=16.0"}, "Text2_1", "12.0", 120, true},
+             {"swap: Max", {"Text2_2=12.0", "Text2_1=16.0"}, "Text2_2", "16.0", 160, true},
+             {"SWR 1.0", {"Text2_0=1.0"}, "Text2_0", "1.2", 12, true},
+             {"SWR not a number", {"Text2_0=."}, "Text2_0", "20.0", 200, true},
+             {"SWR takes no letters", {"Text2_0=a5b"}, "Text2_0", "5.0", 50, true},
+             {"Tx Offset 7", {"Text4_12=7"}, "Text4_12", "5.0000", 50000, true},
+             {"Tx Offset 0", {"Text4_12=0"}, "Text4_12", "0.0001", 1, true},
+             {"RSSI breaking the order", {"Text4_1=11"}, "Text4_1", "4", 3, false},
+             {"RSSI above 36", {"Text4_5=40"}, "Text4_5", "36", 35, false},
+             {"RSSI in order", {"Text4_2=13"}, "Text4_2", "13", 12, true},
+             {"RSSI digits only", {"Text4_8=1.0"}, "Text4_8", "10", 9, true}});
     }
 
     void textBoxes() {

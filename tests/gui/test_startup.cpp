@@ -51,13 +51,12 @@ private slots:
     }
 
     void damagedSettingsFallBack_data() {
-        AddRows<SetupRow>({
-            {"missing file", "", 1, 1},
-            {"not numbers", "IsFirstRun=no\ncomPort=COM3\nCurrentLanguage=x\n", 1, 1},
-            {"language out of range", "IsFirstRun=False\ncomPort=5\nCurrentLanguage=7\n", 5, 1},
-            {"words for the flag", "IsFirstRun=True\ncomPort=2\nCurrentLanguage=2\n", 2, 1},
-            {"any case", "isfirstrun = 0\nCOMPORT=9\ncurrentlanguage=2\n", 9, 2},
-        });
+        AddRows<SetupRow>(
+            {{"missing file", "", 1, 1},
+             {"not numbers", "IsFirstRun=no\ncomPort=COM3\nCurrentLanguage=x\n", 1, 1},
+             {"language out of range", "IsFirstRun=False\ncomPort=5\nCurrentLanguage=7\n", 5, 1},
+             {"words for the flag", "IsFirstRun=True\ncomPort=2\nCurrentLanguage=2\n", 2, 1},
+             {"any case", "isfirstrun = 0\nCOMPORT=9\ncurrentlanguage=2\n", 9, 2}});
     }
 
     void damagedSettingsFallBack() {

@@ -167,11 +167,8 @@ private slots:
     }
 
     void playbackEndsAfterCurrentElement_data() {
-        AddRows<PlaybackEndsAfterCurrentElementRow>({
-            {"Stop", "stop"},
-            {"another tab", "tab"},
-            {"window closed", "close"},
-        });
+        AddRows<PlaybackEndsAfterCurrentElementRow>(
+            {{"Stop", "stop"}, {"another tab", "tab"}, {"window closed", "close"}});
     }
 
     void playbackEndsAfterCurrentElement() {
