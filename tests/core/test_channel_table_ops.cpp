@@ -119,27 +119,6 @@ private slots:
         QCOMPARE(int(m.radio.Options.DwChannel(0, 2, 1)), row.validated);
     }
 
-    void counts() {
-        RadioModel m = DefaultModel(1);
-        SetRecords(m, 1, 1, {41, 1, 2, 3});
-        SetRecords(m, 1, 2, {5});
-        SetRecords(m, 1, 10, {1, 2}); // group J is not part of bank 1
-        QCOMPARE(GroupsInBank(0), 10);
-        QCOMPARE(GroupsInBank(1), 9);
-        QCOMPARE(CountRegularChannels(m, 1, 1), 3);
-        QCOMPARE(CountChannelsOfKind(m, 1, 1, 45), 1);
-        QCOMPARE(CountChannelsOfKind(m, 1, 1, 2), 3);
-        // Groups C..I hold channel 1 each: 7, plus A's 3 and B's 1, less B's own 5.
-        QCOMPARE(CountRegularChannelsElsewhere(m, 1, 2, 5), 10);
-        m.radio.Options.GroupValid(1, 1) = 0;
-        QCOMPARE(CountRegularChannelsElsewhere(m, 1, 2, 5), 7);
-        for (int g = 3; g <= 9; ++g)
-            m.radio.Options.GroupValid(1, g) = 0;
-        QCOMPARE(CountRegularChannelsElsewhere(m, 1, 2, 5), 0);
-        QVERIFY(!AnyOtherGroupValid(m, 1, 2));
-        QVERIFY(AnyOtherGroupValid(m, 1, 3));
-    }
-
     void gridEdits_data() {
         const QStringList none;
         const QStringList range{"Frequency is out of range."};
