@@ -2,6 +2,7 @@
 // with a value still in edit, group write, failures, and the port window.
 
 #include "core/codec/image_codec.h"
+#include "core/model/initial_data.h"
 #include "core/session/editor_hooks.h"
 #include "gui/link/radio_commands.h"
 #include "support/gui_fixture.h"
@@ -9,11 +10,9 @@
 #include "support/sim_process.h"
 #include "support/test_files.h"
 
-#include <QAction>
 #include <QComboBox>
 #include <QDialog>
 #include <QLabel>
-#include <QProcess>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
@@ -26,10 +25,6 @@ void UseSimPort(Installation& install, const QString& device) {
                                       "CurrentLanguage=1\r\n[ports]\r\nCOM99=%1\r\n")
                            .arg(device)
                            .toLatin1());
-}
-
-void Trigger(MainWindow& w, const char* name) {
-    w.findChild<QAction*>(name)->trigger();
 }
 
 } // namespace
@@ -49,24 +44,20 @@ class TestRadioCommands : public QObject {
 private slots:
     void readCompletes() {
         // A radio holding a configuration with a recognisable value.
-        Installation source;
-        Started maker(source);
-        maker.context.model.radio.Options.MicGain = 17;
-        PrepareImage(maker.context.model.image);
-        EncodeImage(maker.context.model);
-        const QString image = source.file("radio.bin");
-        QFile out(image);
-        QVERIFY(out.open(QIODevice::WriteOnly));
-        out.write(reinterpret_cast<const char*>(maker.context.model.image.data()), kImageSize);
-        out.close();
-
-        SimProcess sim({"--image", image});
         Installation install;
+        RadioModel radio;
+        InitialiseData(radio, QStringLiteral("/nonexistent"));
+        radio.radio.Options.MicGain = 17;
+        PrepareImage(radio.image);
+        EncodeImage(radio);
+        const QString image = install.file("radio.bin");
+        QVERIFY(WriteFile(
+            image, QByteArray(reinterpret_cast<const char*>(radio.image.data()), kImageSize)));
+        SimProcess sim({"--image", image});
         UseSimPort(install, sim.device);
         Started run(install);
         MainWindow& w = *run.window;
-        w.RegisterChildForm(kOptionsForm, [] { return new QLabel("options"); });
-        w.ShowChildForm(kOptionsForm);
+        ShowStandIn(w, kOptionsForm);
         run.context.model.CurrentFileName = install.file("old.dat");
         run.context.model.IsUntitled = false;
         Trigger(w, "mnuReadFromRadio");
@@ -98,8 +89,7 @@ private slots:
         UseSimPort(install, sim.device);
         Started run(install);
         MainWindow& w = *run.window;
-        w.RegisterChildForm(kOptionsForm, [] { return new QLabel("options"); });
-        w.ShowChildForm(kOptionsForm);
+        ShowStandIn(w, kOptionsForm);
         RadioModel& model = run.context.model;
         model.radio.Options.MicGain = 9;
         const RadioData before = model.radio;
@@ -120,9 +110,7 @@ private slots:
         Started run(install);
         MainWindow& w = *run.window;
         RadioModel& model = run.context.model;
-        w.RegisterChildForm(kChannelInfoForm, [&model] { return new PendingEditor(model); });
-        w.UnloadAllChildForms();
-        w.ShowChildForm(kChannelInfoForm);
+        ShowPendingEditor(w, model);
         Trigger(w, "mnuWriteToRadio");
         QTRY_VERIFY_WITH_TIMEOUT(run.prompter.texts().contains("Write Data Completed."), 20000);
         QCOMPARE(run.prompter.texts().first(),
