@@ -5,6 +5,7 @@
 
 #include "core/editing/channel_table_ops.h"
 #include "support/channel_editor_driving.h"
+#include "support/values.h"
 
 #include <QClipboard>
 #include <QKeyEvent>
@@ -42,11 +43,9 @@ private slots:
             const int slot = r.model().FindSlot(5, 0, 1);
             QCOMPARE(slot, 8); // appended after 41..46 and 1
             const ChannelRecord& c = r.model().channels.at(0, slot, 1);
-            QCOMPARE(c.RxFreq.text(), QStringLiteral("271850"));
-            QCOMPARE(c.ScanFlag, int16_t(1));
-            QCOMPARE(c.Mode, int16_t(0));
-            QCOMPARE(c.ToneIndex, int16_t(8));
-            QCOMPARE(c.NbAnl, int16_t(1));
+            // the stored digits and the new channel's scan, mode, tone and NB/ANL
+            QCOMPARE(Values(c.RxFreq.text(), c.ScanFlag, c.Mode, c.ToneIndex, c.NbAnl),
+                     "271850 1 0 8 1");
             QCOMPARE(r.cell(5), QStringLiteral("27.1850"));
             QCOMPARE(r.options().EmgChannel(0, 1, 0), int16_t(1));
             QCOMPARE(r.grid()->currentRow(), 6);      // Enter moved on

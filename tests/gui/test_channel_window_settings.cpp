@@ -5,6 +5,7 @@
 
 #include "core/codec/mode_codec.h"
 #include "support/channel_editor_driving.h"
+#include "support/values.h"
 
 #include <QGroupBox>
 #include <QKeyEvent>
@@ -34,24 +35,21 @@ private slots:
         QCOMPARE(EntriesOf(r.list("Combo6")).size(), 10); // HF: A..I and MEM
         r.choose("Combo2", "CB -- 25.6150 - 30.1050 MHz");
         RadioModel& m = r.model();
-        QCOMPARE(m.radio.BandFlag, int16_t(0));
-        QCOMPARE(m.BandText, QStringLiteral("25.6150 - 30.1050 MHz"));
-        QCOMPARE(m.BandLowMHz, 25.615);
+        QCOMPARE(Values(m.radio.BandFlag, m.BandText, m.BandLowMHz),
+                 "0 25.6150 - 30.1050 MHz 25.615");
         QCOMPARE(r.run.window->windowTitle(),
                  QStringLiteral("ZR-4400[25.6150 - 30.1050 MHz][File Name:new.dat]"));
-        QCOMPARE(Title(r, "Frame3"), QStringLiteral("CB -- 25.6150 - 30.1050 MHz"));
-        QCOMPARE(EntriesOf(r.list("Combo6")).size(), 11);
-        QCOMPARE(r.list("Combo6")->currentText(), QStringLiteral("J"));
-        QCOMPARE(Title(r, "Frame1"), QStringLiteral("Band -- J"));
-        QCOMPARE(r.cell(1), QStringLiteral("28.0850"));
-        QCOMPARE(EntriesOf(r.list("Combo3")).size(), 10);
+        // the bank's frame, its groups, the group kept and shown, its channel 1, work groups
+        QCOMPARE(Values(Title(r, "Frame3"), EntriesOf(r.list("Combo6")).size(),
+                        r.list("Combo6")->currentText(), Title(r, "Frame1"), r.cell(1),
+                        EntriesOf(r.list("Combo3")).size()),
+                 "CB -- 25.6150 - 30.1050 MHz 11 J Band -- J 28.0850 10");
         // Back in HF, a stored group the bank lacks gives way to "A".
         m.radio.CurrentGroup[1] = 10;
         r.choose("Combo2", "HF -- 28.0000 - 29.6990 MHz");
-        QCOMPARE(r.list("Combo6")->currentText(), QStringLiteral("A"));
-        QCOMPARE(m.radio.CurrentGroup[1], int16_t(1));
-        QCOMPARE(EntriesOf(r.list("Combo3")).size(), 9);
-        QCOMPARE(m.BandHighMHz, 29.699);
+        QCOMPARE(Values(r.list("Combo6")->currentText(), m.radio.CurrentGroup[1],
+                        EntriesOf(r.list("Combo3")).size(), m.BandHighMHz),
+                 "A 1 9 29.699");
     }
 
     void groupValidAddsDefaultChannel() {
@@ -158,11 +156,7 @@ private slots:
         r.choose("Combo8_10", "Del");
         r.choose("Combo8_0", "C_012(100.0Hz)");
         r.choose("Combo8_11", "3");
-        QCOMPARE(c.Busy, int16_t(1));
-        QCOMPARE(c.Repeater, int16_t(2));
-        QCOMPARE(c.ScanFlag, int16_t(0));
-        QCOMPARE(c.ToneIndex, int16_t(12));
-        QCOMPARE(c.Roger, int16_t(3));
+        QCOMPARE(Values(c.Busy, c.Repeater, c.ScanFlag, c.ToneIndex, c.Roger), "1 2 0 12 3");
         // The panel shows what was stored when the row is entered again.
         r.clickCell(2);
         QVERIFY(!r.window()->findChild<QGroupBox*>("Frame2")->isVisible());
