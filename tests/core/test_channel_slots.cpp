@@ -34,10 +34,6 @@ RadioImage Prepared() {
     return image;
 }
 
-} // namespace
-
-namespace {
-
 struct SlotLayoutRow {
     const char* name;
     QString digits;

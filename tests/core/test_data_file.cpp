@@ -42,10 +42,6 @@ void SaveMarkedPair(const QString& path, int micGain) {
     QVERIFY(p.prompts.isEmpty());
 }
 
-} // namespace
-
-namespace {
-
 struct OpenRefusalsRow {
     const char* name;
     int damage;

@@ -162,10 +162,6 @@ void WriteTree(const QString& root, const QMap<QString, QString>& files) {
     }
 }
 
-} // namespace
-
-namespace {
-
 struct EachBrokenRuleIsReportedRow {
     const char* name;
     QString file, includes, fault;

@@ -19,10 +19,6 @@ void FillRandom(RadioImage& image, quint32 seed) {
 
 const QString kCheckConnection = QStringLiteral("Check Connection. Retry or Cancel?");
 
-} // namespace
-
-namespace {
-
 struct BadRepliesEndInTheRestartQuestionRow {
     const char* name;
     int fault;

@@ -64,10 +64,6 @@ RadioImage EncodedSample() {
     return image;
 }
 
-} // namespace
-
-namespace {
-
 struct VoltageCodeRow {
     const char* name;
     int tenths, code;

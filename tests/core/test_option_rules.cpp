@@ -27,10 +27,6 @@ RadioData WithTonesTwoAndFive() {
     return data;
 }
 
-} // namespace
-
-namespace {
-
 struct ShownPositionRow {
     const char* name;
     int code;

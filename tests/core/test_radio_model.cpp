@@ -22,10 +22,6 @@ RadioModel DefaultModel() {
     return m;
 }
 
-} // namespace
-
-namespace {
-
 struct BandLimitsRow {
     const char* name;
     QString text;

@@ -21,10 +21,6 @@ QString WriteFile(const QTemporaryDir& dir, const QString& name, const QByteArra
     return path;
 }
 
-} // namespace
-
-namespace {
-
 struct IniReadsRow {
     const char* name;
     QString section, key, expected;

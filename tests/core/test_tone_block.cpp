@@ -29,10 +29,6 @@ ToneTable TonesDefined(std::initializer_list<int> defined) {
     return tones;
 }
 
-} // namespace
-
-namespace {
-
 struct ValidRogerToneRow {
     const char* name;
     int loops, lengthAt, n, valid;

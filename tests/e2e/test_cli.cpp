@@ -23,10 +23,6 @@ QString InitFile(int band) {
     return QStringLiteral(ZR_PROGRAM_DIR "/Init/%1_PK2323_New.dat").arg(band);
 }
 
-} // namespace
-
-namespace {
-
 struct StatusesRow {
     const char* name;
     QStringList args;

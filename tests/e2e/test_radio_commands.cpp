@@ -27,10 +27,6 @@ void UseSimPort(Installation& install, const QString& device) {
                            .toLatin1());
 }
 
-} // namespace
-
-namespace {
-
 struct ReadCancelledOrFailedChangesNothingRow {
     const char* name;
     QStringList simArgs;

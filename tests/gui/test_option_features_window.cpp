@@ -37,10 +37,6 @@ int Stored(RadioData& d, const QString& box) {
     return d.RssiPoint[box.mid(6).toInt()];
 }
 
-} // namespace
-
-namespace {
-
 struct TypedRow {
     const char* name;
     QStringList typing; // "box=text", typed in order
