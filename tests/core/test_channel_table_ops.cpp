@@ -271,26 +271,6 @@ private slots:
         }
         QVERIFY(after == before); // nothing else moved
     }
-
-    void choiceLists() {
-        RadioModel m = DefaultModel(1);
-        SetRecords(m, 1, 2, {44, 12, 3, 42, 40});
-        QCOMPARE(ChannelComboEntries(m, 1, 2, ChannelKind::Regular),
-                 (QStringList{"3", "12", "40"}));
-        QCOMPARE(ChannelComboEntries(m, 1, 2, ChannelKind::Memory), (QStringList{"M2", "M4"}));
-        QCOMPARE(MemoryChannelEntries(), (QStringList{"M1", "M2", "M3", "M4", "M5", "M6"}));
-        QCOMPARE(GroupChoiceEntries(1).size(), 10);
-        QCOMPARE(GroupChoiceEntries(1).last(), QStringLiteral("MEM"));
-        QCOMPARE(GroupChoiceEntries(0).at(9), QStringLiteral("J"));
-        m.radio.Options.GroupValid(1, 2) = 0;
-        QCOMPARE(ValidGroupLetters(m.radio, 1),
-                 (QStringList{"A", "C", "D", "E", "F", "G", "H", "I"})); // no "J" in bank 1
-        QCOMPARE(BankChoiceEntries(),
-                 (QStringList{"CB -- 25.6150 - 30.1050 MHz", "HF -- 28.0000 - 29.6990 MHz"}));
-        // Tones 1..5 are defined by default; tone 3 loses its loop.
-        m.radio.Tones[3].LoopCount = 0;
-        QCOMPARE(RogerListEntries(m.radio.Tones, "OFF"), (QStringList{"OFF", "1", "2", "4", "5"}));
-    }
 };
 
 QTEST_APPLESS_MAIN(TestChannelTableOps)

@@ -122,21 +122,6 @@ private slots:
         QCOMPARE(channels.at(1, 3, 10).Mode, int16_t(1)); // not in use
         QCOMPARE(channels.at(0, kSlots, 1).Mode, int16_t(0));
     }
-
-    void comboFallbacks() {
-        const QStringList list{"x", "y", "z"};
-        QCOMPARE(FindComboText(list, "z"), QStringLiteral("z"));
-        QCOMPARE(FindComboText(list, "w"), QStringLiteral("x"));
-        QCOMPARE(ComboTextAt(list, 3), QStringLiteral("x"));
-        QCOMPARE(ComboTextAt(list, -1), QStringLiteral("x"));
-        QCOMPARE(SelectComboText(list, "y"), 1);
-        QCOMPARE(SelectComboIndex(list, 7), 0);
-        QCOMPARE(SelectComboIndex({}, 0), -1);
-        QCOMPARE(SelectComboText({}, "x"), -1);
-        QCOMPARE(ClampBinary(1, 0), 1);
-        QCOMPARE(ClampBinary(2, 1), 1);
-        QCOMPARE(ClampBinary(-1, 0), 0);
-    }
 };
 
 QTEST_GUILESS_MAIN(TestChoiceTexts)

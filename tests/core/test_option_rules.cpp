@@ -41,13 +41,6 @@ struct ListEntriesRow {
     QString first, last;
 };
 
-struct KeepOneCheckedRow {
-    const char* name;
-    int value;
-    QList<int> values;
-    int self, result;
-};
-
 struct KeyFilterRow {
     const char* name;
     int code;
@@ -136,19 +129,6 @@ private slots:
         QCOMPARE(entries.size(), count);
         QCOMPARE(entries.value(0), first);
         QCOMPARE(entries.isEmpty() ? QString() : entries.last(), last);
-    }
-
-    void keepOneChecked_data() {
-        AddRows<KeepOneCheckedRow>({{"checking", 1, QList<int>{0, 0, 0, 0}, 0, 1},
-                                    {"last one kept", 0, QList<int>{0, 0, 0, 0}, 2, 1},
-                                    {"another left", 0, QList<int>{0, 0, 0, 1}, 2, 0},
-                                    {"stored 2 counts", 0, QList<int>{2, 0, 0, 0}, 3, 0}});
-    }
-
-    void keepOneChecked() {
-        QFETCH(KeepOneCheckedRow, row);
-        auto [rowName, value, values, self, result] = row;
-        QCOMPARE(KeepOneChecked(value, 1, values, self), result);
     }
 
     void keyFilter_data() {
