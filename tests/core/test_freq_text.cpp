@@ -109,6 +109,7 @@ private slots:
         QCOMPARE(AlignFreqToStep(25.615004, 25.615), 25.615);
         QCOMPARE(AlignFreqToStep(1.000020, 1.000005), 1.000015);
         QCOMPARE(AlignFreqToStep(1.000015, 1.000005), 1.000015);
+        QCOMPARE(AlignFreqToStep(25.614995, 25.615), 25.61499); // below the limit: still down
     }
 };
 
