@@ -51,10 +51,11 @@ RadioModel Fresh() {
     return m;
 }
 
-// Decoded data keeps its ranges: counts, tone indexes, frequency digits, and
-// each group's channels in ascending order.
+// Decoded data keeps its ranges: the bank and its band text, counts, tone
+// indexes, frequency digits, and each group's channels in ascending order.
 void CheckDecoded(const RadioModel& m) {
     QVERIFY(m.radio.BandFlag == 0 || m.radio.BandFlag == 1);
+    QCOMPARE(m.BandText, BandTextOf(m.radio.BandFlag));
     for (int bank = 0; bank < kBanks; ++bank) {
         for (int group = 1; group <= kGroups; ++group) {
             const int count = m.radio.ChannelCount(bank, group);

@@ -65,6 +65,8 @@ private slots:
              {"RSSI breaking the order", {"Text4_1=11"}, "Text4_1", "4", 3, false},
              {"RSSI above 36", {"Text4_5=40"}, "Text4_5", "36", 35, false},
              {"RSSI in order", {"Text4_2=13"}, "Text4_2", "13", 12, true},
+             {"RSSI equal to the one below", {"Text4_2=4"}, "Text4_2", "11", 10, false},
+             {"RSSI, first of the second row", {"Text4_6=2"}, "Text4_6", "2", 1, true},
              {"RSSI digits only", {"Text4_8=1.0"}, "Text4_8", "10", 9, true}});
     }
 
