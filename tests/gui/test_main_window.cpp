@@ -204,25 +204,32 @@ private slots:
     }
 
     void openAndNewAskFirst() {
-        // Open with unsaved work: cancel keeps it, No drops it, Yes saves it first.
-        for (const PromptAnswer answer :
-             {PromptAnswer::Cancel, PromptAnswer::No, PromptAnswer::Yes}) {
+        // Open with unsaved work: cancel keeps it, No drops it, Yes saves it first
+        // (untitled: the save dialog comes first, and cancelling it opens nothing).
+        const struct {
+            PromptAnswer answer;
+            QString saveName;
+            bool opened;
+        } rows[] = {{PromptAnswer::Cancel, "", false},
+                    {PromptAnswer::No, "", true},
+                    {PromptAnswer::Yes, "before.dat", true},
+                    {PromptAnswer::Yes, "", false}};
+        for (const auto& [answer, saveName, opened] : rows) {
             Installation install;
             Started run(install);
             MainWindow& w = *run.window;
             w.RegisterChildForm(kChannelInfoForm, [] { return new QLabel(QStringLiteral("e")); });
             RadioModel& model = run.context.model;
             const QString source = WriteOtherFile(install, run.context);
-            const bool opened = answer != PromptAnswer::Cancel;
             model.radio.Options.MicGain = 12;
             run.prompter.answers << answer;
             if (answer == PromptAnswer::Yes)
-                run.prompter.fileNames << install.file("before.dat"); // untitled: Save As first
+                run.prompter.fileNames << (saveName.isEmpty() ? "" : install.file(saveName));
             run.prompter.fileNames << source;
             Trigger(w, "mnuFileOpen");
             QCOMPARE(run.prompter.texts().value(0), kSaveQuestion);
             QCOMPARE(run.prompter.prompts[0].buttons, PromptButtons::YesNoCancel);
-            QCOMPARE(QFileInfo::exists(install.file("before.dat")), answer == PromptAnswer::Yes);
+            QCOMPARE(QFileInfo::exists(install.file("before.dat")), !saveName.isEmpty());
             QCOMPARE(model.radio.Options.MicGain, int16_t(opened ? 33 : 12));
             QCOMPARE(model.IsUntitled, !opened);
             QCOMPARE(w.windowTitle().endsWith("other.dat]"), opened);
