@@ -271,6 +271,19 @@ private slots:
         }
         QVERIFY(after == before); // nothing else moved
     }
+
+    // The lists the windows offer: channels ascending, M1-M6, groups marked valid (1).
+    void choiceLists() {
+        RadioModel m = DefaultModel(1);
+        SetRecords(m, 1, 2, {44, 12, 3, 42, 40});
+        QCOMPARE(ChannelComboEntries(m, 1, 2, ChannelKind::Regular),
+                 (QStringList{"3", "12", "40"}));
+        QCOMPARE(ChannelComboEntries(m, 1, 2, ChannelKind::Memory), (QStringList{"M2", "M4"}));
+        QCOMPARE(MemoryChannelEntries(), (QStringList{"M1", "M2", "M3", "M4", "M5", "M6"}));
+        m.radio.Options.GroupValid(1, 2) = 0;
+        m.radio.Options.GroupValid(1, 4) = 2;
+        QCOMPARE(ValidGroupLetters(m.radio, 1), (QStringList{"A", "C", "E", "F", "G", "H", "I"}));
+    }
 };
 
 QTEST_APPLESS_MAIN(TestChannelTableOps)

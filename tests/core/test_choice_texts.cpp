@@ -6,6 +6,7 @@
 #include "core/editing/combo_list.h"
 #include "core/model/radio_data.h"
 #include "support/rows.h"
+#include "support/values.h"
 
 #include <QTest>
 #include <algorithm>
@@ -105,6 +106,10 @@ private slots:
         QCOMPARE(ModeListEntries(Flags{0, 1, 0, 1, 1}, false), (QStringList{"AM", "LSB", "PA"}));
         for (int mode = -1; mode <= 5; ++mode)
             QCOMPARE(ModeTextToIndex(ModeIndexToText(mode)), mode >= 0 && mode <= 4 ? mode : 0);
+        // A stored switch shows as stored when 0 or 1, else as its default.
+        QCOMPARE(
+            Values(ClampBinary(0, 1), ClampBinary(1, 0), ClampBinary(2, 0), ClampBinary(-1, 1)),
+            "0 1 0 1");
     }
 
     void revalidateAllModesKeepsToRecordsInUse() {
