@@ -252,6 +252,7 @@ private slots:
         QVERIFY(!SaveDataFile(m, c, p));
         QCOMPARE(p.texts(), QStringList{"file error."});
         QVERIFY(m.IsUntitled);
+        QVERIFY(m.IsModified()); // the change is still unsaved
         QCOMPARE(ReadFile(path), data);
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{"keep.dat"});
     }

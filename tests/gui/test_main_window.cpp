@@ -201,6 +201,20 @@ private slots:
         Trigger(w, "mnuFileSaveAs");
         QVERIFY(QFileInfo::exists(install.file("copy.fre")));
         QCOMPARE(model.CurrentFileName, install.file("copy.dat"));
+
+        // A Save As that fails keeps the name, the caption and the changed mark;
+        // Exit still asks.
+        model.radio.Options.MicGain = 8;
+        p.prompts.clear();
+        p.fileNames << install.file("no/such/folder/lost.dat");
+        Trigger(w, "mnuFileSaveAs");
+        QCOMPARE(p.texts(), QStringList{"file error."});
+        QCOMPARE(model.CurrentFileName, install.file("copy.dat"));
+        QVERIFY(w.windowTitle().endsWith("[File Name:copy.dat]"));
+        QVERIFY(model.IsModified());
+        p.answers << PromptAnswer::Cancel;
+        w.close();
+        QCOMPARE(p.texts().value(1), kSaveQuestion);
     }
 
     void openAndNewAskFirst() {

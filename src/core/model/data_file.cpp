@@ -131,9 +131,14 @@ FileStatus WriteDataFilePair(const QString& dataPath, const RadioData& radio,
 }
 
 bool SaveDataFile(RadioModel& model, const Catalogue& catalogue, Prompter& prompter) {
+    const RadioData savedRadio = model.SavedRadioData;
+    const ChannelTable savedChannels = model.SavedChannelTable;
     model.CommitToSnapshot();
     if (WriteDataFilePair(model.CurrentFileName, model.SavedRadioData, model.SavedChannelTable) !=
         FileStatus::Ok) {
+        // What is on disk is still the previous state: the data stays changed.
+        model.SavedRadioData = savedRadio;
+        model.SavedChannelTable = savedChannels;
         prompter.tell(catalogue.Text(TextId::FileError), PromptIcon::Critical);
         return false;
     }

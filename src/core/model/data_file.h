@@ -38,8 +38,9 @@ FileStatus ReadDataFilePair(const QString& dataPath, DataFilePair& pair);
 FileStatus WriteDataFilePair(const QString& dataPath, const RadioData& radio,
                              const ChannelTable& channels);
 
-// Commits the working data to the snapshot and stores it in the current file
-// pair; shows "file error." on failure.
+// Stores the working data in the current file pair and makes it the snapshot;
+// on failure shows "file error." and leaves the snapshot, and with it the
+// changed mark, as it was.
 bool SaveDataFile(RadioModel& model, const Catalogue& catalogue, Prompter& prompter);
 
 enum class OpenResult { Loaded, UnknownVersion, IncompatibleVersion, WrongLength, FileError };

@@ -50,18 +50,23 @@ void FileCommands::FileSave() {
         SaveToCurrentFile();
 }
 
-bool FileCommands::ChooseSaveName() {
+bool FileCommands::SaveUnderChosenName() {
     const QString path = prompter_.saveFileName(context_.model.CurrentFileName, DialogFilter());
     if (path.isEmpty())
         return false;
+    const QString previous = context_.model.CurrentFileName;
     context_.model.CurrentFileName = path;
-    return true;
+    if (SaveToCurrentFile())
+        return true;
+    // Nothing was written under the new name: the data still belongs to the old one.
+    context_.model.CurrentFileName = previous;
+    host_.RefreshCaption();
+    return false;
 }
 
 void FileCommands::FileSaveAs() {
     host_.ValidateOpenEditors();
-    if (ChooseSaveName())
-        SaveToCurrentFile();
+    SaveUnderChosenName();
 }
 
 void FileCommands::OpenWithDialog() {
@@ -86,9 +91,7 @@ void FileCommands::OpenWithDialog() {
 bool FileCommands::SaveBeforeDiscard() {
     // Untitled data has only the default name: ask where it goes rather than
     // writing (or overwriting) "new.dat" wherever the program happens to run.
-    if (context_.model.IsUntitled && !ChooseSaveName())
-        return false;
-    return SaveToCurrentFile();
+    return context_.model.IsUntitled ? SaveUnderChosenName() : SaveToCurrentFile();
 }
 
 bool FileCommands::SaveToCurrentFile() {

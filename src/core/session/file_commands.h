@@ -38,8 +38,9 @@ public:
 
 private:
     QString DialogFilter() const;
-    // The Save As dialog; false when cancelled.
-    bool ChooseSaveName();
+    // The Save As dialog, then the save under the chosen name; false when
+    // cancelled or failed, and then the data keeps the name it had.
+    bool SaveUnderChosenName();
 
     AppContext& context_;
     Prompter& prompter_;
