@@ -127,6 +127,14 @@ private slots:
              {"roger tone of a channel", [&](M m) { first(m).Roger = 3; }, true},
              {"transmit frequency (no editing path)", [&](M m) { first(m).TxFreq.set("29"); },
               false},
+             {"transmit tone", [&](M m) { first(m).TxToneIndex = 12; }, true},
+             {"frequency padded by a write",
+              [&](M m) {
+                  first(m).RxFreq.set("281");
+                  m.CommitToSnapshot();
+                  first(m).RxFreq.set("28100000");
+              },
+              false},
              {"renumbered channel", [&](M m) { first(m).ChannelNumber = 40; }, true},
              {"public roger", [](M m) { m.radio.Options.PublicRoger = 2; }, true},
              {"hidden Rtix", [](M m) { m.radio.Options.Rtix = 50; }, false},

@@ -133,6 +133,15 @@ private slots:
         }
     }
 
+    void enterOverAnUnchangedCellChangesNothing() {
+        Installation install;
+        ChannelEditorRun r(install);
+        r.openCell(1, OpenBy::Enter); // 28.0150, stored as "28015000"
+        QTest::keyClick(r.cellEditor(), Qt::Key_Return);
+        QCOMPARE(r.cell(1), QStringLiteral("28.0150"));
+        QVERIFY(!r.model().IsModified());
+    }
+
     void dualWatchFollowsTableOrder() {
         Installation install;
         ChannelEditorRun r(install);
