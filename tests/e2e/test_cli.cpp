@@ -119,6 +119,14 @@ private slots:
         const CliRun d = Cli({"decode", first, decoded});
         QVERIFY2(d.status == 0, qPrintable(d.err));
         QCOMPARE(QFileInfo(decoded).size(), qint64(1070));
+        // A name without ".dat" gets it, so its companion is its own; a companion's
+        // name is refused.
+        QCOMPARE(Cli({"decode", first, dir.filePath("plain")}).status, 0);
+        QCOMPARE(ReadFile(dir.filePath("plain.fre")), ReadFile(dir.filePath("decoded.fre")));
+        const CliRun refused = Cli({"decode", first, dir.filePath("x.FRE")});
+        QCOMPARE(refused.status, 64);
+        QVERIFY(refused.err.contains("cannot end in \".fre\"") &&
+                !QFile::exists(dir.filePath("x.FRE")));
         const QString second = dir.filePath("second.bin");
         QCOMPARE(Cli({"encode", decoded, second}).status, 0);
         QCOMPARE(ReadFile(second), image);

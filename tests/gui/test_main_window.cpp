@@ -202,6 +202,16 @@ private slots:
         QVERIFY(QFileInfo::exists(install.file("copy.fre")));
         QCOMPARE(model.CurrentFileName, install.file("copy.dat"));
 
+        // A name without ".dat" gets it; a companion's name is refused.
+        p.fileNames << install.file("mybackup") << install.file("copy.fre");
+        Trigger(w, "mnuFileSaveAs");
+        QVERIFY(QFileInfo::exists(install.file("mybackup.dat")) &&
+                QFileInfo::exists(install.file("mybackup.fre")));
+        QCOMPARE(model.CurrentFileName, install.file("mybackup.dat"));
+        Trigger(w, "mnuFileSaveAs");
+        QVERIFY(p.texts().last().contains("cannot end in \".fre\""));
+        QCOMPARE(model.CurrentFileName, install.file("mybackup.dat"));
+
         // A Save As that fails keeps the name, the caption and the changed mark;
         // Exit still asks.
         model.radio.Options.MicGain = 8;
@@ -209,8 +219,8 @@ private slots:
         p.fileNames << install.file("no/such/folder/lost.dat");
         Trigger(w, "mnuFileSaveAs");
         QCOMPARE(p.texts(), QStringList{"file error."});
-        QCOMPARE(model.CurrentFileName, install.file("copy.dat"));
-        QVERIFY(w.windowTitle().endsWith("[File Name:copy.dat]"));
+        QCOMPARE(model.CurrentFileName, install.file("mybackup.dat"));
+        QVERIFY(w.windowTitle().endsWith("[File Name:mybackup.dat]"));
         QVERIFY(model.IsModified());
         p.answers << PromptAnswer::Cancel;
         w.close();

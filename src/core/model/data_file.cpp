@@ -50,6 +50,16 @@ QString CompanionPathOf(const QString& dataPath) {
     return dataPath.left(std::max<qsizetype>(0, dataPath.size() - 3)) + QStringLiteral("fre");
 }
 
+QString DataFileNameFor(const QString& chosenPath) {
+    return chosenPath.endsWith(QLatin1String(".dat"), Qt::CaseInsensitive)
+               ? chosenPath
+               : chosenPath + QStringLiteral(".dat");
+}
+
+bool IsCompanionName(const QString& path) {
+    return path.endsWith(QLatin1String(".fre"), Qt::CaseInsensitive);
+}
+
 QByteArray CompanionBytes(const RadioData& radio, const ChannelTable& channels) {
     QByteArray bytes;
     bytes.reserve(kBanks * kGroups * kSlots * kChannelRecordBytes);

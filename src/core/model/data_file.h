@@ -25,6 +25,13 @@ enum class FileStatus { Ok, Missing, IoError, ShortCompanion, BadCounts };
 // replaced by "fre".
 QString CompanionPathOf(const QString& dataPath);
 
+// A newly chosen data file name ends in ".dat" (in any case), so that its
+// companion is the same name ending in ".fre": ".dat" is added otherwise.
+QString DataFileNameFor(const QString& chosenPath);
+// True for a name ending in ".fre" (in any case): the name of a companion,
+// never of a new data file.
+bool IsCompanionName(const QString& path);
+
 // The companion's records for the counts of `radio`.
 QByteArray CompanionBytes(const RadioData& radio, const ChannelTable& channels);
 // Reads companion records for the counts of `radio` into `channels`.

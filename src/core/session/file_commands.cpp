@@ -51,9 +51,15 @@ void FileCommands::FileSave() {
 }
 
 bool FileCommands::SaveUnderChosenName() {
-    const QString path = prompter_.saveFileName(context_.model.CurrentFileName, DialogFilter());
-    if (path.isEmpty())
+    const QString chosen = prompter_.saveFileName(context_.model.CurrentFileName, DialogFilter());
+    if (chosen.isEmpty())
         return false;
+    if (IsCompanionName(chosen)) {
+        prompter_.tell(context_.catalogue.Text(TextId::DataNameIsCompanion),
+                       PromptIcon::Exclamation);
+        return false;
+    }
+    const QString path = DataFileNameFor(chosen);
     const QString previous = context_.model.CurrentFileName;
     context_.model.CurrentFileName = path;
     if (SaveToCurrentFile())

@@ -170,6 +170,7 @@ constexpr Entry kEntries[] = {
     {TextId::GroupWriteCount, "Number of radios to write:", "要写入的对讲机数量："},
     {TextId::GroupRadioLabel, "Radio:", "对讲机："},
     {TextId::ChGroupFull, "This group already holds 46 channels; no more can be added.", "该组已有 46 个信道，不能再添加。"},
+    {TextId::DataNameIsCompanion, "A data file's name cannot end in \".fre\": that is the name of its companion file.", "数据文件名不能以“.fre”结尾：这是其配套文件的名称。"},
 };
 // clang-format on
 

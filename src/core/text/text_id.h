@@ -175,5 +175,8 @@ enum class TextId {
     // Channel editor: a group that cannot take another channel
     ChGroupFull,
 
+    // Save As and the command-line tool: a data file named like a companion
+    DataNameIsCompanion,
+
     Count_ // keep last
 };

@@ -156,8 +156,17 @@ int main(int argc, char** argv) {
     const bool plain = o.values.isEmpty() && o.flags.isEmpty();
 
     CliSession session(retries.value_or(0));
+    // A new data file's name ends in ".dat", so its companion can't take
+    // another file's name; a companion's own name is refused.
+    const bool writesDataFile =
+        (command == QLatin1String("decode") || command == QLatin1String("read")) && w.size() == 2;
+    if (writesDataFile && IsCompanionName(w[1])) {
+        PrintError(session.catalogue.Text(TextId::DataNameIsCompanion));
+        return ExitUsage;
+    }
+    const QString dataOut = writesDataFile ? DataFileNameFor(w[1]) : QString();
     if (command == QLatin1String("decode") && w.size() == 2 && plain)
-        return Decode(session, w[0], w[1]);
+        return Decode(session, w[0], dataOut);
     if (command == QLatin1String("encode") && w.size() == 2 && plain)
         return Encode(session, w[0], w[1]);
     if (command == QLatin1String("show") && w.size() == 1 && o.values.isEmpty())
@@ -167,7 +176,7 @@ int main(int argc, char** argv) {
     if (!o.flags.isEmpty())
         return Usage();
     if (command == QLatin1String("read") && w.size() == 2 && !o.values.contains("--count"))
-        return RunRead(session, w[0], w[1], trace);
+        return RunRead(session, w[0], dataOut, trace);
     if (command == QLatin1String("write") && w.size() == 2 && !o.values.contains("--count"))
         return RunWrite(session, w[0], w[1], 0, trace);
     if (command == QLatin1String("group-write") && w.size() == 2) {
