@@ -12,6 +12,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QWheelEvent>
 
 namespace {
 
@@ -195,6 +196,29 @@ private slots:
         r.run.window->RefreshModeLists();
         QCOMPARE(EntriesOf(r.list("Combo8_12")), (QStringList{"FM", "USB", "LSB", "PA"}));
         QCOMPARE(r.list("Combo8_12")->currentText(), QStringLiteral("FM"));
+    }
+
+    // The wheel over a list without the focus changes nothing; in a focused list it still works.
+    void wheelNeedsTheFocus() {
+        Installation install;
+        ChannelEditorRun r(install);
+        r.clickCell(1);
+        const auto wheel = [](QComboBox* list, int delta) {
+            const QPointF at = QPointF(list->rect().center());
+            QWheelEvent notch(at, list->mapToGlobal(at), {}, {0, delta}, Qt::NoButton,
+                              Qt::NoModifier, Qt::NoScrollPhase, false);
+            QApplication::sendEvent(list, &notch);
+        };
+        r.grid()->setFocus();
+        wheel(r.list("Combo2"), 120); // up from HF to CB
+        wheel(r.list("Combo8_2"), -120);
+        wheel(r.list("Combo1_6"), 120);
+        QCOMPARE(Values(r.model().radio.BandFlag, r.list("Combo2")->currentIndex(),
+                        r.list("Combo8_2")->currentText(), r.model().IsModified()),
+                 "1 1 OFF false");
+        r.list("Combo8_2")->setFocus();
+        wheel(r.list("Combo8_2"), -120);
+        QCOMPARE(r.list("Combo8_2")->currentText(), QStringLiteral("ON"));
     }
 
     void chineseCaptions() {

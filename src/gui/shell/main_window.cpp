@@ -14,6 +14,7 @@
 #include "gui/shell/qt_translations.h"
 #include "gui/shell/tree_panel.h"
 #include "gui/widgets/twips.h"
+#include "gui/widgets/wheel_guard.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -331,6 +332,7 @@ QWidget* MainWindow::ShowChildForm(const QString& name) {
         return nullptr;
     QWidget* form = factory();
     form->setObjectName(name);
+    WheelGuard::Install(form);
     form->setAttribute(Qt::WA_DeleteOnClose);
     QMdiSubWindow* sub = mdi_->addSubWindow(form);
     sub->setAttribute(Qt::WA_DeleteOnClose);
