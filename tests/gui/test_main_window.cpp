@@ -15,6 +15,8 @@
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QScreen>
+#include <QSettings>
 #include <QStatusBar>
 #include <QToolBar>
 #include <QTreeWidget>
@@ -399,9 +401,19 @@ private slots:
         QCOMPARE(install.setup(), QByteArray("; user settings\r\n[language]\r\nIsFirstRun=0\r\n"
                                              "comPort=3\r\nHandshaking=2\r\nStopBit=2\r\n"
                                              "CurrentLanguage=1\r\n"));
-        Started second(install);
-        QCOMPARE(second.window->size(), QSize(800, 600));
-        QVERIFY((second.window->pos() - moved).manhattanLength() <= 2);
+        {
+            Started second(install);
+            QCOMPARE(second.window->size(), QSize(800, 600));
+            QVERIFY((second.window->pos() - moved).manhattanLength() <= 2);
+        }
+        // Stored on a monitor that is gone: back on the primary screen.
+        QSettings store;
+        store.setValue("Settings/MainLeft", "900000");
+        store.setValue("Settings/MainTop", "-900000");
+        store.sync();
+        Started third(install);
+        QVERIFY(
+            QGuiApplication::primaryScreen()->availableGeometry().contains(third.window->pos()));
     }
 
     void numbersIgnoreTheUserLocale() {

@@ -20,17 +20,21 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
 #include <QRegularExpression>
+#include <QScreen>
 #include <QSettings>
 #include <QStatusBar>
 #include <QStyle>
 #include <QTimer>
 #include <QToolBar>
+
+#include <algorithm>
 
 namespace {
 
@@ -451,6 +455,16 @@ void MainWindow::RestoreGeometry() {
     };
     move(twips("MainLeft", 100), twips("MainTop", 100));
     resize(twips("MainWidth", 14500), twips("MainHeight", 10500));
+    // A position stored while another monitor was attached may lie off every
+    // screen now: the window then comes back onto the primary screen.
+    const QRect titleBar(pos(), QSize(width(), TwipsToPixels(this, 300)));
+    const QList<QScreen*> screens = QGuiApplication::screens();
+    const bool visible = std::any_of(screens.begin(), screens.end(), [&](const QScreen* screen) {
+        return screen->availableGeometry().intersects(titleBar);
+    });
+    if (const QScreen* primary = QGuiApplication::primaryScreen(); !visible && primary)
+        move(primary->availableGeometry().topLeft() +
+             QPoint(TwipsToPixels(this, 100), TwipsToPixels(this, 100)));
 }
 
 void MainWindow::SaveGeometry() {
