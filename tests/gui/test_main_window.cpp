@@ -9,6 +9,7 @@
 #include "support/values.h"
 
 #include <QComboBox>
+#include <QDir>
 #include <QFileInfo>
 #include <QMdiArea>
 #include <QMenu>
@@ -288,6 +289,33 @@ private slots:
         QCOMPARE(p.prompts.size(), 2);
         QCOMPARE(model.radio.Options.MicGain, int16_t(30));
         QVERIFY(model.IsUntitled);
+    }
+
+    // Starting the version a file needs ends this program: the save question comes first.
+    void otherVersionAsksToSaveFirst() {
+        Installation install;
+        QVERIFY(WriteFile(install.file("base/Version.ini"),
+                          "[Version]\r\nFirmVersionCount=2\r\n[Firm]\r\nFirm0=V100V100\r\n"
+                          "Firm1=V101V101\r\n"));
+        // The installed V101 program leaves a mark when it is started.
+        const QString other = install.file("base/V101/PK_517/") +
+                              QFileInfo(QCoreApplication::applicationFilePath()).fileName();
+        QVERIFY(QDir().mkpath(QFileInfo(other).path()));
+        QVERIFY(WriteFile(other, "#!/bin/sh\ntouch \"$0.started\"\n"));
+        QFile::setPermissions(other, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        ShownProgram program(install);
+        const QString newer = WriteOtherFile(install, program.run.context);
+        QVERIFY(WriteFile(newer, ReadFile(newer).replace(0, 4, "V101")));
+        program.data().Options.MicGain = 12;
+        program.prompter().answers << PromptAnswer::No << PromptAnswer::Yes << PromptAnswer::Cancel;
+        program.prompter().fileNames << newer;
+        Trigger(program.window(), "mnuFileOpen");
+        const QStringList texts = program.prompter().texts();
+        QCOMPARE(texts.size(), 3);
+        QVERIFY(texts[1].contains("DataFile version is V1.01"));
+        QCOMPARE(texts[2], kSaveQuestion);
+        QVERIFY(program.window().isVisible() && !QFileInfo::exists(other + ".started"));
+        QCOMPARE(program.data().Options.MicGain, int16_t(12));
     }
 
     void exitAsksToSave() {

@@ -20,22 +20,24 @@ void FileCommands::FileNew() {
 }
 
 void FileCommands::FileOpen() {
+    if (MayDiscardChanges())
+        OpenWithDialog();
+}
+
+bool FileCommands::MayDiscardChanges() {
     host_.ValidateOpenEditors();
-    if (context_.model.IsModified()) {
-        switch (prompter_.ask(context_.catalogue.Text(TextId::FileModified),
-                              PromptButtons::YesNoCancel, PromptIcon::Warning)) {
-        case PromptAnswer::Yes:
-            // A failed or cancelled save keeps the unsaved data on screen.
-            if (!SaveBeforeDiscard())
-                return;
-            break;
-        case PromptAnswer::No:
-            break;
-        default:
-            return;
-        }
+    if (!context_.model.IsModified())
+        return true;
+    switch (prompter_.ask(context_.catalogue.Text(TextId::FileModified), PromptButtons::YesNoCancel,
+                          PromptIcon::Warning)) {
+    case PromptAnswer::Yes:
+        // A failed or cancelled save keeps the unsaved data on screen.
+        return SaveBeforeDiscard();
+    case PromptAnswer::No:
+        return true;
+    default:
+        return false;
     }
-    OpenWithDialog();
 }
 
 void FileCommands::FileSave() {

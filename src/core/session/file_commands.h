@@ -32,12 +32,16 @@ public:
     void FileSaveAs();
     void OpenWithDialog();
     bool SaveToCurrentFile();
-    // The "save it now?" answer Yes: saves to the current file, or through the
-    // Save As dialog while the data has no file yet. False when nothing was saved.
-    bool SaveBeforeDiscard();
+    // The "save it now?" question when the data has changed (values still in
+    // edit count): true when the data may be dropped, because it was saved or
+    // the user chose not to; false on Cancel or a failed or cancelled save.
+    bool MayDiscardChanges();
 
 private:
     QString DialogFilter() const;
+    // Saves to the current file, or through the Save As dialog while the data
+    // has no file yet. False when nothing was saved.
+    bool SaveBeforeDiscard();
     // The Save As dialog, then the save under the chosen name; false when
     // cancelled or failed, and then the data keeps the name it had.
     bool SaveUnderChosenName();

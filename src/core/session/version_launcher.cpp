@@ -25,6 +25,8 @@ bool VersionLauncher::LaunchVersion(const QString& other) {
         prompter_.tell(catalogue_.Text(TextId::VersionMissing), PromptIcon::Exclamation);
         return false;
     }
+    if (mayEnd && !mayEnd())
+        return false;
     if (beforeLaunch)
         beforeLaunch();
     if (!startProgram(path)) {

@@ -18,10 +18,14 @@ public:
     std::function<bool(const QString& path)> startProgram;
     // Ends this program at once, without questions.
     std::function<void()> endProgram;
+    // Asked before this program ends for the other version (whether changed
+    // data may be dropped); false keeps this program running.
+    std::function<bool()> mayEnd;
     // Run before the other version starts (for example to release the serial port).
     std::function<void()> beforeLaunch;
 
-    // False (with the message shown) when no installed version handles `other`.
+    // False (with the message shown) when no installed version handles `other`,
+    // and false when `mayEnd` keeps this program running.
     bool LaunchVersion(const QString& other);
 
 private:

@@ -81,8 +81,9 @@ MainWindow::MainWindow(AppContext& context, Prompter& prompter, QWidget* parent)
                 prompter),
       files_(context, prompter, *this, launcher_) {
     setObjectName(QStringLiteral("frmMain"));
+    launcher_.mayEnd = [this] { return files_.MayDiscardChanges(); };
     launcher_.beforeLaunch = [this] { Run(commands_.closeLinkPort); };
-    // The other version takes over: this one ends without questions.
+    // The other version takes over: this one ends without further questions.
     launcher_.endProgram = [] { QCoreApplication::exit(0); };
 
     auto* central = new QWidget(this);
@@ -480,23 +481,9 @@ void MainWindow::SaveGeometry() {
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
-    ValidateOpenEditors();
-    if (context_.model.IsModified()) {
-        switch (prompter_.ask(context_.catalogue.Text(TextId::FileModified),
-                              PromptButtons::YesNoCancel, PromptIcon::Warning)) {
-        case PromptAnswer::Yes:
-            // Closing after a failed or cancelled save would lose the data.
-            if (!files_.SaveBeforeDiscard()) {
-                event->ignore();
-                return;
-            }
-            break;
-        case PromptAnswer::No:
-            break;
-        default:
-            event->ignore();
-            return;
-        }
+    if (!files_.MayDiscardChanges()) {
+        event->ignore();
+        return;
     }
     SaveGeometry();
     UnloadAllChildForms();
