@@ -204,7 +204,8 @@ private slots:
         Installation install;
         ShownProgram program(install);
         const QString path = install.file("beep.wav");
-        program.prompter().fileNames << path << install.file("no/such/folder/beep.wav");
+        program.prompter().fileNames << install.file("beep") // ".wav" is added
+                                     << install.file("no/such/folder/beep.wav");
         QWidget* form = OpenTones(program);
         auto* save = Child<QPushButton>(form, "CommandSaveWav");
         QTest::mouseClick(save, Qt::LeftButton);
@@ -217,6 +218,9 @@ private slots:
         QVERIFY(program.prompter().prompts.isEmpty());
         QTest::mouseClick(save, Qt::LeftButton);
         QCOMPARE(program.prompter().texts(), QStringList{"file error."});
+        // Tone 6 makes no sound by default: nothing to save.
+        Child<QTabBar>(form, "TabStrip1")->setCurrentIndex(5);
+        QVERIFY(!save->isEnabled());
     }
 
     void chineseCaptions() {

@@ -195,6 +195,12 @@ void ToneTipsWindow::ShowTone() {
         SelectComboBoxIndex(lengths_[k], e.DurCode);
     }
     picture_->setTone(&tone);
+    EnableSaveWav();
+}
+
+void ToneTipsWindow::EnableSaveWav() {
+    // A tone that makes no sound has nothing to save.
+    saveWav_->setEnabled(ToneSounds(Tone()));
 }
 
 void ToneTipsWindow::LoopChosen(int position) {
@@ -203,6 +209,7 @@ void ToneTipsWindow::LoopChosen(int position) {
         SelectComboBoxIndex(loops_, Tone().LoopCount);
         break;
     case ToneEdit::Stored:
+        EnableSaveWav();
         host_.RefreshRogerLists();
         break;
     case ToneEdit::Unchanged:
@@ -228,6 +235,7 @@ void ToneTipsWindow::LengthChosen(int element, int position) {
         break;
     case ToneEdit::Stored:
         picture_->update();
+        EnableSaveWav();
         host_.RefreshRogerLists();
         break;
     case ToneEdit::Unchanged:
@@ -267,9 +275,11 @@ void ToneTipsWindow::SaveWav() {
         ToneText(kTabText, language_) + QLatin1Char(' ') + QString::number(currentTone_) + ".wav";
     const QString filter =
         Catalogue::TextIn(TextId::WavFile, language_) + QStringLiteral(" (*.wav)|*.wav");
-    const QString path = prompter.saveFileName(proposed, filter);
+    QString path = prompter.saveFileName(proposed, filter);
     if (path.isEmpty())
         return;
+    if (!path.endsWith(QLatin1String(".wav"), Qt::CaseInsensitive))
+        path += QStringLiteral(".wav");
     if (!WriteToneWav(path, tone))
         prompter.tell(Catalogue::TextIn(TextId::FileError, language_), PromptIcon::Critical);
 }

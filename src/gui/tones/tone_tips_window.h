@@ -41,6 +41,7 @@ private:
     void PlayTone();
     void StopTone();
     void SaveWav();
+    void EnableSaveWav();
     ToneEntry& Tone();
 
     EditorHost& host_;
