@@ -69,12 +69,14 @@ private slots:
 
     void readCancelledOrFailedChangesNothing_data() {
         AddRows<ReadCancelledOrFailedChangesNothingRow>(
-            {{"cancelled at the question", QStringList{},
+            {{"cancelled at the save question", QStringList{},
               QList<PromptAnswer>{PromptAnswer::Cancel}},
+             {"cancelled at the read question", QStringList{},
+              QList<PromptAnswer>{PromptAnswer::No, PromptAnswer::Cancel}},
              {"bad block, not started again", QStringList{"--corrupt-checksum-at", "0x0800"},
-              QList<PromptAnswer>{PromptAnswer::Ok, PromptAnswer::Cancel}},
+              QList<PromptAnswer>{PromptAnswer::No, PromptAnswer::Ok, PromptAnswer::Cancel}},
              {"other model", QStringList{"--model", "PK0000"},
-              QList<PromptAnswer>{PromptAnswer::Ok}}});
+              QList<PromptAnswer>{PromptAnswer::No, PromptAnswer::Ok}}});
     }
 
     void readCancelledOrFailedChangesNothing() {
@@ -92,6 +94,9 @@ private slots:
         run.prompter.answers = answers;
         Trigger(w, "mnuReadFromRadio");
         QVERIFY(model.radio == before);
+        // The data had changed: the save question came first.
+        QCOMPARE(run.prompter.texts().value(0),
+                 QStringLiteral("File has been modify,save it now?"));
         QVERIFY(w.FindChildForm(kOptionsForm));
         QVERIFY(!run.prompter.texts().contains("Read Data Completed."));
         QVERIFY(!w.findChild<RadioCommands*>()->link().isPortOpen());

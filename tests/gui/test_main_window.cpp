@@ -273,21 +273,28 @@ private slots:
         QCOMPARE(p.texts(), QStringList{"Unknown version Of DataFile!"});
         QCOMPARE(run.context.model.CurrentFileName, QStringLiteral("new.dat"));
 
-        // New asks before it clears; the toolbar's New does not ask.
+        // Changed data: New (menu and toolbar) and Initial Setting ask to save first, and
+        // Cancel stops them; the menu's New then asks before it clears.
         RadioModel& model = run.context.model;
         p.prompts.clear();
         model.radio.Options.MicGain = 12;
-        p.answers << PromptAnswer::Cancel << PromptAnswer::Ok;
+        p.answers << PromptAnswer::Cancel << PromptAnswer::Cancel << PromptAnswer::Cancel
+                  << PromptAnswer::No << PromptAnswer::Cancel;
         Trigger(*run.window, "mnuFileNew");
-        QCOMPARE(p.texts(), QStringList{"All data will be cleared."});
-        QCOMPARE(p.prompts[0].icon, PromptIcon::Warning);
-        QCOMPARE(model.radio.Options.MicGain, int16_t(12));
-        Trigger(*run.window, "mnuFileNew");
-        QCOMPARE(model.radio.Options.MicGain, int16_t(30));
-        model.radio.Options.MicGain = 12;
         Button(*run.window, "新建")->trigger();
-        QCOMPARE(p.prompts.size(), 2);
+        Trigger(*run.window, "MnuInitial");
+        Trigger(*run.window, "mnuFileNew");
+        QCOMPARE(p.texts(), (QStringList{kSaveQuestion, kSaveQuestion, kSaveQuestion, kSaveQuestion,
+                                         "All data will be cleared."}));
+        QCOMPARE(p.prompts[4].icon, PromptIcon::Warning);
+        QCOMPARE(model.radio.Options.MicGain, int16_t(12));
+        p.answers << PromptAnswer::No << PromptAnswer::Ok;
+        Trigger(*run.window, "mnuFileNew");
         QCOMPARE(model.radio.Options.MicGain, int16_t(30));
+        // Unchanged data: the toolbar's New asks nothing.
+        p.prompts.clear();
+        Button(*run.window, "新建")->trigger();
+        QVERIFY(p.prompts.isEmpty());
         QVERIFY(model.IsUntitled);
     }
 

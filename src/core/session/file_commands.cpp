@@ -14,6 +14,8 @@ QString FileCommands::DialogFilter() const {
 }
 
 void FileCommands::FileNew() {
+    if (!MayDiscardChanges())
+        return;
     if (prompter_.ask(context_.catalogue.Text(TextId::AllDataCleared), PromptButtons::OkCancel,
                       PromptIcon::Warning) == PromptAnswer::Ok)
         host_.LoadNewDoc();

@@ -11,6 +11,8 @@ class VersionLauncher;
 class RadioHost : public EditorHost, public DocumentHost {
 public:
     virtual VersionLauncher& launcher() = 0;
+    // The save question before changed data is replaced (see FileCommands).
+    virtual bool MayDiscardChanges() = 0;
     // Every caption again; the status bar names the port in force.
     virtual void Change_Language() = 0;
 };

@@ -75,7 +75,9 @@ void RadioCommands::RunProgress(int kind, int radios) {
 }
 
 void RadioCommands::ReadFromRadio() {
-    if (!Begin(LinkOperationCode::Read) || !Confirm(TextId::ReadConfirm))
+    // A completed read replaces the data: changed data may be saved first.
+    if (!host_.MayDiscardChanges() || !Begin(LinkOperationCode::Read) ||
+        !Confirm(TextId::ReadConfirm))
         return;
     PrepareImage(host_.context().model.image);
     RunProgress(static_cast<int>(ProgressWindow::Kind::Read), 0);

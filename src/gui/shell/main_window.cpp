@@ -164,7 +164,11 @@ void MainWindow::BuildMenus() {
         {"mnuRadioInfo", [this] { Run(commands_.radioInfo); }},
         {"mnuComm", [this] { Run(commands_.commSet); }},
         {"mnuLanguage", [this] { ShowLanguageWindow(); }},
-        {"MnuInitial", [this] { InitialSetting(); }},
+        {"MnuInitial",
+         [this] {
+             if (files_.MayDiscardChanges())
+                 InitialSetting();
+         }},
         {"mnuWindowCascade", [this] { mdi_->cascadeSubWindows(); }},
         {"mnuWindowTileHorizontal", [this] { mdi_->tileSubWindows(); }},
         {"mnuWindowTileVertical", [this] { mdi_->tileSubWindows(); }},
@@ -229,7 +233,11 @@ void MainWindow::BuildToolbar() {
 
 void MainWindow::RouteToolbarKey(const QString& key) {
     const QMap<QString, std::function<void()>> routes{
-        {QStringLiteral("新建"), [this] { LoadNewDoc(); }},
+        {QStringLiteral("新建"),
+         [this] {
+             if (files_.MayDiscardChanges())
+                 LoadNewDoc();
+         }},
         {QStringLiteral("打开"), [this] { files_.FileOpen(); }},
         {QStringLiteral("保存"), [this] { files_.FileSave(); }},
         {QStringLiteral("ReadRadio"), [this] { Run(commands_.readFromRadio); }},

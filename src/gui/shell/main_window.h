@@ -33,6 +33,7 @@ public:
     AppContext& context() override { return context_; }
     Prompter& prompter() override { return prompter_; }
     VersionLauncher& launcher() override { return launcher_; }
+    bool MayDiscardChanges() override { return files_.MayDiscardChanges(); }
     void RefreshRogerLists() override;
     void RefreshModeLists() override;
     void Change_Language() override;
