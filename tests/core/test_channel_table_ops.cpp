@@ -121,14 +121,16 @@ private slots:
 
     void gridEdits_data() {
         const QStringList none;
-        const QStringList range{"Frequency is out of range."};
+        const QStringList hf{"Frequency is out of range.\r\n28.0000 - 29.6990 MHz"};
+        const QStringList cb{"Frequency is out of range.\r\n25.6150 - 30.1050 MHz"};
         AddRows<GridRow>(
             {{"changed channel", 0, 3, 1, "27.5", GridEditResult::Changed, "275000", none},
              {"moved down to the 10 Hz grid", 0, 1, 5, "25.615004", GridEditResult::Added, "256150",
               none},
              {"empty row left empty", 0, 2, 9, "", GridEditResult::None, "-", none},
-             {"HF out of range removes the channel", 1, 1, 1, "29.7", GridEditResult::GroupEmptied,
-              "-", range},
+             {"HF out of range keeps the channel", 1, 1, 1, "29.7", GridEditResult::Refused,
+              "28015000", hf},
+             {"CB, not a number", 0, 1, 1, "2.7.1", GridEditResult::Refused, "28015000", cb},
              {"CB takes its own low limit", 0, 1, 1, "25.615", GridEditResult::Changed, "256150",
               none},
              {"memory row changed", 0, kMemoryView, 3, "28.5", GridEditResult::Changed, "285000",

@@ -3,6 +3,7 @@
 #include "core/base/prompter.h"
 #include "core/editing/channel_names.h"
 #include "core/editing/channel_table_ops.h"
+#include "core/model/band.h"
 #include "core/model/freq_text.h"
 #include "core/model/radio_model.h"
 #include "core/text/catalogue.h"
@@ -47,9 +48,16 @@ GridEditResult UpdateChannelFromGrid(RadioModel& model, const Catalogue& catalog
         return GridEditResult::None;
     const QString freq = value.isEmpty()
                              ? value
-                             : NormalizeFreqInput(value, false, true,
+                             : NormalizeFreqInput(value, false, false,
                                                   BandLimits{model.BandLowMHz, model.BandHighMHz},
-                                                  catalogue, prompter);
+                                                  catalogue, nullptr);
+    if (!value.isEmpty() && freq.isEmpty()) {
+        if (prompter)
+            prompter->tell(catalogue.Text(TextId::FreqOutOfRange) + QStringLiteral("\r\n") +
+                               BandTextOf(bank),
+                           PromptIcon::Exclamation);
+        return GridEditResult::Refused;
+    }
     const int group = GroupOfView(view);
     if (!ValidGroup(group))
         return GridEditResult::None;
