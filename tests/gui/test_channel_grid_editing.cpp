@@ -143,6 +143,24 @@ private slots:
         QVERIFY(!r.model().IsModified());
     }
 
+    void deleteKeyEmptiesTheCell() {
+        Installation install;
+        ChannelEditorRun r(install);
+        r.setCell(9, "28.5");
+        r.clickCell(9);
+        QTest::keyClick(r.grid(), Qt::Key_Delete);
+        QCOMPARE(r.model().FindSlot(9, 1, 1), 0);
+        QCOMPARE(r.cell(9), QString());
+        QCOMPARE(r.grid()->currentRow(), 9);
+        // The group's last regular channel stays, as when its cell is emptied.
+        for (int g = 2; g <= kGroups; ++g)
+            r.options().GroupValid(1, g) = 0;
+        r.clickCell(1);
+        QTest::keyClick(r.grid(), Qt::Key_Delete);
+        QCOMPARE(r.cell(1), QStringLiteral("28.0150"));
+        QVERIFY(r.model().FindSlot(1, 1, 1) != 0);
+    }
+
     void dualWatchFollowsTableOrder() {
         Installation install;
         ChannelEditorRun r(install);

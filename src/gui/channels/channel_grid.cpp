@@ -154,6 +154,10 @@ void ChannelGrid::keyPressEvent(QKeyEvent* event) {
         emit editRequested();
         return;
     }
+    if (onCell && key == Qt::Key_Delete) {
+        emit deleteRequested();
+        return;
+    }
     const QString text = event->text();
     const bool startsNumber =
         text.size() == 1 && (text[0].isDigit() || text[0] == u'.') && text[0].unicode() < 128;

@@ -36,6 +36,8 @@ signals:
     void editRequested();
     // A digit or "." typed on a cell: editing starts with it.
     void editTyped(const QString& text);
+    // Delete on a cell: its channel goes, as when the cell is emptied.
+    void deleteRequested();
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;

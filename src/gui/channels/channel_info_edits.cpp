@@ -41,6 +41,12 @@ void ChannelInfoWindow::OnEditTyped(const QString& text) {
         grid_->editor()->setText(text);
 }
 
+void ChannelInfoWindow::OnDeleteKey() {
+    // As emptying the cell and Enter, under the same rules, without moving on.
+    OnEditTyped(QString());
+    SaveShowGridData();
+}
+
 void ChannelInfoWindow::OnEditorEnter() {
     const int column = grid_->currentColumn();
     if (column == 1 && grid_->editor()->text().isEmpty())

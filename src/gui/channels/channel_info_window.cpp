@@ -157,6 +157,7 @@ void ChannelInfoWindow::Connect() {
     connect(grid_, &QTableWidget::cellDoubleClicked, this, &ChannelInfoWindow::OnCellDoubleClicked);
     connect(grid_, &ChannelGrid::editRequested, this, &ChannelInfoWindow::EnterGridEdit);
     connect(grid_, &ChannelGrid::editTyped, this, &ChannelInfoWindow::OnEditTyped);
+    connect(grid_, &ChannelGrid::deleteRequested, this, &ChannelInfoWindow::OnDeleteKey);
     connect(grid_, &QTableWidget::currentCellChanged, this,
             [this](int row, int, int previousRow, int) {
                 if (row != previousRow)

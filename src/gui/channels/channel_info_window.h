@@ -80,6 +80,7 @@ private:
     void OnSettingChosen(int setting, int index, const QString& text);
     void OnCellDoubleClicked(int row, int column);
     void OnEditTyped(const QString& text);
+    void OnDeleteKey();
     void OnEditorEnter();
 
     RadioModel& model() const;
