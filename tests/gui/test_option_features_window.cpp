@@ -59,6 +59,8 @@ private slots:
              {"swap: Max", {"Text2_2=12.0", "Text2_1=16.0"}, "Text2_2", "16.0", 160, true},
              {"SWR 1.0", {"Text2_0=1.0"}, "Text2_0", "1.2", 12, true},
              {"SWR not a number", {"Text2_0=."}, "Text2_0", "20.0", 200, true},
+             {"SWR, a half to the even digit", {"Text2_0=2.25"}, "Text2_0", "2.2", 22, true},
+             {"SWR, a decimal half", {"Text2_0=2.45"}, "Text2_0", "2.4", 24, true},
              {"SWR takes no letters", {"Text2_0=a5b"}, "Text2_0", "5.0", 50, true},
              {"Tx Offset 7", {"Text4_12=7"}, "Text4_12", "5.0000", 50000, true},
              {"Tx Offset 0", {"Text4_12=0"}, "Text4_12", "0.0001", 1, true},

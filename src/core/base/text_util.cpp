@@ -2,6 +2,7 @@
 
 #include <QLocale>
 #include <QRegularExpression>
+#include <algorithm>
 #include <cmath>
 
 QString TrimText(const QString& text) {
@@ -46,6 +47,17 @@ bool IsNumeric(const QString& text) {
 
 long long RoundHalfEven(double value) {
     return static_cast<long long>(std::nearbyint(value));
+}
+
+double RoundDecimalHalfEven(double value, int decimals) {
+    const double scale = std::pow(10.0, decimals);
+    const double scaled = value * scale;
+    const double below = std::floor(scaled);
+    // A binary value this close to the half stands for a typed decimal half.
+    const bool half = std::abs(scaled - below - 0.5) < 1e-9 * std::max(1.0, std::abs(scaled));
+    const double whole =
+        half ? (std::fmod(below, 2.0) == 0.0 ? below : below + 1.0) : std::nearbyint(scaled);
+    return whole / scale;
 }
 
 QString FormatFixed(double value, int decimals) {

@@ -19,6 +19,10 @@ bool IsNumeric(const QString& text);
 
 // Round half to even, the rule for every decimal input stored as an integer.
 long long RoundHalfEven(double value);
+// `value` rounded to `decimals` places, halves to the even digit, where a half
+// is judged on the decimal value typed: 2.45 (in binary a little above) is a
+// half and gives 2.4, as 2.25 gives 2.2.
+double RoundDecimalHalfEven(double value, int decimals);
 
 // Number formatting and parsing independent of the user's locale.
 QString FormatFixed(double value, int decimals);

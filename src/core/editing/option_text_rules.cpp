@@ -19,7 +19,8 @@ QString NormalizeNumberText(const QString& text, const NumberRule& rule) {
     const double value = ParseNumber(text, &ok);
     if (!ok)
         return QString::fromLatin1(rule.fallback);
-    return FormatFixed(std::clamp(value, rule.low, rule.high), rule.decimals);
+    return FormatFixed(RoundDecimalHalfEven(std::clamp(value, rule.low, rule.high), rule.decimals),
+                       rule.decimals);
 }
 
 int StoredFromText(const QString& text, int scale) {
