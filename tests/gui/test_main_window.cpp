@@ -298,6 +298,53 @@ private slots:
         QVERIFY(model.IsUntitled);
     }
 
+    void newAndInitialSettingLoadTheInitialFiles() {
+        Installation install;
+        Started run(install);
+        MainWindow& w = *run.window;
+        RadioModel& model = run.context.model;
+        ScriptedPrompter& p = run.prompter;
+        // A file of another model: New still loads this program's initial data and
+        // starts an untitled document, so Save can't write over the opened file.
+        RadioModel other;
+        InitialiseData(other, run.context.paths.InitFolder());
+        other.ModelCode = QStringLiteral("QX7001");
+        other.CommitToSnapshot();
+        other.radio.Options.MicGain = 33;
+        const QString path = install.file("other.dat");
+        QCOMPARE(WriteDataFilePair(path, other.radio, other.channels), FileStatus::Ok);
+        for (const char* command : {"mnuFileNew", "MnuInitial"}) {
+            p.fileNames << path;
+            Trigger(w, "mnuFileOpen");
+            QCOMPARE(model.radio.Options.MicGain, int16_t(33));
+            const bool isNew = QByteArray(command) == "mnuFileNew";
+            if (isNew)
+                p.answers << PromptAnswer::Ok;
+            Trigger(w, command);
+            QCOMPARE(model.radio.Options.MicGain, int16_t(30));
+            QVERIFY(!model.IsModified());
+            QCOMPARE(model.IsUntitled, isNew);
+            QCOMPARE(w.windowTitle().endsWith(isNew ? "[File Name:new.dat]" : "other.dat]"), true);
+        }
+        p.fileNames << install.file("copy.dat");
+        Button(w, "新建")->trigger();
+        Trigger(w, "mnuFileSave");
+        QCOMPARE(p.proposedNames, QStringList{"new.dat"});
+
+        // Without the initial files New and Initial Setting say so and change nothing.
+        for (const QString& name : QDir(run.context.paths.InitFolder()).entryList(QDir::Files))
+            QVERIFY(QFile::remove(run.context.paths.InitFolder() + "/" + name));
+        model.radio.Options.MicGain = 12;
+        p.prompts.clear();
+        p.answers << PromptAnswer::No << PromptAnswer::Ok << PromptAnswer::Ok << PromptAnswer::No;
+        Trigger(w, "mnuFileNew");
+        Trigger(w, "MnuInitial");
+        QCOMPARE(p.texts(), (QStringList{kSaveQuestion, "All data will be cleared.", "file error.",
+                                         kSaveQuestion, "file error."}));
+        QCOMPARE(model.radio.Options.MicGain, int16_t(12));
+        QVERIFY(model.IsModified());
+    }
+
     // Starting the version a file needs ends this program: the save question comes first.
     void otherVersionAsksToSaveFirst() {
         Installation install;

@@ -24,6 +24,6 @@ void EncodeImage(RadioModel& model) {
 
 void CompleteRead(RadioModel& model) {
     DecodeImage(model);
-    model.CurrentFileName = QStringLiteral("new.dat");
+    model.CurrentFileName = QString::fromLatin1(kUntitledName);
     model.IsUntitled = true;
 }

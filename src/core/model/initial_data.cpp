@@ -77,7 +77,7 @@ void SetDefaultOptions(RadioData& d) {
 
 void SetBuiltInDefaults(RadioModel& model, const QDate& today) {
     model.IsUntitled = true;
-    model.CurrentFileName = QStringLiteral("new.dat");
+    model.CurrentFileName = QString::fromLatin1(kUntitledName);
 
     RadioData& d = model.radio;
     d.DataVersion.set(QString::fromLatin1(kSoftwareVersion));
@@ -115,19 +115,23 @@ void InitialiseData(RadioModel& model, const QString& initFolder, const QDate& t
 
 QString InitialFilePath(const RadioModel& model, const QString& initFolder, const QString& suffix) {
     return initFolder + QLatin1Char('/') + QString::number(BandFlagOf(model.BandText)) +
-           QLatin1Char('_') + model.ModelCode + suffix;
+           QLatin1Char('_') + QString::fromLatin1(kProgramModelCode) + suffix;
 }
 
 bool LoadInitialFile(RadioModel& model, const QString& path) {
     DataFilePair pair;
-    if (ReadDataFilePair(path, pair) != FileStatus::Ok) {
-        // The built-in data stays; its band text and limits follow its bank.
-        model.ApplyBandFlag();
-        model.CommitToSnapshot();
-        return false;
+    if (ReadDataFilePair(path, pair) == FileStatus::Ok) {
+        AdoptDataFilePair(model, pair);
+        return true;
     }
+    // The built-in data stays; its band text and limits follow its bank.
+    model.ApplyBandFlag();
+    model.CommitToSnapshot();
+    return false;
+}
+
+void AdoptDataFilePair(RadioModel& model, const DataFilePair& pair) {
     model.SavedRadioData = pair.radio;
     model.SavedChannelTable = pair.channels;
     model.AdoptSnapshot();
-    return true;
 }

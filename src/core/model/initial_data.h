@@ -4,6 +4,7 @@
 #include <QString>
 
 class RadioModel;
+struct DataFilePair;
 
 // Built-in defaults, then the initial data file of the band in force
 // (`initFolder`/<band>_PK2323_New.dat), then the snapshot. `today` dates the identity.
@@ -17,5 +18,9 @@ void SetBuiltInDefaults(RadioModel& model, const QDate& today);
 // built-in values when the pair cannot be read. Returns whether it loaded.
 bool LoadInitialFile(RadioModel& model, const QString& path);
 
-// Path of an initial data file: "<folder>/<band>_<ModelCode><suffix>".
+// A pair read from a file becomes the snapshot and the working data.
+void AdoptDataFilePair(RadioModel& model, const DataFilePair& pair);
+
+// Path of an initial data file of the bank in force:
+// "<folder>/<band>_<kProgramModelCode><suffix>".
 QString InitialFilePath(const RadioModel& model, const QString& initFolder, const QString& suffix);

@@ -7,6 +7,12 @@
 #include <QString>
 #include <QStringList>
 
+// The model code this program is made for; it names the initial data files
+// whatever model the data on screen came from.
+inline constexpr char kProgramModelCode[] = "PK2323";
+// The name of data that has no file yet.
+inline constexpr char kUntitledName[] = "new.dat";
+
 // The one shared model of the radio's configuration: the working data the
 // editors change, the snapshot it is compared with and saved through, the
 // memory image of the link, and the globals that travel with them.
@@ -21,13 +27,13 @@ public:
     RadioImage image{};
 
     QString ModelName = QStringLiteral("ZR-4400");
-    QString ModelCode = QStringLiteral("PK2323");
+    QString ModelCode = QString::fromLatin1(kProgramModelCode);
     QString BandText = kBandTextHF;
     double BandLowMHz = 28.0;
     double BandHighMHz = 29.699;
     QString FirmwareVersion = QStringLiteral("V100");
     bool IsUntitled = true;
-    QString CurrentFileName = QStringLiteral("new.dat");
+    QString CurrentFileName = QString::fromLatin1(kUntitledName);
     QStringList MessageQueue;
 
     static constexpr int kMessageQueueLimit = 1001;

@@ -2,6 +2,7 @@
 
 #include "core/base/prompter.h"
 #include "core/model/data_file.h"
+#include "core/model/initial_data.h"
 #include "core/session/app_context.h"
 #include "core/session/version_launcher.h"
 
@@ -17,8 +18,42 @@ void FileCommands::FileNew() {
     if (!MayDiscardChanges())
         return;
     if (prompter_.ask(context_.catalogue.Text(TextId::AllDataCleared), PromptButtons::OkCancel,
-                      PromptIcon::Warning) == PromptAnswer::Ok)
-        host_.LoadNewDoc();
+                      PromptIcon::Warning) != PromptAnswer::Ok)
+        return;
+    if (!LoadInitialData(QStringLiteral("_New.dat")))
+        return;
+    StartUntitled();
+}
+
+void FileCommands::NewDocument() {
+    if (MayDiscardChanges() && LoadInitialData(QStringLiteral("_New.dat")))
+        StartUntitled();
+}
+
+void FileCommands::InitialSetting() {
+    if (MayDiscardChanges())
+        LoadInitialData(QStringLiteral(".dat"));
+}
+
+bool FileCommands::LoadInitialData(const QString& suffix) {
+    DataFilePair pair;
+    if (ReadDataFilePair(InitialFilePath(context_.model, context_.paths.InitFolder(), suffix),
+                         pair) != FileStatus::Ok) {
+        prompter_.tell(context_.catalogue.Text(TextId::FileError), PromptIcon::Critical);
+        return false;
+    }
+    // The editors close before the data changes under them.
+    host_.UnloadAllChildForms();
+    AdoptDataFilePair(context_.model, pair);
+    host_.StartShowData();
+    return true;
+}
+
+void FileCommands::StartUntitled() {
+    // A later Save must not put the new data over the file that was open.
+    context_.model.IsUntitled = true;
+    context_.model.CurrentFileName = QString::fromLatin1(kUntitledName);
+    host_.RefreshCaption();
 }
 
 void FileCommands::FileOpen() {

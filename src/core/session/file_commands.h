@@ -13,6 +13,8 @@ public:
     // Closes the children and loads the initial data file of the bank in force.
     virtual void LoadNewDoc() = 0;
     virtual void UnloadAllChildForms() = 0;
+    // After new data replaced the old: captions, then the channel editor.
+    virtual void StartShowData() = 0;
     // After a file was opened: channel editor, captions in the language in force, cascade.
     virtual void ShowOpenedData() = 0;
     virtual void RefreshCaption() = 0;
@@ -26,7 +28,12 @@ public:
     FileCommands(AppContext& context, Prompter& prompter, DocumentHost& host,
                  VersionLauncher& launcher);
 
+    // New from the menu asks before it clears; the toolbar's New does not.
     void FileNew();
+    void NewDocument();
+    // The radio's factory data of the bank in force replaces the data; the
+    // file name stays.
+    void InitialSetting();
     void FileOpen();
     void FileSave();
     void FileSaveAs();
@@ -39,6 +46,10 @@ public:
 
 private:
     QString DialogFilter() const;
+    // The initial data file of the bank in force replaces the data; when it
+    // can't be read the user is told and nothing changes.
+    bool LoadInitialData(const QString& suffix);
+    void StartUntitled();
     // Saves to the current file, or through the Save As dialog while the data
     // has no file yet. False when nothing was saved.
     bool SaveBeforeDiscard();

@@ -164,11 +164,7 @@ void MainWindow::BuildMenus() {
         {"mnuRadioInfo", [this] { Run(commands_.radioInfo); }},
         {"mnuComm", [this] { Run(commands_.commSet); }},
         {"mnuLanguage", [this] { ShowLanguageWindow(); }},
-        {"MnuInitial",
-         [this] {
-             if (files_.MayDiscardChanges())
-                 InitialSetting();
-         }},
+        {"MnuInitial", [this] { files_.InitialSetting(); }},
         {"mnuWindowCascade", [this] { mdi_->cascadeSubWindows(); }},
         {"mnuWindowTileHorizontal", [this] { mdi_->tileSubWindows(); }},
         {"mnuWindowTileVertical", [this] { mdi_->tileSubWindows(); }},
@@ -233,11 +229,7 @@ void MainWindow::BuildToolbar() {
 
 void MainWindow::RouteToolbarKey(const QString& key) {
     const QMap<QString, std::function<void()>> routes{
-        {QStringLiteral("新建"),
-         [this] {
-             if (files_.MayDiscardChanges())
-                 LoadNewDoc();
-         }},
+        {QStringLiteral("新建"), [this] { files_.NewDocument(); }},
         {QStringLiteral("打开"), [this] { files_.FileOpen(); }},
         {QStringLiteral("保存"), [this] { files_.FileSave(); }},
         {QStringLiteral("ReadRadio"), [this] { Run(commands_.readFromRadio); }},
@@ -385,24 +377,16 @@ void MainWindow::OpenChannelEditorAndCascade() {
     mdi_->cascadeSubWindows();
 }
 
-void MainWindow::ReloadInitialFile(const QString& suffix) {
+void MainWindow::LoadNewDoc() {
     // The editors close before the data changes under them.
     UnloadAllChildForms();
-    LoadInitialFile(context_.model,
-                    InitialFilePath(context_.model, context_.paths.InitFolder(), suffix));
+    LoadInitialFile(context_.model, InitialFilePath(context_.model, context_.paths.InitFolder(),
+                                                    QStringLiteral("_New.dat")));
     StartShowData();
-}
-
-void MainWindow::LoadNewDoc() {
-    ReloadInitialFile(QStringLiteral("_New.dat"));
 }
 
 void MainWindow::LoadNewDoc_() {
     renewTimer_->start();
-}
-
-void MainWindow::InitialSetting() {
-    ReloadInitialFile(QStringLiteral(".dat"));
 }
 
 void MainWindow::StartShowData() {

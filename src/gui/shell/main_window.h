@@ -56,10 +56,9 @@ public:
     void UnloadAllChildForms() override;
     void ShowOpenedData() override;
     void RefreshCaption() override;
+    void StartShowData() override;
 
     void LoadNewDoc_();
-    void StartShowData();
-    void InitialSetting();
     void LoadBKPic();
     void ReadRMGDataFromRadio();
     void ShowAbout();
@@ -79,7 +78,6 @@ private:
     void BuildTree();
     void RestoreGeometry();
     void SaveGeometry();
-    void ReloadInitialFile(const QString& suffix);
     void OpenChannelEditorAndCascade();
     void RouteTreeNode(const QString& key);
     void RouteToolbarKey(const QString& key);
