@@ -17,7 +17,12 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <sys/stat.h>
+
 namespace {
+
+// Larger than memory: reading such a file whole would fail or take minutes.
+constexpr qint64 kHugeFile = qint64(64) << 30;
 
 RadioModel DefaultModel() {
     RadioModel m;
@@ -92,6 +97,8 @@ private slots:
         QVERIFY(!saved.IsUntitled);
         QVERIFY(!saved.IsModified());
         const QString caption = WindowCaption(saved, c);
+        // A longer companion is valid, however long: only the counted records are read.
+        QVERIFY(QFile::resize(dir.filePath("pair.fre"), kHugeFile));
 
         RadioModel opened = DefaultModel();
         opened.CurrentFileName = path;
@@ -121,7 +128,11 @@ private slots:
              {"missing data file", 4, "file error.", int(OpenResult::FileError)},
              {"count above 46", 5, "file error.", int(OpenResult::FileError)},
              {"two bytes long", 6, "Unknown version Of DataFile!", int(OpenResult::UnknownVersion)},
-             {"lower-case v", 7, "Unknown version Of DataFile!", int(OpenResult::UnknownVersion)}});
+             {"lower-case v", 7, "Unknown version Of DataFile!", int(OpenResult::UnknownVersion)},
+             {"64 GiB", 8, "Fail to start the software. This version does not exist.",
+              int(OpenResult::WrongLength)},
+             {"a pipe", 9, "file error.", int(OpenResult::FileError)},
+             {"a device", 10, "file error.", int(OpenResult::FileError)}});
     }
 
     void openRefusals() {
@@ -157,6 +168,17 @@ private slots:
             break;
         case 7:
             WriteFile(path, data.replace(0, 1, "v"));
+            break;
+        case 8:
+            QVERIFY(QFile::resize(path, kHugeFile));
+            break;
+        case 9:
+            QFile::remove(path);
+            QCOMPARE(mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+            break;
+        case 10:
+            QFile::remove(path);
+            QVERIFY(QFile::link(QStringLiteral("/dev/zero"), path));
             break;
         }
 

@@ -17,6 +17,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <sys/stat.h>
+
 namespace {
 
 QString InitFile(int band) {
@@ -51,6 +53,11 @@ private slots:
              {"missing companion", QStringList{"show", "@nofre"}, 66, "file error."},
              {"image of wrong size", QStringList{"decode", "@badversion", "@out"}, 65,
               "16384 bytes"},
+             {"64 GiB image", QStringList{"decode", "@huge", "@out"}, 65, "16384 bytes"},
+             {"image is a pipe", QStringList{"decode", "@pipe", "@out"}, 66, "not a regular file"},
+             {"image is a device", QStringList{"decode", "/dev/zero", "@out"}, 66,
+              "not a regular file"},
+             {"data file is a pipe", QStringList{"show", "@pipe"}, 66, "not a regular file"},
              {"unwritable output", QStringList{"encode", InitFile(0), "/nonexistent/o.bin"}, 74,
               "file error."}});
     }
@@ -77,6 +84,8 @@ private slots:
         g.close();
         QFile::resize(CompanionPathOf(copyInit("shortfre")), 100);
         QFile::remove(CompanionPathOf(copyInit("nofre")));
+        QFile::resize(copyInit("huge"), qint64(64) << 30);
+        mkfifo(QFile::encodeName(dir.filePath("pipe.dat")).constData(), 0600);
         for (QString& a : args)
             if (a.startsWith('@'))
                 a = a == "@out" ? dir.filePath("out.bin") : dir.filePath(a.mid(1) + ".dat");

@@ -1,5 +1,6 @@
 #include "core/model/data_file.h"
 
+#include "core/base/file_head.h"
 #include "core/base/prompter.h"
 #include "core/base/version_table.h"
 #include "core/model/radio_model.h"
@@ -25,14 +26,27 @@ bool CountsValid(const RadioData& radio) {
                        [](int16_t c) { return c >= 0 && c <= kSlots; });
 }
 
-FileStatus ReadWholeFile(const QString& path, QByteArray& bytes) {
-    QFile file(path);
-    if (!file.exists())
+// Records past every group's full count are never read, so this is all of a
+// companion that matters.
+constexpr qint64 kMaxCompanionBytes = qint64(kBanks) * kGroups * kSlots * kChannelRecordBytes;
+
+// Reads no more than a pair's file can use: a huge file costs no memory.
+FileStatus ReadFileStart(const QString& path, qint64 limit, QByteArray& bytes,
+                         qint64* size = nullptr) {
+    switch (ReadFileHead(path, limit, bytes, size)) {
+    case FileHeadStatus::Ok:
+        return FileStatus::Ok;
+    case FileHeadStatus::Missing:
         return FileStatus::Missing;
-    if (!file.open(QIODevice::ReadOnly))
+    default:
         return FileStatus::IoError;
-    bytes = file.readAll();
-    return file.error() == QFileDevice::NoError ? FileStatus::Ok : FileStatus::IoError;
+    }
+}
+
+qint64 UsedSlotCount(const RadioData& radio) {
+    qint64 count = 0;
+    ForEachUsedSlot(radio, [&](int, int, int) { ++count; });
+    return count;
 }
 
 bool WriteSaveFile(QSaveFile& file, const QByteArray& bytes) {
@@ -71,8 +85,11 @@ QByteArray CompanionBytes(const RadioData& radio, const ChannelTable& channels) 
 FileStatus ReadCompanion(const QString& path, const RadioData& radio, ChannelTable& channels) {
     if (!CountsValid(radio))
         return FileStatus::BadCounts;
+    // A longer companion is valid: only the records the counts name are read.
     QByteArray bytes;
-    if (const FileStatus status = ReadWholeFile(path, bytes); status != FileStatus::Ok)
+    if (const FileStatus status =
+            ReadFileStart(path, UsedSlotCount(radio) * kChannelRecordBytes, bytes);
+        status != FileStatus::Ok)
         return status;
     ChannelTable read = channels;
     qsizetype offset = 0;
@@ -97,7 +114,8 @@ FileStatus WriteCompanion(const QString& path, const RadioData& radio,
 
 FileStatus ReadDataFilePair(const QString& dataPath, DataFilePair& pair) {
     QByteArray bytes;
-    if (const FileStatus status = ReadWholeFile(dataPath, bytes); status != FileStatus::Ok)
+    if (const FileStatus status = ReadFileStart(dataPath, kRadioDataBytes, bytes);
+        status != FileStatus::Ok)
         return status;
     DataFilePair read = pair;
     if (!ReadRadioData(bytes, read.radio))
@@ -123,8 +141,9 @@ FileStatus WriteDataFilePair(const QString& dataPath, const RadioData& radio,
         return FileStatus::IoError;
 
     QByteArray previousCompanion;
-    const bool hadCompanion = QFileInfo::exists(companionPath) &&
-                              ReadWholeFile(companionPath, previousCompanion) == FileStatus::Ok;
+    const bool hadCompanion =
+        QFileInfo::exists(companionPath) &&
+        ReadFileStart(companionPath, kMaxCompanionBytes, previousCompanion) == FileStatus::Ok;
     if (!companion.commit())
         return FileStatus::IoError;
     if (!data.commit()) {
@@ -161,7 +180,8 @@ OpenResult OpenDataFile(RadioModel& model, const VersionTable& versions, const C
                         const std::function<void(const QString&)>& launchVersion) {
     const QString path = model.CurrentFileName;
     QByteArray bytes;
-    if (ReadWholeFile(path, bytes) != FileStatus::Ok) {
+    qint64 size = 0;
+    if (ReadFileStart(path, kRadioDataBytes, bytes, &size) != FileStatus::Ok) {
         prompter.tell(catalogue.Text(TextId::FileError), PromptIcon::Critical);
         return OpenResult::FileError;
     }
@@ -180,7 +200,7 @@ OpenResult OpenDataFile(RadioModel& model, const VersionTable& versions, const C
             launchVersion(version);
         return OpenResult::IncompatibleVersion;
     }
-    if (bytes.size() != kRadioDataBytes) {
+    if (size != kRadioDataBytes || bytes.size() != kRadioDataBytes) {
         prompter.tell(catalogue.Text(TextId::VersionMissing), PromptIcon::Critical);
         return OpenResult::WrongLength;
     }

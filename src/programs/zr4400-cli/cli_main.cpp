@@ -1,5 +1,6 @@
 // zr4400-cli: the programmer's core without windows, for scripts and tests.
 
+#include "core/base/file_head.h"
 #include "core/codec/image_codec.h"
 #include "core/model/data_file.h"
 #include "programs/zr4400-cli/cli_session.h"
@@ -68,18 +69,28 @@ Options ParseOptions(const QStringList& args, const QStringList& valued, const Q
 }
 
 int Decode(CliSession& s, const QString& imagePath, const QString& outPath) {
-    QFile in(imagePath);
-    if (!in.open(QIODevice::ReadOnly)) {
+    QByteArray bytes;
+    qint64 size = 0;
+    const auto refuse = [&](const char* reason, int status) {
         PrintError(s.catalogue.Text(TextId::FileError) + QStringLiteral(" (") + imagePath +
-                   QStringLiteral(")"));
-        return QFileInfo::exists(imagePath) ? ExitIoError : ExitNoInput;
+                   QLatin1String(reason) + QLatin1Char(')'));
+        return status;
+    };
+    switch (ReadFileHead(imagePath, kImageSize, bytes, &size)) {
+    case FileHeadStatus::Ok:
+        break;
+    case FileHeadStatus::Unreadable:
+        return refuse("", ExitIoError);
+    case FileHeadStatus::NotRegular:
+        return refuse(": not a regular file", ExitNoInput);
+    case FileHeadStatus::Missing:
+        return refuse(": no such file", ExitNoInput);
     }
-    const QByteArray bytes = in.readAll();
-    if (bytes.size() != kImageSize) {
+    if (size != kImageSize || bytes.size() != kImageSize) {
         PrintError(QStringLiteral("%1: a memory image is %2 bytes, this file has %3.")
                        .arg(imagePath)
                        .arg(kImageSize)
-                       .arg(bytes.size()));
+                       .arg(size));
         return ExitBadData;
     }
     std::copy(bytes.begin(), bytes.end(), s.model.image.begin());
@@ -121,7 +132,8 @@ void PrintError(const QString& text) {
 int OpenInput(CliSession& s, const QString& path) {
     if (!QFileInfo(path).isFile()) {
         PrintError(s.catalogue.Text(TextId::FileError) + QStringLiteral(" (") + path +
-                   QStringLiteral(": no such file)"));
+                   (QFileInfo::exists(path) ? QStringLiteral(": not a regular file)")
+                                            : QStringLiteral(": no such file)")));
         return ExitNoInput;
     }
     s.model.CurrentFileName = path;

@@ -3,6 +3,7 @@
 // memory image, stores what a write sends, and can imitate a real 9600-baud
 // line and a number of faults.
 
+#include "core/base/file_head.h"
 #include "core/link/radio_responder.h"
 
 #include <QCommandLineParser>
@@ -94,13 +95,14 @@ int main(int argc, char** argv) {
     radio.modelCode = parser.value(model);
     radio.firmware = parser.value(firmware);
     if (parser.isSet(image)) {
-        QFile in(parser.value(image));
-        if (!in.open(QIODevice::ReadOnly) || in.size() != kImageSize) {
+        QByteArray bytes;
+        qint64 size = 0;
+        if (ReadFileHead(parser.value(image), kImageSize, bytes, &size) != FileHeadStatus::Ok ||
+            size != kImageSize || bytes.size() != kImageSize) {
             std::fprintf(stderr, "%s: not a 16384-byte memory image\n",
                          qPrintable(parser.value(image)));
             return 66;
         }
-        const QByteArray bytes = in.readAll();
         std::copy(bytes.begin(), bytes.end(), radio.image.begin());
         radio.setFreshImage(radio.image);
     }
