@@ -26,6 +26,12 @@ struct IniReadsRow {
     QString section, key, expected;
 };
 
+struct VersionFileRow {
+    const char* name;
+    QByteArray content; // "-": no file
+    VersionFileState state;
+};
+
 struct FoldersRow {
     const char* name;
     QString program, base;
@@ -68,6 +74,18 @@ private slots:
                                             "comport=7\r\n\r\n[ports]\r\nCOM99=/dev/pts/4\r\n"));
         QCOMPARE(ini.intValue("language", "comPort", 1), 7);
         QCOMPARE(ini.keys("PORTS"), QStringList{"COM99"});
+    }
+
+    void iniWriteKeepsOtherBytes() {
+        // A comment and a value in GBK, a line without its end: only the key changes.
+        QTemporaryDir dir;
+        const QByteArray gbk = "; \xc9\xe8\xd6\xc3\r\n[language]\r\nIsFirstRun=1\r\n"
+                               "Name=\xd6\xd0\xce\xc4\r\n[ports]\r\nCOM9=x";
+        const QString path = WriteFile(dir, "s.ini", gbk);
+        QVERIFY(IniFile(path).setValue("language", "IsFirstRun", "0"));
+        QByteArray expected = gbk;
+        expected.replace("IsFirstRun=1", "IsFirstRun=0");
+        QCOMPARE(ReadFile(path), expected + "\r\n");
     }
 
     void iniWriteAddsKeysAndSections() {
@@ -126,16 +144,47 @@ private slots:
         QCOMPARE(table.SoftwareForVersion(other), softwareForOther);
     }
 
-    void versionTableSurvivesDamage() {
+    void versionFileMissingOrDamaged_data() {
+        AddRows<VersionFileRow>(
+            {{"missing", "-", VersionFileState::Missing},
+             {"empty", "", VersionFileState::Damaged},
+             {"count not a number", "[Version]\nFirmVersionCount=abc\n", VersionFileState::Damaged},
+             {"count negative", "[Version]\nFirmVersionCount=-4\n", VersionFileState::Damaged},
+             {"count zero", "[Version]\nFirmVersionCount=0\n", VersionFileState::Damaged},
+             {"count signed", "[Version]\nFirmVersionCount=+1\n[Firm]\nFirm0=V100V100\n",
+              VersionFileState::Damaged},
+             {"count huge", "[Version]\nFirmVersionCount=2000000000\n[Firm]\nFirm0=V100V100\n",
+              VersionFileState::Damaged},
+             {"counted pair missing", "[Version]\nFirmVersionCount=2\n[Firm]\nFirm0=V100V100\n",
+              VersionFileState::Damaged},
+             {"pair cut short", "[Version]\nFirmVersionCount=1\n[Firm]\nFirm0=V100V1\n",
+              VersionFileState::Damaged},
+             {"sound", "[Version]\nFirmVersionCount=1\n[Firm]\nFirm0=V101V102\n",
+              VersionFileState::Ok}});
+    }
+
+    void versionFileMissingOrDamaged() {
+        QFETCH(VersionFileRow, row);
         QTemporaryDir dir;
-        for (const QByteArray& content :
-             {QByteArray(), QByteArray("[Version]\nFirmVersionCount=abc\n"),
-              QByteArray("[Version]\nFirmVersionCount=-4\n"),
-              QByteArray("[Version]\nFirmVersionCount=2000000000\n[Firm]\nFirm0=V100V100\n")}) {
-            const VersionTable table =
-                VersionTable::LoadVersionTable(IniFile(WriteFile(dir, "v.ini", content)));
-            QVERIFY(table.VersionPairs.size() <= 1000);
-        }
+        const QString path = row.content == "-" ? dir.filePath("none.ini")
+                                                : WriteFile(dir, "Version.ini", row.content);
+        VersionFileState state = VersionFileState::Ok;
+        const VersionTable table = VersionTable::LoadVersionTable(IniFile(path), &state);
+        QCOMPARE(state, row.state);
+        // A damaged file never leaves a table that refuses every file and radio.
+        QCOMPARE(table.IsCompatibleVersion("V100", "V100"), row.state != VersionFileState::Ok);
+        Catalogue c;
+        const QString notice = VersionFileNotice(c, state, table);
+        const QString builtIn = QStringLiteral(
+            "\r\nThe built-in versions are used: software V1.00 handles data files and radios "
+            "of version V1.00.");
+        QCOMPARE(notice, row.state == VersionFileState::Ok ? QString()
+                         : row.state == VersionFileState::Missing
+                             ? "Version.ini was not found." + builtIn
+                             : "Version.ini is damaged." + builtIn);
+        c.CurrentLanguage = Catalogue::kChinese;
+        QVERIFY(row.state == VersionFileState::Ok ||
+                VersionFileNotice(c, state, table).contains("使用内置版本：软件 V1.00"));
     }
 
     void incompatibleVersionText() {

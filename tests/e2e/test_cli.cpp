@@ -96,6 +96,19 @@ private slots:
         QVERIFY(r.out.isEmpty());
     }
 
+    void missingVersionFileIsAWarning() {
+        // An installation without Version.ini still opens its own version's files.
+        QTemporaryDir dir;
+        const QString program = dir.filePath("base/PK_517/zr4400-cli");
+        QVERIFY(QDir().mkpath(dir.filePath("base/PK_517")));
+        QVERIFY(QFile::copy(QStringLiteral(ZR_PROGRAM_DIR "/zr4400-cli"), program));
+        const CliRun r = Cli({"show", InitFile(0)}, program);
+        QCOMPARE(r.status, 0);
+        QCOMPARE(r.err, QStringLiteral("warning: Version.ini was not found. The built-in versions "
+                                       "are used: software V1.00 handles data files and radios of "
+                                       "version V1.00.\n"));
+    }
+
     void decodeEncodeReproducesImage() {
         QTemporaryDir dir;
         // A configuration with changes everywhere, saved as a data file pair.

@@ -68,12 +68,23 @@ private slots:
         else
             install.writeSetup("[LANGUAGE]\n" + setup);
         QFile::remove(install.file("base/Version.ini"));
-        Started run(install);
+        ShownProgram program(install);
+        Started& run = program.run;
         QCOMPARE(run.context.settings.comPort, comPort);
         QCOMPARE(run.context.catalogue.CurrentLanguage, language);
-        QVERIFY(run.context.versions.VersionPairs.isEmpty());
         QCOMPARE(run.context.model.radio.ChannelCount(1, 1), int16_t(7));
         QVERIFY(!run.window->windowTitle().isEmpty());
+        // Without Version.ini the program's own version still works, and the
+        // user hears why once, in the language in force.
+        QVERIFY(run.context.versions.IsCompatibleVersion("V100", "V100"));
+        QTRY_COMPARE(run.prompter.prompts.size(), 1);
+        QVERIFY(run.prompter.texts()[0].startsWith(language == 1 ? "Version.ini was not found."
+                                                                 : "未找到 Version.ini。"));
+        run.window->hide();
+        run.window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(run.window.get()));
+        QCoreApplication::processEvents();
+        QCOMPARE(run.prompter.prompts.size(), 1);
     }
 
     void missingPicturesGivePlainWindows() {

@@ -13,9 +13,10 @@ struct CliRun {
     QString err;
 };
 
-inline CliRun Cli(const QStringList& args) {
+inline CliRun Cli(const QStringList& args,
+                  const QString& program = QStringLiteral(ZR_PROGRAM_DIR "/zr4400-cli")) {
     QProcess p;
-    p.start(QStringLiteral(ZR_PROGRAM_DIR "/zr4400-cli"), args);
+    p.start(program, args);
     if (!p.waitForFinished(60000)) {
         p.kill();
         p.waitForFinished();

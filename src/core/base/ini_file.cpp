@@ -53,12 +53,20 @@ void ForEachKey(const QStringList& lines, const QString& section, Visit visit) {
     }
 }
 
-QStringList SplitLines(const QByteArray& raw) {
-    QString text = QString::fromUtf8(raw);
-    text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
-    QStringList lines = text.split(QLatin1Char('\n'));
-    if (!lines.isEmpty() && lines.last().isEmpty())
+// The file's lines as bytes, each without its "\n" (a "\r" before it stays).
+QList<QByteArray> SplitRawLines(const QByteArray& raw) {
+    QList<QByteArray> lines = raw.split('\n');
+    if (raw.isEmpty() || raw.endsWith('\n'))
         lines.removeLast();
+    return lines;
+}
+
+// Lines as text for matching names only; what is written back are the bytes.
+QStringList DecodeLines(const QList<QByteArray>& raw) {
+    QStringList lines;
+    lines.reserve(raw.size());
+    for (const QByteArray& line : raw)
+        lines << QString::fromUtf8(line.endsWith('\r') ? line.chopped(1) : line);
     return lines;
 }
 
@@ -72,7 +80,7 @@ QByteArray IniFile::readRaw() const {
 }
 
 QStringList IniFile::readLines() const {
-    return SplitLines(readRaw());
+    return DecodeLines(SplitRawLines(readRaw()));
 }
 
 QString IniFile::value(const QString& section, const QString& key) const {
@@ -100,9 +108,14 @@ QStringList IniFile::keys(const QString& section) const {
 }
 
 bool IniFile::setValue(const QString& section, const QString& key, const QString& value) {
+    // Only the one key's line changes: every other line keeps its bytes,
+    // whatever their encoding.
     const QByteArray raw = readRaw();
-    const bool crlf = raw.contains("\r\n");
-    QStringList lines = SplitLines(raw);
+    const QByteArray cr = raw.contains("\r\n") ? QByteArray("\r") : QByteArray();
+    QList<QByteArray> rawLines = SplitRawLines(raw);
+    if (!raw.endsWith('\n') && !rawLines.isEmpty() && !rawLines.last().endsWith('\r'))
+        rawLines.last() += cr; // the last line gains the file's own line end
+    const QStringList lines = DecodeLines(rawLines);
 
     qsizetype keyLine = -1;
     ForEachKey(lines, section, [&](qsizetype i, const KeyLine& kv) {
@@ -110,9 +123,9 @@ bool IniFile::setValue(const QString& section, const QString& key, const QString
             keyLine = i;
     });
     if (keyLine >= 0) {
-        const QString original = lines[keyLine];
-        lines[keyLine] =
-            original.left(original.indexOf(QLatin1Char('='))).trimmed() + QLatin1Char('=') + value;
+        QByteArray& line = rawLines[keyLine];
+        const QByteArray end = line.endsWith('\r') ? QByteArray("\r") : QByteArray();
+        line = line.left(line.indexOf('=')).trimmed() + '=' + value.toUtf8() + end;
     } else {
         // New key: after the last non-blank line of the section, or a new section at the end.
         qsizetype sectionStart = -1;
@@ -123,22 +136,21 @@ bool IniFile::setValue(const QString& section, const QString& key, const QString
                 break;
             }
         }
-        const QString entry = key + QLatin1Char('=') + value;
+        const QByteArray entry = (key + QLatin1Char('=') + value).toUtf8() + cr;
         if (sectionStart < 0) {
-            lines << QLatin1Char('[') + section + QLatin1Char(']') << entry;
+            rawLines << (QLatin1Char('[') + section + QLatin1Char(']')).toUtf8() + cr << entry;
         } else {
             qsizetype insertAt = sectionStart + 1;
             for (qsizetype i = sectionStart + 1; i < lines.size() && !SectionName(lines[i]); ++i)
                 if (!lines[i].trimmed().isEmpty())
                     insertAt = i + 1;
-            lines.insert(insertAt, entry);
+            rawLines.insert(insertAt, entry);
         }
     }
 
     QSaveFile out(path_);
     if (!out.open(QIODevice::WriteOnly))
         return false;
-    const QString eol = crlf ? QStringLiteral("\r\n") : QStringLiteral("\n");
-    out.write((lines.join(eol) + eol).toUtf8());
+    out.write(rawLines.join('\n') + '\n');
     return out.commit();
 }

@@ -9,7 +9,6 @@
 
 #include <QFile>
 #include <QFileInfo>
-#include <QRegularExpression>
 #include <QSaveFile>
 
 namespace {
@@ -51,11 +50,6 @@ qint64 UsedSlotCount(const RadioData& radio) {
 
 bool WriteSaveFile(QSaveFile& file, const QByteArray& bytes) {
     return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-}
-
-bool ValidVersionForm(const QString& version) {
-    static const QRegularExpression form(QStringLiteral("^V\\d{3}$"));
-    return form.match(version).hasMatch();
 }
 
 } // namespace
@@ -187,7 +181,7 @@ OpenResult OpenDataFile(RadioModel& model, const VersionTable& versions, const C
     }
 
     const QString version = TrimText(QString::fromLatin1(bytes.left(4)));
-    if (!ValidVersionForm(version)) {
+    if (!IsVersionForm(version)) {
         prompter.tell(catalogue.Text(TextId::UnknownDataVersion), PromptIcon::Critical);
         return OpenResult::UnknownVersion;
     }

@@ -17,5 +17,6 @@ struct AppContext {
     AppSettings settings;
     Catalogue catalogue;
     VersionTable versions;
+    VersionFileState versionFile = VersionFileState::Ok;
     RadioModel model;
 };

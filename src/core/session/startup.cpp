@@ -7,7 +7,8 @@
 
 void LoadStartupData(AppContext& context) {
     context.model.radio.DataVersion.set(QString::fromLatin1(kSoftwareVersion));
-    context.versions = VersionTable::LoadVersionTable(IniFile(context.paths.VersionIni()));
+    context.versions =
+        VersionTable::LoadVersionTable(IniFile(context.paths.VersionIni()), &context.versionFile);
     // Numbers are read and written with "." in this program only; the user's
     // own format stays as it is.
     QLocale::setDefault(QLocale::c());

@@ -171,6 +171,9 @@ constexpr Entry kEntries[] = {
     {TextId::GroupRadioLabel, "Radio:", "对讲机："},
     {TextId::ChGroupFull, "This group already holds 46 channels; no more can be added.", "该组已有 46 个信道，不能再添加。"},
     {TextId::DataNameIsCompanion, "A data file's name cannot end in \".fre\": that is the name of its companion file.", "数据文件名不能以“.fre”结尾：这是其配套文件的名称。"},
+    {TextId::VersionFileMissing, "Version.ini was not found.", "未找到 Version.ini。"},
+    {TextId::VersionFileDamaged, "Version.ini is damaged.", "Version.ini 已损坏。"},
+    {TextId::VersionFileBuiltIn, "The built-in versions are used: software %1 handles data files and radios of version %2.", "使用内置版本：软件 %1 支持 %2 版本的数据文件和对讲机。"},
 };
 // clang-format on
 

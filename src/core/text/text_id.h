@@ -177,6 +177,10 @@ enum class TextId {
 
     // Save As and the command-line tool: a data file named like a companion
     DataNameIsCompanion,
+    // Start-up: Version.ini missing or damaged, and the versions used instead
+    VersionFileMissing,
+    VersionFileDamaged,
+    VersionFileBuiltIn,
 
     Count_ // keep last
 };

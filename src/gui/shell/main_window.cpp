@@ -433,6 +433,19 @@ bool MainWindow::event(QEvent* event) {
     return QMainWindow::event(event);
 }
 
+void MainWindow::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    if (startupNoticeShown_)
+        return;
+    startupNoticeShown_ = true;
+    // Said once, over the window, after it has appeared.
+    if (const QString notice =
+            VersionFileNotice(context_.catalogue, context_.versionFile, context_.versions);
+        !notice.isEmpty())
+        QTimer::singleShot(0, this,
+                           [this, notice] { prompter_.tell(notice, PromptIcon::Exclamation); });
+}
+
 void MainWindow::resizeEvent(QResizeEvent* event) {
     QMainWindow::resizeEvent(event);
     Run(commands_.stopLinkTimers);

@@ -70,6 +70,7 @@ protected:
     void closeEvent(QCloseEvent* event) override;
     bool event(QEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
     void BuildMenus();
@@ -97,4 +98,5 @@ private:
     QToolBar* toolbar_ = nullptr;
     QLabel* statusPanels_[3] = {};
     class QTimer* renewTimer_ = nullptr;
+    bool startupNoticeShown_ = false;
 };

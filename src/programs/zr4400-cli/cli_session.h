@@ -11,13 +11,19 @@
 
 #include <QCoreApplication>
 
+void PrintError(const QString& text);
+
 // What the tool shares with the windowed program: the installed tree's
 // settings and version table, the model after start-up, the English texts.
 struct CliSession {
     explicit CliSession(int retries = 0)
         : paths(AppPaths::FromProgramFolder(QCoreApplication::applicationDirPath())),
           setup(paths.SetupIni()),
-          versions(VersionTable::LoadVersionTable(IniFile(paths.VersionIni()))), prompter(retries) {
+          versions(VersionTable::LoadVersionTable(IniFile(paths.VersionIni()), &versionFile)),
+          prompter(retries) {
+        if (QString notice = VersionFileNotice(catalogue, versionFile, versions); !notice.isEmpty())
+            PrintError(QStringLiteral("warning: ") +
+                       notice.replace(QStringLiteral("\r\n"), QStringLiteral(" ")));
         settings.Handshaking =
             setup.intValue(QStringLiteral("language"), QStringLiteral("Handshaking"), 0);
         settings.StopBit = setup.intValue(QStringLiteral("language"), QStringLiteral("StopBit"), 1);
@@ -27,6 +33,8 @@ struct CliSession {
     AppPaths paths;
     IniFile setup;
     AppSettings settings;
+    // Declared before the table, which sets it.
+    VersionFileState versionFile = VersionFileState::Ok;
     VersionTable versions;
     Catalogue catalogue;
     CliPrompter prompter;
@@ -35,4 +43,3 @@ struct CliSession {
 
 // Opens a data file pair with the Open command's checks; an exit status.
 int OpenInput(CliSession& s, const QString& path);
-void PrintError(const QString& text);
