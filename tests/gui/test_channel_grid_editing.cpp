@@ -134,6 +134,46 @@ private slots:
         }
     }
 
+    void stepKeysCarryTheEdit() {
+        Installation install;
+        ChannelEditorRun r(install);
+        FreqCellEditor* box = r.cellEditor();
+        r.openCell(3, OpenBy::TypedDigit); // the box holds "2"
+        QTest::keyClicks(box, "8.1");
+        QTest::keyClick(box, Qt::Key_Down);
+        QCOMPARE(r.cell(3), QStringLiteral("28.1000"));
+        QVERIFY(r.model().FindSlot(3, 1, 1) != 0);
+        // The box moved with the highlight and holds that row's text.
+        QCOMPARE(r.grid()->currentRow(), 4);
+        QVERIFY(box->isVisible() && box->hasFocus());
+        QCOMPARE(box->geometry(), r.grid()->visualItemRect(r.grid()->item(4, 1)));
+        QTest::keyClicks(box, "28.2");
+        QTest::keyClick(box, Qt::Key_Up);
+        QCOMPARE(r.cell(4), QStringLiteral("28.2000"));
+        QCOMPARE(box->text(), QStringLiteral("28.1000"));
+        QTest::keyClick(box, Qt::Key_PageDown);
+        const int paged = r.grid()->currentRow();
+        QVERIFY(paged > 4 && paged < 40);
+        QTest::keyClick(box, Qt::Key_PageUp);
+        QTest::keyClick(box, Qt::Key_Up);
+        QTest::keyClick(box, Qt::Key_Up); // stops at the first row
+        QCOMPARE(r.grid()->currentRow(), 1);
+        QCOMPARE(box->text(), QStringLiteral("28.0150"));
+        // Enter stores in the row being edited and moves one row on.
+        QTest::keyClicks(box, "28.4");
+        QTest::keyClick(box, Qt::Key_Return);
+        QCOMPARE(r.cell(1), QStringLiteral("28.4000"));
+        QCOMPARE(r.grid()->currentRow(), 2);
+
+        // Tab takes the value and goes on to the channel's settings.
+        r.openCell(6, OpenBy::TypedDigit);
+        QTest::keyClicks(box, "8.6");
+        QTest::keyClick(box, Qt::Key_Tab);
+        QCOMPARE(r.cell(6), QStringLiteral("28.6000"));
+        QWidget* focus = QApplication::focusWidget();
+        QVERIFY(focus && r.window()->findChild<QGroupBox*>("Frame2")->isAncestorOf(focus));
+    }
+
     void enterOverAnUnchangedCellChangesNothing() {
         Installation install;
         ChannelEditorRun r(install);

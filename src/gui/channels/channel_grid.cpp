@@ -60,6 +60,12 @@ ChannelGrid::ChannelGrid(QWidget* parent) : QTableWidget(parent) {
 
     editor_ = new FreqCellEditor(viewport());
     editor_->hide();
+    // The box lies inside the grid, outside the window's tab order: Tab goes
+    // on from the grid, and taking the focus from the box keeps what was typed.
+    connect(editor_, &FreqCellEditor::tabbed, this, [this](bool next) {
+        setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+        focusNextPrevChild(next);
+    });
 }
 
 void ChannelGrid::SetHeaderTexts(const QString& channelNo, const QString& frequency) {
@@ -118,6 +124,15 @@ void ChannelGrid::MoveTo(int row) {
         return;
     setCurrentCell(row, 1);
     scrollToItem(item(row, 1));
+}
+
+int ChannelGrid::RowAfterStep(int row, int key) const {
+    const int page = std::max(1, viewport()->height() / verticalHeader()->defaultSectionSize() - 1);
+    const int step = key == Qt::Key_Up       ? -1
+                     : key == Qt::Key_Down   ? 1
+                     : key == Qt::Key_PageUp ? -page
+                                             : page;
+    return std::clamp(row + step, 1, ChannelRows());
 }
 
 void ChannelGrid::OpenEditor(int row, const QString& text) {

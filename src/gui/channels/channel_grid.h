@@ -22,6 +22,9 @@ public:
 
     QString Frequency(int row) const;
     void SetFrequency(int row, const QString& text);
+    // The channel row a step key leads to from `row`: one row for Up and
+    // Down, a screenful for PageUp and PageDown, never past the first or last.
+    int RowAfterStep(int row, int key) const;
     // Makes (row, column 1) current and visible.
     void MoveTo(int row);
 

@@ -55,6 +55,13 @@ void ChannelInfoWindow::OnEditorEnter() {
         GridNextCol();
 }
 
+void ChannelInfoWindow::OnEditorStep(int key) {
+    const int row = grid_->RowAfterStep(editRow_, key);
+    SaveShowGridData();
+    grid_->MoveTo(row);
+    EnterGridEdit();
+}
+
 void ChannelInfoWindow::GridNextLine() {
     const int row = grid_->currentRow();
     grid_->MoveTo(row >= grid_->ChannelRows() ? 1 : row + 1);

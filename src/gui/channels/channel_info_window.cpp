@@ -165,6 +165,7 @@ void ChannelInfoWindow::Connect() {
             });
     connect(grid_->editor(), &FreqCellEditor::enterPressed, this,
             &ChannelInfoWindow::OnEditorEnter);
+    connect(grid_->editor(), &FreqCellEditor::stepPressed, this, &ChannelInfoWindow::OnEditorStep);
     connect(grid_->editor(), &FreqCellEditor::focusLeft, this,
             &ChannelInfoWindow::SaveShowGridData);
     connect(close_, &QPushButton::clicked, this, [this] { CloseForm(this); });

@@ -82,6 +82,7 @@ private:
     void OnEditTyped(const QString& text);
     void OnDeleteKey();
     void OnEditorEnter();
+    void OnEditorStep(int key);
 
     RadioModel& model() const;
     ChannelRecord* CurrentRecord() const;

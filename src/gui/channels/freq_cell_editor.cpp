@@ -49,9 +49,25 @@ void FreqCellEditor::keyPressEvent(QKeyEvent* event) {
         emit enterPressed();
         return;
     }
+    switch (event->key()) {
+    case Qt::Key_Up:
+    case Qt::Key_Down:
+    case Qt::Key_PageUp:
+    case Qt::Key_PageDown:
+        // Handled here: passed on, the grid would move without the box.
+        emit stepPressed(event->key());
+        return;
+    default:
+        break;
+    }
     if (!Accepts(*event))
         return;
     QLineEdit::keyPressEvent(event);
+}
+
+bool FreqCellEditor::focusNextPrevChild(bool next) {
+    emit tabbed(next);
+    return true;
 }
 
 void FreqCellEditor::focusOutEvent(QFocusEvent* event) {

@@ -15,11 +15,16 @@ public:
 
 signals:
     void enterPressed();
+    // Up, Down, PageUp or PageDown: the value is taken and the edit moves on.
+    void stepPressed(int key);
+    // Tab (next) or Shift+Tab: the focus goes on from the grid's place.
+    void tabbed(bool next);
     // The focus went elsewhere in the program (not to another application).
     void focusLeft();
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
+    bool focusNextPrevChild(bool next) override;
     void focusOutEvent(QFocusEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
 };
