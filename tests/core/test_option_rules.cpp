@@ -81,18 +81,24 @@ private slots:
     }
 
     void shownPosition_data() {
-        AddRows<ShownPositionRow>({{"Tot 4 shows 30 s", 9, "Tot", 4, "30s"},
+        // Values no entry stands for (marked *) are shown as stored.
+        AddRows<ShownPositionRow>({{"Tot 3", 9, "Tot", 3, "30s"},
+                                   {"Tot 4 *", 9, "Tot", 4, "*40s"},
                                    {"Tot 60", 9, "Tot", 60, "600s"},
-                                   {"Tot beyond the list", 9, "Tot", 90, "Off"},
-                                   {"MIC 0 shows 1", 3, "MicGain", 0, "1"},
+                                   {"Tot beyond the list *", 9, "Tot", 63, "*630s"},
+                                   {"Tot 0", 9, "Tot", 0, "Off"},
+                                   {"MIC 0 *", 3, "MicGain", 0, "*0"},
                                    {"MIC 30", 3, "MicGain", 30, "30"},
-                                   {"INDIC beyond", 2, "Indic", 9, "Tx Frequency Display"},
+                                   {"INDIC beyond *", 2, "Indic", 9, "*9"},
+                                   {"INDIC 0", 2, "Indic", 0, "Tx Frequency Display"},
                                    {"ASQ 5", 24, "AsqLevel", 5, "5"},
+                                   {"roger off", 205, "PublicRoger", 0, "OFF"},
                                    {"roger 5", 205, "PublicRoger", 5, "5"},
-                                   {"roger undefined", 205, "PublicRoger", 3, "OFF"},
+                                   {"roger undefined *", 205, "PublicRoger", 3, "*3"},
                                    {"public USB", 18, "PublicMode", 2, "USB"},
-                                   {"public mode beyond", 18, "PublicMode", 7, "FM"},
-                                   {"NB/ANL 1", 201, "PublicNbAnl", 1, "ON"}});
+                                   {"public mode beyond *", 18, "PublicMode", 7, "*Mode 7"},
+                                   {"NB/ANL 1", 201, "PublicNbAnl", 1, "ON"},
+                                   {"NB/ANL 2 *", 201, "PublicNbAnl", 2, "*2"}});
     }
 
     void shownPosition() {
@@ -101,9 +107,8 @@ private slots:
         RadioData data = WithTonesTwoAndFive();
         OptionField(field, data) = static_cast<int16_t>(value);
         const QStringList entries = OptionListEntries(code, 1, data);
-        const int index = ShownOptionPosition(data, code, entries);
-        QVERIFY(index >= 0);
-        QCOMPARE(entries.at(index), shown);
+        const ShownChoice choice = ShownOptionChoice(data, code, entries, 1);
+        QCOMPARE(choice.index >= 0 ? entries.value(choice.index) : "*" + choice.asStored, shown);
     }
 
     void listEntries_data() {

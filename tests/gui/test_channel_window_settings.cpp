@@ -105,6 +105,9 @@ private slots:
         r.window()->InitValidComboList();
         r.window()->ShowValidComboText();
         QCOMPARE(r.list("Combo1_2")->currentText(), QStringLiteral("M3"));
+        r.options().WorkChannel(1, 1) = 5; // a channel the group does not hold
+        r.window()->ShowValidComboText();
+        QCOMPARE(r.list("Combo1_2")->currentText(), QStringLiteral("5"));
         QVERIFY(!r.list("Combo1_5")->isVisible());
         auto* name = r.window()->findChild<QLineEdit*>("Text2");
         name->setFocus();
@@ -116,6 +119,31 @@ private slots:
         QCOMPARE(r.options().GroupName(1, 1).raw(), QStringLiteral("Nw1X"));
         r.choose("Combo3", "C");
         QCOMPARE(r.options().WorkGroup[1], int16_t(3));
+    }
+
+    void storedValuesShownAsTheyAre() {
+        // Values no entry stands for show as themselves at the end of their list;
+        // choosing that entry keeps the value, choosing another replaces it.
+        Installation install;
+        ChannelEditorRun r(install);
+        ChannelRecord& record = r.channels().at(1, r.model().FindSlot(1, 1, 1), 1);
+        record.HiCut = 2;
+        record.Mode = 7;
+        record.Roger = 9;
+        r.model().CommitToSnapshot();
+        r.clickCell(2);
+        r.clickCell(1);
+        QCOMPARE(EntriesOf(r.list("Combo8_2")), (QStringList{"OFF", "ON", "2"}));
+        QCOMPARE(r.list("Combo8_2")->currentText(), QStringLiteral("2"));
+        QCOMPARE(r.list("Combo8_12")->currentText(), QStringLiteral("Mode 7"));
+        QCOMPARE(r.list("Combo8_11")->currentText(), QStringLiteral("9"));
+        r.choose("Combo8_2", "2");
+        r.choose("Combo8_12", "Mode 7");
+        QVERIFY(!r.model().IsModified());
+        r.choose("Combo8_2", "ON");
+        QCOMPARE(record.HiCut, int16_t(1));
+        QCOMPARE(EntriesOf(r.list("Combo8_2")), (QStringList{"OFF", "ON"}));
+        QCOMPARE(record.Mode, int16_t(7));
     }
 
     void tabOrder() {
@@ -188,9 +216,11 @@ private slots:
         r.run.window->RefreshRogerLists();
         QCOMPARE(EntriesOf(r.list("Combo8_11")), (QStringList{"OFF", "1", "3", "4", "5"}));
         QCOMPARE(r.list("Combo8_11")->currentText(), QStringLiteral("4"));
+        // A tone no longer offered stays in sight while the channel holds it.
         d.Tones[4].LoopCount = 0;
         r.run.window->RefreshRogerLists();
-        QCOMPARE(r.list("Combo8_11")->currentText(), QStringLiteral("OFF"));
+        QCOMPARE(EntriesOf(r.list("Combo8_11")), (QStringList{"OFF", "1", "3", "5", "4"}));
+        QCOMPARE(r.list("Combo8_11")->currentText(), QStringLiteral("4"));
         d.Options.ModeEnable[1] = 0; // AM no longer offered
         RevalidateAllModes(d, r.model().channels);
         r.run.window->RefreshModeLists();

@@ -141,7 +141,7 @@ private slots:
         QCOMPARE(Child<QComboBox>(form, "Combo2_5")->currentText(), "5");
     }
 
-    void oddStoredValuesShowFirstEntries() {
+    void oddStoredValuesShowAsStored() {
         Installation install;
         ShownProgram program(install);
         OptionRecord& o = program.data().Options;
@@ -151,13 +151,18 @@ private slots:
         o.PublicRoger = 6;
         program.model().CommitToSnapshot();
         QWidget* form = OpenOptions(program);
-        QCOMPARE(Child<QComboBox>(form, "Combo1_9")->currentText(), "30s");
-        QCOMPARE(Child<QComboBox>(form, "Combo1_3")->currentText(), "1");
-        QCOMPARE(Child<QComboBox>(form, "Combo1_2")->currentText(), "Tx Frequency Display");
-        QCOMPARE(Child<QComboBox>(form, "Combo2_5")->currentText(), "OFF");
-        QCOMPARE(o.Tot, 4);
-        QCOMPARE(o.MicGain, 0);
+        QCOMPARE(Child<QComboBox>(form, "Combo1_9")->currentText(), "40s");
+        QCOMPARE(Child<QComboBox>(form, "Combo1_2")->currentText(), "7");
+        QCOMPARE(Child<QComboBox>(form, "Combo2_5")->currentText(), "6");
+        auto* mic = Child<QComboBox>(form, "Combo1_3");
+        QCOMPARE(mic->currentText(), "0");
+        QCOMPARE(mic->itemText(mic->count() - 1), "0");
+        QVERIFY(Choose(mic, "0"));
         QVERIFY(!program.model().IsModified());
+        QVERIFY(Choose(mic, "5"));
+        QCOMPARE(o.MicGain, 5);
+        QCOMPARE(mic->findText("0"), -1);
+        QCOMPARE(o.Tot, 4);
     }
 
     void checkBoxes() {

@@ -136,11 +136,16 @@ private slots:
         tone.LoopCount = 20;
         program.model().CommitToSnapshot();
         QWidget* form = OpenTones(program);
-        QCOMPARE(Child<QComboBox>(form, "Combo3_0")->currentText(), "None");
-        QCOMPARE(Child<QComboBox>(form, "Combo1_0")->currentText(), "Off");
+        auto* frequency = Child<QComboBox>(form, "Combo3_0");
+        QCOMPARE(frequency->currentText(), "300 Hz");
+        QCOMPARE(Child<QComboBox>(form, "Combo1_0")->currentText(), "20");
+        QVERIFY(Choose(frequency, "300 Hz"));
         QCOMPARE(tone.Element[0].FreqCode, 30);
         QCOMPARE(tone.LoopCount, 20);
         QVERIFY(!program.model().IsModified());
+        QVERIFY(Choose(frequency, "400"));
+        QCOMPARE(tone.Element[0].FreqCode, 40);
+        QCOMPARE(frequency->findText("300 Hz"), -1);
     }
 
     void playbackLeavesWindowResponsive() {

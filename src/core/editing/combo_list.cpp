@@ -28,6 +28,16 @@ int SelectComboIndex(const QStringList& list, int index) {
     return IndexToSelect(list, ComboTextAt(list, index));
 }
 
+ShownChoice ChoiceAt(const QStringList& list, int index, const QString& asStored) {
+    if (index >= 0 && index < list.size())
+        return {index, {}};
+    return {-1, asStored};
+}
+
+ShownChoice ChoiceOf(const QStringList& list, const QString& text, const QString& asStored) {
+    return ChoiceAt(list, text.isEmpty() ? -1 : static_cast<int>(list.indexOf(text)), asStored);
+}
+
 int ClampBinary(int value, int fallback) {
     return value == 0 || value == 1 ? value : fallback;
 }

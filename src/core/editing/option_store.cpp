@@ -3,6 +3,7 @@
 #include "core/codec/mode_codec.h"
 #include "core/editing/combo_list.h"
 #include "core/editing/option_codes.h"
+#include "core/editing/stored_value_texts.h"
 #include "core/model/radio_data.h"
 
 namespace {
@@ -107,21 +108,27 @@ bool SaveOptFeat(RadioData& data, int code, int position, const QString& text) {
     return true;
 }
 
-int ShownOptionPosition(const RadioData& data, int code, const QStringList& entries) {
+ShownChoice ShownOptionChoice(const RadioData& data, int code, const QStringList& entries,
+                              int language) {
     const Binding* b = Find(code);
     if (!b)
-        return SelectComboIndex(entries, 0);
+        return ChoiceAt(entries, 0, {});
     const int value = b->value(data);
+    const QString number = QString::number(value);
     switch (b->kind) {
-    case Stored::Number:
     case Stored::RogerTone:
-        return SelectComboText(entries, QString::number(value));
+        // 0 is the first entry, "OFF".
+        return value == 0 ? ChoiceAt(entries, 0, number) : ChoiceOf(entries, number, number);
+    case Stored::Number:
+        return ChoiceOf(entries, number, number);
     case Stored::TotSteps:
-        return SelectComboIndex(entries, value / 3);
+        // Only whole steps of 30 s have an entry; the list counts seconds.
+        return ChoiceAt(entries, value % 3 == 0 ? value / 3 : -1,
+                        QString::number(value * 10) + QLatin1Char('s'));
     case Stored::ModeName:
-        return SelectComboText(entries, ComboTextAt(kModeNames, value));
+        return ChoiceOf(entries, StoredModeText(value, language), StoredModeText(value, language));
     default:
-        return SelectComboIndex(entries, value);
+        return ChoiceAt(entries, value, number);
     }
 }
 

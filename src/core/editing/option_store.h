@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/editing/combo_list.h"
+
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -15,9 +17,10 @@ class ChannelTable;
 // for a code without a field or a list with nothing chosen.
 bool SaveOptFeat(RadioData& data, int code, int position, const QString& text);
 
-// The position a list shows for the stored value: the stored position or the
-// entry equal to the stored number, else the first entry; -1 for no entries.
-int ShownOptionPosition(const RadioData& data, int code, const QStringList& entries);
+// How a list shows the stored value: the stored position or the entry equal to
+// the stored number; a value no entry stands for is shown as stored.
+ShownChoice ShownOptionChoice(const RadioData& data, int code, const QStringList& entries,
+                              int language);
 
 // The check value a box shows: 0 or 1; other stored values show checked
 // (unchecked for the memory-menu flag).

@@ -174,6 +174,7 @@ constexpr Entry kEntries[] = {
     {TextId::VersionFileMissing, "Version.ini was not found.", "未找到 Version.ini。"},
     {TextId::VersionFileDamaged, "Version.ini is damaged.", "Version.ini 已损坏。"},
     {TextId::VersionFileBuiltIn, "The built-in versions are used: software %1 handles data files and radios of version %2.", "使用内置版本：软件 %1 支持 %2 版本的数据文件和对讲机。"},
+    {TextId::StoredMode, "Mode %1", "模式 %1"},
 };
 // clang-format on
 

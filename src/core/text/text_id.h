@@ -181,6 +181,8 @@ enum class TextId {
     VersionFileMissing,
     VersionFileDamaged,
     VersionFileBuiltIn,
+    // A stored mode no list entry stands for: "Mode 7"
+    StoredMode,
 
     Count_ // keep last
 };

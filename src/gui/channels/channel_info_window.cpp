@@ -7,6 +7,7 @@
 #include "core/editing/channel_names.h"
 #include "core/editing/channel_settings.h"
 #include "core/editing/channel_table_ops.h"
+#include "core/editing/stored_value_texts.h"
 #include "core/model/freq_text.h"
 #include "core/session/app_context.h"
 #include "core/session/editor_host.h"
@@ -146,7 +147,7 @@ void ChannelInfoWindow::SetTabOrder() {
 void ChannelInfoWindow::Connect() {
     connect(bankList_, &QComboBox::activated, this, &ChannelInfoWindow::OnBankChosen);
     connect(groupList_, &QComboBox::activated, this, &ChannelInfoWindow::OnGroupChosen);
-    connect(workGroupList_, &QComboBox::activated, this, &ChannelInfoWindow::OnWorkGroupChosen);
+    OnChosen(workGroupList_, this, [this](int index) { OnWorkGroupChosen(index); });
     connect(settings_, &GroupSettingsFrame::channelChosen, this,
             &ChannelInfoWindow::OnGroupChannelChosen);
     connect(settings_, &GroupSettingsFrame::groupValidChosen, this,
@@ -253,7 +254,7 @@ void ChannelInfoWindow::ShowChIfoDataOther() {
 void ChannelInfoWindow::ShowPanel(const ChannelRecord& record) {
     panel_->setTitle(context_.catalogue.Text(TextId::ChMoreInformation) +
                      ::GetCHName(record.ChannelNumber));
-    panel_->ShowRecord(record, ModeEntries());
+    panel_->ShowRecord(record, ModeEntries(), context_.catalogue.CurrentLanguage);
     panel_->show();
 }
 
@@ -295,13 +296,14 @@ void ChannelInfoWindow::ShowValidComboText() {
                                           {List::kDw1, o.DwChannel(bank, view_, 0)},
                                           {List::kDw2, o.DwChannel(bank, view_, 1)}};
     for (const auto& [list, number] : shown)
-        settings_->ShowChannel(list, ::GetCHName(number));
+        settings_->ShowChannel(list, StoredChannelText(number));
 }
 
 void ChannelInfoWindow::InitComboWorkGroup() {
     const int bank = Bank();
     FillComboBox(workGroupList_, ValidGroupLetters(model().radio, bank));
-    SelectComboBoxText(workGroupList_, GroupLetter(model().radio.Options.WorkGroup[bank]));
+    const int workGroup = model().radio.Options.WorkGroup[bank];
+    ShowStoredText(workGroupList_, GroupLetter(workGroup), StoredGroupText(workGroup));
 }
 
 void ChannelInfoWindow::ShowRB() {
@@ -314,8 +316,13 @@ void ChannelInfoWindow::RefreshModeList() {
     if (panel_->isHidden() || modes->isHidden())
         return;
     const ModeEnableFlags& enable = model().radio.Options.ModeEnable;
-    const int shown = ModeTextToIndex(modes->currentText());
-    panel_->SetModeEntries(ModeEntries(), ModeIndexToText(ValidMode(shown, enable)));
+    const int language = context_.catalogue.CurrentLanguage;
+    // The channel's own mode when it has one: a mode no entry stands for stays in sight.
+    const ChannelRecord* record = CurrentRecord();
+    const QString mode =
+        record ? StoredModeText(record->Mode, language)
+               : ModeIndexToText(ValidMode(ModeTextToIndex(modes->currentText()), enable));
+    panel_->SetModeEntries(ModeEntries(), mode);
 }
 
 QStringList ChannelInfoWindow::ModeEntries() const {

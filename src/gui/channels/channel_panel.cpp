@@ -3,6 +3,7 @@
 #include "core/codec/mode_codec.h"
 #include "core/codec/tone_codes.h"
 #include "core/editing/channel_settings.h"
+#include "core/editing/stored_value_texts.h"
 #include "core/model/radio_data.h"
 #include "core/text/catalogue.h"
 #include "gui/widgets/combo_box_fill.h"
@@ -28,8 +29,9 @@ ChannelPanel::ChannelPanel(QWidget* parent) : QGroupBox(parent) {
         lists_[k]->setObjectName(QStringLiteral("Combo8_%1").arg(k));
         labels_[k]->setBuddy(lists_[k]);
         layout_->addRow(labels_[k], lists_[k]);
-        connect(lists_[k], &QComboBox::activated, this,
-                [this, k](int index) { emit settingChosen(k, index, lists_[k]->itemText(index)); });
+        OnChosen(lists_[k], this, [this, k](int index) {
+            emit settingChosen(k, index, lists_[k]->itemText(index));
+        });
         // The transmit tone and the second tone switch are never sent to the
         // radio: offering them would suggest a setting that does nothing.
         if (!SettingStored(k))
@@ -61,24 +63,39 @@ void ChannelPanel::SetCaptions(const Catalogue& cat) {
     FillComboBox(lists_[kSettingScan], {cat.Text(TextId::ChScanDel), cat.Text(TextId::ChScanAdd)});
 }
 
-void ChannelPanel::ShowRecord(const ChannelRecord& record, const QStringList& modeEntries) {
+void ChannelPanel::ShowRecord(const ChannelRecord& record, const QStringList& modeEntries,
+                              int language) {
     for (int k = 0; k < kChannelSettingCount; ++k)
         if (SettingByIndex(k))
-            SelectComboBoxIndex(lists_[k], SettingIndex(record, k));
-    SelectComboBoxText(lists_[kSettingRoger], QString::number(record.Roger));
-    SetModeEntries(modeEntries, ModeIndexToText(record.Mode));
+            ShowStoredIndex(lists_[k], SettingIndex(record, k),
+                            QString::number(SettingIndex(record, k)));
+    ShowRoger(record.Roger);
+    SetModeEntries(modeEntries, StoredModeText(record.Mode, language));
     ApplyPublicRule();
 }
 
+void ChannelPanel::ShowRoger(int roger) {
+    // 0 is the first entry, "OFF".
+    if (roger == 0)
+        ShowStoredIndex(lists_[kSettingRoger], 0, QStringLiteral("0"));
+    else
+        ShowStoredText(lists_[kSettingRoger], QString::number(roger));
+}
+
 void ChannelPanel::SetRogerEntries(const QStringList& entries) {
-    const QString shown = lists_[kSettingRoger]->currentText();
-    FillComboBox(lists_[kSettingRoger], entries);
-    SelectComboBoxText(lists_[kSettingRoger], shown);
+    QComboBox* list = lists_[kSettingRoger];
+    const bool off = list->currentIndex() == 0;
+    const QString shown = list->currentText();
+    FillComboBox(list, entries);
+    if (off)
+        ShowRoger(0);
+    else if (!shown.isEmpty())
+        ShowStoredText(list, shown);
 }
 
 void ChannelPanel::SetModeEntries(const QStringList& entries, const QString& mode) {
     FillComboBox(lists_[kSettingMode], entries);
-    SelectComboBoxText(lists_[kSettingMode], mode);
+    ShowStoredText(lists_[kSettingMode], mode);
 }
 
 void ChannelPanel::ApplyPublicRule() {

@@ -18,8 +18,11 @@ public:
 
     // Captions and the lists whose entries depend on the language only.
     void SetCaptions(const Catalogue& catalogue);
-    void ShowRecord(const ChannelRecord& record, const QStringList& modeEntries);
-    // New roger-beep choices; the entry shown stays when it is still offered.
+    // A stored value no entry stands for shows as an extra entry (`language`
+    // names a mode number).
+    void ShowRecord(const ChannelRecord& record, const QStringList& modeEntries, int language);
+    // New roger-beep choices; the value shown stays, as an extra entry when
+    // it is no longer offered.
     void SetRogerEntries(const QStringList& entries);
     // New mode choices, showing `mode`.
     void SetModeEntries(const QStringList& entries, const QString& mode);
@@ -32,6 +35,8 @@ signals:
     void settingChosen(int setting, int index, const QString& text);
 
 private:
+    void ShowRoger(int roger);
+
     QFormLayout* layout_ = nullptr;
     QLabel* labels_[13] = {};
     QComboBox* lists_[13] = {};

@@ -59,12 +59,11 @@ GroupSettingsFrame::GroupSettingsFrame(QWidget* parent) : QGroupBox(parent) {
         layout->addWidget(labels_[k], k + 1, 0);
         layout->addWidget(lists_[k], k + 1, 1);
         if (IsChannelList(list) && list != kWork) {
-            connect(lists_[k], &QComboBox::activated, this,
-                    [this, list](int) { emit channelChosen(list, lists_[list]->currentText()); });
+            OnChosen(lists_[k], this,
+                     [this, list](int) { emit channelChosen(list, lists_[list]->currentText()); });
         }
     }
-    connect(lists_[kGroupValid], &QComboBox::activated, this,
-            &GroupSettingsFrame::groupValidChosen);
+    OnChosen(lists_[kGroupValid], this, [this](int index) { emit groupValidChosen(index); });
     // The work channel is the radio's to change: it is shown, not chosen here.
     lists_[kWork]->setEnabled(false);
     // The memory channel belongs to the option features.
@@ -107,7 +106,7 @@ void GroupSettingsFrame::ShowName(const QString& name) {
 }
 
 void GroupSettingsFrame::ShowGroupValid(int value) {
-    SelectComboBoxIndex(lists_[kGroupValid], value);
+    ShowStoredIndex(lists_[kGroupValid], value, QString::number(value));
 }
 
 void GroupSettingsFrame::FillChannelLists(const QStringList& names, const QStringList& workNames) {
@@ -116,7 +115,7 @@ void GroupSettingsFrame::FillChannelLists(const QStringList& names, const QStrin
 }
 
 void GroupSettingsFrame::ShowChannel(List list, const QString& name) {
-    SelectComboBoxText(lists_[list], name);
+    ShowStoredText(lists_[list], name);
 }
 
 bool GroupSettingsFrame::eventFilter(QObject* watched, QEvent* event) {

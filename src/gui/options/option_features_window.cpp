@@ -7,6 +7,7 @@
 #include "core/session/app_context.h"
 #include "core/session/editor_host.h"
 #include "gui/options/option_text_box.h"
+#include "gui/widgets/combo_box_fill.h"
 #include "gui/widgets/form_helpers.h"
 #include "gui/widgets/twips.h"
 
@@ -134,8 +135,7 @@ QComboBox* OptionFeaturesWindow::AddList(QGridLayout* grid, int row, int code, T
     Caption(label, caption);
     AddCaptioned(grid, row, 0, label, list);
     lists_.insert(code, list);
-    connect(list, &QComboBox::activated, this,
-            [this, code](int index) { ListChosen(code, index); });
+    OnChosen(list, this, [this, code](int index) { ListChosen(code, index); });
     return list;
 }
 
@@ -276,7 +276,7 @@ void OptionFeaturesWindow::ShowOptions() {
     QComboBox* mode = lists_.value(OptionCode::PublicMode);
     FillList(mode, OptionListEntries(OptionCode::PublicMode, language_, data_), -1);
     for (auto it = lists_.cbegin(); it != lists_.cend(); ++it)
-        it.value()->setCurrentIndex(ShownOptionPosition(data_, it.key(), ListEntries(it.value())));
+        ShowStoredOption(it.key());
     for (auto it = checks_.cbegin(); it != checks_.cend(); ++it)
         it.value()->setChecked(ShownOptionCheck(data_, it.key()) == 1);
     const OptionRecord& o = data_.Options;
@@ -288,10 +288,16 @@ void OptionFeaturesWindow::ShowOptions() {
         rssi_[i]->setText(QString::number(data_.RssiPoint[i] + 1));
 }
 
+void OptionFeaturesWindow::ShowStoredOption(int code) {
+    QComboBox* list = lists_.value(code);
+    RemoveStoredEntry(list);
+    ShowChoice(list, ShownOptionChoice(data_, code, ListEntries(list), language_));
+}
+
 void OptionFeaturesWindow::ShowRB() {
     QComboBox* roger = lists_.value(OptionCode::PublicRoger);
-    const QStringList entries = RogerListEntries(data_.Tones, language_);
-    FillList(roger, entries, ShownOptionPosition(data_, OptionCode::PublicRoger, entries));
+    FillList(roger, RogerListEntries(data_.Tones, language_), -1);
+    ShowStoredOption(OptionCode::PublicRoger);
 }
 
 void OptionFeaturesWindow::ReShowData() {
@@ -321,8 +327,8 @@ void OptionFeaturesWindow::CheckClicked(int code, bool checked) {
     const int stored =
         StoreModeEnable(data_, channels_, code, checked ? 1 : 0, mode->currentText());
     checks_.value(code)->setChecked(stored > 0);
-    const QStringList entries = OptionListEntries(OptionCode::PublicMode, language_, data_);
-    FillList(mode, entries, ShownOptionPosition(data_, OptionCode::PublicMode, entries));
+    FillList(mode, OptionListEntries(OptionCode::PublicMode, language_, data_), -1);
+    ShowStoredOption(OptionCode::PublicMode);
     host_.RefreshModeLists();
 }
 

@@ -52,6 +52,8 @@ private:
     void SetOptionCaptions();
     void FillOptionLists();
     void ShowOptions();
+    // The list of `code` shows the stored value, as an extra entry when no entry stands for it.
+    void ShowStoredOption(int code);
     void ListChosen(int code, int index);
     void CheckClicked(int code, bool checked);
     void SwrCommitted();

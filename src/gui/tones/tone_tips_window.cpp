@@ -1,7 +1,7 @@
 #include "gui/tones/tone_tips_window.h"
 
 #include "core/base/prompter.h"
-#include "core/editing/combo_list.h"
+#include "core/editing/stored_value_texts.h"
 #include "core/editing/tone_edit.h"
 #include "core/editing/tone_lists.h"
 #include "core/editing/tone_samples.h"
@@ -79,10 +79,10 @@ void ToneTipsWindow::BuildControls() {
 
     loops_ = NewList(QStringLiteral("Combo1_0"), page);
     loopCaption_ = NewCaption(QStringLiteral("Label1_0"), loops_, page);
-    connect(loops_, &QComboBox::activated, this, &ToneTipsWindow::LoopChosen);
+    OnChosen(loops_, this, [this](int position) { LoopChosen(position); });
     interval_ = NewList(QStringLiteral("Combo2_0"), page);
     intervalCaption_ = NewCaption(QStringLiteral("Label2_0"), interval_, page);
-    connect(interval_, &QComboBox::activated, this, &ToneTipsWindow::IntervalChosen);
+    OnChosen(interval_, this, [this](int position) { IntervalChosen(position); });
     AddCaptioned(grid, 0, 0, loopCaption_, loops_);
     AddCaptioned(grid, 0, 4, intervalCaption_, interval_);
 
@@ -103,10 +103,10 @@ void ToneTipsWindow::BuildControls() {
         const int column = k / kRowsPerColumn * 4;
         AddCaptioned(grid, row, column, elementCaptions_[k], frequencies_[k]);
         grid->addWidget(lengths_[k], row, column + 2);
-        connect(frequencies_[k], &QComboBox::activated, this,
-                [this, element](int position) { FrequencyChosen(element, position); });
-        connect(lengths_[k], &QComboBox::activated, this,
-                [this, element](int position) { LengthChosen(element, position); });
+        OnChosen(frequencies_[k], this,
+                 [this, element](int position) { FrequencyChosen(element, position); });
+        OnChosen(lengths_[k], this,
+                 [this, element](int position) { LengthChosen(element, position); });
     }
     grid->setColumnMinimumWidth(3, TwipsToPixels(this, kColumnGapTwips));
 
@@ -186,16 +186,28 @@ void ToneTipsWindow::FillToneLists() {
 
 void ToneTipsWindow::ShowTone() {
     const ToneEntry& tone = Tone();
-    SelectComboBoxIndex(loops_, tone.LoopCount);
-    SelectComboBoxIndex(interval_, tone.IntervalCode);
+    ShowLoopCount();
+    ShowStoredIndex(interval_, tone.IntervalCode, StoredTenMsText(tone.IntervalCode));
     for (int k = 0; k < kToneElements; ++k) {
         const ToneElement& e = tone.Element[k];
-        frequencies_[k]->setCurrentIndex(
-            frequencies_[k]->findText(FrequencyTextOf(e.FreqCode, language_)));
-        SelectComboBoxIndex(lengths_[k], e.DurCode);
+        // Code 0 is "None"; codes the list has no entry for show as stored.
+        ShowStoredText(frequencies_[k],
+                       e.FreqCode == 0 ? FrequencyTextOf(0, language_)
+                                       : FrequencyCodeEntries(language_).value(e.FreqCode),
+                       StoredToneFrequencyText(e.FreqCode));
+        ShowLength(k + 1);
     }
     picture_->setTone(&tone);
     EnableSaveWav();
+}
+
+void ToneTipsWindow::ShowLoopCount() {
+    ShowStoredIndex(loops_, Tone().LoopCount, QString::number(Tone().LoopCount));
+}
+
+void ToneTipsWindow::ShowLength(int element) {
+    const int code = Tone().Element[element - 1].DurCode;
+    ShowStoredIndex(lengths_[element - 1], code, StoredTenMsText(code));
 }
 
 void ToneTipsWindow::EnableSaveWav() {
@@ -206,7 +218,7 @@ void ToneTipsWindow::EnableSaveWav() {
 void ToneTipsWindow::LoopChosen(int position) {
     switch (ChangeLoopCount(data_, channels_, currentTone_, position)) {
     case ToneEdit::Refused:
-        SelectComboBoxIndex(loops_, Tone().LoopCount);
+        ShowLoopCount();
         break;
     case ToneEdit::Stored:
         EnableSaveWav();
@@ -228,10 +240,9 @@ void ToneTipsWindow::FrequencyChosen(int element, int position) {
 }
 
 void ToneTipsWindow::LengthChosen(int element, int position) {
-    QComboBox* list = lengths_[element - 1];
     switch (ChangeLength(data_, channels_, currentTone_, element, position)) {
     case ToneEdit::Refused:
-        SelectComboBoxIndex(list, Tone().Element[element - 1].DurCode);
+        ShowLength(element);
         break;
     case ToneEdit::Stored:
         picture_->update();

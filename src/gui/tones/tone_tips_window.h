@@ -42,6 +42,9 @@ private:
     void StopTone();
     void SaveWav();
     void EnableSaveWav();
+    // The stored loop count and element length, shown as stored when no entry stands for them.
+    void ShowLoopCount();
+    void ShowLength(int element);
     ToneEntry& Tone();
 
     EditorHost& host_;
