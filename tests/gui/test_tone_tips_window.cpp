@@ -228,6 +228,27 @@ private slots:
         QVERIFY(!save->isEnabled());
     }
 
+    void tonesTheRadioKeepsAreReadOnly() {
+        Installation install;
+        ShownProgram program(install);
+        program.data().Tones[7] = program.data().Tones[1]; // tone 7 defined, as read
+        QWidget* form = OpenTones(program);
+        auto* tabs = Child<QTabBar>(form, "TabStrip1");
+        auto* note = Child<QLabel>(form, "LabelToneKept");
+        auto* loops = Child<QComboBox>(form, "Combo1_0");
+        auto* play = Child<QPushButton>(form, "Command1_0");
+        for (int tab : {6, 7, 0}) {
+            QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(tab).center());
+            const bool kept = tab >= 6;
+            QCOMPARE(note->isVisible(), kept);
+            QCOMPARE(loops->isEnabled(), !kept);
+            QCOMPARE(Child<QComboBox>(form, "Combo4_13")->isEnabled(), !kept);
+        }
+        QVERIFY(note->text().startsWith("The radio keeps tones 7 and 8"));
+        QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(6).center());
+        QVERIFY(play->isEnabled() && Child<QPushButton>(form, "CommandSaveWav")->isEnabled());
+    }
+
     void chineseCaptions() {
         Installation install;
         ShownProgram program(install);

@@ -14,6 +14,11 @@ int ValidRogerTone(const ToneTable& tones, int n) {
     return sounds ? n : 0;
 }
 
+bool ToneSetByWrite(int n) {
+    constexpr int kFirstToneKeptByRadio = 7;
+    return n >= 1 && n < kFirstToneKeptByRadio;
+}
+
 int CountRogerTones(const ToneTable& tones) {
     int count = 0;
     for (int n = 1; n <= kToneCount; ++n)

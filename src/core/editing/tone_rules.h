@@ -8,6 +8,10 @@ class ChannelTable;
 // least one of its elements has a length. Returns n when defined, else 0.
 int ValidRogerTone(const ToneTable& tones, int n);
 
+// Whether a write sets tone n. The radio keeps tones 7 and 8: a write skips
+// their memory, so they are what the last read or the opened file held.
+bool ToneSetByWrite(int n);
+
 // How many of the eight tones are defined.
 int CountRogerTones(const ToneTable& tones);
 

@@ -183,6 +183,8 @@ enum class TextId {
     VersionFileBuiltIn,
     // A stored mode no list entry stands for: "Mode 7"
     StoredMode,
+    // Roger-beep window: tones the radio keeps
+    ToneKeptByRadio,
 
     Count_ // keep last
 };

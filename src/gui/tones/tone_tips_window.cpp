@@ -4,6 +4,7 @@
 #include "core/editing/stored_value_texts.h"
 #include "core/editing/tone_edit.h"
 #include "core/editing/tone_lists.h"
+#include "core/editing/tone_rules.h"
 #include "core/editing/tone_samples.h"
 #include "core/editing/tone_sequence.h"
 #include "core/session/app_context.h"
@@ -72,6 +73,10 @@ void ToneTipsWindow::BuildControls() {
     for (int n = 1; n <= kToneCount; ++n)
         tabs_->addTab(QString());
     connect(tabs_, &QTabBar::currentChanged, this, &ToneTipsWindow::TabChosen);
+
+    keptNote_ = new QLabel(this);
+    keptNote_->setObjectName(QStringLiteral("LabelToneKept"));
+    keptNote_->setWordWrap(true);
 
     auto* page = new QFrame(this);
     page->setFrameStyle(QFrame::StyledPanel | QFrame::Raised);
@@ -148,6 +153,7 @@ void ToneTipsWindow::BuildControls() {
     auto* layout = new QVBoxLayout(this);
     layout->setSpacing(0);
     layout->addWidget(tabs_);
+    layout->addWidget(keptNote_);
     layout->addWidget(page);
     layout->addSpacing(TwipsToPixels(this, 100));
     layout->addLayout(buttons);
@@ -171,6 +177,7 @@ void ToneTipsWindow::SetToneCaptions() {
     saveWav_->setText(Catalogue::TextIn(TextId::ToneSaveWav, language_));
     close_->setText(Catalogue::TextIn(TextId::CommandClose, language_));
     help_->setText(Catalogue::TextIn(TextId::CommandHelp, language_));
+    keptNote_->setText(Catalogue::TextIn(TextId::ToneKeptByRadio, language_));
 }
 
 void ToneTipsWindow::FillToneLists() {
@@ -199,6 +206,16 @@ void ToneTipsWindow::ShowTone() {
     }
     picture_->setTone(&tone);
     EnableSaveWav();
+    // A tone the radio keeps is shown, played and saved, never edited:
+    // a write would not take the change to the radio.
+    const bool editable = ToneSetByWrite(currentTone_);
+    keptNote_->setVisible(!editable);
+    loops_->setEnabled(editable);
+    interval_->setEnabled(editable);
+    for (int k = 0; k < kToneElements; ++k) {
+        frequencies_[k]->setEnabled(editable);
+        lengths_[k]->setEnabled(editable);
+    }
 }
 
 void ToneTipsWindow::ShowLoopCount() {

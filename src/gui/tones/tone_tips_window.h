@@ -54,6 +54,7 @@ private:
     int currentTone_ = 1;
 
     QTabBar* tabs_ = nullptr;
+    QLabel* keptNote_ = nullptr;
     QLabel* loopCaption_ = nullptr;
     QLabel* intervalCaption_ = nullptr;
     QComboBox* loops_ = nullptr;
