@@ -3,14 +3,19 @@
 
 #include "core/model/data_file.h"
 #include "core/model/initial_data.h"
+#include "gui/shell/qt_prompter.h"
+#include "gui/shell/qt_translations.h"
 #include "gui/widgets/twips.h"
 #include "support/gui_fixture.h"
 #include "support/test_files.h"
 #include "support/values.h"
 
+#include <QAbstractProxyModel>
 #include <QComboBox>
 #include <QDir>
+#include <QFileDialog>
 #include <QFileInfo>
+#include <QFileSystemModel>
 #include <QMdiArea>
 #include <QMenu>
 #include <QMenuBar>
@@ -528,6 +533,49 @@ private slots:
         QCOMPARE(again.context.model.BandText, QStringLiteral("25.6150 - 30.1050 MHz"));
         QCOMPARE(again.context.model.BandHighMHz, 30.105);
         QVERIFY(install.setup().contains("comPort=2"));
+        QLocale::setDefault(QLocale::c());
+    }
+
+    void chineseFileDialogsAreChinese() {
+        // Sizes, dates and folder types in the program's language, whatever the
+        // system's; the program's own numbers keep their format.
+        QTemporaryDir dir;
+        QVERIFY(WriteFile(dir.filePath("radio.dat"), "12"));
+        QVERIFY(QDir(dir.path()).mkdir("sub"));
+        InstallQtTranslations(Catalogue::kChinese);
+        const QLocale chinese(QLocale::Chinese, QLocale::China);
+        QCOMPARE(QLocale().language(), QLocale::Chinese);
+        QCOMPARE(FormatFixed(27.185, 4), QStringLiteral("27.1850"));
+        QStringList shown;
+        WhenModalShows([&](QWidget* modal) {
+            auto* dialog = qobject_cast<QFileDialog*>(modal);
+            auto* files = dialog ? dialog->findChild<QFileSystemModel*>() : nullptr;
+            if (files) {
+                dialog->setDirectory(dir.path());
+                const QModelIndex file = files->index(dir.filePath("radio.dat"));
+                const QModelIndex folder = files->index(dir.filePath("sub"));
+                if (!QTest::qWaitFor([&] { return files->size(file) == 2; }))
+                    shown << "not listed";
+                for (int column : {1, 3})
+                    shown << dialog->proxyModel()
+                                 ->mapFromSource(file.siblingAtColumn(column))
+                                 .data()
+                                 .toString();
+                shown << dialog->proxyModel()
+                             ->mapFromSource(folder.siblingAtColumn(2))
+                             .data()
+                             .toString();
+            }
+            modal->close();
+        });
+        QtPrompter prompter(QStringLiteral("ZR-4400"));
+        QCOMPARE(prompter.openFileName("数据文件 (*.dat)|*.dat"), QString());
+        InstallQtTranslations(Catalogue::kEnglish);
+        QCOMPARE(shown,
+                 (QStringList{chinese.formattedDataSize(2),
+                              chinese.toString(QFileInfo(dir.filePath("radio.dat")).lastModified(),
+                                               QLocale::ShortFormat),
+                              "文件夹"}));
         QLocale::setDefault(QLocale::c());
     }
 };

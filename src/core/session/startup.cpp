@@ -3,15 +3,10 @@
 #include "core/session/app_context.h"
 #include "core/session/settings_loader.h"
 
-#include <QLocale>
-
 void LoadStartupData(AppContext& context) {
     context.model.radio.DataVersion.set(QString::fromLatin1(kSoftwareVersion));
     context.versions =
         VersionTable::LoadVersionTable(IniFile(context.paths.VersionIni()), &context.versionFile);
-    // Numbers are read and written with "." in this program only; the user's
-    // own format stays as it is.
-    QLocale::setDefault(QLocale::c());
     LoadSettings(context.setup, context.settings, context.catalogue, context.model);
 }
 

@@ -4,8 +4,8 @@
 
 struct AppContext;
 
-// The start-up steps before any window: the version table, the number
-// format, the settings.
+// The start-up steps before any window: the version table (and whether
+// Version.ini was sound), the settings.
 void LoadStartupData(AppContext& context);
 
 // The splash picture of a language: StartE.jpg (English) or StartC.jpg.

@@ -175,6 +175,7 @@ constexpr Entry kEntries[] = {
     {TextId::VersionFileDamaged, "Version.ini is damaged.", "Version.ini 已损坏。"},
     {TextId::VersionFileBuiltIn, "The built-in versions are used: software %1 handles data files and radios of version %2.", "使用内置版本：软件 %1 支持 %2 版本的数据文件和对讲机。"},
     {TextId::StoredMode, "Mode %1", "模式 %1"},
+    {TextId::FolderType, "Folder", "文件夹"},
     {TextId::ToneKeptByRadio, "The radio keeps tones 7 and 8: a write does not set them. They show what the last read or the opened file held.", "对讲机保留提示音 7 和 8：写入不会设置它们。这里显示的是上次读取或打开的文件中的内容。"},
 };
 // clang-format on

@@ -185,6 +185,8 @@ enum class TextId {
     StoredMode,
     // Roger-beep window: tones the radio keeps
     ToneKeptByRadio,
+    // File dialogs: the type of a folder
+    FolderType,
 
     Count_ // keep last
 };

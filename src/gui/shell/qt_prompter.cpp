@@ -1,5 +1,7 @@
 #include "gui/shell/qt_prompter.h"
 
+#include "gui/shell/file_dialog_texts.h"
+
 #include <QFileDialog>
 #include <QInputDialog>
 #include <QMessageBox>
@@ -67,11 +69,21 @@ QString QtPrompter::QtFilter(const QString& filter) {
 }
 
 QString QtPrompter::openFileName(const QString& filter) {
-    return QFileDialog::getOpenFileName(parent_, title_, QString(), QtFilter(filter));
+    return RunFileDialog(QFileDialog::AcceptOpen, QString(), filter);
 }
 
 QString QtPrompter::saveFileName(const QString& proposed, const QString& filter) {
-    return QFileDialog::getSaveFileName(parent_, title_, proposed, QtFilter(filter));
+    return RunFileDialog(QFileDialog::AcceptSave, proposed, filter);
+}
+
+QString QtPrompter::RunFileDialog(int acceptMode, const QString& proposed, const QString& filter) {
+    QFileDialog dialog(parent_, title_, proposed, QtFilter(filter));
+    const bool open = acceptMode == QFileDialog::AcceptOpen;
+    dialog.setAcceptMode(open ? QFileDialog::AcceptOpen : QFileDialog::AcceptSave);
+    dialog.setFileMode(open ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
+    // Used by Qt's own dialog only; a desktop's dialog follows the desktop.
+    dialog.setProxyModel(new FileDialogTexts(&dialog));
+    return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles().value(0) : QString();
 }
 
 std::optional<int> QtPrompter::askNumber(const QString& text, int minimum, int maximum,

@@ -22,6 +22,9 @@ public:
     static QString QtFilter(const QString& filter);
 
 private:
+    // An open or save dialog (a QFileDialog::AcceptMode); "" when cancelled.
+    QString RunFileDialog(int acceptMode, const QString& proposed, const QString& filter);
+
     QString title_;
     QWidget* parent_;
 };

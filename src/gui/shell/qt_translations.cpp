@@ -4,6 +4,7 @@
 
 #include <QCoreApplication>
 #include <QLibraryInfo>
+#include <QLocale>
 #include <QTranslator>
 
 void InstallQtTranslations(int language) {
@@ -13,6 +14,11 @@ void InstallQtTranslations(int language) {
         return;
     const QString name = QStringLiteral("zrQtTranslator");
     delete app->findChild<QTranslator*>(name);
+    // Qt's own texts (dates and type names of the file dialogs) follow the
+    // language; the program's numbers are written and read in one fixed
+    // format whatever this is.
+    QLocale::setDefault(language == Catalogue::kChinese ? QLocale(QLocale::Chinese, QLocale::China)
+                                                        : QLocale::system());
     if (language != Catalogue::kChinese)
         return;
     auto* translator = new QTranslator(app);
