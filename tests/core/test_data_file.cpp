@@ -17,6 +17,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <cerrno>
+#include <cstring>
 #include <sys/stat.h>
 
 namespace {
@@ -119,20 +121,31 @@ private slots:
     }
 
     void openRefusals_data() {
+        // The cause line under each message: "@" is the file's folder.
+        const QString wrongLength = "Fail to start the software. This version does not exist.\r\n";
         AddRows<OpenRefusalsRow>(
-            {{"1072 bytes", 0, "Fail to start the software. This version does not exist.",
+            {{"1072 bytes", 0, wrongLength + "The file has 1072 bytes; a data file has 1070.",
               int(OpenResult::WrongLength)},
              {"V1x0", 1, "Unknown version Of DataFile!", int(OpenResult::UnknownVersion)},
-             {"short companion", 2, "file error.", int(OpenResult::FileError)},
-             {"missing companion", 3, "file error.", int(OpenResult::FileError)},
-             {"missing data file", 4, "file error.", int(OpenResult::FileError)},
-             {"count above 46", 5, "file error.", int(OpenResult::FileError)},
+             {"short companion", 2,
+              "file error.\r\n@bad.fre: holds fewer channels than its data file counts",
+              int(OpenResult::FileError)},
+             {"missing companion", 3, "file error.\r\n@bad.fre: not found",
+              int(OpenResult::FileError)},
+             {"missing data file", 4, "file error.\r\n@bad.dat: not found",
+              int(OpenResult::FileError)},
+             {"count above 46", 5, "file error.\r\n@bad.fre: a group counts more than 46 channels",
+              int(OpenResult::FileError)},
              {"two bytes long", 6, "Unknown version Of DataFile!", int(OpenResult::UnknownVersion)},
              {"lower-case v", 7, "Unknown version Of DataFile!", int(OpenResult::UnknownVersion)},
-             {"64 GiB", 8, "Fail to start the software. This version does not exist.",
+             {"64 GiB", 8, wrongLength + "The file has 68719476736 bytes; a data file has 1070.",
               int(OpenResult::WrongLength)},
-             {"a pipe", 9, "file error.", int(OpenResult::FileError)},
-             {"a device", 10, "file error.", int(OpenResult::FileError)}});
+             {"a pipe", 9, "file error.\r\n@bad.dat: not a regular file",
+              int(OpenResult::FileError)},
+             {"a device", 10, "file error.\r\n@bad.dat: not a regular file",
+              int(OpenResult::FileError)},
+             {"companion is a folder", 11, "file error.\r\n@bad.fre: is a folder",
+              int(OpenResult::FileError)}});
     }
 
     void openRefusals() {
@@ -180,6 +193,10 @@ private slots:
             QFile::remove(path);
             QVERIFY(QFile::link(QStringLiteral("/dev/zero"), path));
             break;
+        case 11:
+            QFile::remove(companion);
+            QVERIFY(QDir().mkdir(companion));
+            break;
         }
 
         RadioModel m = DefaultModel();
@@ -189,7 +206,7 @@ private slots:
         Catalogue c;
         ScriptedPrompter p;
         QCOMPARE(int(OpenDataFile(m, V100Only(), c, p)), result);
-        QCOMPARE(p.texts(), QStringList{message});
+        QCOMPARE(p.texts(), QStringList{QString(message).replace("@", dir.path() + "/")});
         QCOMPARE(p.prompts.first().buttons, PromptButtons::Ok);
         QVERIFY(m.radio == before);
         QVERIFY(m.IsUntitled);
@@ -272,11 +289,44 @@ private slots:
         Catalogue c;
         ScriptedPrompter p;
         QVERIFY(!SaveDataFile(m, c, p));
-        QCOMPARE(p.texts(), QStringList{"file error."});
+        QCOMPARE(p.texts(),
+                 QStringList{"file error.\r\n" + dir.filePath("keep.fre") + ": is a folder"});
         QVERIFY(m.IsUntitled);
         QVERIFY(m.IsModified()); // the change is still unsaved
         QCOMPARE(ReadFile(path), data);
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{"keep.dat"});
+    }
+
+    void causeLines() {
+        // Where a save goes wrong, and the system's texts behind the common causes.
+        QTemporaryDir dir;
+        QVERIFY(QDir(dir.path()).mkdir("taken.dat"));
+        Catalogue c;
+        const struct {
+            FileProblem problem;
+            int language;
+            QString line;
+        } rows[] = {
+            {WriteProblem(dir.filePath("no/x.dat"), {}), 1, dir.filePath("no") + ": not found"},
+            {WriteProblem(dir.filePath("taken.dat"), {}), 2,
+             dir.filePath("taken.dat") + ": 是一个文件夹"},
+            {WriteProblem(dir.filePath("x.dat"), QString::fromLocal8Bit(strerror(ENOSPC))), 1,
+             dir.filePath("x.dat") + ": disk full"},
+            {WriteProblem(dir.filePath("x.dat"), QString::fromLocal8Bit(strerror(EROFS))), 1,
+             dir.filePath("x.dat") + ": read-only file system"},
+            {WriteProblem(dir.filePath("x.dat"), QString::fromLocal8Bit(strerror(EACCES))), 1,
+             dir.filePath("x.dat") + ": permission denied"},
+            {WriteProblem(dir.filePath("x.dat"), "Input/output error"), 1,
+             dir.filePath("x.dat") + ": Input/output error"},
+            {ReadProblem(dir.filePath("taken.dat")), 1,
+             dir.filePath("taken.dat") + ": is a folder"},
+            {ReadProblem(dir.filePath("x.dat")), 2, dir.filePath("x.dat") + ": 找不到"},
+            {WriteProblem(dir.filePath("x.dat"), {}), 1, ""},
+        };
+        for (const auto& [problem, language, line] : rows) {
+            c.CurrentLanguage = language;
+            QCOMPARE(FileProblemLine(c, problem), line);
+        }
     }
 
     void companionPath_data() {

@@ -256,6 +256,45 @@ private slots:
         QCOMPARE(h.radio.blocksWritten(), 0);
     }
 
+    void messagesNameThePortAndCause() {
+        const QString cannotOpen = "Cannot Open Communication Port.\r\n";
+        const struct {
+            FileProblem problem;
+            int language;
+            QString text;
+        } rows[] = {
+            {{"/dev/ttyUSB0", FileCause::NotFound, {}}, 1, cannotOpen + "/dev/ttyUSB0: not found"},
+            {{"COM5", FileCause::NotFound, {}}, 1, cannotOpen + "COM5: not found"},
+            {{"/dev/ttyUSB0", FileCause::PermissionDenied, {}},
+             1,
+             cannotOpen + "/dev/ttyUSB0: permission denied\r\nYour user may need to be a member "
+                          "of the group that owns the port (dialout on Debian)."},
+            {{"/dev/ttyUSB0", FileCause::PermissionDenied, {}},
+             2,
+             "无法打开通信端口。\r\n/dev/ttyUSB0: "
+             "没有权限\r\n您的用户可能需要加入拥有该端口的用户组"
+             "（Debian 上为 dialout）。"},
+            {{"/dev/ttyUSB0", FileCause::Other, "Device or resource busy"},
+             1,
+             cannotOpen + "/dev/ttyUSB0: Device or resource busy"},
+        };
+        for (const auto& [problem, language, text] : rows) {
+            LinkHarness h;
+            h.catalogue.CurrentLanguage = language;
+            h.portOpens = false;
+            h.openProblem = problem;
+            QVERIFY(!h.Read());
+            QCOMPARE(h.prompter.texts(), QStringList{text});
+        }
+        LinkHarness h;
+        h.connected = false;
+        h.portLabel = "COM33 (/dev/ttyUSB0)";
+        h.prompter.answers << PromptAnswer::Cancel;
+        QVERIFY(!h.Read());
+        QCOMPARE(h.prompter.texts(),
+                 QStringList{kCheckConnection + "\r\nPort: COM33 (/dev/ttyUSB0)"});
+    }
+
     void refusalWithoutEndAck() {
         LinkHarness h;
         h.radio.modelCode = QStringLiteral("XX9999");

@@ -43,14 +43,15 @@ private slots:
              {"unknown command", QStringList{"print", "x"}, 64, "usage:"},
              {"missing argument", QStringList{"encode", "x.dat"}, 64, "usage:"},
              {"bad option", QStringList{"show", InitFile(1), "--xml"}, 64, "usage:"},
-             {"missing input", QStringList{"show", "/nonexistent/x.dat"}, 66, "file error."},
+             {"missing input", QStringList{"show", "/nonexistent/x.dat"}, 66,
+              "file error.\n/nonexistent/x.dat: not found"},
              {"missing image", QStringList{"decode", "/nonexistent/x.bin", "o.dat"}, 66,
               "file error."},
              {"unknown version", QStringList{"show", "@badversion"}, 65,
               "Unknown version Of DataFile!"},
              {"other version", QStringList{"show", "@v101"}, 65, "DataFile version is V1.01"},
              {"short companion", QStringList{"encode", "@shortfre", "@out"}, 65, "file error."},
-             {"missing companion", QStringList{"show", "@nofre"}, 66, "file error."},
+             {"missing companion", QStringList{"show", "@nofre"}, 66, "nofre.fre: not found"},
              {"image of wrong size", QStringList{"decode", "@badversion", "@out"}, 65,
               "16384 bytes"},
              {"64 GiB image", QStringList{"decode", "@huge", "@out"}, 65, "16384 bytes"},
@@ -59,7 +60,9 @@ private slots:
               "not a regular file"},
              {"data file is a pipe", QStringList{"show", "@pipe"}, 66, "not a regular file"},
              {"unwritable output", QStringList{"encode", InitFile(0), "/nonexistent/o.bin"}, 74,
-              "file error."}});
+              "file error.\n/nonexistent: not found"},
+             {"wrong length", QStringList{"show", "@long"}, 65,
+              "does not exist.\nThe file has 1072 bytes; a data file has 1070.\n"}});
     }
 
     void statuses() {
@@ -84,6 +87,7 @@ private slots:
         g.close();
         QFile::resize(CompanionPathOf(copyInit("shortfre")), 100);
         QFile::remove(CompanionPathOf(copyInit("nofre")));
+        QFile::resize(copyInit("long"), 1072);
         QFile::resize(copyInit("huge"), qint64(64) << 30);
         mkfifo(QFile::encodeName(dir.filePath("pipe.dat")).constData(), 0600);
         for (QString& a : args)

@@ -103,7 +103,7 @@ void TestLinkEndToEnd::outcomes_data() {
         << QStringList{"--wrong-address-at", "0x0100"} << (read + QStringList{"--retries", "1"})
         << 0 << "Read Data Completed.";
     QTest::newRow("silent radio") << QStringList{"--silent-handshakes", "2"} << write << 75
-                                  << "Check Connection. Retry or Cancel?";
+                                  << "Check Connection. Retry or Cancel?\nPort: ";
     QTest::newRow("silent radio, retried")
         << QStringList{"--silent-handshakes", "2"} << (write + QStringList{"--retries", "1"}) << 0
         << "Write Data Completed.";
@@ -116,9 +116,10 @@ void TestLinkEndToEnd::outcomes_data() {
                                              << 75 << "Check Connection. Retry or Cancel?";
     QTest::newRow("port cannot be opened")
         << QStringList{} << QStringList{"read", "/nonexistent/tty", "@out"} << 69
-        << "Cannot Open Communication Port.";
-    QTest::newRow("unknown port number") << QStringList{} << QStringList{"read", "COM250", "@out"}
-                                         << 69 << "Cannot Open Communication Port.";
+        << "Cannot Open Communication Port.\n/nonexistent/tty: not found\n";
+    QTest::newRow("unknown port number")
+        << QStringList{} << QStringList{"read", "COM250", "@out"} << 69
+        << "Cannot Open Communication Port.\nCOM250: not found\n";
 }
 
 void TestLinkEndToEnd::outcomes() {

@@ -159,16 +159,22 @@ private slots:
         Trigger(w, "mnuReadFromRadio");
         QVERIFY(resized);
         QCOMPARE(run.prompter.texts().value(1),
-                 QStringLiteral("Check Connection. Retry or Cancel?"));
+                 "Check Connection. Retry or Cancel?\r\nPort: COM99 (" + sim.device + ")");
     }
 
     void portCannotBeOpened() {
-        Installation install;
-        install.writeSetup(
-            "[language]\r\nIsFirstRun=0\r\ncomPort=98\r\n[ports]\r\nCOM98=/nonexistent\r\n");
-        Started run(install);
-        Trigger(*run.window, "mnuReadFromRadio");
-        QCOMPARE(run.prompter.texts(), QStringList{"Cannot Open Communication Port."});
+        // A mapped device that is gone, and a port number no device is known for.
+        for (const char* port : {"98", "97"}) {
+            Installation install;
+            install.writeSetup(QByteArray("[language]\r\nIsFirstRun=0\r\ncomPort=") + port +
+                               "\r\n[ports]\r\nCOM98=/nonexistent\r\n");
+            Started run(install);
+            Trigger(*run.window, "mnuReadFromRadio");
+            QCOMPARE(run.prompter.texts(),
+                     QStringList{"Cannot Open Communication Port.\r\n" +
+                                 QString(QByteArray(port) == "98" ? "/nonexistent" : "COM97") +
+                                 ": not found"});
+        }
     }
 
     void portWindow() {

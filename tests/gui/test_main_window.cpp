@@ -226,7 +226,8 @@ private slots:
         p.prompts.clear();
         p.fileNames << install.file("no/such/folder/lost.dat");
         Trigger(w, "mnuFileSaveAs");
-        QCOMPARE(p.texts(), QStringList{"file error."});
+        QCOMPARE(p.texts(),
+                 QStringList{"file error.\r\n" + install.file("no/such/folder") + ": not found"});
         QCOMPARE(model.CurrentFileName, install.file("mybackup.dat"));
         QVERIFY(w.windowTitle().endsWith("[File Name:mybackup.dat]"));
         QVERIFY(model.IsModified());
@@ -344,8 +345,10 @@ private slots:
         p.answers << PromptAnswer::No << PromptAnswer::Ok << PromptAnswer::Ok << PromptAnswer::No;
         Trigger(w, "mnuFileNew");
         Trigger(w, "MnuInitial");
-        QCOMPARE(p.texts(), (QStringList{kSaveQuestion, "All data will be cleared.", "file error.",
-                                         kSaveQuestion, "file error."}));
+        const QString missing = "file error.\r\n" + run.context.paths.InitFolder();
+        QCOMPARE(p.texts(), (QStringList{kSaveQuestion, "All data will be cleared.",
+                                         missing + "/1_PK2323_New.dat: not found", kSaveQuestion,
+                                         missing + "/1_PK2323.dat: not found"}));
         QCOMPARE(model.radio.Options.MicGain, int16_t(12));
         QVERIFY(model.IsModified());
     }

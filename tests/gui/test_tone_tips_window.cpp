@@ -222,7 +222,8 @@ private slots:
         QCOMPARE(file.size(), 44 + 2 * (22050 * 700 / 1000));
         QVERIFY(program.prompter().prompts.isEmpty());
         QTest::mouseClick(save, Qt::LeftButton);
-        QCOMPARE(program.prompter().texts(), QStringList{"file error."});
+        QCOMPARE(program.prompter().texts(),
+                 QStringList{"file error.\r\n" + install.file("no/such/folder") + ": not found"});
         // Tone 6 makes no sound by default: nothing to save.
         Child<QTabBar>(form, "TabStrip1")->setCurrentIndex(5);
         QVERIFY(!save->isEnabled());

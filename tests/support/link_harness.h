@@ -30,6 +30,8 @@ public:
 
     bool connected = true;
     bool portOpens = true;
+    FileProblem openProblem; // why the port does not open
+    QString portLabel;
     bool portOpen = false;
     bool timerArmed = false;
     QList<QByteArray> sent;
@@ -60,6 +62,8 @@ public:
             reply += r;
         pending_ = mangle ? mangle(packet, reply) : reply;
     }
+    FileProblem OpenProblem() const override { return openProblem; }
+    QString PortLabel() const override { return portLabel; }
     void StartReplyTimer() override { timerArmed = true; }
     void StopReplyTimer() override { timerArmed = false; }
     void ShowProgress(int percent) override { progress << percent; }

@@ -14,8 +14,8 @@ template <typename T> QString ValueText(const T& value) {
     if constexpr (std::is_same_v<T, bool>)
         return value ? QStringLiteral("true") : QStringLiteral("false");
     else if constexpr (std::is_arithmetic_v<T> || std::is_enum_v<T>)
-        return QString::number(static_cast<std::conditional_t<std::is_floating_point_v<T>, double,
-                                                              long long>>(value));
+        return QString::number(
+            static_cast<std::conditional_t<std::is_floating_point_v<T>, double, long long>>(value));
     else
         return QString(value);
 }

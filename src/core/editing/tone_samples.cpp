@@ -1,5 +1,6 @@
 #include "core/editing/tone_samples.h"
 
+#include "core/base/file_problem.h"
 #include "core/model/radio_data.h"
 
 #include <QSaveFile>
@@ -94,7 +95,8 @@ QByteArray WavHeader(int64_t sampleCount, int sampleRate) {
     return header;
 }
 
-bool WriteToneWav(const QString& path, const ToneEntry& entry, int sampleRate) {
+bool WriteToneWav(const QString& path, const ToneEntry& entry, int sampleRate,
+                  FileProblem* problem) {
     // The length is known before a byte is written: walk the tone once.
     int64_t total = 0;
     ToneRenderer counter(sampleRate);
@@ -104,8 +106,13 @@ bool WriteToneWav(const QString& path, const ToneEntry& entry, int sampleRate) {
     if (total * 2 > std::numeric_limits<uint32_t>::max() - 36)
         return false;
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(WavHeader(total, sampleRate)) != 44)
+    const auto failed = [&] {
+        if (problem)
+            *problem = WriteProblem(path, file.errorString());
         return false;
+    };
+    if (!file.open(QIODevice::WriteOnly) || file.write(WavHeader(total, sampleRate)) != 44)
+        return failed();
     ToneRenderer renderer(sampleRate);
     ToneSequence sequence(entry);
     std::vector<int16_t> block;
@@ -114,9 +121,9 @@ bool WriteToneWav(const QString& path, const ToneEntry& entry, int sampleRate) {
         renderer.Render(*segment, block);
         const QByteArray bytes = LittleEndianSamples(block);
         if (file.write(bytes) != bytes.size())
-            return false;
+            return failed();
     }
-    return file.commit();
+    return file.commit() || failed();
 }
 
 QByteArray EncodePcm(const std::vector<int16_t>& samples, PcmSample kind, int channels) {

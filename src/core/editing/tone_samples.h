@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <vector>
 
+struct FileProblem;
 struct ToneEntry;
 
 // Sound of the roger-beep tones: 16-bit mono samples of sine bursts with
@@ -37,7 +38,9 @@ QByteArray WavHeader(int64_t sampleCount, int sampleRate);
 
 // Writes the tone as a WAV file, whole or not at all. False when the file
 // cannot be written or the tone is too long for the format.
-bool WriteToneWav(const QString& path, const ToneEntry& entry, int sampleRate = kWavSampleRate);
+// On failure `problem` (when given) says why.
+bool WriteToneWav(const QString& path, const ToneEntry& entry, int sampleRate = kWavSampleRate,
+                  FileProblem* problem = nullptr);
 
 // Samples in the layout an audio device asks for (native byte order), the
 // one channel copied to every channel.

@@ -58,7 +58,11 @@ bool LinkEngine::OpenLinkPort() {
     if (port_.OpenPort())
         return true;
     state.TransferOpen = false;
-    ui_.Ask(catalogue_.Text(TextId::CannotOpenPort), PromptButtons::Ok, PromptIcon::Critical);
+    const FileProblem problem = port_.OpenProblem();
+    QString text = WithProblem(catalogue_.Text(TextId::CannotOpenPort), catalogue_, problem);
+    if (problem.cause == FileCause::PermissionDenied)
+        text += QStringLiteral("\r\n") + catalogue_.Text(TextId::PortGroupHint);
+    ui_.Ask(text, PromptButtons::Ok, PromptIcon::Critical);
     return false;
 }
 
@@ -336,8 +340,8 @@ void LinkEngine::AskRetryAfterNoAnswer() {
         StartHandshake();
         return;
     }
-    if (ui_.Ask(catalogue_.Text(TextId::CheckConnection), PromptButtons::RetryCancel,
-                PromptIcon::Warning) == PromptAnswer::Retry) {
+    if (ui_.Ask(CheckConnectionText(), PromptButtons::RetryCancel, PromptIcon::Warning) ==
+        PromptAnswer::Retry) {
         StartHandshake();
         return;
     }
@@ -345,9 +349,17 @@ void LinkEngine::AskRetryAfterNoAnswer() {
     FinishTransfer(false);
 }
 
+QString LinkEngine::CheckConnectionText() const {
+    const QString label = port_.PortLabel();
+    const QString question = catalogue_.Text(TextId::CheckConnection);
+    return label.isEmpty()
+               ? question
+               : question + QStringLiteral("\r\n") + catalogue_.Text(TextId::PortLine).arg(label);
+}
+
 void LinkEngine::AskRetryAfterTimeout() {
-    if (ui_.Ask(catalogue_.Text(TextId::CheckConnection), PromptButtons::OkCancel,
-                PromptIcon::Question) != PromptAnswer::Ok) {
+    if (ui_.Ask(CheckConnectionText(), PromptButtons::OkCancel, PromptIcon::Question) !=
+        PromptAnswer::Ok) {
         state.GroupWrite = false;
         FinishTransfer(false);
         return;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/base/file_problem.h"
 #include "core/base/prompter.h"
 
 #include <QByteArray>
@@ -25,6 +26,10 @@ public:
     // Armed while a reply is awaited.
     virtual void StartReplyTimer() = 0;
     virtual void StopReplyTimer() = 0;
+    // Why the last OpenPort failed (the device or port name and the cause).
+    virtual FileProblem OpenProblem() const { return {}; }
+    // The port as the user knows it, "COM33 (/dev/ttyUSB0)"; "" when unknown.
+    virtual QString PortLabel() const { return {}; }
 };
 
 // What a transfer shows the user; the windows and the command-line tool
@@ -130,6 +135,8 @@ private:
     bool CheckIdentity();
     void ShowProgress();
     void AskRetryAfterNoAnswer();
+    // "Check Connection. Retry or Cancel?" and the port it concerns.
+    QString CheckConnectionText() const;
     void AskRetryAfterTimeout();
     void RestartTransfer();
     void FinishTransfer(bool success);

@@ -21,10 +21,28 @@ void SerialLink::setTraceFile(const QString& path) {
         trace_ = std::make_unique<LinkTrace>(path);
 }
 
+QString SerialLink::PortLabel() const {
+    if (settings_.portName.isEmpty() || settings_.devicePath.isEmpty())
+        return settings_.portName + settings_.devicePath;
+    return settings_.portName + QStringLiteral(" (") + settings_.devicePath + QLatin1Char(')');
+}
+
 bool SerialLink::OpenDevice() {
-    port_.setPortName(settings_.devicePath);
-    if (settings_.devicePath.isEmpty() || !port_.open(QIODevice::ReadWrite))
+    openProblem_ = {};
+    if (settings_.devicePath.isEmpty()) {
+        // A COM number no device is known for.
+        openProblem_ = {settings_.portName, FileCause::NotFound, {}};
         return false;
+    }
+    port_.setPortName(settings_.devicePath);
+    if (!port_.open(QIODevice::ReadWrite)) {
+        const FileCause cause =
+            port_.error() == QSerialPort::DeviceNotFoundError ? FileCause::NotFound
+            : port_.error() == QSerialPort::PermissionError   ? FileCause::PermissionDenied
+                                                              : FileCause::Other;
+        openProblem_ = {settings_.devicePath, cause, port_.errorString()};
+        return false;
+    }
     const QSerialPort::FlowControl flow =
         settings_.handshaking == 2 || settings_.handshaking == 3 ? QSerialPort::HardwareControl
         : settings_.handshaking == 1                             ? QSerialPort::SoftwareControl
@@ -35,6 +53,7 @@ bool SerialLink::OpenDevice() {
         port_.setStopBits(settings_.stopBits == 2 ? QSerialPort::TwoStop : QSerialPort::OneStop) &&
         port_.setFlowControl(flow);
     if (!configured) {
+        openProblem_ = {settings_.devicePath, FileCause::Other, port_.errorString()};
         port_.close();
         return false;
     }

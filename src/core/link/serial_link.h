@@ -9,6 +9,7 @@
 
 struct SerialSettings {
     QString devicePath;
+    QString portName;    // "COM33", as the user chose it; may be empty
     int handshaking = 0; // 0 none, 1 XON/XOFF, 2 RTS/CTS, 3 both
     int stopBits = 1;
 };
@@ -41,6 +42,8 @@ public:
     void SendPacket(const QByteArray& packet, int replyThreshold) override;
     void StartReplyTimer() override;
     void StopReplyTimer() override;
+    FileProblem OpenProblem() const override { return openProblem_; }
+    QString PortLabel() const override;
 
     static constexpr int kReplyTimeoutMs = 300;
 
@@ -58,4 +61,5 @@ private:
     QByteArray received_;
     int threshold_ = 1;
     bool portLost_ = false;
+    FileProblem openProblem_;
 };

@@ -30,16 +30,19 @@ bool CountsValid(const RadioData& radio) {
 constexpr qint64 kMaxCompanionBytes = qint64(kBanks) * kGroups * kSlots * kChannelRecordBytes;
 
 // Reads no more than a pair's file can use: a huge file costs no memory.
-FileStatus ReadFileStart(const QString& path, qint64 limit, QByteArray& bytes,
+FileStatus ReadFileStart(const QString& path, qint64 limit, QByteArray& bytes, FileProblem* problem,
                          qint64* size = nullptr) {
-    switch (ReadFileHead(path, limit, bytes, size)) {
-    case FileHeadStatus::Ok:
+    const FileHeadStatus status = ReadFileHead(path, limit, bytes, size);
+    if (status == FileHeadStatus::Ok)
         return FileStatus::Ok;
-    case FileHeadStatus::Missing:
-        return FileStatus::Missing;
-    default:
-        return FileStatus::IoError;
-    }
+    if (problem)
+        *problem = ReadProblem(path);
+    return status == FileHeadStatus::Missing ? FileStatus::Missing : FileStatus::IoError;
+}
+
+void Tell(FileProblem* problem, const FileProblem& what) {
+    if (problem)
+        *problem = what;
 }
 
 qint64 UsedSlotCount(const RadioData& radio) {
@@ -76,13 +79,16 @@ QByteArray CompanionBytes(const RadioData& radio, const ChannelTable& channels) 
     return bytes;
 }
 
-FileStatus ReadCompanion(const QString& path, const RadioData& radio, ChannelTable& channels) {
-    if (!CountsValid(radio))
+FileStatus ReadCompanion(const QString& path, const RadioData& radio, ChannelTable& channels,
+                         FileProblem* problem) {
+    if (!CountsValid(radio)) {
+        Tell(problem, {path, FileCause::CountsOutOfRange, {}});
         return FileStatus::BadCounts;
+    }
     // A longer companion is valid: only the records the counts name are read.
     QByteArray bytes;
     if (const FileStatus status =
-            ReadFileStart(path, UsedSlotCount(radio) * kChannelRecordBytes, bytes);
+            ReadFileStart(path, UsedSlotCount(radio) * kChannelRecordBytes, bytes, problem);
         status != FileStatus::Ok)
         return status;
     ChannelTable read = channels;
@@ -92,8 +98,10 @@ FileStatus ReadCompanion(const QString& path, const RadioData& radio, ChannelTab
         complete = complete && ReadChannelRecord(bytes, offset, read.at(v, s, g));
         offset += kChannelRecordBytes;
     });
-    if (!complete)
+    if (!complete) {
+        Tell(problem, {path, FileCause::CompanionTooShort, {}});
         return FileStatus::ShortCompanion;
+    }
     channels = read;
     return FileStatus::Ok;
 }
@@ -106,16 +114,18 @@ FileStatus WriteCompanion(const QString& path, const RadioData& radio,
     return FileStatus::Ok;
 }
 
-FileStatus ReadDataFilePair(const QString& dataPath, DataFilePair& pair) {
+FileStatus ReadDataFilePair(const QString& dataPath, DataFilePair& pair, FileProblem* problem) {
     QByteArray bytes;
-    if (const FileStatus status = ReadFileStart(dataPath, kRadioDataBytes, bytes);
+    if (const FileStatus status = ReadFileStart(dataPath, kRadioDataBytes, bytes, problem);
         status != FileStatus::Ok)
         return status;
     DataFilePair read = pair;
-    if (!ReadRadioData(bytes, read.radio))
+    if (!ReadRadioData(bytes, read.radio)) {
+        Tell(problem, {dataPath, FileCause::TooShort, {}});
         return FileStatus::IoError;
+    }
     if (const FileStatus status =
-            ReadCompanion(CompanionPathOf(dataPath), read.radio, read.channels);
+            ReadCompanion(CompanionPathOf(dataPath), read.radio, read.channels, problem);
         status != FileStatus::Ok)
         return status;
     pair = read;
@@ -123,24 +133,30 @@ FileStatus ReadDataFilePair(const QString& dataPath, DataFilePair& pair) {
 }
 
 FileStatus WriteDataFilePair(const QString& dataPath, const RadioData& radio,
-                             const ChannelTable& channels) {
+                             const ChannelTable& channels, FileProblem* problem) {
     // Both files are written completely beside their targets first; only then
     // are they put in place, companion first. Should the data file fail to go
     // in place, the previous companion is restored, so the pair stays matched.
     const QString companionPath = CompanionPathOf(dataPath);
     QSaveFile data(dataPath);
     QSaveFile companion(companionPath);
-    if (!WriteSaveFile(data, WriteRadioData(radio)) ||
-        !WriteSaveFile(companion, CompanionBytes(radio, channels)))
+    const auto failed = [&](const QSaveFile& file) {
+        Tell(problem, WriteProblem(file.fileName(), file.errorString()));
         return FileStatus::IoError;
+    };
+    if (!WriteSaveFile(data, WriteRadioData(radio)))
+        return failed(data);
+    if (!WriteSaveFile(companion, CompanionBytes(radio, channels)))
+        return failed(companion);
 
     QByteArray previousCompanion;
-    const bool hadCompanion =
-        QFileInfo::exists(companionPath) &&
-        ReadFileStart(companionPath, kMaxCompanionBytes, previousCompanion) == FileStatus::Ok;
+    const bool hadCompanion = QFileInfo::exists(companionPath) &&
+                              ReadFileStart(companionPath, kMaxCompanionBytes, previousCompanion,
+                                            nullptr) == FileStatus::Ok;
     if (!companion.commit())
-        return FileStatus::IoError;
+        return failed(companion);
     if (!data.commit()) {
+        Tell(problem, WriteProblem(dataPath, data.errorString()));
         if (hadCompanion) {
             QSaveFile restore(companionPath);
             if (WriteSaveFile(restore, previousCompanion))
@@ -157,12 +173,14 @@ bool SaveDataFile(RadioModel& model, const Catalogue& catalogue, Prompter& promp
     const RadioData savedRadio = model.SavedRadioData;
     const ChannelTable savedChannels = model.SavedChannelTable;
     model.CommitToSnapshot();
-    if (WriteDataFilePair(model.CurrentFileName, model.SavedRadioData, model.SavedChannelTable) !=
-        FileStatus::Ok) {
+    FileProblem problem;
+    if (WriteDataFilePair(model.CurrentFileName, model.SavedRadioData, model.SavedChannelTable,
+                          &problem) != FileStatus::Ok) {
         // What is on disk is still the previous state: the data stays changed.
         model.SavedRadioData = savedRadio;
         model.SavedChannelTable = savedChannels;
-        prompter.tell(catalogue.Text(TextId::FileError), PromptIcon::Critical);
+        prompter.tell(WithProblem(catalogue.Text(TextId::FileError), catalogue, problem),
+                      PromptIcon::Critical);
         return false;
     }
     model.IsUntitled = false;
@@ -175,8 +193,10 @@ OpenResult OpenDataFile(RadioModel& model, const VersionTable& versions, const C
     const QString path = model.CurrentFileName;
     QByteArray bytes;
     qint64 size = 0;
-    if (ReadFileStart(path, kRadioDataBytes, bytes, &size) != FileStatus::Ok) {
-        prompter.tell(catalogue.Text(TextId::FileError), PromptIcon::Critical);
+    FileProblem problem;
+    if (ReadFileStart(path, kRadioDataBytes, bytes, &problem, &size) != FileStatus::Ok) {
+        prompter.tell(WithProblem(catalogue.Text(TextId::FileError), catalogue, problem),
+                      PromptIcon::Critical);
         return OpenResult::FileError;
     }
 
@@ -195,15 +215,19 @@ OpenResult OpenDataFile(RadioModel& model, const VersionTable& versions, const C
         return OpenResult::IncompatibleVersion;
     }
     if (size != kRadioDataBytes || bytes.size() != kRadioDataBytes) {
-        prompter.tell(catalogue.Text(TextId::VersionMissing), PromptIcon::Critical);
+        prompter.tell(catalogue.Text(TextId::VersionMissing) + QStringLiteral("\r\n") +
+                          catalogue.Text(TextId::WrongLengthDetail).arg(size).arg(kRadioDataBytes),
+                      PromptIcon::Critical);
         return OpenResult::WrongLength;
     }
 
     DataFilePair pair{model.SavedRadioData, model.SavedChannelTable};
     ReadRadioData(bytes, pair.radio);
     pair.radio.DataVersion.set(QString::fromLatin1(kSoftwareVersion));
-    if (ReadCompanion(CompanionPathOf(path), pair.radio, pair.channels) != FileStatus::Ok) {
-        prompter.tell(catalogue.Text(TextId::FileError), PromptIcon::Critical);
+    if (ReadCompanion(CompanionPathOf(path), pair.radio, pair.channels, &problem) !=
+        FileStatus::Ok) {
+        prompter.tell(WithProblem(catalogue.Text(TextId::FileError), catalogue, problem),
+                      PromptIcon::Critical);
         return OpenResult::FileError;
     }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/base/file_problem.h"
 #include "core/model/radio_data.h"
 
 #include <QByteArray>
@@ -34,16 +35,19 @@ bool IsCompanionName(const QString& path);
 
 // The companion's records for the counts of `radio`.
 QByteArray CompanionBytes(const RadioData& radio, const ChannelTable& channels);
-// Reads companion records for the counts of `radio` into `channels`.
-FileStatus ReadCompanion(const QString& path, const RadioData& radio, ChannelTable& channels);
+// Reads companion records for the counts of `radio` into `channels`. On
+// failure `problem` (when given) says which file and why.
+FileStatus ReadCompanion(const QString& path, const RadioData& radio, ChannelTable& channels,
+                         FileProblem* problem = nullptr);
 FileStatus WriteCompanion(const QString& path, const RadioData& radio,
                           const ChannelTable& channels);
 
 // Reads both files without a version or length test; `pair` changes only on Ok.
-FileStatus ReadDataFilePair(const QString& dataPath, DataFilePair& pair);
+FileStatus ReadDataFilePair(const QString& dataPath, DataFilePair& pair,
+                            FileProblem* problem = nullptr);
 // Writes both files so that a failure leaves the previous pair as it was.
 FileStatus WriteDataFilePair(const QString& dataPath, const RadioData& radio,
-                             const ChannelTable& channels);
+                             const ChannelTable& channels, FileProblem* problem = nullptr);
 
 // Stores the working data in the current file pair and makes it the snapshot;
 // on failure shows "file error." and leaves the snapshot, and with it the

@@ -37,9 +37,12 @@ void FileCommands::InitialSetting() {
 
 bool FileCommands::LoadInitialData(const QString& suffix) {
     DataFilePair pair;
-    if (ReadDataFilePair(InitialFilePath(context_.model, context_.paths.InitFolder(), suffix),
-                         pair) != FileStatus::Ok) {
-        prompter_.tell(context_.catalogue.Text(TextId::FileError), PromptIcon::Critical);
+    FileProblem problem;
+    if (ReadDataFilePair(InitialFilePath(context_.model, context_.paths.InitFolder(), suffix), pair,
+                         &problem) != FileStatus::Ok) {
+        const Catalogue& catalogue = context_.catalogue;
+        prompter_.tell(WithProblem(catalogue.Text(TextId::FileError), catalogue, problem),
+                       PromptIcon::Critical);
         return false;
     }
     // The editors close before the data changes under them.

@@ -176,6 +176,18 @@ constexpr Entry kEntries[] = {
     {TextId::VersionFileBuiltIn, "The built-in versions are used: software %1 handles data files and radios of version %2.", "使用内置版本：软件 %1 支持 %2 版本的数据文件和对讲机。"},
     {TextId::StoredMode, "Mode %1", "模式 %1"},
     {TextId::FolderType, "Folder", "文件夹"},
+    {TextId::CauseNotFound, "not found", "找不到"},
+    {TextId::CausePermissionDenied, "permission denied", "没有权限"},
+    {TextId::CauseIsFolder, "is a folder", "是一个文件夹"},
+    {TextId::CauseNotRegular, "not a regular file", "不是普通文件"},
+    {TextId::CauseDiskFull, "disk full", "磁盘已满"},
+    {TextId::CauseReadOnlyFileSystem, "read-only file system", "只读文件系统"},
+    {TextId::CauseTooShort, "too short to be a data file", "太短，不是数据文件"},
+    {TextId::CauseCompanionTooShort, "holds fewer channels than its data file counts", "包含的信道少于其数据文件记录的数量"},
+    {TextId::CauseCountsOutOfRange, "a group counts more than 46 channels", "某组记录的信道数超过 46 个"},
+    {TextId::WrongLengthDetail, "The file has %1 bytes; a data file has %2.", "该文件有 %1 字节；数据文件应为 %2 字节。"},
+    {TextId::PortGroupHint, "Your user may need to be a member of the group that owns the port (dialout on Debian).", "您的用户可能需要加入拥有该端口的用户组（Debian 上为 dialout）。"},
+    {TextId::PortLine, "Port: %1", "端口：%1"},
     {TextId::ToneKeptByRadio, "The radio keeps tones 7 and 8: a write does not set them. They show what the last read or the opened file held.", "对讲机保留提示音 7 和 8：写入不会设置它们。这里显示的是上次读取或打开的文件中的内容。"},
 };
 // clang-format on

@@ -187,6 +187,19 @@ enum class TextId {
     ToneKeptByRadio,
     // File dialogs: the type of a folder
     FolderType,
+    // The line under a message: why a file or port could not be used
+    CauseNotFound,
+    CausePermissionDenied,
+    CauseIsFolder,
+    CauseNotRegular,
+    CauseDiskFull,
+    CauseReadOnlyFileSystem,
+    CauseTooShort,
+    CauseCompanionTooShort,
+    CauseCountsOutOfRange,
+    WrongLengthDetail,
+    PortGroupHint,
+    PortLine,
 
     Count_ // keep last
 };

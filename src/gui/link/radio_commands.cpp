@@ -45,7 +45,8 @@ bool RadioCommands::Begin(LinkOperationCode operation) {
     if (link_->engine().Busy() && progress_)
         return false;
     const AppContext& ctx = host_.context();
-    link_->setSettings({DevicePathOf(ctx.settings.comPort, ctx.setup), ctx.settings.Handshaking,
+    link_->setSettings({DevicePathOf(ctx.settings.comPort, ctx.setup),
+                        PortEntry{ctx.settings.comPort, {}}.name(), ctx.settings.Handshaking,
                         ctx.settings.StopBit});
     return link_->engine().BeginTransfer(operation);
 }

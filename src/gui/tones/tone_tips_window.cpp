@@ -1,5 +1,6 @@
 #include "gui/tones/tone_tips_window.h"
 
+#include "core/base/file_problem.h"
 #include "core/base/prompter.h"
 #include "core/editing/stored_value_texts.h"
 #include "core/editing/tone_edit.h"
@@ -308,8 +309,13 @@ void ToneTipsWindow::SaveWav() {
         return;
     if (!path.endsWith(QLatin1String(".wav"), Qt::CaseInsensitive))
         path += QStringLiteral(".wav");
-    if (!WriteToneWav(path, tone))
-        prompter.tell(Catalogue::TextIn(TextId::FileError, language_), PromptIcon::Critical);
+    FileProblem problem;
+    if (!WriteToneWav(path, tone, kWavSampleRate, &problem)) {
+        Catalogue catalogue;
+        catalogue.CurrentLanguage = language_;
+        prompter.tell(WithProblem(catalogue.Text(TextId::FileError), catalogue, problem),
+                      PromptIcon::Critical);
+    }
 }
 
 void ToneTipsWindow::closeEvent(QCloseEvent* event) {

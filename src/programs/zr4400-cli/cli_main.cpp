@@ -68,23 +68,17 @@ Options ParseOptions(const QStringList& args, const QStringList& valued, const Q
     return o;
 }
 
+void PrintFileError(const CliSession& s, const FileProblem& problem) {
+    PrintError(WithProblem(s.catalogue.Text(TextId::FileError), s.catalogue, problem));
+}
+
 int Decode(CliSession& s, const QString& imagePath, const QString& outPath) {
     QByteArray bytes;
     qint64 size = 0;
-    const auto refuse = [&](const char* reason, int status) {
-        PrintError(s.catalogue.Text(TextId::FileError) + QStringLiteral(" (") + imagePath +
-                   QLatin1String(reason) + QLatin1Char(')'));
-        return status;
-    };
-    switch (ReadFileHead(imagePath, kImageSize, bytes, &size)) {
-    case FileHeadStatus::Ok:
-        break;
-    case FileHeadStatus::Unreadable:
-        return refuse("", ExitIoError);
-    case FileHeadStatus::NotRegular:
-        return refuse(": not a regular file", ExitNoInput);
-    case FileHeadStatus::Missing:
-        return refuse(": no such file", ExitNoInput);
+    if (const FileHeadStatus status = ReadFileHead(imagePath, kImageSize, bytes, &size);
+        status != FileHeadStatus::Ok) {
+        PrintFileError(s, ReadProblem(imagePath));
+        return status == FileHeadStatus::Unreadable ? ExitIoError : ExitNoInput;
     }
     if (size != kImageSize || bytes.size() != kImageSize) {
         PrintError(QStringLiteral("%1: a memory image is %2 bytes, this file has %3.")
@@ -108,8 +102,7 @@ int Encode(CliSession& s, const QString& inPath, const QString& outPath) {
     if (!out.open(QIODevice::WriteOnly) ||
         out.write(reinterpret_cast<const char*>(s.model.image.data()), kImageSize) != kImageSize ||
         !out.commit()) {
-        PrintError(s.catalogue.Text(TextId::FileError) + QStringLiteral(" (") + outPath +
-                   QStringLiteral(")"));
+        PrintFileError(s, WriteProblem(outPath, out.errorString()));
         return ExitIoError;
     }
     return ExitOk;
@@ -126,14 +119,12 @@ int Show(CliSession& s, const QString& inPath, bool json) {
 } // namespace
 
 void PrintError(const QString& text) {
-    std::fprintf(stderr, "%s\n", qPrintable(text));
+    std::fprintf(stderr, "%s\n", qPrintable(QString(text).replace(QLatin1String("\r\n"), "\n")));
 }
 
 int OpenInput(CliSession& s, const QString& path) {
     if (!QFileInfo(path).isFile()) {
-        PrintError(s.catalogue.Text(TextId::FileError) + QStringLiteral(" (") + path +
-                   (QFileInfo::exists(path) ? QStringLiteral(": not a regular file)")
-                                            : QStringLiteral(": no such file)")));
+        PrintFileError(s, ReadProblem(path));
         return ExitNoInput;
     }
     s.model.CurrentFileName = path;

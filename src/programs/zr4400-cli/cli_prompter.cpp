@@ -9,7 +9,7 @@ void CliPrompter::confirm(const QString& text) {
 PromptAnswer CliPrompter::ask(const QString& text, PromptButtons buttons, PromptIcon) {
     shown_ << text;
     QString line = text;
-    line.replace(QLatin1String("\r\n"), QLatin1String(" "));
+    line.replace(QLatin1String("\r\n"), QLatin1String("\n"));
     std::fprintf(stderr, "%s\n", qPrintable(line));
     switch (buttons) {
     case PromptButtons::Ok:

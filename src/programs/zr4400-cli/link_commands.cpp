@@ -70,11 +70,13 @@ int ExitFor(LinkOutcome outcome) {
 bool Prepare(CliSession& s, SerialLink& link, const QString& port, const QString& tracePath) {
     const QString device = ResolvePortArgument(port, s.setup);
     if (device.isEmpty()) {
-        PrintError(s.catalogue.Text(TextId::CannotOpenPort) + QStringLiteral(" (") + port +
-                   QStringLiteral(")"));
+        PrintError(WithProblem(s.catalogue.Text(TextId::CannotOpenPort), s.catalogue,
+                               {port, FileCause::NotFound, {}}));
         return false;
     }
-    link.setSettings({device, s.settings.Handshaking, s.settings.StopBit});
+    // A device path given as it is has no COM name to show.
+    const QString name = device == port ? QString() : port.toUpper();
+    link.setSettings({device, name, s.settings.Handshaking, s.settings.StopBit});
     link.setTraceFile(tracePath);
     return true;
 }

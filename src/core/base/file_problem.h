@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QString>
+
+class Catalogue;
+
+// Why a file (or a port) could not be used, for the line under a message.
+enum class FileCause {
+    None,
+    NotFound,
+    PermissionDenied,
+    IsFolder,
+    NotRegular,
+    DiskFull,
+    ReadOnlyFileSystem,
+    TooShort,          // shorter than a data file's record
+    CompanionTooShort, // fewer channel records than the data file counts
+    CountsOutOfRange,  // a group counts more channels than it can hold
+    Other,             // `systemText` says why
+};
+
+struct FileProblem {
+    QString path;
+    FileCause cause = FileCause::None;
+    QString systemText;
+
+    bool known() const { return cause != FileCause::None; }
+};
+
+// "<path>: <cause>" in the language in force; the system's own text for
+// causes without a text of ours. Empty when nothing is known.
+QString FileProblemLine(const Catalogue& catalogue, const FileProblem& problem);
+// The message, and under it the cause line when one is known.
+QString WithProblem(const QString& message, const Catalogue& catalogue, const FileProblem& problem);
+
+// The common causes among the system's error texts (as Qt reports them).
+FileCause CauseOfSystemText(const QString& systemText);
+// Why `path` could not be read, from what the file system says of it.
+FileProblem ReadProblem(const QString& path, const QString& systemText = {});
+// Why `path` could not be written: a missing or read-only folder, a folder in
+// its place, or the system's text (disk full...).
+FileProblem WriteProblem(const QString& path, const QString& systemText);
