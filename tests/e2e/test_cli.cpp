@@ -7,6 +7,7 @@
 #include "support/cli_process.h"
 #include "support/rows.h"
 #include "support/test_files.h"
+#include "support/values.h"
 
 #include <QDir>
 #include <QFile>
@@ -182,6 +183,83 @@ private slots:
         const CliRun text = Cli({"show", InitFile(0)});
         QCOMPARE(text.status, 0);
         QVERIFY(text.out.contains("25.6150 - 30.1050 MHz"));
+    }
+
+    void showEveryField() {
+        // A configuration whose every value differs from the defaults, and a group
+        // name holding an escape sequence.
+        QTemporaryDir dir;
+        RadioModel m;
+        InitialiseData(m, QStringLiteral(ZR_PROGRAM_DIR "/Init"));
+        RadioData& d = m.radio;
+        OptionRecord& o = d.Options;
+        d.CurrentGroup = {3, 11};
+        d.Identity.IdentityMark = 68;
+        d.Identity.IdentityDate.set(QStringLiteral("20261201"));
+        o.Tot = 4;
+        o.Indic = 2;
+        o.MicGain = 0;
+        o.PublicMode = 7;
+        o.PublicBusy = 1;
+        o.SwrMax = 22;
+        o.ModeEnable[4] = 0;
+        o.MemMenu = 1;
+        o.WorkGroup = {2, 5};
+        d.TxOffset = 12345;
+        d.RssiPoint[11] = 40;
+        o.GroupName(1, 2).set(QStringLiteral("\x1b[7m"));
+        o.EmgChannel(1, 2, 1) = 43;
+        o.WorkChannel(1, 2) = 5;
+        d.LastRow(1, 2) = 6;
+        d.LastRow(1, kMemoryView) = 4;
+        ChannelRecord& r = m.channels.at(1, m.FindSlot(1, 1, 2), 2);
+        r.Mode = 3;
+        r.ToneIndex = 39;
+        r.HiCut = 2;
+        r.Repeater = 2;
+        r.Public = 1;
+        r.ScanFlag = 0;
+        r.Roger = 5;
+        d.Tones[8].LoopCount = 2;
+        const QString path = dir.filePath("all.dat");
+        QCOMPARE(WriteDataFilePair(path, d, m.channels), FileStatus::Ok);
+
+        const CliRun text = Cli({"show", path});
+        QCOMPARE(text.status, 0);
+        QVERIFY(!text.out.contains('\x1b'));
+        const QStringList lines = QString::fromUtf8(text.out).split('\n');
+        for (const char* expected :
+             {"Identity: model code PK2323 / PK2323, band 1 / 1, word 248, mark 68, date 20261201, "
+              "version V1.00",
+              "Bank in use: HF (flag 1), current group CB C, HF MEM", "  TOT: 40s",
+              "  INDIC: TOT Remain Time Display", "  MIC: 0", "  Tx Offset: 1.2345 MHz",
+              "  SWR Protect: ON, Max 2.2", "  USB/LSB RSSI: 1=1 3=6 5=9 7=13 9=24 +30=41",
+              "  Mode Enable: FM Enable ON, AM Enable ON, USB Enable ON, LSB Enable ON, PA Enable "
+              "OFF",
+              "  Public: HI-CUT OFF, NB/ANL ON, ECHO OFF, +10KHz OFF, Roger OFF, Mode Mode 7, BUSY "
+              "ON",
+              "  Other: work band HF, work group CB B, HF E, VOX OFF, channel mode 0, menu page 1, "
+              "MEM menu ON, RTIX 0, TTIX 0, upper nibble 2",
+              "Bank HF (28.0000 - 29.6990 MHz), MEM last row 4",
+              "  Group B \"\\x1B[7m\", Group Valid ON, 7 channels, EMG CHX 1 / M3, Work CHX 5, "
+              "DW CHX 1 / 1, MEM CHX M1, last row 6",
+              "    1       28.1450    LSB   D_001(023N)    2       ON      OFF   OFF     OFF   -   "
+              " ON"
+              "      Del   5",
+              "  8: loops 2, interval 0 ms:"})
+            QVERIFY2(lines.contains(expected), expected);
+
+        const CliRun json = Cli({"show", path, "--json"});
+        QVERIFY(!json.out.contains("\\u001b"));
+        const QJsonObject root = QJsonDocument::fromJson(json.out).object();
+        const QJsonObject hf = root["banks"].toArray()[1].toObject();
+        const QJsonObject groupB = hf["groups"].toArray()[1].toObject();
+        const QJsonObject channel = groupB["channels"].toArray()[6].toObject();
+        QCOMPARE(Values(groupB["name"].toString(), groupB["lastRow"].toInt(),
+                        hf["currentGroup"].toInt(), hf["memoryLastRow"].toInt(),
+                        channel["mode"].toString(), channel["modeCode"].toInt(),
+                        root["identity"].toObject()["mark"].toInt()),
+                 QStringLiteral("\\x1B[7m 6 11 4 LSB 3 68"));
     }
 };
 

@@ -76,3 +76,17 @@ double ParseNumber(const QString& text, bool* ok) {
     }
     return QLocale::c().toDouble(text.trimmed(), ok);
 }
+
+QString EscapeControls(const QString& text) {
+    QString out;
+    out.reserve(text.size());
+    for (const QChar c : text) {
+        const char16_t code = c.unicode();
+        if (code < 0x20 || code == 0x7f || (code >= 0x80 && code < 0xa0) || code == u'\\')
+            out += QStringLiteral("\\x") +
+                   QString::number(code, 16).toUpper().rightJustified(2, QLatin1Char('0'));
+        else
+            out += c;
+    }
+    return out;
+}

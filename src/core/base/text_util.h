@@ -27,3 +27,7 @@ double RoundDecimalHalfEven(double value, int decimals);
 // Number formatting and parsing independent of the user's locale.
 QString FormatFixed(double value, int decimals);
 double ParseNumber(const QString& text, bool* ok = nullptr);
+
+// A stored text made safe to print: control characters (and "\\") become
+// "\\xHH", so a terminal never receives an escape sequence from a file.
+QString EscapeControls(const QString& text);

@@ -1,7 +1,9 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
+class Catalogue;
 struct ChannelRecord;
 
 // The per-channel settings of the channel editor's "More Information" panel,
@@ -40,3 +42,12 @@ void StoreChannelSetting(ChannelRecord& record, int setting, int index, const QS
 // With Public on, the channel uses the public settings: these settings are
 // not the channel's own to choose.
 bool FollowsPublic(int setting);
+
+// The caption of a setting in the panel.
+QString ChannelSettingCaption(int setting, const Catalogue& catalogue);
+// The entries of a setting's list that depend on the language only (all but
+// Roger and Mode, whose entries follow the tones and the enabled modes).
+QStringList ChannelSettingEntries(int setting, const Catalogue& catalogue);
+// What the panel shows for a record's setting: its entry, or the value as
+// stored when no entry stands for it.
+QString ChannelSettingText(const ChannelRecord& record, int setting, const Catalogue& catalogue);

@@ -17,7 +17,7 @@ QString StoredChannelText(int number) {
 }
 
 QString StoredGroupText(int group) {
-    return group >= 1 && group <= kGroups ? GroupLetter(group) : QString::number(group);
+    return group >= 1 && group <= kMemoryView ? GroupLetter(group) : QString::number(group);
 }
 
 QString StoredToneFrequencyText(int code) {

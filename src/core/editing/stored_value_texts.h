@@ -10,7 +10,7 @@
 QString StoredModeText(int mode, int language);
 // "1".."40", "M1".."M6" for channels 1..46, else the number.
 QString StoredChannelText(int number);
-// "A".."J" for groups 1..10, else the number.
+// "A".."J" for groups 1..10, "MEM" for the memory view (11), else the number.
 QString StoredGroupText(int group);
 // A roger-beep frequency code counts 10 Hz: 30 is "300 Hz".
 QString StoredToneFrequencyText(int code);

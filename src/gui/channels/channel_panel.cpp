@@ -42,25 +42,11 @@ ChannelPanel::ChannelPanel(QWidget* parent) : QGroupBox(parent) {
 }
 
 void ChannelPanel::SetCaptions(const Catalogue& cat) {
-    const QString captions[kChannelSettingCount] = {
-        cat.Text(TextId::ChTsq),   cat.Text(TextId::ChQtDqtEnc), cat.Text(TextId::SwHiCut),
-        cat.Text(TextId::SwNbAnl), cat.Text(TextId::SwEcho),     cat.Text(TextId::SwAdd10K),
-        cat.Text(TextId::SwBusy),  QStringLiteral("REP"),        QStringLiteral("TSQ"),
-        QStringLiteral("Public"),  cat.Text(TextId::ChScan),     cat.Text(TextId::SwRoger),
-        cat.Text(TextId::SwMode)};
-    const QString off = cat.Text(TextId::OffSwitch);
-    const QStringList onOff{off, cat.Text(TextId::OnSwitch)};
-    for (int k = 0; k < kChannelSettingCount; ++k)
-        labels_[k]->setText(captions[k]);
-    for (int k = kSettingHiCut; k <= kSettingBusy; ++k)
-        FillComboBox(lists_[k], onOff);
-    FillComboBox(lists_[kSettingTsq], ToneListTexts(cat.Text(TextId::OffWord)));
-    FillComboBox(lists_[kSettingQtDqtEnc], ShortToneListTexts(cat.Text(TextId::OffWord)));
-    FillComboBox(lists_[kSettingRepeater], {off, QStringLiteral("+"), QStringLiteral("-")});
-    FillComboBox(lists_[kSettingTsqSwitch],
-                 {cat.Text(TextId::ChDisable), cat.Text(TextId::ChEnable)});
-    FillComboBox(lists_[kSettingPublic], onOff);
-    FillComboBox(lists_[kSettingScan], {cat.Text(TextId::ChScanDel), cat.Text(TextId::ChScanAdd)});
+    for (int k = 0; k < kChannelSettingCount; ++k) {
+        labels_[k]->setText(ChannelSettingCaption(k, cat));
+        if (k != kSettingRoger && k != kSettingMode)
+            FillComboBox(lists_[k], ChannelSettingEntries(k, cat));
+    }
 }
 
 void ChannelPanel::ShowRecord(const ChannelRecord& record, const QStringList& modeEntries,

@@ -23,37 +23,6 @@
 
 namespace {
 
-struct ListRow {
-    int code;
-    TextId caption;
-};
-
-// The left column, top to bottom.
-constexpr ListRow kOptionLists[] = {
-    {OptionCode::Tot, TextId::OptTot},       {OptionCode::Indic, TextId::OptIndic},
-    {OptionCode::Mic, TextId::OptMic},       {OptionCode::AsqLevel, TextId::OptAsqLevel},
-    {OptionCode::Nog, TextId::OptNog},       {OptionCode::Color, TextId::OptColor},
-    {OptionCode::Scm, TextId::OptScm},       {OptionCode::Fin, TextId::OptFin},
-    {OptionCode::FreqCh, TextId::OptFreqCh},
-};
-
-// The public channel frame, top to bottom.
-constexpr ListRow kPublicLists[] = {
-    {OptionCode::PublicHiCut, TextId::SwHiCut},    {OptionCode::PublicNbAnl, TextId::SwNbAnl},
-    {OptionCode::PublicHiCut + 2, TextId::SwEcho}, {OptionCode::PublicHiCut + 3, TextId::SwAdd10K},
-    {OptionCode::PublicRoger, TextId::SwRoger},    {OptionCode::PublicMode, TextId::SwMode},
-};
-
-constexpr ListRow kModeEnables[] = {
-    {OptionCode::FmEnable, TextId::OptFmEnable},
-    {OptionCode::FmEnable + 1, TextId::OptAmEnable},
-    {OptionCode::FmEnable + 2, TextId::OptUsbEnable},
-    {OptionCode::LsbEnable, TextId::OptLsbEnable},
-    {OptionCode::PaEnable, TextId::OptPaEnable},
-};
-
-const char* const kRssiCaptions[] = {"1", "3", "5", "7", "9", "+30"};
-constexpr int kRssiPerFrame = 6;
 constexpr int kColumnGapTwips = 300;
 
 // Controls keep their place in the window's numbering: lists of the first row
@@ -162,7 +131,7 @@ QWidget* OptionFeaturesWindow::BuildListColumn() {
     QGridLayout* grid = NewCaptionGrid(this);
     grid->setContentsMargins(0, 0, 0, 0);
     int row = 0;
-    for (const ListRow& r : kOptionLists)
+    for (const OptionRow& r : kOptionLists)
         AddList(grid, row++, r.code, r.caption);
     txOffset_ = AddTextBox(TextBoxKind::Decimal, QStringLiteral("Text4_12"), 6);
     connect(txOffset_, &OptionTextBox::committed, this, [this] { TxOffsetCommitted(); });
@@ -234,7 +203,7 @@ QWidget* OptionFeaturesWindow::BuildPublicFrame() {
     Caption(box, TextId::OptPublic);
     QGridLayout* grid = NewCaptionGrid(this);
     int row = 0;
-    for (const ListRow& r : kPublicLists)
+    for (const OptionRow& r : kPublicLists)
         AddList(grid, row++, r.code, r.caption);
     box->setLayout(grid);
     return box;
@@ -246,7 +215,7 @@ QWidget* OptionFeaturesWindow::BuildModeEnableFrame() {
     Caption(box, TextId::OptModeEnable);
     auto* grid = new QGridLayout(box);
     int i = 0;
-    for (const ListRow& r : kModeEnables) {
+    for (const OptionRow& r : kModeEnables) {
         grid->addWidget(AddCheck(r.code, r.caption), i / 2, i % 2);
         ++i;
     }

@@ -1,4 +1,8 @@
+// The JSON report of `show`: every field, by the model's own names.
+
 #include "programs/zr4400-cli/show_command.h"
+
+#include "core/base/text_util.h"
 
 #include "core/codec/mode_codec.h"
 #include "core/codec/tone_codes.h"
@@ -8,7 +12,6 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QTextStream>
 
 namespace {
 
@@ -29,14 +32,15 @@ QJsonObject ChannelJson(const RadioModel& model, const ChannelRecord& r) {
     return QJsonObject{
         {"number", r.ChannelNumber},
         {"name", ChannelName(r.ChannelNumber)},
-        {"rxFrequency", FrequencyText(model, r.RxFreq)},
-        {"rxDigits", r.RxFreq.text()},
-        {"txDigits", r.TxFreq.text()},
+        {"rxFrequency", EscapeControls(FrequencyText(model, r.RxFreq))},
+        {"rxDigits", EscapeControls(r.RxFreq.text())},
+        {"txDigits", EscapeControls(r.TxFreq.text())},
         {"scan", r.ScanFlag},
         {"toneIndex", r.ToneIndex},
         {"tone", ToneText(r.ToneIndex)},
         {"txToneIndex", r.TxToneIndex},
         {"mode", ModeIndexToText(r.Mode)},
+        {"modeCode", r.Mode},
         {"hiCut", r.HiCut},
         {"nbAnl", r.NbAnl},
         {"echo", r.Echo},
@@ -62,12 +66,13 @@ QJsonObject GroupJson(const RadioModel& model, int v, int g) {
         channels.append(ChannelJson(model, model.channels.at(v, s, g)));
     return QJsonObject{
         {"group", GroupLetter(g)},
-        {"name", o.GroupName(v, g).text()},
+        {"name", EscapeControls(o.GroupName(v, g).text())},
         {"valid", o.GroupValid(v, g)},
         {"emergencyChannels", QJsonArray{o.EmgChannel(v, g, 0), o.EmgChannel(v, g, 1)}},
         {"dualWatchChannels", QJsonArray{o.DwChannel(v, g, 0), o.DwChannel(v, g, 1)}},
         {"workChannel", o.WorkChannel(v, g)},
         {"memoryChannel", o.MemChannel(v, g)},
+        {"lastRow", model.radio.LastRow(v, g)},
         {"channels", channels},
     };
 }
@@ -91,6 +96,7 @@ QJsonObject OptionsJson(const RadioModel& model) {
         {"publicBusy", o.PublicBusy},
         {"publicRoger", o.PublicRoger},
         {"publicMode", ModeIndexToText(o.PublicMode)},
+        {"publicModeCode", o.PublicMode},
         {"keyBeep", o.KeyBeep},
         {"indic", o.Indic},
         {"micGain", o.MicGain},
@@ -136,57 +142,34 @@ QByteArray ShowJson(const RadioModel& model) {
         QJsonArray groups;
         for (int g = 1; g <= kGroups; ++g)
             groups.append(GroupJson(model, v, g));
-        banks.append(QJsonObject{{"bank", v}, {"band", BandTextOf(v)}, {"groups", groups}});
+        banks.append(QJsonObject{{"bank", v},
+                                 {"band", BandTextOf(v)},
+                                 {"currentGroup", model.radio.CurrentGroup[v]},
+                                 {"memoryLastRow", model.radio.LastRow(v, kMemoryView)},
+                                 {"groups", groups}});
     }
     const RadioIdentity& id = model.radio.Identity;
+    const QJsonObject identity{
+        {"modelCode", EscapeControls(id.IdentityModelCode.text())},
+        {"word", id.IdentityWord},
+        {"band", id.IdentityBand},
+        {"date", EscapeControls(id.IdentityDate.text())},
+        {"version", EscapeControls(id.IdentityVersion.text())},
+        {"modelCode6", EscapeControls(id.IdentityModelCode6.text())},
+        {"band2", id.IdentityBand2},
+        {"mark", id.IdentityMark},
+    };
     const QJsonObject root{
         {"model", model.ModelName},
-        {"modelCode", model.ModelCode},
-        {"dataVersion", model.radio.DataVersion.text()},
+        {"modelCode", EscapeControls(model.ModelCode)},
+        {"dataVersion", EscapeControls(model.radio.DataVersion.text())},
         {"bandFlag", model.radio.BandFlag},
         {"band", model.BandText},
-        {"date", id.IdentityDate.text()},
+        {"date", EscapeControls(id.IdentityDate.text())},
+        {"identity", identity},
         {"banks", banks},
         {"options", OptionsJson(model)},
         {"tones", TonesJson(model.radio.Tones)},
     };
     return QJsonDocument(root).toJson(QJsonDocument::Indented);
-}
-
-QByteArray ShowText(const RadioModel& model) {
-    QString out;
-    QTextStream s(&out);
-    const RadioData& d = model.radio;
-    s << model.ModelName << " (" << model.ModelCode << ")  data " << d.DataVersion.text()
-      << "  band " << model.BandText << "  created " << d.Identity.IdentityDate.text() << "\n";
-    for (int v = 0; v < kBanks; ++v) {
-        s << "\nBank " << v << " (" << BandTextOf(v) << ")\n";
-        for (int g = 1; g <= kGroups; ++g) {
-            const OptionRecord& o = d.Options;
-            s << "  Group " << GroupLetter(g) << " \"" << o.GroupName(v, g).text() << "\""
-              << (o.GroupValid(v, g) ? "" : " (not valid)") << ", " << d.ChannelCount(v, g)
-              << " channels\n";
-            for (int slot = 1; slot <= d.ChannelCount(v, g); ++slot) {
-                const ChannelRecord& r = model.channels.at(v, slot, g);
-                s << "    " << qSetFieldWidth(4) << Qt::left << ChannelName(r.ChannelNumber)
-                  << qSetFieldWidth(0) << " " << qSetFieldWidth(9) << FrequencyText(model, r.RxFreq)
-                  << qSetFieldWidth(0) << " " << qSetFieldWidth(4) << ModeIndexToText(r.Mode)
-                  << qSetFieldWidth(0) << " tone " << ToneText(r.ToneIndex)
-                  << (r.ScanFlag ? "  scan" : "")
-                  << (r.Roger ? QStringLiteral("  roger %1").arg(r.Roger) : QString()) << "\n";
-            }
-        }
-    }
-    s << "\nTones\n";
-    for (int n = 1; n <= kToneCount; ++n) {
-        const ToneEntry& t = d.Tones[n];
-        s << "  " << n << ": loops " << t.LoopCount << ", interval " << t.IntervalCode * 10
-          << " ms:";
-        for (const ToneElement& e : t.Element)
-            if (e.DurCode > 0)
-                s << " " << e.FreqCode * 10 << "Hz/" << e.DurCode * 10 << "ms";
-        s << "\n";
-    }
-    s.flush();
-    return out.toUtf8();
 }
