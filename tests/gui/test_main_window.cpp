@@ -378,6 +378,15 @@ private slots:
         QCOMPARE(texts[2], kSaveQuestion);
         QVERIFY(program.window().isVisible() && !QFileInfo::exists(other + ".started"));
         QCOMPARE(program.data().Options.MicGain, int16_t(12));
+        // Listed but not installed: the message says where it was looked for.
+        QVERIFY(QFile::remove(other));
+        program.prompter().prompts.clear();
+        program.prompter().answers << PromptAnswer::No << PromptAnswer::Yes;
+        program.prompter().fileNames << newer;
+        Trigger(program.window(), "mnuFileOpen");
+        QCOMPARE(program.prompter().texts().value(2),
+                 "Fail to start the software. This version does not exist.\r\n" + other +
+                     ": not found");
     }
 
     void exitAsksToSave() {

@@ -1,5 +1,6 @@
 #include "core/session/version_launcher.h"
 
+#include "core/base/file_problem.h"
 #include "core/base/prompter.h"
 #include "core/base/version_table.h"
 #include "core/text/catalogue.h"
@@ -22,7 +23,10 @@ bool VersionLauncher::LaunchVersion(const QString& other) {
     // A version listed in Version.ini but not installed is reported the same
     // way as an unlisted one, instead of ending this program for nothing.
     if (software.isEmpty() || !QFileInfo(path).isExecutable()) {
-        prompter_.tell(catalogue_.Text(TextId::VersionMissing), PromptIcon::Exclamation);
+        // Where the listed version was looked for, when it is listed.
+        const FileProblem problem = software.isEmpty() ? FileProblem{} : ReadProblem(path);
+        prompter_.tell(WithProblem(catalogue_.Text(TextId::VersionMissing), catalogue_, problem),
+                       PromptIcon::Exclamation);
         return false;
     }
     if (mayEnd && !mayEnd())
