@@ -46,8 +46,10 @@ private slots:
              {"bad option", QStringList{"show", InitFile(1), "--xml"}, 64, "usage:"},
              {"missing input", QStringList{"show", "/nonexistent/x.dat"}, 66,
               "file error.\n/nonexistent/x.dat: not found"},
-             {"missing image", QStringList{"decode", "/nonexistent/x.bin", "o.dat"}, 66,
+             {"missing image", QStringList{"decode", "/nonexistent/x.bin", "@o"}, 66,
               "file error."},
+             {"output is a folder", QStringList{"decode", "@badversion", "@taken"}, 73,
+              "taken.fre: is a folder"},
              {"unknown version", QStringList{"show", "@badversion"}, 65,
               "Unknown version Of DataFile!"},
              {"other version", QStringList{"show", "@v101"}, 65, "DataFile version is V1.01"},
@@ -60,7 +62,7 @@ private slots:
              {"image is a device", QStringList{"decode", "/dev/zero", "@out"}, 66,
               "not a regular file"},
              {"data file is a pipe", QStringList{"show", "@pipe"}, 66, "not a regular file"},
-             {"unwritable output", QStringList{"encode", InitFile(0), "/nonexistent/o.bin"}, 74,
+             {"unwritable output", QStringList{"encode", InitFile(0), "/nonexistent/o.bin"}, 73,
               "file error.\n/nonexistent: not found"},
              {"wrong length", QStringList{"show", "@long"}, 65,
               "does not exist.\nThe file has 1072 bytes; a data file has 1070.\n"}});
@@ -89,6 +91,7 @@ private slots:
         QFile::resize(CompanionPathOf(copyInit("shortfre")), 100);
         QFile::remove(CompanionPathOf(copyInit("nofre")));
         QFile::resize(copyInit("long"), 1072);
+        QDir(dir.path()).mkdir("taken.fre");
         QFile::resize(copyInit("huge"), qint64(64) << 30);
         mkfifo(QFile::encodeName(dir.filePath("pipe.dat")).constData(), 0600);
         for (QString& a : args)

@@ -8,6 +8,7 @@
 
 #include <QFile>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -117,6 +118,12 @@ void TestLinkEndToEnd::outcomes_data() {
     QTest::newRow("port cannot be opened")
         << QStringList{} << QStringList{"read", "/nonexistent/tty", "@out"} << 69
         << "Cannot Open Communication Port.\n/nonexistent/tty: not found\n";
+    QTest::newRow("output cannot be created")
+        << QStringList{} << QStringList{"read", "@", "/nonexistent/dir/x.dat"} << 73
+        << "file error.\n/nonexistent/dir: not found\n";
+    QTest::newRow("trace cannot be written")
+        << QStringList{} << (read + QStringList{"--trace", "/nonexistent/t.log"}) << 73
+        << "file error.\n/nonexistent: not found\n";
     QTest::newRow("unknown port number")
         << QStringList{} << QStringList{"read", "COM250", "@out"} << 69
         << "Cannot Open Communication Port.\nCOM250: not found\n";
@@ -150,6 +157,18 @@ void TestLinkEndToEnd::traceRecordsTheLine() {
     QVERIFY(log.contains(">> 52 3F F0 10")); // the last block request
     QVERIFY(log.contains("port closed"));
     QCOMPARE(log.count(">> 52 "), 1024);
+
+    // A line that goes away mid-read is seen once, the port closed, and the
+    // prompts of a silent radio follow.
+    SimProcess dropping({"--image", image_, "--drop-line-at", "0x1000"});
+    const QString lost = dir_.filePath("lost.log");
+    const CliRun r = Cli({"read", dropping.device, dir_.filePath("l.dat"), "--trace", lost});
+    QCOMPARE(r.status, 75);
+    QVERIFY(r.err.contains("Check Connection. Retry or Cancel?"));
+    const QString lostLog = QString::fromUtf8(ReadFile(lost));
+    QCOMPARE(lostLog.count("port error"), 1);
+    QVERIFY(lostLog.contains(QRegularExpression("port error \\d+: [^\\n]*; port closed\\n")));
+    QVERIFY(lostLog.contains("no reply within 300 ms"));
 }
 
 QTEST_GUILESS_MAIN(TestLinkEndToEnd)

@@ -175,6 +175,20 @@ private slots:
                                  QString(QByteArray(port) == "98" ? "/nonexistent" : "COM97") +
                                  ": not found"});
         }
+        // A trace that cannot be written is reported once; the commands go on without it.
+        Installation install;
+        install.writeSetup(
+            "[language]\r\nIsFirstRun=0\r\ncomPort=98\r\n[ports]\r\nCOM98=/nonexistent\r\n");
+        qputenv("ZR4400_TRACE", "/nonexistent/dir/trace.log");
+        Started run(install);
+        qunsetenv("ZR4400_TRACE");
+        Trigger(*run.window, "mnuReadFromRadio");
+        Trigger(*run.window, "mnuReadFromRadio");
+        const QStringList texts = run.prompter.texts();
+        QCOMPARE(texts.size(), 3);
+        QCOMPARE(texts[0], QStringLiteral("file error.\r\n/nonexistent/dir: not found\r\nThe "
+                                          "serial line is not traced."));
+        QVERIFY(texts[1].startsWith("Cannot Open Communication Port.") && texts[2] == texts[1]);
     }
 
     void portWindow() {

@@ -7,8 +7,10 @@ LinkTrace::LinkTrace(const QString& path) {
     if (target.isEmpty())
         return;
     file_.setFileName(target);
-    if (!file_.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Text))
+    if (!file_.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Text)) {
+        problem_ = WriteProblem(target, file_.errorString());
         return;
+    }
     note(QStringLiteral("trace started"));
 }
 

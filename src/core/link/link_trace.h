@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/base/file_problem.h"
+
 #include <QByteArray>
 #include <QFile>
 #include <QString>
@@ -13,6 +15,8 @@ public:
     explicit LinkTrace(const QString& path = QString());
 
     bool enabled() const { return file_.isOpen(); }
+    // Why a trace that was asked for could not be written; nothing known otherwise.
+    const FileProblem& problem() const { return problem_; }
     void sent(const QByteArray& bytes) { write(QStringLiteral(">>"), bytes); }
     void received(const QByteArray& bytes) { write(QStringLiteral("<<"), bytes); }
     void note(const QString& text);
@@ -21,4 +25,5 @@ private:
     void write(const QString& direction, const QByteArray& bytes);
 
     QFile file_;
+    FileProblem problem_;
 };

@@ -116,15 +116,17 @@ void SerialLink::OnReadyRead() {
 }
 
 void SerialLink::OnError(QSerialPort::SerialPortError error) {
-    if (error == QSerialPort::NoError)
+    // Errors of a failed open are reported by OpenPort; a time-out is no fault.
+    if (error == QSerialPort::NoError || error == QSerialPort::TimeoutError || !port_.isOpen())
         return;
-    trace_->note(QStringLiteral("port error %1: %2").arg(int(error)).arg(port_.errorString()));
-    if (error == QSerialPort::ResourceError || error == QSerialPort::PermissionError) {
-        // The device is gone: the reply timer runs out and the user is asked.
-        portLost_ = true;
-        if (port_.isOpen())
-            port_.close();
-    }
+    // Any other error means the line is gone or unusable (a pulled adapter, a
+    // radio switched off). Closing the port stops its notifiers, so the error
+    // is seen once instead of on every event; the reply timer then runs out as
+    // for a silent radio, and a retry reopens the port when the device is back.
+    trace_->note(
+        QStringLiteral("port error %1: %2; port closed").arg(int(error)).arg(port_.errorString()));
+    portLost_ = true;
+    port_.close();
 }
 
 void SerialLink::OnTimeout() {

@@ -28,6 +28,8 @@ public:
     // The port the next transfer opens.
     void setSettings(const SerialSettings& settings) { settings_ = settings; }
     void setTraceFile(const QString& path);
+    // Why the trace asked for (by option or environment) cannot be written.
+    const FileProblem& traceProblem() const { return trace_->problem(); }
     bool isPortOpen() const { return port_.isOpen(); }
     // Stops the reply timer when the main window is resized, except while a
     // transfer waits for a reply: without its time-out it could wait forever.

@@ -188,6 +188,7 @@ constexpr Entry kEntries[] = {
     {TextId::WrongLengthDetail, "The file has %1 bytes; a data file has %2.", "该文件有 %1 字节；数据文件应为 %2 字节。"},
     {TextId::PortGroupHint, "Your user may need to be a member of the group that owns the port (dialout on Debian).", "您的用户可能需要加入拥有该端口的用户组（Debian 上为 dialout）。"},
     {TextId::PortLine, "Port: %1", "端口：%1"},
+    {TextId::TraceOff, "The serial line is not traced.", "不记录串口通信。"},
     {TextId::ToneKeptByRadio, "The radio keeps tones 7 and 8: a write does not set them. They show what the last read or the opened file held.", "对讲机保留提示音 7 和 8：写入不会设置它们。这里显示的是上次读取或打开的文件中的内容。"},
 };
 // clang-format on

@@ -200,6 +200,7 @@ enum class TextId {
     WrongLengthDetail,
     PortGroupHint,
     PortLine,
+    TraceOff,
 
     Count_ // keep last
 };

@@ -45,6 +45,14 @@ bool RadioCommands::Begin(LinkOperationCode operation) {
     if (link_->engine().Busy() && progress_)
         return false;
     const AppContext& ctx = host_.context();
+    if (const FileProblem& trace = link_->traceProblem(); trace.known() && !traceProblemTold_) {
+        // Said once; the transfers go on without a trace.
+        traceProblemTold_ = true;
+        const Catalogue& c = ctx.catalogue;
+        Ask(WithProblem(c.Text(TextId::FileError), c, trace) + QStringLiteral("\r\n") +
+                c.Text(TextId::TraceOff),
+            PromptButtons::Ok, PromptIcon::Exclamation);
+    }
     link_->setSettings({DevicePathOf(ctx.settings.comPort, ctx.setup),
                         PortEntry{ctx.settings.comPort, {}}.name(), ctx.settings.Handshaking,
                         ctx.settings.StopBit});

@@ -54,6 +54,7 @@ private:
     RadioHost& host_;
     QWidget* parent_;
     std::unique_ptr<SerialLink> link_;
+    bool traceProblemTold_ = false;
     QTimer* writeTimer_;
     QPointer<ProgressWindow> progress_;
 };

@@ -73,6 +73,8 @@ void PrintFileError(const CliSession& s, const FileProblem& problem) {
 }
 
 int Decode(CliSession& s, const QString& imagePath, const QString& outPath) {
+    if (const int status = CheckOutput(s, outPath); status != ExitOk)
+        return status;
     QByteArray bytes;
     qint64 size = 0;
     if (const FileHeadStatus status = ReadFileHead(imagePath, kImageSize, bytes, &size);
@@ -94,6 +96,8 @@ int Decode(CliSession& s, const QString& imagePath, const QString& outPath) {
 }
 
 int Encode(CliSession& s, const QString& inPath, const QString& outPath) {
+    if (const int status = CheckOutput(s, outPath); status != ExitOk)
+        return status;
     if (const int status = OpenInput(s, inPath); status != ExitOk)
         return status;
     PrepareImage(s.model.image);
@@ -120,6 +124,19 @@ int Show(CliSession& s, const QString& inPath, bool json) {
 
 void PrintError(const QString& text) {
     std::fprintf(stderr, "%s\n", qPrintable(QString(text).replace(QLatin1String("\r\n"), "\n")));
+}
+
+int CheckOutput(const CliSession& s, const QString& path) {
+    QStringList paths{path};
+    if (path.endsWith(QLatin1String(".dat"), Qt::CaseInsensitive))
+        paths << CompanionPathOf(path);
+    for (const QString& p : paths) {
+        if (const FileProblem problem = WriteProblem(p, {}); problem.known()) {
+            PrintFileError(s, problem);
+            return ExitCannotCreate;
+        }
+    }
+    return ExitOk;
 }
 
 int OpenInput(CliSession& s, const QString& path) {

@@ -43,3 +43,7 @@ struct CliSession {
 
 // Opens a data file pair with the Open command's checks; an exit status.
 int OpenInput(CliSession& s, const QString& path);
+// Whether an output file (and, for a data file, its companion) can be
+// created, checked before any work is done: ExitOk, or ExitCannotCreate
+// after saying why.
+int CheckOutput(const CliSession& s, const QString& path);

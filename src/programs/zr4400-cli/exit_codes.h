@@ -7,6 +7,7 @@ enum ExitCode : int {
     ExitBadData = 65,
     ExitNoInput = 66,
     ExitPortUnavailable = 69,
+    ExitCannotCreate = 73,
     ExitIoError = 74,
     ExitLinkGaveUp = 75,
     ExitRadioRefused = 76,

@@ -66,28 +66,37 @@ int ExitFor(LinkOutcome outcome) {
     }
 }
 
-// Sets up the link for a transfer on `port`; false when the port is unknown.
-bool Prepare(CliSession& s, SerialLink& link, const QString& port, const QString& tracePath) {
+// Sets up the link for a transfer on `port`: ExitOk, or why not (an unknown
+// port, a trace that cannot be written).
+int Prepare(CliSession& s, SerialLink& link, const QString& port, const QString& tracePath) {
     const QString device = ResolvePortArgument(port, s.setup);
     if (device.isEmpty()) {
         PrintError(WithProblem(s.catalogue.Text(TextId::CannotOpenPort), s.catalogue,
                                {port, FileCause::NotFound, {}}));
-        return false;
+        return ExitPortUnavailable;
+    }
+    link.setTraceFile(tracePath);
+    if (link.traceProblem().known()) {
+        PrintError(
+            WithProblem(s.catalogue.Text(TextId::FileError), s.catalogue, link.traceProblem()));
+        return ExitCannotCreate;
     }
     // A device path given as it is has no COM name to show.
     const QString name = device == port ? QString() : port.toUpper();
     link.setSettings({device, name, s.settings.Handshaking, s.settings.StopBit});
-    link.setTraceFile(tracePath);
-    return true;
+    return ExitOk;
 }
 
 } // namespace
 
 int RunRead(CliSession& s, const QString& port, const QString& outPath, const QString& tracePath) {
+    // The data file pair must be creatable before the radio is asked for anything.
+    if (const int status = CheckOutput(s, outPath); status != ExitOk)
+        return status;
     CliLinkUi ui(s, QStringLiteral("Reading"));
     SerialLink link(ui, s.model, s.versions, s.catalogue);
-    if (!Prepare(s, link, port, tracePath))
-        return ExitPortUnavailable;
+    if (const int status = Prepare(s, link, port, tracePath); status != ExitOk)
+        return status;
     LinkEngine& engine = link.engine();
     if (!engine.BeginTransfer(LinkOperationCode::Read))
         return ExitPortUnavailable;
@@ -107,8 +116,8 @@ int RunWrite(CliSession& s, const QString& port, const QString& inPath, int radi
         return status;
     CliLinkUi ui(s, QStringLiteral("Writing"));
     SerialLink link(ui, s.model, s.versions, s.catalogue);
-    if (!Prepare(s, link, port, tracePath))
-        return ExitPortUnavailable;
+    if (const int status = Prepare(s, link, port, tracePath); status != ExitOk)
+        return status;
     LinkEngine& engine = link.engine();
     if (!engine.BeginTransfer(LinkOperationCode::Write))
         return ExitPortUnavailable;
