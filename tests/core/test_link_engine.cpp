@@ -305,6 +305,61 @@ private slots:
         QCOMPARE(h.prompter.texts(), QStringList{"Model type is wrong."});
     }
 
+    void stoppingLetsTheRadioGo() {
+        // The user cancels at the block at 0x1000 (its reply on the way, or the
+        // line gone quiet), or gives up at "Check Connection": the reply in
+        // flight is awaited, the radio in programming mode gets END once, the
+        // port closes, and a write says the radio is partly written.
+        const QString partly = "The radio is partly written: write it again before using it.";
+        const struct {
+            const char* name;
+            bool write, silent, cancel;
+            QStringList texts;
+            LinkOutcome outcome;
+        } rows[] = {
+            {"read, reply in flight", false, false, true, {}, LinkOutcome::Cancelled},
+            {"write, reply in flight", true, false, true, {partly}, LinkOutcome::Cancelled},
+            {"read, no reply", false, true, true, {}, LinkOutcome::Cancelled},
+            {"write given up", true, true, false, {kCheckConnection, partly}, LinkOutcome::GaveUp},
+        };
+        for (const auto& row : rows) {
+            LinkHarness h;
+            const QByteArray end = LinkPackets::EndRequest();
+            h.beforeSend = [&](const QByteArray& request) {
+                if (request.size() < 3 || request == "PROGRAM" || uint8_t(request[1]) != 0x10 ||
+                    uint8_t(request[2]) != 0)
+                    return;
+                h.connected = !row.silent;
+                if (row.cancel)
+                    h.engine.Cancel();
+            };
+            h.prompter.answers << PromptAnswer::Cancel;
+            QVERIFY(row.write ? !h.Write() : !h.Read());
+            QCOMPARE(h.engine.Outcome(), row.outcome);
+            QCOMPARE(h.sent.count(end), 1);
+            QCOMPARE(h.sent.last(), end);
+            QVERIFY(!h.portOpen && !h.engine.Busy());
+            QCOMPARE(h.prompter.texts(), row.texts);
+            QCOMPARE(h.radio.inProgramMode(), row.silent); // a quiet line never heard END
+        }
+
+        // Waiting for the next radio of a group: nothing is in programming mode.
+        LinkHarness h;
+        h.beforeSend = [&](const QByteArray&) {
+            if (h.radio.writesCompleted() == 1)
+                h.connected = false;
+        };
+        QVERIFY(h.engine.BeginTransfer(LinkOperationCode::Write));
+        h.engine.StartGroupWrite(2);
+        h.Pump(5000);
+        QVERIFY(h.engine.Busy() && h.engine.state.AwaitingNextRadio);
+        h.engine.Cancel();
+        h.Pump();
+        QCOMPARE(h.engine.Outcome(), LinkOutcome::Cancelled);
+        QCOMPARE(h.sent.count(LinkPackets::EndRequest()), 1); // the first radio's own END
+        QVERIFY(h.prompter.texts().isEmpty() && !h.portOpen);
+    }
+
     void groupWriteWithSwap() {
         LinkHarness h;
         FillRandom(h.model.image, 21);

@@ -12,6 +12,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <csignal>
+
 namespace {
 
 // A simulated radio for one test; it goes away with the object.
@@ -29,6 +31,7 @@ private slots:
     void outcomes_data();
     void outcomes();
     void traceRecordsTheLine();
+    void signalsStopATransfer();
 
 private:
     QTemporaryDir dir_;
@@ -169,6 +172,28 @@ void TestLinkEndToEnd::traceRecordsTheLine() {
     QCOMPARE(lostLog.count("port error"), 1);
     QVERIFY(lostLog.contains(QRegularExpression("port error \\d+: [^\\n]*; port closed\\n")));
     QVERIFY(lostLog.contains("no reply within 300 ms"));
+}
+
+void TestLinkEndToEnd::signalsStopATransfer() {
+    // SIGINT or SIGTERM in the middle of a read at line speed: END goes out,
+    // the port closes, the tool says so and ends with 128 + the signal.
+    for (const int signal : {SIGINT, SIGTERM}) {
+        SimProcess sim({"--image", image_, "--line-rate"});
+        const QString trace = dir_.filePath(QStringLiteral("signal%1.log").arg(signal));
+        const QString out = dir_.filePath(QStringLiteral("signal%1.dat").arg(signal));
+        QProcess cli;
+        cli.start(QStringLiteral(ZR_PROGRAM_DIR "/zr4400-cli"),
+                  {"read", sim.device, out, "--trace", trace});
+        QTRY_VERIFY_WITH_TIMEOUT(ReadFile(trace).contains(">> 52 "), 60000);
+        ::kill(static_cast<pid_t>(cli.processId()), signal);
+        QVERIFY(cli.waitForFinished(60000));
+        QCOMPARE(cli.exitCode(), 128 + signal);
+        QVERIFY(cli.readAllStandardError().contains("Cancelled"));
+        const QString log = QString::fromUtf8(ReadFile(trace));
+        QVERIFY(log.split('\n').filter(" >> ").last().endsWith(">> 45 4E 44")); // END
+        QVERIFY(log.contains("port closed"));
+        QVERIFY(!QFile::exists(out));
+    }
 }
 
 QTEST_GUILESS_MAIN(TestLinkEndToEnd)

@@ -13,6 +13,7 @@
 #include <QComboBox>
 #include <QDialog>
 #include <QLabel>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
@@ -120,6 +121,37 @@ private slots:
         const QByteArray radio = ReadFile(saved);
         QCOMPARE(radio.size(), kImageSize);
         QCOMPARE(uint8_t(radio[0x3F0B]), uint8_t(21)); // the value that was still in edit
+    }
+
+    void cancelAsksThenLetsTheRadioGo() {
+        // A write at line speed, cancelled while blocks are written: the first
+        // time the user says No and it goes on, then Yes.
+        SimProcess sim({"--line-rate"});
+        Installation install;
+        UseSimPort(install, sim.device);
+        const QString trace = install.file("trace.log");
+        qputenv("ZR4400_TRACE", QFile::encodeName(trace));
+        Started run(install);
+        qunsetenv("ZR4400_TRACE");
+        run.prompter.answers << PromptAnswer::Ok << PromptAnswer::No << PromptAnswer::Yes;
+        bool writing = false;
+        WhenModalShows([&](QWidget* progress) {
+            auto* bar = progress->findChild<QProgressBar*>("ProgressBar1");
+            writing = QTest::qWaitFor([bar] { return bar->value() > 0; }, 60000);
+            auto* cancel = progress->findChild<QPushButton*>("CommandCancel");
+            QTest::mouseClick(cancel, Qt::LeftButton);
+            QTest::mouseClick(cancel, Qt::LeftButton);
+        });
+        Trigger(*run.window, "mnuWriteToRadio"); // starts once the editors are done
+        QTRY_VERIFY_WITH_TIMEOUT(run.prompter.texts().size() == 4, 90000);
+        QVERIFY(writing);
+        const QString stop = "Stop writing? The radio will be left partly written.";
+        QCOMPARE(run.prompter.texts().mid(1),
+                 (QStringList{stop, stop,
+                              "The radio is partly written: write it again before using it."}));
+        QVERIFY(!run.window->findChild<RadioCommands*>()->link().isPortOpen());
+        const QStringList sent = QString::fromUtf8(ReadFile(trace)).split('\n').filter(" >> ");
+        QVERIFY(sent.last().endsWith(">> 45 4E 44")); // END, the last thing sent
     }
 
     void groupWriteAsksForTheCount() {

@@ -35,6 +35,9 @@ bool LinkEngine::BeginTransfer(LinkOperationCode operation) {
     state.GroupWrite = false;
     outcome_ = LinkOutcome::None;
     refused_ = false;
+    stopping_ = false;
+    cancelled_ = false;
+    blocksSent_ = false;
     if (!OpenLinkPort()) {
         state.LinkOperation = 0;
         outcome_ = LinkOutcome::PortFailed;
@@ -125,6 +128,7 @@ void LinkEngine::SendWriteBlock() {
     const QByteArray block =
         LinkPackets::DataBlock(state.BlockAddress, QByteArray(data, state.BlockLength));
     ShowProgress();
+    blocksSent_ = true;
     Send(block, 1);
 }
 
@@ -178,6 +182,14 @@ void LinkEngine::HandleReceive(const QByteArray& bytes) {
     }
     if (!expected)
         return;
+    if (stopping_ && step != LinkStep::EndAfterCancel) {
+        // The reply in flight arrived: the radio answered, so it is in
+        // programming mode and must be told the transfer is over.
+        StopTimer();
+        Step() = LinkStep::EndAfterCancel;
+        Send(LinkPackets::EndRequest(), 1);
+        return;
+    }
 
     if (kind == ReplyKind::IdentifyReply &&
         static_cast<LinkOperationCode>(state.LinkOperation) != LinkOperationCode::RadioInfo) {
@@ -296,6 +308,14 @@ void LinkEngine::HandleReplyTimeout() {
         FinishTransfer(false);
         return;
     }
+    if (stopping_) {
+        // No reply in flight any more (or none to END): stop now.
+        if (Step() == LinkStep::EndAfterCancel)
+            FinishTransfer(false);
+        else
+            Abandon();
+        return;
+    }
     switch (Step()) {
     case LinkStep::Handshake:
         if (state.HandshakeRetries >= 1) {
@@ -346,7 +366,7 @@ void LinkEngine::AskRetryAfterNoAnswer() {
         return;
     }
     state.FirstRadio = false;
-    FinishTransfer(false);
+    Abandon();
 }
 
 QString LinkEngine::CheckConnectionText() const {
@@ -361,7 +381,7 @@ void LinkEngine::AskRetryAfterTimeout() {
     if (ui_.Ask(CheckConnectionText(), PromptButtons::OkCancel, PromptIcon::Question) !=
         PromptAnswer::Ok) {
         state.GroupWrite = false;
-        FinishTransfer(false);
+        Abandon();
         return;
     }
     RestartTransfer();
@@ -377,11 +397,32 @@ void LinkEngine::RestartTransfer() {
     StartHandshake();
 }
 
-void LinkEngine::CancelTransfer() {
-    if (!Busy())
+void LinkEngine::Cancel() {
+    if (!Busy() || stopping_)
         return;
+    cancelled_ = true;
+    stopping_ = true;
+    state.GroupWrite = false;
+    // A reply in flight is awaited: HandleReceive or the time-out goes on.
+    if (!awaitingReply_)
+        Abandon();
+}
+
+bool LinkEngine::WritingBlocks() const {
+    return Busy() && !stopping_ && !IsRead() && state.WriteStep == LinkStep::WriteBlocks;
+}
+
+void LinkEngine::Abandon() {
+    stopping_ = true;
     StopTimer();
-    state.TransferOpen = false;
+    const int16_t step = Step();
+    // Past the handshake the radio is in programming mode: END lets it go.
+    if (step == LinkStep::Identify || step == LinkStep::ReadBlocks ||
+        step == LinkStep::WriteBlocks) {
+        Step() = LinkStep::EndAfterCancel;
+        Send(LinkPackets::EndRequest(), 1);
+        return;
+    }
     FinishTransfer(false);
 }
 
@@ -398,6 +439,7 @@ void LinkEngine::FinishTransfer(bool success) {
             state.IdentifyRetries = 0;
             state.BlockAddress = static_cast<int16_t>(-state.BlockLength);
             state.LastPercent = 0;
+            blocksSent_ = false;
             ui_.ShowProgress(0);
             ui_.ShowRadioNumber(state.RadiosDone + 1);
             StartHandshake();
@@ -405,6 +447,7 @@ void LinkEngine::FinishTransfer(bool success) {
         }
     }
     const auto op = static_cast<LinkOperationCode>(state.LinkOperation);
+    const bool partlyWritten = !success && op == LinkOperationCode::Write && blocksSent_;
     state.AwaitingNextRadio = false;
     state.MissedHandshakes = 0;
     state.AnsweredHandshakes = 0;
@@ -416,6 +459,8 @@ void LinkEngine::FinishTransfer(bool success) {
     model_.MessageQueue.clear();
     for (const QString& text : queued)
         ui_.Ask(text, PromptButtons::Ok, PromptIcon::Exclamation);
+    if (partlyWritten)
+        ui_.Ask(catalogue_.Text(TextId::WritePartial), PromptButtons::Ok, PromptIcon::Warning);
     if (success && op == LinkOperationCode::Read)
         ui_.CompleteRead();
     if (success && (op == LinkOperationCode::Read || op == LinkOperationCode::Write))
@@ -427,8 +472,10 @@ void LinkEngine::FinishTransfer(bool success) {
     state.LinkOperation = 0;
     state.ReadStep = 0;
     state.WriteStep = 0;
-    outcome_ = success    ? LinkOutcome::Success
-               : refused_ ? LinkOutcome::Refused
-                          : LinkOutcome::GaveUp;
+    outcome_ = success      ? LinkOutcome::Success
+               : refused_   ? LinkOutcome::Refused
+               : cancelled_ ? LinkOutcome::Cancelled
+                            : LinkOutcome::GaveUp;
+    stopping_ = false;
     ui_.TransferEnded(success);
 }

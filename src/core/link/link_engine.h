@@ -64,6 +64,7 @@ constexpr int16_t WriteBlocks = 4;
 constexpr int16_t ReadBlocks = 5;
 constexpr int16_t EndAfterTransfer = 69;
 constexpr int16_t EndAfterRefusal = 70;
+constexpr int16_t EndAfterCancel = 71; // END of a stopped transfer, sent to leave programming mode
 } // namespace LinkStep
 
 struct LinkState {
@@ -89,7 +90,7 @@ struct LinkState {
 };
 
 // How the last transfer ended, for callers that report it (the command-line tool).
-enum class LinkOutcome { None, Success, PortFailed, GaveUp, Refused };
+enum class LinkOutcome { None, Success, PortFailed, GaveUp, Refused, Cancelled };
 
 // The transfer engine: one reply or one time-out per call, each answered by
 // the next packet, a question, or the end of the transfer.
@@ -112,8 +113,13 @@ public:
     void CancelBeforeStart();
     void HandleReceive(const QByteArray& bytes);
     void HandleReplyTimeout();
-    // The user closed the progress window: the transfer ends as a failure.
-    void CancelTransfer();
+    // The user stopped the transfer (Cancel, Escape, closing the progress
+    // window, a signal). The reply in flight is awaited (one reply time at
+    // most); a radio in programming mode then gets END (again one reply time
+    // at most), and the port closes.
+    void Cancel();
+    // Blocks are being written: stopping now leaves the radio partly written.
+    bool WritingBlocks() const;
 
     bool Busy() const { return state.LinkOperation != 0; }
     LinkOutcome Outcome() const { return outcome_; }
@@ -138,6 +144,9 @@ private:
     // "Check Connection. Retry or Cancel?" and the port it concerns.
     QString CheckConnectionText() const;
     void AskRetryAfterTimeout();
+    // Ends a transfer the user gave up or cancelled: END first when the radio
+    // answered a handshake (it is in programming mode), else at once.
+    void Abandon();
     void RestartTransfer();
     void FinishTransfer(bool success);
     void StopTimer();
@@ -152,4 +161,7 @@ private:
     LinkOutcome outcome_ = LinkOutcome::None;
     bool awaitingReply_ = false;
     bool refused_ = false;
+    bool stopping_ = false;   // cancelled or given up: END, then the end
+    bool cancelled_ = false;  // by the user
+    bool blocksSent_ = false; // the radio in work has had blocks written
 };

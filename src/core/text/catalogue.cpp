@@ -189,6 +189,10 @@ constexpr Entry kEntries[] = {
     {TextId::PortGroupHint, "Your user may need to be a member of the group that owns the port (dialout on Debian).", "您的用户可能需要加入拥有该端口的用户组（Debian 上为 dialout）。"},
     {TextId::PortLine, "Port: %1", "端口：%1"},
     {TextId::TraceOff, "The serial line is not traced.", "不记录串口通信。"},
+    {TextId::CommandCancel, "Cancel", "取消"},
+    {TextId::StopWritingQuestion, "Stop writing? The radio will be left partly written.", "停止写入？对讲机将只写入了一部分。"},
+    {TextId::WritePartial, "The radio is partly written: write it again before using it.", "对讲机只写入了一部分：使用前请重新写入。"},
+    {TextId::TransferCancelled, "Cancelled: the radio was told the transfer is over and the port is closed.", "已取消：已通知对讲机传输结束，端口已关闭。"},
     {TextId::ToneKeptByRadio, "The radio keeps tones 7 and 8: a write does not set them. They show what the last read or the opened file held.", "对讲机保留提示音 7 和 8：写入不会设置它们。这里显示的是上次读取或打开的文件中的内容。"},
 };
 // clang-format on

@@ -201,6 +201,11 @@ enum class TextId {
     PortGroupHint,
     PortLine,
     TraceOff,
+    // Stopping a transfer
+    CommandCancel,
+    StopWritingQuestion,
+    WritePartial,
+    TransferCancelled,
 
     Count_ // keep last
 };

@@ -5,6 +5,7 @@
 #include <QGridLayout>
 #include <QLabel>
 #include <QProgressBar>
+#include <QPushButton>
 
 ProgressWindow::ProgressWindow(Kind kind, int radioCount, const Catalogue& catalogue,
                                QWidget* parent)
@@ -45,6 +46,11 @@ ProgressWindow::ProgressWindow(Kind kind, int radioCount, const Catalogue& catal
         layout->addWidget(radioLabel_, 2, 1);
         layout->addWidget(radioBar_, 3, 0, 1, 2);
     }
+    auto* cancel = new QPushButton(catalogue.Text(TextId::CommandCancel), this);
+    cancel->setObjectName(QStringLiteral("CommandCancel"));
+    cancel->setAutoDefault(false);
+    connect(cancel, &QPushButton::clicked, this, &ProgressWindow::reject);
+    layout->addWidget(cancel, 4, 1, Qt::AlignRight);
 }
 
 void ProgressWindow::SetProgressValue(int percent) {
@@ -67,8 +73,12 @@ void ProgressWindow::Finish() {
 }
 
 void ProgressWindow::reject() {
-    // Escape or the close button: the transfer ends, then the window goes.
-    if (!finished_ && onUserClose)
+    // The transfer stops in its own time (a reply in flight, END): the window
+    // goes when it has ended, or at once when there is no transfer.
+    if (finished_)
+        return;
+    if (onUserClose)
         onUserClose();
-    Finish();
+    else
+        Finish();
 }

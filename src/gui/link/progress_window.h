@@ -6,11 +6,12 @@
 class Catalogue;
 class QLabel;
 class QProgressBar;
+class QPushButton;
 
 // The progress window (`FrmProgress`; `frmMProgress` for a group write): the
 // progress of a transfer: the completion percentage of the radio in
-// work and, for a group write, the number of that radio. Closing it ends
-// the transfer.
+// work and, for a group write, the number of that radio. Cancel, Escape or
+// closing it asks the transfer to stop; the window goes when it has.
 class ProgressWindow : public QDialog {
     Q_OBJECT
 public:
@@ -23,7 +24,7 @@ public:
     void SetRadioNumber(int radio);
     // Ends the modal display once the transfer is over.
     void Finish();
-    // Runs when the user closes the window during the transfer.
+    // Runs when the user asks to stop the transfer.
     std::function<void()> onUserClose;
 
 protected:

@@ -71,7 +71,7 @@ void RadioCommands::RunProgress(int kind, int radios) {
     const auto windowKind = static_cast<ProgressWindow::Kind>(kind);
     ProgressWindow dialog(windowKind, radios, host_.context().catalogue, parent_);
     progress_ = &dialog;
-    dialog.onUserClose = [this] { link_->engine().CancelTransfer(); };
+    dialog.onUserClose = [this] { StopTransfer(); };
     dialog.show();
     if (windowKind == ProgressWindow::Kind::GroupWrite)
         link_->engine().StartGroupWrite(radios);
@@ -81,6 +81,16 @@ void RadioCommands::RunProgress(int kind, int radios) {
     if (link_->engine().Busy())
         dialog.exec();
     progress_ = nullptr;
+}
+
+void RadioCommands::StopTransfer() {
+    LinkEngine& engine = link_->engine();
+    // Stopping a write half way leaves the radio unusable until written again: ask.
+    if (engine.WritingBlocks() &&
+        Ask(host_.context().catalogue.Text(TextId::StopWritingQuestion), PromptButtons::YesNo,
+            PromptIcon::Warning) != PromptAnswer::Yes)
+        return;
+    engine.Cancel();
 }
 
 void RadioCommands::ReadFromRadio() {

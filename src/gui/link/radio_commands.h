@@ -47,6 +47,8 @@ public:
 private:
     bool Begin(LinkOperationCode operation);
     bool Confirm(TextId question);
+    // Cancel, Escape or closing the progress window.
+    void StopTransfer();
     void RunProgress(int kind, int radios);
     void WriteAfterEdits();
     void StartInformation(bool prepareImage);

@@ -6,10 +6,12 @@
 #include "core/model/data_file.h"
 #include "programs/zr4400-cli/cli_session.h"
 #include "programs/zr4400-cli/exit_codes.h"
+#include "programs/zr4400-cli/signal_stop.h"
 
 #include <QEventLoop>
 
 #include <cstdio>
+#include <functional>
 #include <unistd.h>
 
 namespace {
@@ -87,6 +89,20 @@ int Prepare(CliSession& s, SerialLink& link, const QString& port, const QString&
     return ExitOk;
 }
 
+// Runs a transfer to its end. SIGINT and SIGTERM stop it as the window's
+// Cancel does; the status is then 128 plus the signal's number.
+int RunToEnd(CliSession& s, LinkEngine& engine, CliLinkUi& ui, const std::function<void()>& start) {
+    SignalStop stopper([&engine] { engine.Cancel(); });
+    start();
+    if (engine.Busy())
+        ui.loop.exec();
+    if (stopper.received() != 0 && engine.Outcome() != LinkOutcome::Success) {
+        PrintError(s.catalogue.Text(TextId::TransferCancelled));
+        return 128 + stopper.received();
+    }
+    return ExitFor(engine.Outcome());
+}
+
 } // namespace
 
 int RunRead(CliSession& s, const QString& port, const QString& outPath, const QString& tracePath) {
@@ -102,10 +118,9 @@ int RunRead(CliSession& s, const QString& port, const QString& outPath, const QS
         return ExitPortUnavailable;
     s.prompter.confirm(s.catalogue.Text(TextId::ReadConfirm));
     PrepareImage(s.model.image);
-    engine.StartHandshake();
-    ui.loop.exec();
-    if (engine.Outcome() != LinkOutcome::Success)
-        return ExitFor(engine.Outcome());
+    if (const int status = RunToEnd(s, engine, ui, [&engine] { engine.StartHandshake(); });
+        status != ExitOk)
+        return status;
     s.model.CurrentFileName = outPath;
     return SaveDataFile(s.model, s.catalogue, s.prompter) ? ExitOk : ExitIoError;
 }
@@ -124,12 +139,12 @@ int RunWrite(CliSession& s, const QString& port, const QString& inPath, int radi
     s.prompter.confirm(s.catalogue.Text(TextId::WriteConfirm));
     PrepareImage(s.model.image);
     EncodeImage(s.model);
-    if (radios > 0)
-        engine.StartGroupWrite(radios);
-    else
-        engine.StartHandshake();
-    ui.loop.exec();
-    return ExitFor(engine.Outcome());
+    return RunToEnd(s, engine, ui, [&engine, radios] {
+        if (radios > 0)
+            engine.StartGroupWrite(radios);
+        else
+            engine.StartHandshake();
+    });
 }
 
 int RunPorts(CliSession& s) {
