@@ -77,7 +77,7 @@ int main(int argc, char** argv) {
     Catalogue catalogue;
     WaitingUi ui(seconds);
     SerialLink link(ui, model, versions, catalogue);
-    link.setSettings({device, {}, 0, 1});
+    link.setSettings({device, {}, 0, 1, {}});
     PrepareImage(model.image);
     if (!link.engine().BeginTransfer(LinkOperationCode::Read))
         return 69;

@@ -195,17 +195,29 @@ private slots:
     }
 
     void portCannotBeOpened() {
-        // A mapped device that is gone, and a port number no device is known for.
-        for (const char* port : {"98", "97"}) {
+        // A mapped device that is gone, a port number no device is known for,
+        // and stored line settings the port cannot be opened with (the radio is there).
+        SimProcess sim({});
+        const QString reasons = " is not a setting of the port (StopBit: 1 or 2; Handshaking: 0 "
+                                "none, 1 XON/XOFF, 2 RTS/CTS).";
+        const struct {
+            QByteArray settings;
+            QString line; // "@": the settings file
+        } rows[] = {{"comPort=98\r\n", "/nonexistent: not found"},
+                    {"comPort=97\r\n", "COM97: not found"},
+                    {"comPort=99\r\nStopBit=1.5\r\n", "@: StopBit=1.5" + reasons},
+                    {"comPort=99\r\nHandshaking=3\r\n", "@: Handshaking=3" + reasons},
+                    {"comPort=99\r\nStopBit=0\r\nHandshaking=1\r\n", "@: StopBit=0" + reasons}};
+        for (const auto& [settings, line] : rows) {
             Installation install;
-            install.writeSetup(QByteArray("[language]\r\nIsFirstRun=0\r\ncomPort=") + port +
-                               "\r\n[ports]\r\nCOM98=/nonexistent\r\n");
+            install.writeSetup(
+                "[language]\r\nIsFirstRun=0\r\n" + settings +
+                "[ports]\r\nCOM98=/nonexistent\r\nCOM99=" + QFile::encodeName(sim.device) + "\r\n");
             Started run(install);
             Trigger(*run.window, "mnuReadFromRadio");
             QCOMPARE(run.prompter.texts(),
                      QStringList{"Cannot Open Communication Port.\r\n" +
-                                 QString(QByteArray(port) == "98" ? "/nonexistent" : "COM97") +
-                                 ": not found"});
+                                 QString(line).replace("@", install.setupPath())});
         }
         // A trace that cannot be written is reported once; the commands go on without it.
         Installation install;

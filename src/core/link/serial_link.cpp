@@ -28,7 +28,9 @@ QString SerialLink::PortLabel() const {
 }
 
 bool SerialLink::OpenDevice() {
-    openProblem_ = {};
+    openProblem_ = settings_.invalid;
+    if (openProblem_.known())
+        return false;
     if (settings_.devicePath.isEmpty()) {
         // A COM number no device is known for.
         openProblem_ = {settings_.portName, FileCause::NotFound, {}};

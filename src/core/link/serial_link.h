@@ -12,6 +12,8 @@ struct SerialSettings {
     QString portName;    // "COM33", as the user chose it; may be empty
     int handshaking = 0; // 0 none, 1 XON/XOFF, 2 RTS/CTS, 3 both
     int stopBits = 1;
+    // Why the stored line settings cannot be used (empty: they can).
+    FileProblem invalid;
 };
 
 // Runs the transfer engine over a serial port at 9600 baud, no parity,

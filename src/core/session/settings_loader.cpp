@@ -18,9 +18,7 @@ void LoadSettings(IniFile& setup, AppSettings& settings, Catalogue& catalogue, R
 
     const bool firstRun = ParseTruth(setup.value(kSection, QStringLiteral("IsFirstRun")));
     settings.comPort = setup.intValue(kSection, QStringLiteral("comPort"), settings.comPort);
-    settings.Handshaking =
-        setup.intValue(kSection, QStringLiteral("Handshaking"), settings.Handshaking);
-    settings.StopBit = setup.intValue(kSection, QStringLiteral("StopBit"), settings.StopBit);
+    LoadLineSettings(setup, settings);
     if (firstRun) {
         setup.setValue(kSection, QStringLiteral("IsFirstRun"), QStringLiteral("0"));
     } else {

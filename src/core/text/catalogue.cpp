@@ -189,6 +189,7 @@ constexpr Entry kEntries[] = {
     {TextId::PortGroupHint, "Your user may need to be a member of the group that owns the port (dialout on Debian).", "您的用户可能需要加入拥有该端口的用户组（Debian 上为 dialout）。"},
     {TextId::PortLine, "Port: %1", "端口：%1"},
     {TextId::TraceOff, "The serial line is not traced.", "不记录串口通信。"},
+    {TextId::LineSettingInvalid, "%1 is not a setting of the port (StopBit: 1 or 2; Handshaking: 0 none, 1 XON/XOFF, 2 RTS/CTS).", "%1 不是端口的设置（StopBit：1 或 2；Handshaking：0 无，1 XON/XOFF，2 RTS/CTS）。"},
     {TextId::CommandCancel, "Cancel", "取消"},
     {TextId::StopWritingQuestion, "Stop writing? The radio will be left partly written.", "停止写入？对讲机将只写入了一部分。"},
     {TextId::WritePartial, "The radio is partly written: write it again before using it.", "对讲机只写入了一部分：使用前请重新写入。"},

@@ -201,6 +201,7 @@ enum class TextId {
     PortGroupHint,
     PortLine,
     TraceOff,
+    LineSettingInvalid,
     // Stopping a transfer
     CommandCancel,
     StopWritingQuestion,

@@ -55,7 +55,8 @@ bool RadioCommands::Begin(LinkOperationCode operation) {
     }
     link_->setSettings({DevicePathOf(ctx.settings.comPort, ctx.setup),
                         PortEntry{ctx.settings.comPort, {}}.name(), ctx.settings.Handshaking,
-                        ctx.settings.StopBit});
+                        ctx.settings.StopBit,
+                        LineSettingProblem(ctx.settings, ctx.catalogue, ctx.setup.path())});
     return link_->engine().BeginTransfer(operation);
 }
 

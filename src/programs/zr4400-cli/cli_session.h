@@ -24,9 +24,7 @@ struct CliSession {
         if (QString notice = VersionFileNotice(catalogue, versionFile, versions); !notice.isEmpty())
             PrintError(QStringLiteral("warning: ") +
                        notice.replace(QStringLiteral("\r\n"), QStringLiteral(" ")));
-        settings.Handshaking =
-            setup.intValue(QStringLiteral("language"), QStringLiteral("Handshaking"), 0);
-        settings.StopBit = setup.intValue(QStringLiteral("language"), QStringLiteral("StopBit"), 1);
+        LoadLineSettings(setup, settings);
         InitialiseData(model, paths.InitFolder());
     }
 

@@ -85,7 +85,8 @@ int Prepare(CliSession& s, SerialLink& link, const QString& port, const QString&
     }
     // A device path given as it is has no COM name to show.
     const QString name = device == port ? QString() : port.toUpper();
-    link.setSettings({device, name, s.settings.Handshaking, s.settings.StopBit});
+    link.setSettings({device, name, s.settings.Handshaking, s.settings.StopBit,
+                      LineSettingProblem(s.settings, s.catalogue, s.setup.path())});
     return ExitOk;
 }
 
