@@ -4,6 +4,7 @@
 #include "core/codec/image_codec.h"
 #include "core/model/initial_data.h"
 #include "core/session/editor_hooks.h"
+#include "gui/link/port_window.h"
 #include "gui/link/radio_commands.h"
 #include "support/gui_fixture.h"
 #include "support/rows.h"
@@ -15,6 +16,7 @@
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
 
@@ -235,11 +237,53 @@ private slots:
         QVERIFY(texts[1].startsWith("Cannot Open Communication Port.") && texts[2] == texts[1]);
     }
 
+    void portListFollowsPortsAndDetects() {
+        Installation install;
+        Started run(install);
+        ScriptedPrompter& p = run.prompter;
+        const QList<PortEntry> two{PortEntry::Of(1, "/dev/ttyS0"), PortEntry::Of(2, "/dev/ttyS1")};
+        QList<PortEntry> listed = two;
+        const PortEntry cable = PortEntry::Of(40, "/dev/ttyUSB7");
+        QStringList counts;
+        WhenModalShows([&](QWidget* dialog) {
+            auto* window = qobject_cast<PortWindow*>(dialog);
+            auto* combo = dialog->findChild<QComboBox*>("Combo1");
+            QSignalSpy ticks(dialog->findChild<QTimer*>("ReShowComPortTimer"), &QTimer::timeout);
+            window->lister = [&] { return listed; };
+            QVERIFY(ticks.wait(5000));
+            counts << QString::number(combo->count());
+            // A port comes while the list is open: the open list stays as it is.
+            combo->showPopup();
+            listed << PortEntry::Of(3, "/dev/ttyS2");
+            QVERIFY(ticks.wait(5000));
+            counts << QString::number(combo->count());
+            combo->hidePopup();
+            QVERIFY(ticks.wait(5000));
+            counts << QString::number(combo->count());
+            // Detect: the cable's port appears once the user has plugged it in.
+            listed = two;
+            window->lister = [&] { return p.prompts.size() >= 2 ? listed + QList{cable} : listed; };
+            dialog->findChild<QPushButton*>("CommandDetect")->click();
+            counts << combo->currentText();
+            window->detectLimitMs = 300;
+            window->lister = [&] { return listed; };
+            dialog->findChild<QPushButton*>("CommandDetect")->click();
+            dialog->findChild<QPushButton*>("CommandOK")->click();
+        });
+        Trigger(*run.window, "mnuComm");
+        QCOMPARE(counts, (QStringList{"2", "2", "3", "COM40"}));
+        QCOMPARE(run.context.settings.comPort, 40);
+        const QString unplug = "Unplug the programming cable from the computer, then press OK.";
+        const QString plugIn = "Plug the programming cable in, then press OK.";
+        QCOMPARE(p.texts(), (QStringList{unplug, plugIn, "The cable is on COM40.", unplug, plugIn,
+                                         "No new port appeared within 30 seconds."}));
+    }
+
     void portWindow() {
         SimProcess sim({});
         Installation install;
         UseSimPort(install, sim.device);
-        install.writeSetup(install.setup() + "COM97=/dev/null\r\n");
+        install.writeSetup(install.setup() + "COM97=/dev/null\r\nCOM96=/nonexistent/tty\r\n");
         Started run(install);
         QStringList items;
         QString device;
@@ -259,6 +303,18 @@ private slots:
         QCOMPARE(run.context.settings.comPort, 97);
         QVERIFY(install.setup().contains("comPort=97"));
         QCOMPARE(run.window->findChild<QLabel*>("sbPanel3")->text(), QStringLiteral("COM97"));
+
+        // An entry whose device is gone is listed as absent.
+        WhenModalShows([&](QWidget* dialog) {
+            auto* combo = dialog->findChild<QComboBox*>("Combo1");
+            const int at = combo->findText("COM96");
+            combo->setCurrentIndex(at);
+            emit combo->activated(at);
+            device = dialog->findChild<QLabel*>("lblDevice")->text();
+            dialog->findChild<QPushButton*>("CommandCancel")->click();
+        });
+        Trigger(*run.window, "mnuComm");
+        QCOMPARE(device, QStringLiteral("/nonexistent/tty\nabsent"));
 
         // Cancel keeps everything.
         WhenModalShows(

@@ -1,7 +1,9 @@
 #include "core/link/port_directory.h"
 
 #include "core/base/ini_file.h"
+#include "core/text/catalogue.h"
 
+#include <QFileInfo>
 #include <QRegularExpression>
 #include <QSerialPortInfo>
 
@@ -25,7 +27,7 @@ QList<PortEntry> MappedPorts(const IniFile& setup) {
         const int number = ComNumber(key);
         const QString path = setup.value(kPortsSection, key);
         if (number > 0 && !path.isEmpty())
-            ports.append({number, path});
+            ports.append(PortEntry::Of(number, path));
     }
     return ports;
 }
@@ -44,17 +46,52 @@ int AutomaticPortNumber(const QString& devicePath) {
 
 QList<PortEntry> ListSerialPorts(const IniFile& setup) {
     QList<PortEntry> ports = MappedPorts(setup);
-    for (const QSerialPortInfo& info : QSerialPortInfo::availablePorts()) {
+    const QList<QSerialPortInfo> found = QSerialPortInfo::availablePorts();
+    for (const QSerialPortInfo& info : found) {
         const int number = AutomaticPortNumber(info.systemLocation());
         const bool taken = std::any_of(ports.begin(), ports.end(), [&](const PortEntry& p) {
             return p.number == number || p.path == info.systemLocation();
         });
         if (number > 0 && !taken)
-            ports.append({number, info.systemLocation()});
+            ports.append(PortEntry::Of(number, info.systemLocation()));
+    }
+    for (PortEntry& port : ports) {
+        const QFileInfo device(port.path);
+        port.present = device.exists();
+        port.mayOpen = !port.present || (device.isReadable() && device.isWritable());
+        // A mapped path may be a link (by-id) to a discovered device.
+        const QString target = device.canonicalFilePath();
+        for (const QSerialPortInfo& info : found) {
+            if (info.systemLocation() != port.path && info.systemLocation() != target)
+                continue;
+            port.description = info.description();
+            port.manufacturer = info.manufacturer();
+            port.serialNumber = info.serialNumber();
+            port.vendorId = info.hasVendorIdentifier() ? info.vendorIdentifier() : -1;
+            port.productId = info.hasProductIdentifier() ? info.productIdentifier() : -1;
+        }
     }
     std::sort(ports.begin(), ports.end(),
               [](const PortEntry& a, const PortEntry& b) { return a.number < b.number; });
     return ports;
+}
+
+QString PortDetails(const PortEntry& port, const Catalogue& catalogue) {
+    QStringList parts;
+    for (const QString& text : {port.description, port.manufacturer})
+        if (!text.isEmpty())
+            parts << text;
+    if (port.vendorId >= 0 && port.productId >= 0)
+        parts << QStringLiteral("USB %1:%2")
+                     .arg(port.vendorId, 4, 16, QLatin1Char('0'))
+                     .arg(port.productId, 4, 16, QLatin1Char('0'));
+    if (!port.serialNumber.isEmpty())
+        parts << QStringLiteral("serial ") + port.serialNumber;
+    if (!port.present)
+        parts << catalogue.Text(TextId::PortAbsent);
+    else if (!port.mayOpen)
+        parts << catalogue.Text(TextId::CausePermissionDenied);
+    return parts.join(QStringLiteral(", "));
 }
 
 QString DevicePathOf(int number, const IniFile& setup) {

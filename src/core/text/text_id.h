@@ -202,8 +202,14 @@ enum class TextId {
     PortLine,
     TraceOff,
     LineSettingInvalid,
+    // The port window: a mapped port without its device, finding the cable's port
+    PortAbsent,
+    DetectButton,
+    DetectUnplug,
+    DetectPlugIn,
+    DetectFound,
+    DetectNothing,
     // Stopping a transfer
-    CommandCancel,
     StopWritingQuestion,
     WritePartial,
     TransferCancelled,

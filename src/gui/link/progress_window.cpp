@@ -46,7 +46,7 @@ ProgressWindow::ProgressWindow(Kind kind, int radioCount, const Catalogue& catal
         layout->addWidget(radioLabel_, 2, 1);
         layout->addWidget(radioBar_, 3, 0, 1, 2);
     }
-    auto* cancel = new QPushButton(catalogue.Text(TextId::CommandCancel), this);
+    auto* cancel = new QPushButton(catalogue.Text(TextId::Cancel), this);
     cancel->setObjectName(QStringLiteral("CommandCancel"));
     cancel->setAutoDefault(false);
     connect(cancel, &QPushButton::clicked, this, &ProgressWindow::reject);

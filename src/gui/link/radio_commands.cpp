@@ -54,7 +54,7 @@ bool RadioCommands::Begin(LinkOperationCode operation) {
             PromptButtons::Ok, PromptIcon::Exclamation);
     }
     link_->setSettings({DevicePathOf(ctx.settings.comPort, ctx.setup),
-                        PortEntry{ctx.settings.comPort, {}}.name(), ctx.settings.Handshaking,
+                        PortName(ctx.settings.comPort), ctx.settings.Handshaking,
                         ctx.settings.StopBit,
                         LineSettingProblem(ctx.settings, ctx.catalogue, ctx.setup.path())});
     return link_->engine().BeginTransfer(operation);
@@ -151,7 +151,7 @@ void RadioCommands::ReadRmgData() {
 }
 
 void RadioCommands::CommunicationPort() {
-    PortWindow dialog(host_.context(), parent_);
+    PortWindow dialog(host_.context(), host_.prompter(), parent_);
     if (dialog.exec() == QDialog::Accepted)
         host_.Change_Language(); // the status bar names the new port
 }

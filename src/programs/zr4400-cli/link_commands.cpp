@@ -149,7 +149,10 @@ int RunWrite(CliSession& s, const QString& port, const QString& inPath, int radi
 }
 
 int RunPorts(CliSession& s) {
-    for (const PortEntry& port : ListSerialPorts(s.setup))
-        std::printf("%-6s %s\n", qPrintable(port.name()), qPrintable(port.path));
+    for (const PortEntry& port : ListSerialPorts(s.setup)) {
+        const QString details = PortDetails(port, s.catalogue);
+        std::printf("%-6s %s%s\n", qPrintable(port.name()), qPrintable(port.path),
+                    qPrintable(details.isEmpty() ? QString() : QStringLiteral("  ") + details));
+    }
     return ExitOk;
 }
