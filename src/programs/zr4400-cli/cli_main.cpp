@@ -25,6 +25,8 @@ const char* const kUsage =
     "       zr4400-cli write PORT IN.dat         write a data file pair into a radio\n"
     "       zr4400-cli group-write PORT IN.dat --count N\n"
     "                                            write it into N radios, one after another\n"
+    "       zr4400-cli dump PORT IMAGE.bin       read a radio's raw memory image\n"
+    "       zr4400-cli restore PORT IMAGE.bin    write a raw memory image into a radio\n"
     "       zr4400-cli ports                     the serial ports and their numbers\n"
     "PORT is COMn (see 'ports') or a device path. Options of the radio commands:\n"
     "       --retries N     answer Retry/OK to N link prompts before giving up (default 0)\n"
@@ -75,21 +77,8 @@ void PrintFileError(const CliSession& s, const FileProblem& problem) {
 int Decode(CliSession& s, const QString& imagePath, const QString& outPath) {
     if (const int status = CheckOutput(s, outPath); status != ExitOk)
         return status;
-    QByteArray bytes;
-    qint64 size = 0;
-    if (const FileHeadStatus status = ReadFileHead(imagePath, kImageSize, bytes, &size);
-        status != FileHeadStatus::Ok) {
-        PrintFileError(s, ReadProblem(imagePath));
-        return status == FileHeadStatus::Unreadable ? ExitIoError : ExitNoInput;
-    }
-    if (size != kImageSize || bytes.size() != kImageSize) {
-        PrintError(QStringLiteral("%1: a memory image is %2 bytes, this file has %3.")
-                       .arg(imagePath)
-                       .arg(kImageSize)
-                       .arg(size));
-        return ExitBadData;
-    }
-    std::copy(bytes.begin(), bytes.end(), s.model.image.begin());
+    if (const int status = ReadImageFile(s, imagePath); status != ExitOk)
+        return status;
     CompleteRead(s.model);
     s.model.CurrentFileName = outPath;
     return SaveDataFile(s.model, s.catalogue, s.prompter) ? ExitOk : ExitIoError;
@@ -102,14 +91,7 @@ int Encode(CliSession& s, const QString& inPath, const QString& outPath) {
         return status;
     PrepareImage(s.model.image);
     EncodeImage(s.model);
-    QSaveFile out(outPath);
-    if (!out.open(QIODevice::WriteOnly) ||
-        out.write(reinterpret_cast<const char*>(s.model.image.data()), kImageSize) != kImageSize ||
-        !out.commit()) {
-        PrintFileError(s, WriteProblem(outPath, out.errorString()));
-        return ExitIoError;
-    }
-    return ExitOk;
+    return WriteImageFile(s, outPath);
 }
 
 int Show(CliSession& s, const QString& inPath, bool json) {
@@ -135,6 +117,36 @@ int CheckOutput(const CliSession& s, const QString& path) {
             PrintFileError(s, problem);
             return ExitCannotCreate;
         }
+    }
+    return ExitOk;
+}
+
+int ReadImageFile(CliSession& s, const QString& path) {
+    QByteArray bytes;
+    qint64 size = 0;
+    if (const FileHeadStatus status = ReadFileHead(path, kImageSize, bytes, &size);
+        status != FileHeadStatus::Ok) {
+        PrintFileError(s, ReadProblem(path));
+        return status == FileHeadStatus::Unreadable ? ExitIoError : ExitNoInput;
+    }
+    if (size != kImageSize || bytes.size() != kImageSize) {
+        PrintError(QStringLiteral("%1: a memory image is %2 bytes, this file has %3.")
+                       .arg(path)
+                       .arg(kImageSize)
+                       .arg(size));
+        return ExitBadData;
+    }
+    std::copy(bytes.begin(), bytes.end(), s.model.image.begin());
+    return ExitOk;
+}
+
+int WriteImageFile(const CliSession& s, const QString& path) {
+    QSaveFile out(path);
+    if (!out.open(QIODevice::WriteOnly) ||
+        out.write(reinterpret_cast<const char*>(s.model.image.data()), kImageSize) != kImageSize ||
+        !out.commit()) {
+        PrintFileError(s, WriteProblem(path, out.errorString()));
+        return ExitIoError;
     }
     return ExitOk;
 }
@@ -197,6 +209,10 @@ int main(int argc, char** argv) {
         return Usage();
     if (command == QLatin1String("read") && w.size() == 2 && !o.values.contains("--count"))
         return RunRead(session, w[0], dataOut, trace);
+    if (command == QLatin1String("dump") && w.size() == 2 && !o.values.contains("--count"))
+        return RunRead(session, w[0], w[1], trace, ReadOutput::RawImage);
+    if (command == QLatin1String("restore") && w.size() == 2 && !o.values.contains("--count"))
+        return RunRestore(session, w[0], w[1], trace);
     if (command == QLatin1String("write") && w.size() == 2 && !o.values.contains("--count"))
         return RunWrite(session, w[0], w[1], 0, trace);
     if (command == QLatin1String("group-write") && w.size() == 2) {

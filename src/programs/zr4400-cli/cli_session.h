@@ -45,3 +45,8 @@ int OpenInput(CliSession& s, const QString& path);
 // created, checked before any work is done: ExitOk, or ExitCannotCreate
 // after saying why.
 int CheckOutput(const CliSession& s, const QString& path);
+// A raw memory image into the model's image: ExitOk, or the status after
+// saying why (66 missing or not a regular file, 65 not 16384 bytes, 74).
+int ReadImageFile(CliSession& s, const QString& path);
+// The model's image as a raw image file: ExitOk or 74 after saying why.
+int WriteImageFile(const CliSession& s, const QString& path);

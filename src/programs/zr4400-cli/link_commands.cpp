@@ -106,7 +106,8 @@ int RunToEnd(CliSession& s, LinkEngine& engine, CliLinkUi& ui, const std::functi
 
 } // namespace
 
-int RunRead(CliSession& s, const QString& port, const QString& outPath, const QString& tracePath) {
+int RunRead(CliSession& s, const QString& port, const QString& outPath, const QString& tracePath,
+            ReadOutput output) {
     // The data file pair must be creatable before the radio is asked for anything.
     if (const int status = CheckOutput(s, outPath); status != ExitOk)
         return status;
@@ -122,8 +123,26 @@ int RunRead(CliSession& s, const QString& port, const QString& outPath, const QS
     if (const int status = RunToEnd(s, engine, ui, [&engine] { engine.StartHandshake(); });
         status != ExitOk)
         return status;
+    if (output == ReadOutput::RawImage)
+        return WriteImageFile(s, outPath);
     s.model.CurrentFileName = outPath;
     return SaveDataFile(s.model, s.catalogue, s.prompter) ? ExitOk : ExitIoError;
+}
+
+int RunRestore(CliSession& s, const QString& port, const QString& imagePath,
+               const QString& tracePath) {
+    if (const int status = ReadImageFile(s, imagePath); status != ExitOk)
+        return status;
+    CliLinkUi ui(s, QStringLiteral("Writing"));
+    SerialLink link(ui, s.model, s.versions, s.catalogue);
+    if (const int status = Prepare(s, link, port, tracePath); status != ExitOk)
+        return status;
+    LinkEngine& engine = link.engine();
+    if (!engine.BeginTransfer(LinkOperationCode::Write))
+        return ExitPortUnavailable;
+    s.prompter.confirm(s.catalogue.Text(TextId::WriteConfirm));
+    // The image goes out as it is: no data is encoded into it.
+    return RunToEnd(s, engine, ui, [&engine] { engine.StartHandshake(); });
 }
 
 int RunWrite(CliSession& s, const QString& port, const QString& inPath, int radios,
