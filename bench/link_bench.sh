@@ -34,7 +34,7 @@ ratio() { awk -v a="$1" -v b="$2" 'BEGIN { printf "%.4f", a / b }'; }
 "$dist/zr4400-cli" encode "$dist/Init/1_PK2323_New.dat" "$work/image.bin" > /dev/null 2>&1
 
 start_sim --image "$work/image.bin"
-fast=$(seconds "$dist/zr4400-cli" read "$port" "$work/fast.dat")
+fast=$(seconds "$dist/zr4400-cli" read "$port" "$work/fast.dat" --no-backup)
 stop_sim
 echo "full speed: read + decode + save: ${fast} s"
 
@@ -44,7 +44,7 @@ read_line=$(awk 'BEGIN { printf "%.3f", (10 + 17 + 4 + 1024 * 26) * 10 / 9600 }'
 write_line=$(awk 'BEGIN { printf "%.3f", (10 + 17 + 4 + 1009 * 23) * 10 / 9600 }')
 
 start_sim --image "$work/image.bin" --line-rate
-slow_read=$(seconds "$dist/zr4400-cli" read "$port" "$work/slow.dat")
+slow_read=$(seconds "$dist/zr4400-cli" read "$port" "$work/slow.dat" --no-backup)
 slow_write=$(seconds "$dist/zr4400-cli" write "$port" "$dist/Init/1_PK2323_New.dat")
 stop_sim
 echo "line rate: read ${slow_read} s for ${read_line} s of line time (ratio $(ratio "$slow_read" "$read_line"))"

@@ -6,6 +6,7 @@
 #include "core/model/initial_data.h"
 #include "core/model/radio_model.h"
 #include "core/model/record_io.h"
+#include "core/session/backups.h"
 #include "core/text/catalogue.h"
 #include "support/rows.h"
 #include "support/scripted_prompter.h"
@@ -327,6 +328,44 @@ private slots:
             c.CurrentLanguage = language;
             QCOMPARE(FileProblemLine(c, problem), line);
         }
+    }
+
+    void backupsNamedAndPruned() {
+        QTemporaryDir dir;
+        const QString folder = dir.filePath("backups");
+        RadioModel m = DefaultModel();
+        m.ModelCode = QStringLiteral("PK-23/23");
+        m.image.fill(0x5A);
+        const QDateTime when(QDate(2026, 12, 7), QTime(14, 25, 1));
+        const BackupResult first = StoreBackup(m, when, folder);
+        const BackupResult second = StoreBackup(m, when, folder);
+        QCOMPARE(first.imagePath, folder + "/2026-12-07_142501_PK2323.bin");
+        QCOMPARE(second.imagePath, folder + "/2026-12-07_142501_PK2323_2.bin");
+        QCOMPARE(ReadFile(first.imagePath), QByteArray(kImageSize, 0x5A));
+        RadioModel opened = DefaultModel();
+        opened.CurrentFileName = folder + "/2026-12-07_142501_PK2323_2.dat";
+        Catalogue c;
+        ScriptedPrompter p;
+        QCOMPARE(OpenDataFile(opened, V100Only(), c, p), OpenResult::Loaded);
+
+        // The newest 100 stay; files not named like a backup are never touched.
+        for (int i = 0; i < 101; ++i)
+            QVERIFY(WriteFile(
+                folder + QStringLiteral("/2025-01-01_%1_X.bin").arg(i, 6, 10, QChar('0')), "x"));
+        QVERIFY(WriteFile(folder + "/notes.txt", "keep"));
+        QVERIFY(WriteFile(folder + "/2025-01-01_000000_X.txt", "keep"));
+        PruneBackups(folder);
+        const QStringList left = QDir(folder).entryList(QDir::Files);
+        QVERIFY(!left.contains("2025-01-01_000002_X.bin") &&
+                left.contains("2025-01-01_000003_X.bin"));
+        QVERIFY(left.contains("2026-12-07_142501_PK2323_2.fre"));
+        QVERIFY(left.contains("notes.txt") && left.contains("2025-01-01_000000_X.txt"));
+        QCOMPARE(left.size(), 100 + 2 * 2 + 2);
+
+        // A folder that cannot be made is a problem to report, not a crash.
+        QVERIFY(WriteFile(dir.filePath("file"), "x"));
+        const BackupResult failed = StoreBackup(m, when, dir.filePath("file/backups"));
+        QVERIFY(failed.imagePath.isEmpty() && failed.problem.known());
     }
 
     void companionPath_data() {

@@ -6,6 +6,7 @@
 #include "support/sim_process.h"
 #include "support/test_files.h"
 
+#include <QDir>
 #include <QFile>
 #include <QProcess>
 #include <QRegularExpression>
@@ -40,6 +41,8 @@ private:
 };
 
 void TestLinkEndToEnd::initTestCase() {
+    // Backups of reads go to this run's own folder, not the user's.
+    qputenv("XDG_DATA_HOME", QFile::encodeName(dir_.filePath("xdg")));
     image_ = dir_.filePath("source.bin");
     QCOMPARE(Cli({"encode", kSource, image_}).status, 0);
 }
@@ -56,6 +59,20 @@ void TestLinkEndToEnd::readMatchesDecode() {
     QCOMPARE(ReadFile(read), ReadFile(decoded));
     QCOMPARE(ReadFile(dir_.filePath("read.fre")), ReadFile(dir_.filePath("decoded.fre")));
     QVERIFY(ReadFile(dir_.filePath("read.fre")).size() > 0);
+
+    // The read left its backup: the raw image and the decoded pair.
+    const QString backups = dir_.filePath("xdg/zr4400/backups");
+    const QRegularExpression said("Backup: (" + QRegularExpression::escape(backups) +
+                                  "/\\d{4}-\\d\\d-\\d\\d_\\d{6}_PK2323(_\\d+)?)\\.bin\n");
+    const QRegularExpressionMatch m = said.match(r.err);
+    QVERIFY2(m.hasMatch(), qPrintable(r.err));
+    QCOMPARE(ReadFile(m.captured(1) + ".bin"), ReadFile(image_));
+    QCOMPARE(ReadFile(m.captured(1) + ".dat"), ReadFile(decoded));
+    const QStringList before = QDir(backups).entryList(QDir::Files);
+    const CliRun quiet = Cli({"read", sim.device, read, "--no-backup"});
+    QCOMPARE(quiet.status, 0);
+    QVERIFY(!quiet.err.contains("Backup"));
+    QCOMPARE(QDir(backups).entryList(QDir::Files), before);
 }
 
 void TestLinkEndToEnd::writeStoresTheEncodedImage() {

@@ -13,10 +13,12 @@
 
 #include <QComboBox>
 #include <QDialog>
+#include <QDir>
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
@@ -40,7 +42,11 @@ struct ReadCancelledOrFailedChangesNothingRow {
 
 class TestRadioCommands : public QObject {
     Q_OBJECT
+    QTemporaryDir xdg_; // backups of completed reads, not in the user's folder
+
 private slots:
+    void initTestCase() { qputenv("XDG_DATA_HOME", QFile::encodeName(xdg_.path())); }
+
     void readCompletes() {
         // A radio holding a configuration with a recognisable value.
         Installation install;
@@ -54,6 +60,7 @@ private slots:
             image, QByteArray(reinterpret_cast<const char*>(radio.image.data()), kImageSize)));
         SimProcess sim({"--image", image});
         UseSimPort(install, sim.device);
+        qputenv("XDG_DATA_HOME", QFile::encodeName(install.file("xdg")));
         Started run(install);
         MainWindow& w = *run.window;
         ShowStandIn(w, kOptionsForm);
@@ -68,6 +75,21 @@ private slots:
         QCOMPARE(run.context.model.CurrentFileName, QStringLiteral("new.dat"));
         QVERIFY(!w.FindChildForm(kOptionsForm)); // every editor closed for the new data
         QVERIFY(!w.findChild<QDialog*>("FrmProgress", Qt::FindDirectChildrenOnly));
+        // The read was kept in the backup folder...
+        const QDir backups(install.file("xdg/zr4400/backups"));
+        const QStringList images = backups.entryList({"*_PK2323.bin"}, QDir::Files);
+        QCOMPARE(images.size(), 1);
+        QCOMPARE(ReadFile(backups.filePath(images[0])), ReadFile(image));
+        // ... and a folder that cannot be made is a warning, not a failed read.
+        QVERIFY(WriteFile(install.file("blocked"), "x"));
+        qputenv("XDG_DATA_HOME", QFile::encodeName(install.file("blocked")));
+        run.prompter.prompts.clear();
+        run.prompter.answers << PromptAnswer::No; // the read data was never saved
+        Trigger(w, "mnuReadFromRadio");
+        QCOMPARE(run.prompter.texts().value(2).section("\r\n", 0, 0),
+                 QStringLiteral("The read is complete, but no backup of it could be stored."));
+        QCOMPARE(run.prompter.texts().value(3), QStringLiteral("Read Data Completed."));
+        qputenv("XDG_DATA_HOME", QFile::encodeName(xdg_.path()));
     }
 
     void readCancelledOrFailedChangesNothing_data() {

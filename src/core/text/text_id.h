@@ -213,6 +213,7 @@ enum class TextId {
     StopWritingQuestion,
     WritePartial,
     TransferCancelled,
+    BackupFailed,
 
     Count_ // keep last
 };

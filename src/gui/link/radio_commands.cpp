@@ -3,6 +3,7 @@
 #include "core/codec/image_codec.h"
 #include "core/link/port_directory.h"
 #include "core/session/app_context.h"
+#include "core/session/backups.h"
 #include "core/session/main_commands.h"
 #include "core/session/radio_host.h"
 #include "core/session/version_launcher.h"
@@ -177,7 +178,13 @@ void RadioCommands::CloseProgress() {
 
 void RadioCommands::CompleteRead() {
     host_.UnloadAllChildForms();
-    ::CompleteRead(host_.context().model);
+    AppContext& ctx = host_.context();
+    ::CompleteRead(ctx.model);
+    // Every read is kept; a backup that cannot be stored never fails the read.
+    if (const BackupResult stored = StoreBackup(ctx.model, QDateTime::currentDateTime());
+        stored.imagePath.isEmpty())
+        Ask(WithProblem(ctx.catalogue.Text(TextId::BackupFailed), ctx.catalogue, stored.problem),
+            PromptButtons::Ok, PromptIcon::Exclamation);
     host_.ShowOpenedData();
 }
 

@@ -12,6 +12,7 @@
 #include <QFileInfo>
 #include <QSaveFile>
 
+#include <algorithm>
 #include <cstdio>
 #include <optional>
 
@@ -21,16 +22,19 @@ const char* const kUsage =
     "usage: zr4400-cli decode IMAGE OUT.dat      memory image to a data file pair\n"
     "       zr4400-cli encode IN.dat OUT.bin     data file pair to the image a write sends\n"
     "       zr4400-cli show IN.dat [--json]      the configuration in readable form\n"
-    "       zr4400-cli read PORT OUT.dat         read a radio into a data file pair\n"
+    "       zr4400-cli read PORT OUT.dat [--no-backup]\n"
+    "                                            read a radio into a data file pair\n"
     "       zr4400-cli write PORT IN.dat         write a data file pair into a radio\n"
     "       zr4400-cli group-write PORT IN.dat --count N\n"
     "                                            write it into N radios, one after another\n"
-    "       zr4400-cli dump PORT IMAGE.bin       read a radio's raw memory image\n"
+    "       zr4400-cli dump PORT IMAGE.bin [--no-backup]\n"
+    "                                            read a radio's raw memory image\n"
     "       zr4400-cli restore PORT IMAGE.bin    write a raw memory image into a radio\n"
     "       zr4400-cli ports                     the serial ports and their numbers\n"
     "PORT is COMn (see 'ports') or a device path. Options of the radio commands:\n"
     "       --retries N     answer Retry/OK to N link prompts before giving up (default 0)\n"
-    "       --trace FILE    log every packet, with times, as hex (or set ZR4400_TRACE)\n";
+    "       --trace FILE    log every packet, with times, as hex (or set ZR4400_TRACE)\n"
+    "       --no-backup     read and dump keep no copy in the backup folder\n";
 
 int Usage() {
     std::fputs(kUsage, stderr);
@@ -177,7 +181,8 @@ int main(int argc, char** argv) {
         std::fputs(kUsage, stdout);
         return ExitOk;
     }
-    const Options o = ParseOptions(args, {"--retries", "--trace", "--count"}, {"--json"});
+    const Options o =
+        ParseOptions(args, {"--retries", "--trace", "--count"}, {"--json", "--no-backup"});
     if (!o.valid)
         return Usage();
     const std::optional<int> retries = o.number("--retries");
@@ -186,6 +191,10 @@ int main(int argc, char** argv) {
     const QString trace = o.values.value("--trace");
     const QStringList& w = o.words;
     const bool plain = o.values.isEmpty() && o.flags.isEmpty();
+    const auto flagsWithin = [&o](const QString& allowed) {
+        return std::all_of(o.flags.begin(), o.flags.end(),
+                           [&](const QString& flag) { return flag == allowed; });
+    };
 
     CliSession session(retries.value_or(0));
     // A new data file's name ends in ".dat", so its companion can't take
@@ -201,16 +210,19 @@ int main(int argc, char** argv) {
         return Decode(session, w[0], dataOut);
     if (command == QLatin1String("encode") && w.size() == 2 && plain)
         return Encode(session, w[0], w[1]);
-    if (command == QLatin1String("show") && w.size() == 1 && o.values.isEmpty())
+    if (command == QLatin1String("show") && w.size() == 1 && o.values.isEmpty() &&
+        flagsWithin("--json"))
         return Show(session, w[0], o.flags.contains("--json"));
     if (command == QLatin1String("ports") && w.isEmpty() && plain)
         return RunPorts(session);
-    if (!o.flags.isEmpty())
+    const bool backup = !o.flags.contains("--no-backup");
+    const bool reads = command == QLatin1String("read") || command == QLatin1String("dump");
+    if (!(reads ? flagsWithin("--no-backup") : o.flags.isEmpty()))
         return Usage();
     if (command == QLatin1String("read") && w.size() == 2 && !o.values.contains("--count"))
-        return RunRead(session, w[0], dataOut, trace);
+        return RunRead(session, w[0], dataOut, trace, ReadOutput::DataFile, backup);
     if (command == QLatin1String("dump") && w.size() == 2 && !o.values.contains("--count"))
-        return RunRead(session, w[0], w[1], trace, ReadOutput::RawImage);
+        return RunRead(session, w[0], w[1], trace, ReadOutput::RawImage, backup);
     if (command == QLatin1String("restore") && w.size() == 2 && !o.values.contains("--count"))
         return RunRestore(session, w[0], w[1], trace);
     if (command == QLatin1String("write") && w.size() == 2 && !o.values.contains("--count"))

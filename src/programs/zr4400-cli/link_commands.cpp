@@ -4,6 +4,7 @@
 #include "core/link/port_directory.h"
 #include "core/link/serial_link.h"
 #include "core/model/data_file.h"
+#include "core/session/backups.h"
 #include "programs/zr4400-cli/cli_session.h"
 #include "programs/zr4400-cli/exit_codes.h"
 #include "programs/zr4400-cli/signal_stop.h"
@@ -107,7 +108,7 @@ int RunToEnd(CliSession& s, LinkEngine& engine, CliLinkUi& ui, const std::functi
 } // namespace
 
 int RunRead(CliSession& s, const QString& port, const QString& outPath, const QString& tracePath,
-            ReadOutput output) {
+            ReadOutput output, bool backup) {
     // The data file pair must be creatable before the radio is asked for anything.
     if (const int status = CheckOutput(s, outPath); status != ExitOk)
         return status;
@@ -123,6 +124,13 @@ int RunRead(CliSession& s, const QString& port, const QString& outPath, const QS
     if (const int status = RunToEnd(s, engine, ui, [&engine] { engine.StartHandshake(); });
         status != ExitOk)
         return status;
+    if (backup) {
+        // A backup that cannot be stored never fails the read.
+        const BackupResult stored = StoreBackup(s.model, QDateTime::currentDateTime());
+        PrintError(stored.imagePath.isEmpty() ? QStringLiteral("warning: no backup stored: ") +
+                                                    FileProblemLine(s.catalogue, stored.problem)
+                                              : QStringLiteral("Backup: ") + stored.imagePath);
+    }
     if (output == ReadOutput::RawImage)
         return WriteImageFile(s, outPath);
     s.model.CurrentFileName = outPath;

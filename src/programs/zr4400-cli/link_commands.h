@@ -8,8 +8,9 @@ struct CliSession;
 // dump PORT IMAGE.bin, restore PORT IMAGE.bin, ports. Each returns the
 // tool's exit status.
 enum class ReadOutput { DataFile, RawImage };
+// A completed read is also stored in the backup folder unless `backup` is false.
 int RunRead(CliSession& session, const QString& port, const QString& outPath,
-            const QString& tracePath, ReadOutput output = ReadOutput::DataFile);
+            const QString& tracePath, ReadOutput output, bool backup);
 int RunWrite(CliSession& session, const QString& port, const QString& inPath, int radios,
              const QString& tracePath);
 // Writes a raw image as a write sends blocks, after the same confirmation and
