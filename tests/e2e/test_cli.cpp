@@ -188,6 +188,46 @@ private slots:
         QVERIFY(text.out.contains("25.6150 - 30.1050 MHz"));
     }
 
+    void diffNamesEachDifference() {
+        QTemporaryDir dir;
+        RadioModel m;
+        InitialiseData(m, QStringLiteral(ZR_PROGRAM_DIR "/Init"));
+        m.AppendChannel(12, 1, 2, "28.5");
+        const QString a = dir.filePath("a.dat");
+        QCOMPARE(WriteDataFilePair(a, m.radio, m.channels), FileStatus::Ok);
+        // The same channels in another record order, and another remembered row.
+        RadioModel reordered = m;
+        const int first = m.FindSlot(1, 1, 2), last = m.FindSlot(12, 1, 2);
+        std::swap(reordered.channels.at(1, first, 2), reordered.channels.at(1, last, 2));
+        reordered.radio.LastRow(1, 2) = 9;
+        const QString same = dir.filePath("same.dat");
+        QCOMPARE(WriteDataFilePair(same, reordered.radio, reordered.channels), FileStatus::Ok);
+        // Four changes.
+        RadioModel changed = m;
+        changed.radio.Options.Tot = 6;
+        changed.radio.Options.GroupName(1, 2).set("NEW");
+        changed.channels.at(1, last, 2).Mode = 2;
+        changed.radio.Tones[3].Element[1].DurCode = 9;
+        changed.AppendChannel(13, 0, 4, "27.0");
+        const QString b = dir.filePath("b.dat");
+        QCOMPARE(WriteDataFilePair(b, changed.radio, changed.channels), FileStatus::Ok);
+        const QString image = dir.filePath("a.bin");
+        QCOMPARE(Cli({"encode", a, image}).status, 0);
+
+        const CliRun equal = Cli({"diff", a, same});
+        QCOMPARE(equal.status, 0);
+        QVERIFY(equal.out.isEmpty());
+        QCOMPARE(Cli({"diff", image, a}).status, 0); // an image against its own data
+        const CliRun r = Cli({"diff", a, b});
+        QCOMPARE(r.status, 1);
+        QCOMPARE(QString::fromUtf8(r.out).split('\n', Qt::SkipEmptyParts),
+                 (QStringList{"Options TOT: Off -> 60s", "HF group B Group Name: B -> NEW",
+                              "HF group B channel 12 Mode: FM -> USB",
+                              "Tone 3 element 2: 900 Hz, 30 ms -> 900 Hz, 90 ms",
+                              "CB group D channel 13: only in B (27.0000)"}));
+        QCOMPARE(Cli({"diff", a, dir.filePath("none.dat")}).status, 66);
+    }
+
     void showEveryField() {
         // A configuration whose every value differs from the defaults, and a group
         // name holding an escape sequence.

@@ -3,6 +3,7 @@
 #include "core/codec/mode_codec.h"
 #include "core/editing/combo_list.h"
 #include "core/editing/option_codes.h"
+#include "core/editing/option_lists.h"
 #include "core/editing/stored_value_texts.h"
 #include "core/model/radio_data.h"
 
@@ -130,6 +131,12 @@ ShownChoice ShownOptionChoice(const RadioData& data, int code, const QStringList
     default:
         return ChoiceAt(entries, value, number);
     }
+}
+
+QString ShownOptionText(const RadioData& data, int code, int language) {
+    const QStringList entries = OptionListEntries(code, language, data);
+    const ShownChoice choice = ShownOptionChoice(data, code, entries, language);
+    return choice.index >= 0 ? entries.at(choice.index) : choice.asStored;
 }
 
 int ShownOptionCheck(const RadioData& data, int code) {

@@ -22,6 +22,9 @@ bool SaveOptFeat(RadioData& data, int code, int position, const QString& text);
 ShownChoice ShownOptionChoice(const RadioData& data, int code, const QStringList& entries,
                               int language);
 
+// The text the list of `code` shows for the stored value.
+QString ShownOptionText(const RadioData& data, int code, int language);
+
 // The check value a box shows: 0 or 1; other stored values show checked
 // (unchecked for the memory-menu flag).
 int ShownOptionCheck(const RadioData& data, int code);

@@ -6,6 +6,12 @@
 #include "core/model/radio_data.h"
 #include "core/text/catalogue.h"
 
+QString StoredSwitchText(int value, const Catalogue& catalogue) {
+    if (value == 0 || value == 1)
+        return catalogue.Text(value ? TextId::OnSwitch : TextId::OffSwitch);
+    return QString::number(value);
+}
+
 QString StoredModeText(int mode, int language) {
     if (mode >= 0 && mode < kModeCount)
         return ModeIndexToText(mode);

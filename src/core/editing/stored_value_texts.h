@@ -6,6 +6,10 @@
 // show it as an extra entry, so the user sees what the data holds rather than
 // some other entry. Language 1 English, 2 Chinese.
 
+class Catalogue;
+
+// "OFF" and "ON" for 0 and 1, else the number.
+QString StoredSwitchText(int value, const Catalogue& catalogue);
 // "FM".."PA" for the modes, else "Mode 7".
 QString StoredModeText(int mode, int language);
 // "1".."40", "M1".."M6" for channels 1..46, else the number.

@@ -3,6 +3,7 @@
 #include "core/base/file_head.h"
 #include "core/codec/image_codec.h"
 #include "core/model/data_file.h"
+#include "core/session/config_compare.h"
 #include "programs/zr4400-cli/cli_session.h"
 #include "programs/zr4400-cli/exit_codes.h"
 #include "programs/zr4400-cli/link_commands.h"
@@ -22,6 +23,7 @@ const char* const kUsage =
     "usage: zr4400-cli decode IMAGE OUT.dat      memory image to a data file pair\n"
     "       zr4400-cli encode IN.dat OUT.bin     data file pair to the image a write sends\n"
     "       zr4400-cli show IN.dat [--json]      the configuration in readable form\n"
+    "       zr4400-cli diff A B                  what differs between two data files or images\n"
     "       zr4400-cli read PORT OUT.dat [--no-backup]\n"
     "                                            read a radio into a data file pair\n"
     "       zr4400-cli write PORT IN.dat         write a data file pair into a radio\n"
@@ -96,6 +98,32 @@ int Encode(CliSession& s, const QString& inPath, const QString& outPath) {
     PrepareImage(s.model.image);
     EncodeImage(s.model);
     return WriteImageFile(s, outPath);
+}
+
+// A data file pair, or a 16384-byte memory image decoded as a read would.
+int LoadConfiguration(CliSession& s, const QString& path, const RadioModel& fresh) {
+    s.model = fresh;
+    const QFileInfo file(path);
+    if (!file.isFile() || file.size() != kImageSize)
+        return OpenInput(s, path);
+    if (const int status = ReadImageFile(s, path); status != ExitOk)
+        return status;
+    CompleteRead(s.model);
+    return ExitOk;
+}
+
+int Diff(CliSession& s, const QString& a, const QString& b) {
+    const RadioModel fresh = s.model;
+    RadioModel first;
+    if (const int status = LoadConfiguration(s, a, fresh); status != ExitOk)
+        return status;
+    first = s.model;
+    if (const int status = LoadConfiguration(s, b, fresh); status != ExitOk)
+        return status;
+    const QStringList lines = CompareConfigs(first, s.model);
+    for (const QString& line : lines)
+        std::printf("%s\n", qPrintable(line));
+    return lines.isEmpty() ? ExitOk : ExitDiffers;
 }
 
 int Show(CliSession& s, const QString& inPath, bool json) {
@@ -213,6 +241,8 @@ int main(int argc, char** argv) {
     if (command == QLatin1String("show") && w.size() == 1 && o.values.isEmpty() &&
         flagsWithin("--json"))
         return Show(session, w[0], o.flags.contains("--json"));
+    if (command == QLatin1String("diff") && w.size() == 2 && plain)
+        return Diff(session, w[0], w[1]);
     if (command == QLatin1String("ports") && w.isEmpty() && plain)
         return RunPorts(session);
     const bool backup = !o.flags.contains("--no-backup");

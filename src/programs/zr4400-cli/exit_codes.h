@@ -3,6 +3,7 @@
 // Exit statuses of the command-line tool (the sysexits values).
 enum ExitCode : int {
     ExitOk = 0,
+    ExitDiffers = 1, // diff: the two differ
     ExitUsage = 64,
     ExitBadData = 65,
     ExitNoInput = 66,

@@ -21,16 +21,11 @@ constexpr int kChannelColumns[] = {kSettingMode,   kSettingTsq,    kSettingHiCut
                                    kSettingPublic, kSettingScan,   kSettingRoger};
 
 QString OnOff(const Catalogue& c, int value) {
-    if (value == 0 || value == 1)
-        return c.Text(value ? TextId::OnSwitch : TextId::OffSwitch);
-    return QString::number(value);
+    return StoredSwitchText(value, c);
 }
 
-// What the option window's list shows for the stored value.
 QString OptionText(const RadioData& d, int code) {
-    const QStringList entries = OptionListEntries(code, Catalogue::kEnglish, d);
-    const ShownChoice choice = ShownOptionChoice(d, code, entries, Catalogue::kEnglish);
-    return choice.index >= 0 ? entries.at(choice.index) : choice.asStored;
+    return ShownOptionText(d, code, Catalogue::kEnglish);
 }
 
 QString Caption(const Catalogue& c, TextId id) {
