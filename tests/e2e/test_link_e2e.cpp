@@ -139,6 +139,13 @@ void TestLinkEndToEnd::outcomes_data() {
     QTest::newRow("port cannot be opened")
         << QStringList{} << QStringList{"read", "/nonexistent/tty", "@out"} << 69
         << "Cannot Open Communication Port.\n/nonexistent/tty: not found\n";
+    QTest::newRow("verified write") << QStringList{} << (write + QStringList{"--verify"}) << 0
+                                    << "Write Data Completed.\nVerified.\n";
+    QTest::newRow("bad store found by verify")
+        << QStringList{"--bad-store-at", "0x1000"} << (write + QStringList{"--verify"}) << 1
+        << "Verify failed at 0x1000: 1 bytes differ.\n";
+    QTest::newRow("bad store unseen without verify")
+        << QStringList{"--bad-store-at", "0x1000"} << write << 0 << "Write Data Completed.";
     QTest::newRow("output cannot be created")
         << QStringList{} << QStringList{"read", "@", "/nonexistent/dir/x.dat"} << 73
         << "file error.\n/nonexistent/dir: not found\n";
@@ -232,9 +239,9 @@ void TestLinkEndToEnd::dumpAndRestoreRawImages() {
     // ... and a restore puts back every byte a write sends, as a write skips.
     const QString saved = dir_.filePath("restored.bin");
     SimProcess sim({"--save", saved});
-    const CliRun r = Cli({"restore", sim.device, source});
+    const CliRun r = Cli({"restore", sim.device, source, "--verify"});
     QVERIFY2(r.status == 0, qPrintable(r.err));
-    QVERIFY(r.err.contains("Write data to radio."));
+    QVERIFY(r.err.contains("Write data to radio.") && r.err.contains("Verified."));
     sim.stop();
     const QByteArray radio = ReadFile(saved);
     QCOMPARE(radio.left(0x3EC0), odd.left(0x3EC0));

@@ -38,6 +38,7 @@ bool LinkEngine::BeginTransfer(LinkOperationCode operation) {
     stopping_ = false;
     cancelled_ = false;
     blocksSent_ = false;
+    verifying_ = false;
     if (!OpenLinkPort()) {
         state.LinkOperation = 0;
         outcome_ = LinkOutcome::PortFailed;
@@ -132,6 +133,38 @@ void LinkEngine::SendWriteBlock() {
     Send(block, 1);
 }
 
+void LinkEngine::NextVerifyRequest() {
+    // The blocks a write sends, in its order, asked for as a read asks.
+    state.BlockAddress = static_cast<int16_t>(state.BlockAddress + state.BlockLength);
+    if (state.BlockAddress == kSkipFrom)
+        state.BlockAddress = kSkipTo;
+    if (state.BlockAddress < state.EndAddress)
+        ShowProgress();
+    SendReadRequest();
+}
+
+void LinkEngine::CompareBlock(const QByteArray& reply) {
+    for (int i = 0; i < state.BlockLength; ++i) {
+        if (static_cast<uint8_t>(reply[4 + i]) == model_.image[state.BlockAddress + i])
+            continue;
+        if (firstDifference_ < 0)
+            firstDifference_ = state.BlockAddress + i;
+        ++differingBytes_;
+    }
+}
+
+void LinkEngine::StartVerify() {
+    verifying_ = true;
+    firstDifference_ = -1;
+    differingBytes_ = 0;
+    state.HandshakeRetries = 0;
+    state.IdentifyRetries = 0;
+    state.BlockAddress = static_cast<int16_t>(-state.BlockLength);
+    state.LastPercent = 0;
+    ui_.ShowProgress(0);
+    StartHandshake();
+}
+
 void LinkEngine::NextWriteBlock() {
     state.BlockAddress = static_cast<int16_t>(state.BlockAddress + state.BlockLength);
     if (state.BlockAddress == kSkipFrom)
@@ -176,6 +209,9 @@ void LinkEngine::HandleReceive(const QByteArray& bytes) {
     case LinkStep::ReadBlocks:
         expected = read && kind == ReplyKind::DataBlock;
         break;
+    case LinkStep::VerifyBlocks:
+        expected = kind == ReplyKind::DataBlock;
+        break;
     default: // writing blocks, and the answers to END
         expected = kind == ReplyKind::Ack;
         break;
@@ -197,7 +233,9 @@ void LinkEngine::HandleReceive(const QByteArray& bytes) {
         state.ReceivedModelCode = identity.modelCode;
         model_.FirmwareVersion = identity.firmware;
     }
-    if (kind == ReplyKind::DataBlock) {
+    if (kind == ReplyKind::DataBlock && step == LinkStep::VerifyBlocks) {
+        CompareBlock(bytes);
+    } else if (kind == ReplyKind::DataBlock) {
         std::copy(bytes.begin() + 4, bytes.begin() + 4 + state.BlockLength,
                   model_.image.begin() + state.BlockAddress);
         ShowProgress();
@@ -216,7 +254,7 @@ void LinkEngine::AdvanceTransfer() {
     const int16_t step = Step();
     const int16_t blockStep = read ? LinkStep::ReadBlocks : LinkStep::WriteBlocks;
     if (step == LinkStep::Handshake) {
-        if (!read && state.GroupWrite) {
+        if (!read && state.GroupWrite && !verifying_) {
             RadioSwapTest();
         } else {
             Step() = LinkStep::Identify;
@@ -226,13 +264,16 @@ void LinkEngine::AdvanceTransfer() {
         // Every radio of a group is checked too: a radio of another model
         // or firmware must not be written just because it was attached.
         if (CheckIdentity()) {
-            Step() = blockStep;
+            Step() = verifying_ ? LinkStep::VerifyBlocks : blockStep;
             NextBlock();
         } else {
             SendEndAfterRefusal();
         }
-    } else if (step == blockStep) {
+    } else if (step == blockStep || step == LinkStep::VerifyBlocks) {
         NextBlock();
+    } else if (step == LinkStep::EndAfterTransfer && !read && verify_ && !verifying_) {
+        // The radio has everything: now read it back.
+        StartVerify();
     } else {
         FinishTransfer(step == LinkStep::EndAfterTransfer);
     }
@@ -241,6 +282,8 @@ void LinkEngine::AdvanceTransfer() {
 void LinkEngine::NextBlock() {
     if (IsRead())
         NextReadRequest();
+    else if (Step() == LinkStep::VerifyBlocks)
+        NextVerifyRequest();
     else
         NextWriteBlock();
 }
@@ -338,11 +381,15 @@ void LinkEngine::HandleReplyTimeout() {
         break;
     case LinkStep::ReadBlocks:
     case LinkStep::WriteBlocks:
+    case LinkStep::VerifyBlocks:
         AskRetryAfterTimeout();
         break;
     case LinkStep::EndAfterTransfer:
         // The radio has everything; a missing acknowledgement of END does not undo that.
-        FinishTransfer(true);
+        if (!IsRead() && verify_ && !verifying_)
+            StartVerify();
+        else
+            FinishTransfer(true);
         break;
     case LinkStep::EndAfterRefusal:
         FinishTransfer(false);
@@ -418,7 +465,7 @@ void LinkEngine::Abandon() {
     const int16_t step = Step();
     // Past the handshake the radio is in programming mode: END lets it go.
     if (step == LinkStep::Identify || step == LinkStep::ReadBlocks ||
-        step == LinkStep::WriteBlocks) {
+        step == LinkStep::WriteBlocks || step == LinkStep::VerifyBlocks) {
         Step() = LinkStep::EndAfterCancel;
         Send(LinkPackets::EndRequest(), 1);
         return;
@@ -428,6 +475,17 @@ void LinkEngine::Abandon() {
 
 void LinkEngine::FinishTransfer(bool success) {
     StopTimer();
+    const bool verifyFailed = success && verifying_ && differingBytes_ > 0;
+    if (verifyFailed) {
+        // The radio acknowledged every block but holds other bytes.
+        success = false;
+        const QString address =
+            QStringLiteral("0x") +
+            QString::number(firstDifference_, 16).toUpper().rightJustified(4, QLatin1Char('0'));
+        model_.MessageQueue.append(
+            catalogue_.Text(TextId::VerifyFailed).arg(address).arg(differingBytes_));
+    }
+    const bool verified = success && verifying_;
     if (state.GroupWrite && success) {
         ++state.RadiosDone;
         if (state.RadiosDone < state.RadioCount) {
@@ -440,6 +498,7 @@ void LinkEngine::FinishTransfer(bool success) {
             state.BlockAddress = static_cast<int16_t>(-state.BlockLength);
             state.LastPercent = 0;
             blocksSent_ = false;
+            verifying_ = false;
             ui_.ShowProgress(0);
             ui_.ShowRadioNumber(state.RadiosDone + 1);
             StartHandshake();
@@ -467,15 +526,18 @@ void LinkEngine::FinishTransfer(bool success) {
         ui_.Ask(catalogue_.Text(op == LinkOperationCode::Read ? TextId::ReadCompleted
                                                               : TextId::WriteCompleted),
                 PromptButtons::Ok, PromptIcon::Information);
+    if (verified)
+        ui_.Ask(catalogue_.Text(TextId::Verified), PromptButtons::Ok, PromptIcon::Information);
 
     state.GroupWrite = false;
     state.LinkOperation = 0;
     state.ReadStep = 0;
     state.WriteStep = 0;
-    outcome_ = success      ? LinkOutcome::Success
-               : refused_   ? LinkOutcome::Refused
-               : cancelled_ ? LinkOutcome::Cancelled
-                            : LinkOutcome::GaveUp;
+    outcome_ = success        ? LinkOutcome::Success
+               : verifyFailed ? LinkOutcome::VerifyFailed
+               : refused_     ? LinkOutcome::Refused
+               : cancelled_   ? LinkOutcome::Cancelled
+                              : LinkOutcome::GaveUp;
     stopping_ = false;
     ui_.TransferEnded(success);
 }

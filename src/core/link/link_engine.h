@@ -62,6 +62,7 @@ constexpr int16_t Handshake = 1;
 constexpr int16_t Identify = 3;
 constexpr int16_t WriteBlocks = 4;
 constexpr int16_t ReadBlocks = 5;
+constexpr int16_t VerifyBlocks = 6; // after a verified write: the written blocks read back
 constexpr int16_t EndAfterTransfer = 69;
 constexpr int16_t EndAfterRefusal = 70;
 constexpr int16_t EndAfterCancel = 71; // END of a stopped transfer, sent to leave programming mode
@@ -90,7 +91,7 @@ struct LinkState {
 };
 
 // How the last transfer ended, for callers that report it (the command-line tool).
-enum class LinkOutcome { None, Success, PortFailed, GaveUp, Refused, Cancelled };
+enum class LinkOutcome { None, Success, PortFailed, GaveUp, Refused, Cancelled, VerifyFailed };
 
 // The transfer engine: one reply or one time-out per call, each answered by
 // the next packet, a question, or the end of the transfer.
@@ -121,6 +122,9 @@ public:
     // Blocks are being written: stopping now leaves the radio partly written.
     bool WritingBlocks() const;
 
+    // Writes from now on are read back and compared once the radio has them.
+    void SetVerify(bool verify) { verify_ = verify; }
+
     bool Busy() const { return state.LinkOperation != 0; }
     LinkOutcome Outcome() const { return outcome_; }
     bool AwaitingReply() const { return awaitingReply_; }
@@ -137,6 +141,9 @@ private:
     void SendEndAfterRefusal();
     void AdvanceTransfer();
     void NextBlock();
+    void NextVerifyRequest();
+    void CompareBlock(const QByteArray& reply);
+    void StartVerify();
     void RadioSwapTest();
     bool CheckIdentity();
     void ShowProgress();
@@ -164,4 +171,8 @@ private:
     bool stopping_ = false;   // cancelled or given up: END, then the end
     bool cancelled_ = false;  // by the user
     bool blocksSent_ = false; // the radio in work has had blocks written
+    bool verify_ = false;
+    bool verifying_ = false; // the radio in work is being read back
+    int firstDifference_ = -1;
+    int differingBytes_ = 0;
 };

@@ -14,9 +14,10 @@ public:
     struct Faults {
         int corruptChecksumAt = -1; // read reply of this block: checksum off by one, once
         int wrongAddressAt = -1;    // read reply of this block names the next block, once
-        int silentHandshakes = 0;   // this many handshakes go unanswered
-        bool skipEndAck = false;    // END is never acknowledged
-        int dropLineAt = -1;        // the line goes dead at this block (read or write)
+        int badStoreAt = -1; // this written block is acknowledged but stored with one byte changed
+        int silentHandshakes = 0; // this many handshakes go unanswered
+        bool skipEndAck = false;  // END is never acknowledged
+        int dropLineAt = -1;      // the line goes dead at this block (read or write)
         // After each completed write the radio answers this many more
         // handshakes, is then unplugged (four handshakes go unanswered) and
         // replaced by a fresh radio; -1 never swaps.

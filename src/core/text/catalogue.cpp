@@ -191,6 +191,8 @@ constexpr Entry kEntries[] = {
     {TextId::TraceOff, "The serial line is not traced.", "不记录串口通信。"},
     {TextId::LineSettingInvalid, "%1 is not a setting of the port (StopBit: 1 or 2; Handshaking: 0 none, 1 XON/XOFF, 2 RTS/CTS).", "%1 不是端口的设置（StopBit：1 或 2；Handshaking：0 无，1 XON/XOFF，2 RTS/CTS）。"},
     {TextId::BackupFailed, "The read is complete, but no backup of it could be stored.", "读取已完成，但无法保存其备份。"},
+    {TextId::Verified, "Verified.", "已校验。"},
+    {TextId::VerifyFailed, "Verify failed at %1: %2 bytes differ.", "校验失败，位置 %1：%2 个字节不同。"},
     {TextId::PortAbsent, "absent", "不存在"},
     {TextId::DetectButton, "&Detect", "检测(&D)"},
     {TextId::DetectUnplug, "Unplug the programming cable from the computer, then press OK.", "请从电脑上拔下写频线，然后按确定。"},

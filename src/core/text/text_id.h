@@ -214,6 +214,8 @@ enum class TextId {
     WritePartial,
     TransferCancelled,
     BackupFailed,
+    Verified,
+    VerifyFailed,
 
     Count_ // keep last
 };

@@ -36,7 +36,8 @@ const char* const kUsage =
     "PORT is COMn (see 'ports') or a device path. Options of the radio commands:\n"
     "       --retries N     answer Retry/OK to N link prompts before giving up (default 0)\n"
     "       --trace FILE    log every packet, with times, as hex (or set ZR4400_TRACE)\n"
-    "       --no-backup     read and dump keep no copy in the backup folder\n";
+    "       --no-backup     read and dump keep no copy in the backup folder\n"
+    "       --verify        write, restore and group-write read each radio back and compare\n";
 
 int Usage() {
     std::fputs(kUsage, stderr);
@@ -209,8 +210,8 @@ int main(int argc, char** argv) {
         std::fputs(kUsage, stdout);
         return ExitOk;
     }
-    const Options o =
-        ParseOptions(args, {"--retries", "--trace", "--count"}, {"--json", "--no-backup"});
+    const Options o = ParseOptions(args, {"--retries", "--trace", "--count"},
+                                   {"--json", "--no-backup", "--verify"});
     if (!o.valid)
         return Usage();
     const std::optional<int> retries = o.number("--retries");
@@ -247,21 +248,26 @@ int main(int argc, char** argv) {
         return RunPorts(session);
     const bool backup = !o.flags.contains("--no-backup");
     const bool reads = command == QLatin1String("read") || command == QLatin1String("dump");
-    if (!(reads ? flagsWithin("--no-backup") : o.flags.isEmpty()))
+    const bool writes = command == QLatin1String("write") || command == QLatin1String("restore") ||
+                        command == QLatin1String("group-write");
+    if (!(reads    ? flagsWithin("--no-backup")
+          : writes ? flagsWithin("--verify")
+                   : o.flags.isEmpty()))
         return Usage();
+    const bool verify = o.flags.contains("--verify");
     if (command == QLatin1String("read") && w.size() == 2 && !o.values.contains("--count"))
         return RunRead(session, w[0], dataOut, trace, ReadOutput::DataFile, backup);
     if (command == QLatin1String("dump") && w.size() == 2 && !o.values.contains("--count"))
         return RunRead(session, w[0], w[1], trace, ReadOutput::RawImage, backup);
     if (command == QLatin1String("restore") && w.size() == 2 && !o.values.contains("--count"))
-        return RunRestore(session, w[0], w[1], trace);
+        return RunRestore(session, w[0], w[1], trace, verify);
     if (command == QLatin1String("write") && w.size() == 2 && !o.values.contains("--count"))
-        return RunWrite(session, w[0], w[1], 0, trace);
+        return RunWrite(session, w[0], w[1], 0, trace, verify);
     if (command == QLatin1String("group-write") && w.size() == 2) {
         const std::optional<int> count = o.number("--count");
         if (!count || *count < 1)
             return Usage();
-        return RunWrite(session, w[0], w[1], *count, trace);
+        return RunWrite(session, w[0], w[1], *count, trace, verify);
     }
     return Usage();
 }

@@ -64,6 +64,8 @@ int ExitFor(LinkOutcome outcome) {
         return ExitPortUnavailable;
     case LinkOutcome::Refused:
         return ExitRadioRefused;
+    case LinkOutcome::VerifyFailed:
+        return ExitDiffers;
     default:
         return ExitLinkGaveUp;
     }
@@ -138,7 +140,7 @@ int RunRead(CliSession& s, const QString& port, const QString& outPath, const QS
 }
 
 int RunRestore(CliSession& s, const QString& port, const QString& imagePath,
-               const QString& tracePath) {
+               const QString& tracePath, bool verify) {
     if (const int status = ReadImageFile(s, imagePath); status != ExitOk)
         return status;
     CliLinkUi ui(s, QStringLiteral("Writing"));
@@ -149,12 +151,13 @@ int RunRestore(CliSession& s, const QString& port, const QString& imagePath,
     if (!engine.BeginTransfer(LinkOperationCode::Write))
         return ExitPortUnavailable;
     s.prompter.confirm(s.catalogue.Text(TextId::WriteConfirm));
+    engine.SetVerify(verify);
     // The image goes out as it is: no data is encoded into it.
     return RunToEnd(s, engine, ui, [&engine] { engine.StartHandshake(); });
 }
 
 int RunWrite(CliSession& s, const QString& port, const QString& inPath, int radios,
-             const QString& tracePath) {
+             const QString& tracePath, bool verify) {
     if (const int status = OpenInput(s, inPath); status != ExitOk)
         return status;
     CliLinkUi ui(s, QStringLiteral("Writing"));
@@ -167,6 +170,7 @@ int RunWrite(CliSession& s, const QString& port, const QString& inPath, int radi
     s.prompter.confirm(s.catalogue.Text(TextId::WriteConfirm));
     PrepareImage(s.model.image);
     EncodeImage(s.model);
+    engine.SetVerify(verify);
     return RunToEnd(s, engine, ui, [&engine, radios] {
         if (radios > 0)
             engine.StartGroupWrite(radios);

@@ -83,12 +83,16 @@ int main(int argc, char** argv) {
         "drop-line-at", "Drop the line when the block at this address is asked for or sent.",
         "address");
     const QCommandLineOption link("link", "Also make this path a link to the device.", "path");
+    const QCommandLineOption badStore("bad-store-at",
+                                      "Acknowledge the block written at this address but store "
+                                      "it with one byte changed.",
+                                      "address");
     const QCommandLineOption swap("swap-after-write",
                                   "After each write, answer this many handshakes, then be replaced "
                                   "by a fresh radio (saved as FILE.1, FILE.2, ...).",
                                   "handshakes");
     parser.addOptions({image, save, lineRate, model, firmware, corrupt, wrongAddress, silent,
-                       skipEnd, drop, link, swap});
+                       skipEnd, drop, link, swap, badStore});
     parser.process(app);
 
     RadioResponder radio;
@@ -112,6 +116,8 @@ int main(int argc, char** argv) {
         radio.faults.corruptChecksumAt = ParseAddress(parser.value(corrupt));
     if (parser.isSet(wrongAddress))
         radio.faults.wrongAddressAt = ParseAddress(parser.value(wrongAddress));
+    if (parser.isSet(badStore))
+        radio.faults.badStoreAt = ParseAddress(parser.value(badStore));
     if (parser.isSet(drop))
         radio.faults.dropLineAt = ParseAddress(parser.value(drop));
     radio.faults.silentHandshakes = parser.value(silent).toInt();
