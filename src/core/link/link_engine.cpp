@@ -222,8 +222,7 @@ void LinkEngine::HandleReceive(const QByteArray& bytes) {
         // The reply in flight arrived: the radio answered, so it is in
         // programming mode and must be told the transfer is over.
         StopTimer();
-        Step() = LinkStep::EndAfterCancel;
-        Send(LinkPackets::EndRequest(), 1);
+        SendEndAfterStop();
         return;
     }
 
@@ -466,11 +465,15 @@ void LinkEngine::Abandon() {
     // Past the handshake the radio is in programming mode: END lets it go.
     if (step == LinkStep::Identify || step == LinkStep::ReadBlocks ||
         step == LinkStep::WriteBlocks || step == LinkStep::VerifyBlocks) {
-        Step() = LinkStep::EndAfterCancel;
-        Send(LinkPackets::EndRequest(), 1);
+        SendEndAfterStop();
         return;
     }
     FinishTransfer(false);
+}
+
+void LinkEngine::SendEndAfterStop() {
+    Step() = LinkStep::EndAfterCancel;
+    Send(LinkPackets::EndRequest(), 1);
 }
 
 void LinkEngine::FinishTransfer(bool success) {

@@ -154,6 +154,7 @@ private:
     // Ends a transfer the user gave up or cancelled: END first when the radio
     // answered a handshake (it is in programming mode), else at once.
     void Abandon();
+    void SendEndAfterStop();
     void RestartTransfer();
     void FinishTransfer(bool success);
     void StopTimer();

@@ -107,6 +107,27 @@ int RunToEnd(CliSession& s, LinkEngine& engine, CliLinkUi& ui, const std::functi
     return ExitFor(engine.Outcome());
 }
 
+// Writes the model's image into one radio, or into `radios` radios one after
+// another, after the confirmation.
+int RunWriting(CliSession& s, const QString& port, const QString& tracePath, bool verify,
+               int radios) {
+    CliLinkUi ui(s, QStringLiteral("Writing"));
+    SerialLink link(ui, s.model, s.versions, s.catalogue);
+    if (const int status = Prepare(s, link, port, tracePath); status != ExitOk)
+        return status;
+    LinkEngine& engine = link.engine();
+    if (!engine.BeginTransfer(LinkOperationCode::Write))
+        return ExitPortUnavailable;
+    s.prompter.confirm(s.catalogue.Text(TextId::WriteConfirm));
+    engine.SetVerify(verify);
+    return RunToEnd(s, engine, ui, [&engine, radios] {
+        if (radios > 0)
+            engine.StartGroupWrite(radios);
+        else
+            engine.StartHandshake();
+    });
+}
+
 } // namespace
 
 int RunRead(CliSession& s, const QString& port, const QString& outPath, const QString& tracePath,
@@ -143,40 +164,17 @@ int RunRestore(CliSession& s, const QString& port, const QString& imagePath,
                const QString& tracePath, bool verify) {
     if (const int status = ReadImageFile(s, imagePath); status != ExitOk)
         return status;
-    CliLinkUi ui(s, QStringLiteral("Writing"));
-    SerialLink link(ui, s.model, s.versions, s.catalogue);
-    if (const int status = Prepare(s, link, port, tracePath); status != ExitOk)
-        return status;
-    LinkEngine& engine = link.engine();
-    if (!engine.BeginTransfer(LinkOperationCode::Write))
-        return ExitPortUnavailable;
-    s.prompter.confirm(s.catalogue.Text(TextId::WriteConfirm));
-    engine.SetVerify(verify);
     // The image goes out as it is: no data is encoded into it.
-    return RunToEnd(s, engine, ui, [&engine] { engine.StartHandshake(); });
+    return RunWriting(s, port, tracePath, verify, 0);
 }
 
 int RunWrite(CliSession& s, const QString& port, const QString& inPath, int radios,
              const QString& tracePath, bool verify) {
     if (const int status = OpenInput(s, inPath); status != ExitOk)
         return status;
-    CliLinkUi ui(s, QStringLiteral("Writing"));
-    SerialLink link(ui, s.model, s.versions, s.catalogue);
-    if (const int status = Prepare(s, link, port, tracePath); status != ExitOk)
-        return status;
-    LinkEngine& engine = link.engine();
-    if (!engine.BeginTransfer(LinkOperationCode::Write))
-        return ExitPortUnavailable;
-    s.prompter.confirm(s.catalogue.Text(TextId::WriteConfirm));
     PrepareImage(s.model.image);
     EncodeImage(s.model);
-    engine.SetVerify(verify);
-    return RunToEnd(s, engine, ui, [&engine, radios] {
-        if (radios > 0)
-            engine.StartGroupWrite(radios);
-        else
-            engine.StartHandshake();
-    });
+    return RunWriting(s, port, tracePath, verify, radios);
 }
 
 int RunPorts(CliSession& s) {
