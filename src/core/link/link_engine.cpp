@@ -157,12 +157,8 @@ void LinkEngine::StartVerify() {
     verifying_ = true;
     firstDifference_ = -1;
     differingBytes_ = 0;
-    state.HandshakeRetries = 0;
-    state.IdentifyRetries = 0;
-    state.BlockAddress = static_cast<int16_t>(-state.BlockLength);
-    state.LastPercent = 0;
-    ui_.ShowProgress(0);
-    StartHandshake();
+    // From the handshake again, as a transfer started over.
+    RestartTransfer();
 }
 
 void LinkEngine::NextWriteBlock() {
