@@ -347,6 +347,12 @@ private slots:
         Catalogue c;
         ScriptedPrompter p;
         QCOMPARE(OpenDataFile(opened, V100Only(), c, p), OpenResult::Loaded);
+        QVERIFY(QFile::remove(folder + "/2026-12-07_142501_PK2323.dat"));
+        const QList<BackupEntry> listed = ListBackups(folder);
+        QCOMPARE(listed.size(), 2); // newest first: the second of that second
+        QCOMPARE(listed[0].stem, folder + "/2026-12-07_142501_PK2323_2");
+        QVERIFY(listed[0].when == when && listed[0].model == "PK2323");
+        QVERIFY(listed[0].hasData && listed[1].hasImage && !listed[1].hasData);
 
         // The newest 100 stay; files not named like a backup are never touched.
         for (int i = 0; i < 101; ++i)
@@ -360,7 +366,8 @@ private slots:
                 left.contains("2025-01-01_000003_X.bin"));
         QVERIFY(left.contains("2026-12-07_142501_PK2323_2.fre"));
         QVERIFY(left.contains("notes.txt") && left.contains("2025-01-01_000000_X.txt"));
-        QCOMPARE(left.size(), 100 + 2 * 2 + 2);
+        QCOMPARE(left.size(), 98 + 3 + 2 + 2);
+        QCOMPARE(ListBackups(folder).size(), 100);
 
         // A folder that cannot be made is a problem to report, not a crash.
         QVERIFY(WriteFile(dir.filePath("file"), "x"));

@@ -29,6 +29,8 @@ TextId CauseText(FileCause cause) {
         return TextId::CauseTooShort;
     case FileCause::CompanionTooShort:
         return TextId::CauseCompanionTooShort;
+    case FileCause::NotAnImage:
+        return TextId::CauseNotAnImage;
     default:
         return TextId::CauseCountsOutOfRange;
     }

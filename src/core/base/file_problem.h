@@ -16,6 +16,7 @@ enum class FileCause {
     TooShort,          // shorter than a data file's record
     CompanionTooShort, // fewer channel records than the data file counts
     CountsOutOfRange,  // a group counts more channels than it can hold
+    NotAnImage,        // not the 16384 bytes of a memory image
     Other,             // `systemText` says why
 };
 

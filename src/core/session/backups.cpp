@@ -1,19 +1,21 @@
 #include "core/session/backups.h"
 
 #include "core/model/data_file.h"
+#include "core/model/image_file.h"
 #include "core/model/radio_model.h"
 
 #include <QDir>
+#include <QMap>
 #include <QRegularExpression>
-#include <QSaveFile>
 
 #include <algorithm>
 
 namespace {
 
+// Date and time, model code, the number of a second backup in the same second.
 const QRegularExpression& BackupName() {
     static const QRegularExpression name(QStringLiteral(
-        "^(\\d{4}-\\d{2}-\\d{2}_\\d{6}_[A-Za-z0-9]*(?:_\\d+)?)\\.(bin|dat|fre)$"));
+        "^((\\d{4}-\\d{2}-\\d{2}_\\d{6})_([A-Za-z0-9]*)(?:_(\\d+))?)\\.(bin|dat|fre)$"));
     return name;
 }
 
@@ -46,15 +48,12 @@ BackupResult StoreBackup(const RadioModel& model, const QDateTime& when, const Q
     code.remove(QRegularExpression(QStringLiteral("[^A-Za-z0-9]")));
     const QString stem = FreeStem(dir, when.toString(QStringLiteral("yyyy-MM-dd_HHmmss_")) + code);
     const QString image = dir.filePath(stem + QStringLiteral(".bin"));
-    QSaveFile out(image);
-    if (!out.open(QIODevice::WriteOnly) ||
-        out.write(reinterpret_cast<const char*>(model.image.data()), kImageSize) != kImageSize ||
-        !out.commit())
-        return {{}, WriteProblem(image, out.errorString())};
+    FileProblem problem;
+    if (!WriteImageFile(image, model.image, &problem))
+        return {{}, problem};
     // The decoded data as a save would store it.
     RadioModel decoded = model;
     decoded.CommitToSnapshot();
-    FileProblem problem;
     if (WriteDataFilePair(dir.filePath(stem + QStringLiteral(".dat")), decoded.SavedRadioData,
                           decoded.SavedChannelTable, &problem) != FileStatus::Ok)
         return {{}, problem};
@@ -62,17 +61,36 @@ BackupResult StoreBackup(const RadioModel& model, const QDateTime& when, const Q
     return {image, {}};
 }
 
+QList<BackupEntry> ListBackups(const QString& folder) {
+    const QDir dir(folder);
+    // By the name's date and time (which sort as text), then its number.
+    using Key = std::pair<QString, int>;
+    QMap<QString, std::pair<Key, BackupEntry>> found;
+    for (const QString& name : dir.entryList(QDir::Files)) {
+        const QRegularExpressionMatch m = BackupName().match(name);
+        if (!m.hasMatch())
+            continue;
+        auto& [key, entry] = found[m.captured(1)];
+        key = {m.captured(2), m.captured(4).isEmpty() ? 1 : m.captured(4).toInt()};
+        entry.stem = dir.filePath(m.captured(1));
+        entry.when = QDateTime::fromString(m.captured(2), QStringLiteral("yyyy-MM-dd_HHmmss"));
+        entry.model = m.captured(3);
+        entry.hasImage = entry.hasImage || m.captured(5) == QLatin1String("bin");
+        entry.hasData = entry.hasData || m.captured(5) == QLatin1String("dat");
+    }
+    QList<std::pair<Key, BackupEntry>> sorted = found.values();
+    std::sort(sorted.begin(), sorted.end(),
+              [](const auto& a, const auto& b) { return a.first > b.first; });
+    QList<BackupEntry> list;
+    for (const auto& item : sorted)
+        list << item.second;
+    return list;
+}
+
 void PruneBackups(const QString& folder, int keep) {
     QDir dir(folder);
-    QStringList stems;
-    const QStringList files = dir.entryList(QDir::Files);
-    for (const QString& name : files)
-        if (const auto m = BackupName().match(name); m.hasMatch() && !stems.contains(m.captured(1)))
-            stems << m.captured(1);
-    // Names start with the date and time, so they sort oldest first.
-    std::sort(stems.begin(), stems.end());
-    const QStringList old = stems.mid(0, std::max<qsizetype>(0, stems.size() - keep));
-    for (const QString& name : files)
-        if (const auto m = BackupName().match(name); m.hasMatch() && old.contains(m.captured(1)))
-            dir.remove(name);
+    const QList<BackupEntry> list = ListBackups(folder);
+    for (qsizetype i = std::max(keep, 0); i < list.size(); ++i)
+        for (const char* extension : kExtensions)
+            dir.remove(list[i].stem + QLatin1String(extension));
 }

@@ -3,6 +3,7 @@
 #include "core/base/file_problem.h"
 
 #include <QDateTime>
+#include <QList>
 #include <QString>
 
 class RadioModel;
@@ -24,6 +25,21 @@ struct BackupResult {
 // and digits, "_2", "_3"... when the name is taken), then prunes the folder.
 BackupResult StoreBackup(const RadioModel& model, const QDateTime& when,
                          const QString& folder = BackupFolder());
+
+// One backup: the files that share a name, whichever of them are there.
+struct BackupEntry {
+    QString stem;   // the folder and the name without its extension
+    QDateTime when; // invalid when the name's date is not one
+    QString model;  // as the name gives it: letters and digits only
+    bool hasImage = false;
+    bool hasData = false;
+
+    QString imagePath() const { return stem + QStringLiteral(".bin"); }
+    QString dataPath() const { return stem + QStringLiteral(".dat"); }
+};
+
+// The backups in `folder`, newest first; files not named like a backup are not listed.
+QList<BackupEntry> ListBackups(const QString& folder = BackupFolder());
 
 // Deletes all but the newest `keep` backups; files not named like a backup stay.
 void PruneBackups(const QString& folder, int keep = kMaxBackups);

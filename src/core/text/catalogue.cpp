@@ -182,6 +182,7 @@ constexpr Entry kEntries[] = {
     {TextId::CauseNotRegular, "not a regular file", "不是普通文件"},
     {TextId::CauseDiskFull, "disk full", "磁盘已满"},
     {TextId::CauseReadOnlyFileSystem, "read-only file system", "只读文件系统"},
+    {TextId::CauseNotAnImage, "not a memory image of 16384 bytes", "不是 16384 字节的存储器映像"},
     {TextId::CauseTooShort, "too short to be a data file", "太短，不是数据文件"},
     {TextId::CauseCompanionTooShort, "holds fewer channels than its data file counts", "包含的信道少于其数据文件记录的数量"},
     {TextId::CauseCountsOutOfRange, "a group counts more than 46 channels", "某组记录的信道数超过 46 个"},

@@ -195,6 +195,7 @@ enum class TextId {
     CauseDiskFull,
     CauseReadOnlyFileSystem,
     CauseTooShort,
+    CauseNotAnImage,
     CauseCompanionTooShort,
     CauseCountsOutOfRange,
     WrongLengthDetail,

@@ -1,17 +1,15 @@
 // zr4400-cli: the programmer's core without windows, for scripts and tests.
 
-#include "core/base/file_head.h"
 #include "core/codec/image_codec.h"
 #include "core/model/data_file.h"
+#include "core/model/image_file.h"
 #include "core/session/config_compare.h"
 #include "programs/zr4400-cli/cli_session.h"
 #include "programs/zr4400-cli/exit_codes.h"
 #include "programs/zr4400-cli/link_commands.h"
 #include "programs/zr4400-cli/show_command.h"
 
-#include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 #include <algorithm>
 #include <cstdio>
@@ -155,33 +153,32 @@ int CheckOutput(const CliSession& s, const QString& path) {
 }
 
 int ReadImageFile(CliSession& s, const QString& path) {
-    QByteArray bytes;
+    FileProblem problem;
     qint64 size = 0;
-    if (const FileHeadStatus status = ReadFileHead(path, kImageSize, bytes, &size);
-        status != FileHeadStatus::Ok) {
-        PrintFileError(s, ReadProblem(path));
-        return status == FileHeadStatus::Unreadable ? ExitIoError : ExitNoInput;
-    }
-    if (size != kImageSize || bytes.size() != kImageSize) {
+    switch (::ReadImageFile(path, s.model.image, &problem, &size)) {
+    case ImageFileStatus::Ok:
+        return ExitOk;
+    case ImageFileStatus::WrongSize:
         PrintError(QStringLiteral("%1: a memory image is %2 bytes, this file has %3.")
                        .arg(path)
                        .arg(kImageSize)
                        .arg(size));
         return ExitBadData;
+    case ImageFileStatus::Unreadable:
+        PrintFileError(s, problem);
+        return ExitIoError;
+    default:
+        PrintFileError(s, problem);
+        return ExitNoInput;
     }
-    std::copy(bytes.begin(), bytes.end(), s.model.image.begin());
-    return ExitOk;
 }
 
 int WriteImageFile(const CliSession& s, const QString& path) {
-    QSaveFile out(path);
-    if (!out.open(QIODevice::WriteOnly) ||
-        out.write(reinterpret_cast<const char*>(s.model.image.data()), kImageSize) != kImageSize ||
-        !out.commit()) {
-        PrintFileError(s, WriteProblem(path, out.errorString()));
-        return ExitIoError;
-    }
-    return ExitOk;
+    FileProblem problem;
+    if (::WriteImageFile(path, s.model.image, &problem))
+        return ExitOk;
+    PrintFileError(s, problem);
+    return ExitIoError;
 }
 
 int OpenInput(CliSession& s, const QString& path) {
