@@ -226,6 +226,19 @@ private slots:
                               "Tone 3 element 2: 900 Hz, 30 ms -> 900 Hz, 90 ms",
                               "CB group D channel 13: only in B (27.0000)"}));
         QCOMPARE(Cli({"diff", a, dir.filePath("none.dat")}).status, 66);
+
+        // Two images: changes in the modelled fields are named, the rest counted.
+        const QString imageB = dir.filePath("b.bin");
+        QCOMPARE(Cli({"encode", b, imageB}).status, 0);
+        QCOMPARE(Cli({"diff", image, imageB}).out, r.out);
+        QByteArray other = ReadFile(image);
+        other[0x3EC5] = char(other[0x3EC5] ^ 0x01); // a tone a write never sends
+        other[0x3F50] = char(other[0x3F50] ^ 0x80); // no field's
+        QVERIFY(WriteFile(dir.filePath("other.bin"), other));
+        const CliRun unmodelled = Cli({"diff", image, dir.filePath("other.bin")});
+        QCOMPARE(unmodelled.status, 1);
+        QCOMPARE(unmodelled.out, "Tone 7 element 4: 0 Hz, 0 ms -> 10 Hz, 0 ms\n"
+                                 "Memory no window shows: 1 bytes differ\n");
     }
 
     void showEveryField() {

@@ -1,6 +1,7 @@
 #include "core/session/config_compare.h"
 
 #include "core/base/text_util.h"
+#include "core/codec/image_codec.h"
 #include "core/editing/channel_settings.h"
 #include "core/editing/option_lists.h"
 #include "core/editing/option_store.h"
@@ -23,13 +24,15 @@ QString BankName(int bank) {
 
 void AddOptions(QList<ConfigField>& f, const RadioData& d, const Catalogue& c) {
     const OptionRecord& o = d.Options;
+    const int language = c.CurrentLanguage;
+    const QString options = c.Text(TextId::CmpOptions) + QLatin1Char(' ');
     const auto add = [&](const QString& name, const QString& value) {
-        f.append({QStringLiteral("Options ") + name, value, {}});
+        f.append({options + name, value, {}});
     };
     const auto onOff = [&](int value) { return StoredSwitchText(value, c); };
-    add(QStringLiteral("Bank in use"), BankName(d.BandFlag == 0 ? 0 : 1));
+    add(c.Text(TextId::CmpBankInUse), BankName(d.BandFlag == 0 ? 0 : 1));
     for (const OptionRow& r : kOptionLists)
-        add(c.Text(r.caption), ShownOptionText(d, r.code, Catalogue::kEnglish));
+        add(c.Text(r.caption), ShownOptionText(d, r.code, language));
     add(c.Text(TextId::OptTxOffset), FormatFixed(d.TxOffset / 10000.0, 4));
     add(c.Text(TextId::OptBeep), onOff(o.KeyBeep));
     add(c.Text(TextId::OptSwrProtect), onOff(o.SwrProtect));
@@ -46,24 +49,24 @@ void AddOptions(QList<ConfigField>& f, const RadioData& d, const Catalogue& c) {
         add(c.Text(r.caption), onOff(o.ModeEnable[r.code - OptionCode::FmEnable]));
     for (const OptionRow& r : kPublicLists)
         add(c.Text(TextId::OptPublic) + QLatin1Char(' ') + c.Text(r.caption),
-            ShownOptionText(d, r.code, Catalogue::kEnglish));
+            ShownOptionText(d, r.code, language));
     add(c.Text(TextId::OptPublic) + QLatin1Char(' ') + c.Text(TextId::SwBusy), onOff(o.PublicBusy));
-    add(QStringLiteral("work band"), ShownOptionText(d, OptionCode::WorkBand, Catalogue::kEnglish));
+    add(c.Text(TextId::CmpWorkBand), ShownOptionText(d, OptionCode::WorkBand, language));
     for (int v = 0; v < kBanks; ++v)
-        add(QStringLiteral("work group ") + BankName(v), StoredGroupText(o.WorkGroup[v]));
+        add(c.Text(TextId::CmpWorkGroup).arg(BankName(v)), StoredGroupText(o.WorkGroup[v]));
     add(QStringLiteral("VOX"), onOff(o.VoxFunction));
-    add(QStringLiteral("channel mode"), QString::number(o.ChannelMode));
-    add(QStringLiteral("menu page"), QString::number(o.MenuPage));
-    add(QStringLiteral("MEM menu"), onOff(o.MemMenu));
+    add(c.Text(TextId::CmpChannelMode), QString::number(o.ChannelMode));
+    add(c.Text(TextId::CmpMenuPage), QString::number(o.MenuPage));
+    add(c.Text(TextId::CmpMemMenu), onOff(o.MemMenu));
     add(QStringLiteral("RTIX"), QString::number(o.Rtix));
     add(QStringLiteral("TTIX"), QString::number(o.Ttix));
-    add(QStringLiteral("upper nibble"), QString::number(o.UpperNibble));
+    add(c.Text(TextId::CmpUpperNibble), QString::number(o.UpperNibble));
 }
 
 void AddGroup(QList<ConfigField>& f, const RadioModel& m, const Catalogue& c, int v, int g) {
     const RadioData& d = m.radio;
     const OptionRecord& o = d.Options;
-    const QString group = BankName(v) + QStringLiteral(" group ") + GroupLetter(g);
+    const QString group = c.Text(TextId::CmpGroup).arg(BankName(v), GroupLetter(g));
     const auto add = [&](const QString& name, const QString& value) {
         f.append({group + QLatin1Char(' ') + name, value, {}});
     };
@@ -79,7 +82,7 @@ void AddGroup(QList<ConfigField>& f, const RadioModel& m, const Catalogue& c, in
     for (int slot = 1; slot <= d.ChannelCount(v, g); ++slot) {
         const ChannelRecord& r = m.channels.at(v, slot, g);
         const QString channel =
-            group + QStringLiteral(" channel ") + StoredChannelText(r.ChannelNumber);
+            c.Text(TextId::CmpChannel).arg(group, StoredChannelText(r.ChannelNumber));
         f.append({channel,
                   EscapeControls(FreqDigitsToText(r.RxFreq.text(), m.BandLowMHz, nullptr)),
                   {}});
@@ -89,16 +92,16 @@ void AddGroup(QList<ConfigField>& f, const RadioModel& m, const Catalogue& c, in
     }
 }
 
-void AddTones(QList<ConfigField>& f, const ToneTable& tones) {
+void AddTones(QList<ConfigField>& f, const ToneTable& tones, const Catalogue& c) {
     for (int n = 1; n <= kToneCount; ++n) {
         const ToneEntry& t = tones[n];
-        const QString tone = QStringLiteral("Tone %1 ").arg(n);
-        f.append({tone + QStringLiteral("loops"), QString::number(t.LoopCount), {}});
-        f.append({tone + QStringLiteral("interval"),
+        const QString tone = c.Text(TextId::CmpTone).arg(n) + QLatin1Char(' ');
+        f.append({tone + c.Text(TextId::CmpLoops), QString::number(t.LoopCount), {}});
+        f.append({tone + c.Text(TextId::CmpInterval),
                   QStringLiteral("%1 ms").arg(t.IntervalCode * 10),
                   {}});
         for (int k = 0; k < kToneElements; ++k)
-            f.append({tone + QStringLiteral("element %1").arg(k + 1),
+            f.append({tone + c.Text(TextId::CmpElement).arg(k + 1),
                       QStringLiteral("%1 Hz, %2 ms")
                           .arg(t.Element[k].FreqCode * 10)
                           .arg(t.Element[k].DurCode * 10),
@@ -108,20 +111,19 @@ void AddTones(QList<ConfigField>& f, const ToneTable& tones) {
 
 } // namespace
 
-QList<ConfigField> ConfigFields(const RadioModel& model) {
-    const Catalogue c; // English
+QList<ConfigField> ConfigFields(const RadioModel& model, const Catalogue& c) {
     QList<ConfigField> fields;
     AddOptions(fields, model.radio, c);
     for (int v = 0; v < kBanks; ++v)
         for (int g = 1; g <= kGroups; ++g)
             AddGroup(fields, model, c, v, g);
-    AddTones(fields, model.radio.Tones);
+    AddTones(fields, model.radio.Tones, c);
     return fields;
 }
 
-QStringList CompareConfigs(const RadioModel& a, const RadioModel& b) {
-    const QList<ConfigField> left = ConfigFields(a);
-    const QList<ConfigField> right = ConfigFields(b);
+QStringList CompareConfigs(const RadioModel& a, const RadioModel& b, const Catalogue& c) {
+    const QList<ConfigField> left = ConfigFields(a, c);
+    const QList<ConfigField> right = ConfigFields(b, c);
     QHash<QString, QString> inA, inB;
     for (const ConfigField& f : left)
         inA.insert(f.name, f.value);
@@ -138,10 +140,9 @@ QStringList CompareConfigs(const RadioModel& a, const RadioModel& b) {
                 lines << f.name + QStringLiteral(": ") + inA.value(f.name) +
                              QStringLiteral(" -> ") + inB.value(f.name);
         } else {
-            lines << f.name +
-                         (hasA ? QStringLiteral(": only in A (")
-                               : QStringLiteral(": only in B (")) +
-                         f.value + QLatin1Char(')');
+            lines << f.name + QStringLiteral(": ") +
+                         c.Text(TextId::CmpOnlyIn).arg(hasA ? QLatin1Char('A') : QLatin1Char('B')) +
+                         QStringLiteral(" (") + f.value + QLatin1Char(')');
         }
     };
     for (const ConfigField& f : left)
@@ -150,4 +151,33 @@ QStringList CompareConfigs(const RadioModel& a, const RadioModel& b) {
         if (!inA.contains(f.name))
             compare(f, false);
     return lines;
+}
+
+namespace {
+
+// The bits of the model's image that its data gives back when encoded: what
+// the encoder leaves alone keeps whatever the image held before.
+RadioImage ModelledBits(const RadioModel& decoded) {
+    RadioModel model = decoded;
+    model.image.fill(0x00);
+    EncodeImage(model);
+    const RadioImage clear = model.image;
+    model.image.fill(0xFF);
+    EncodeImage(model);
+    RadioImage bits{};
+    for (int i = 0; i < kImageSize; ++i)
+        bits[i] = static_cast<uint8_t>(~(clear[i] ^ model.image[i]));
+    return bits;
+}
+
+} // namespace
+
+int OtherBytesDiffering(const RadioModel& a, const RadioModel& b) {
+    const RadioImage modelledA = ModelledBits(a);
+    const RadioImage modelledB = ModelledBits(b);
+    int count = 0;
+    for (int i = 0; i < kImageSize; ++i)
+        if (((a.image[i] ^ b.image[i]) & ~(modelledA[i] | modelledB[i]) & 0xFF) != 0)
+            ++count;
+    return count;
 }

@@ -4,10 +4,11 @@
 #include <QString>
 #include <QStringList>
 
+class Catalogue;
 class RadioModel;
 
 // A configuration as a user compares two: one named value per field, in the
-// texts the windows show (English). Channels are named by bank, group and
+// texts the windows show in the catalogue's language. Channels are named by bank, group and
 // number, so records in another order compare equal. Left out: the identity,
 // the remembered rows and groups, and the padding of frequency texts.
 struct ConfigField {
@@ -15,8 +16,13 @@ struct ConfigField {
     QString value;
     QString parent; // a channel's fields belong to the channel: compared only when both have it
 };
-QList<ConfigField> ConfigFields(const RadioModel& model);
+QList<ConfigField> ConfigFields(const RadioModel& model, const Catalogue& catalogue);
 
 // One line per difference: "NAME: A-VALUE -> B-VALUE", or for a channel only
 // one side has, "NAME: only in A (VALUE)"/"only in B". Empty when equal.
-QStringList CompareConfigs(const RadioModel& a, const RadioModel& b);
+QStringList CompareConfigs(const RadioModel& a, const RadioModel& b, const Catalogue& catalogue);
+
+// Two configurations decoded from memory images (each model's image is the
+// raw image it came from): how many bytes differ in bits that no field of
+// either covers, the bytes a write skips included.
+int OtherBytesDiffering(const RadioModel& a, const RadioModel& b);

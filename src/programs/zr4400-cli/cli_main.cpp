@@ -99,11 +99,15 @@ int Encode(CliSession& s, const QString& inPath, const QString& outPath) {
     return WriteImageFile(s, outPath);
 }
 
+bool IsImageFile(const QString& path) {
+    const QFileInfo file(path);
+    return file.isFile() && file.size() == kImageSize;
+}
+
 // A data file pair, or a 16384-byte memory image decoded as a read would.
 int LoadConfiguration(CliSession& s, const QString& path, const RadioModel& fresh) {
     s.model = fresh;
-    const QFileInfo file(path);
-    if (!file.isFile() || file.size() != kImageSize)
+    if (!IsImageFile(path))
         return OpenInput(s, path);
     if (const int status = ReadImageFile(s, path); status != ExitOk)
         return status;
@@ -119,7 +123,10 @@ int Diff(CliSession& s, const QString& a, const QString& b) {
     first = s.model;
     if (const int status = LoadConfiguration(s, b, fresh); status != ExitOk)
         return status;
-    const QStringList lines = CompareConfigs(first, s.model);
+    QStringList lines = CompareConfigs(first, s.model, s.catalogue);
+    if (IsImageFile(a) && IsImageFile(b))
+        if (const int other = OtherBytesDiffering(first, s.model); other > 0)
+            lines << s.catalogue.Text(TextId::CmpOtherBytes).arg(other);
     for (const QString& line : lines)
         std::printf("%s\n", qPrintable(line));
     return lines.isEmpty() ? ExitOk : ExitDiffers;
