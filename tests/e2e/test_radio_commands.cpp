@@ -6,6 +6,7 @@
 #include "core/session/editor_hooks.h"
 #include "gui/link/port_window.h"
 #include "gui/link/radio_commands.h"
+#include "gui/link/verify_setting.h"
 #include "support/gui_fixture.h"
 #include "support/rows.h"
 #include "support/sim_process.h"
@@ -15,6 +16,7 @@
 #include <QDialog>
 #include <QDir>
 #include <QLabel>
+#include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -30,6 +32,36 @@ void UseSimPort(Installation& install, const QString& device) {
                                       "CurrentLanguage=1\r\n[ports]\r\nCOM99=%1\r\n")
                            .arg(device)
                            .toLatin1());
+}
+
+// The image of a radio holding a configuration with a recognisable value.
+QString RadioImageFile(const Installation& install, int micGain) {
+    RadioModel radio;
+    InitialiseData(radio, QStringLiteral("/nonexistent"));
+    radio.radio.Options.MicGain = static_cast<int16_t>(micGain);
+    PrepareImage(radio.image);
+    EncodeImage(radio);
+    const QString image = install.file("radio.bin");
+    WriteFile(image, QByteArray(reinterpret_cast<const char*>(radio.image.data()), kImageSize));
+    return image;
+}
+
+// Opens File > Open Backup... and presses `button` with the newest backup chosen.
+void ChooseNewestBackup(MainWindow& window, const char* button) {
+    WhenModalShows(
+        [button](QWidget* list) { list->findChild<QPushButton*>(QLatin1String(button))->click(); },
+        "frmBackups");
+    Trigger(window, "mnuFileOpenBackup");
+}
+
+// The lines of the compare window that the next step opens, once it has shown.
+void ReadComparison(QString& shown) {
+    WhenModalShows(
+        [&shown](QWidget* window) {
+            shown = window->findChild<QPlainTextEdit*>("txtDifferences")->toPlainText();
+            window->findChild<QPushButton*>("cmdClose")->click();
+        },
+        "frmCompare");
 }
 
 struct ReadCancelledOrFailedChangesNothingRow {
@@ -48,16 +80,8 @@ private slots:
     void initTestCase() { qputenv("XDG_DATA_HOME", QFile::encodeName(xdg_.path())); }
 
     void readCompletes() {
-        // A radio holding a configuration with a recognisable value.
         Installation install;
-        RadioModel radio;
-        InitialiseData(radio, QStringLiteral("/nonexistent"));
-        radio.radio.Options.MicGain = 17;
-        PrepareImage(radio.image);
-        EncodeImage(radio);
-        const QString image = install.file("radio.bin");
-        QVERIFY(WriteFile(
-            image, QByteArray(reinterpret_cast<const char*>(radio.image.data()), kImageSize)));
+        const QString image = RadioImageFile(install, 17);
         SimProcess sim({"--image", image});
         UseSimPort(install, sim.device);
         qputenv("XDG_DATA_HOME", QFile::encodeName(install.file("xdg")));
@@ -89,6 +113,65 @@ private slots:
         QCOMPARE(run.prompter.texts().value(2).section("\r\n", 0, 0),
                  QStringLiteral("The read is complete, but no backup of it could be stored."));
         QCOMPARE(run.prompter.texts().value(3), QStringLiteral("Read Data Completed."));
+        qputenv("XDG_DATA_HOME", QFile::encodeName(xdg_.path()));
+    }
+
+    void backupsOpenRestoreAndCompare() {
+        Installation install;
+        const QString image = RadioImageFile(install, 17);
+        const QString saved = install.file("restored.bin");
+        // A radio that keeps one byte of the restore wrong.
+        SimProcess sim({"--image", image, "--save", saved, "--bad-store-at", "0x0800"});
+        UseSimPort(install, sim.device);
+        qputenv("XDG_DATA_HOME", QFile::encodeName(install.file("xdg")));
+        // Verify after write is off at first, and remembered once turned on.
+        auto run = std::make_unique<Started>(install);
+        QVERIFY(!VerifyAfterWrite());
+        Trigger(*run->window, "mnuVerifyWrite");
+        run = std::make_unique<Started>(install);
+        QVERIFY(run->window->findChild<QAction*>("mnuVerifyWrite")->isChecked());
+        MainWindow& w = *run->window;
+        Trigger(w, "mnuReadFromRadio");
+        RadioModel& shown = run->context.model;
+        shown.radio.Options.MicGain = 5;
+        shown.CurrentFileName = install.file("mine.dat");
+        shown.IsUntitled = false;
+
+        // Compared with the backup: the one value that differs.
+        QString differences;
+        ReadComparison(differences);
+        ChooseNewestBackup(w, "cmdCompare");
+        QCOMPARE(differences, QStringLiteral("Options MIC: 5 -> 17"));
+
+        // Restored: the confirmation names the backup, the radio gets its
+        // image, and the read-back finds the byte the radio kept wrong.
+        run->prompter.prompts.clear();
+        ChooseNewestBackup(w, "cmdRestore");
+        const QStringList said = run->prompter.texts();
+        QVERIFY2(said.value(0).startsWith("Write the backup of PK2323 made 20"),
+                 qPrintable(said.value(0)));
+        QCOMPARE(said.mid(1).join("|"), "Verify failed at 0x0800: 1 bytes differ.");
+        sim.stop();
+        QByteArray expected = ReadFile(image);
+        expected[0x0800] = char(expected[0x0800] ^ 0x01);
+        QCOMPARE(ReadFile(saved).left(0x3EC0), expected.left(0x3EC0));
+        QCOMPARE(shown.radio.Options.MicGain, int16_t(5)); // the data on screen stays
+        QVERIFY(shown.IsModified());
+
+        // Opened: the save question first, then the backup's data, untitled.
+        run->prompter.prompts.clear();
+        run->prompter.answers = {PromptAnswer::No};
+        ChooseNewestBackup(w, "cmdOpen");
+        QCOMPARE(run->prompter.texts(), QStringList{"File has been modify,save it now?"});
+        QCOMPARE(shown.radio.Options.MicGain, int16_t(17));
+        QVERIFY(shown.IsUntitled && !shown.IsModified());
+        QVERIFY(w.windowTitle().contains("_PK2323.dat"));
+
+        // The same data as the radio's image: nothing differs.
+        run->prompter.fileNames = {image};
+        ReadComparison(differences);
+        Trigger(w, "mnuFileCompare");
+        QCOMPARE(differences, QStringLiteral("No differences."));
         qputenv("XDG_DATA_HOME", QFile::encodeName(xdg_.path()));
     }
 

@@ -129,11 +129,13 @@ inline void ShowPendingEditor(MainWindow& window, RadioModel& model) {
 }
 
 // Runs `act` on the next modal window to show, from inside its event loop.
-inline void WhenModalShows(std::function<void(QWidget*)> act) {
+// Acts on the next modal window to show (of that object name, when one is given).
+inline void WhenModalShows(std::function<void(QWidget*)> act, const QString& name = {}) {
     auto* poll = new QTimer;
     poll->setInterval(20);
-    QObject::connect(poll, &QTimer::timeout, [poll, act] {
-        if (QWidget* modal = QApplication::activeModalWidget()) {
+    QObject::connect(poll, &QTimer::timeout, [poll, act, name] {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (modal && modal->isVisible() && (name.isEmpty() || modal->objectName() == name)) {
             poll->stop();
             poll->deleteLater();
             act(modal);

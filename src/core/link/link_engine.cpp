@@ -505,7 +505,9 @@ void LinkEngine::FinishTransfer(bool success) {
         }
     }
     const auto op = static_cast<LinkOperationCode>(state.LinkOperation);
-    const bool partlyWritten = !success && op == LinkOperationCode::Write && blocksSent_;
+    // A write that failed its read-back was whole: the verify message says what differs.
+    const bool partlyWritten =
+        !success && op == LinkOperationCode::Write && blocksSent_ && !verifyFailed;
     state.AwaitingNextRadio = false;
     state.MissedHandshakes = 0;
     state.AnsweredHandshakes = 0;

@@ -6,7 +6,10 @@
 #include "core/editing/option_lists.h"
 #include "core/editing/option_store.h"
 #include "core/editing/stored_value_texts.h"
+#include "core/model/data_file.h"
 #include "core/model/freq_text.h"
+#include "core/model/image_file.h"
+#include "core/model/initial_data.h"
 #include "core/model/radio_model.h"
 #include "core/text/catalogue.h"
 
@@ -180,4 +183,21 @@ int OtherBytesDiffering(const RadioModel& a, const RadioModel& b) {
         if (((a.image[i] ^ b.image[i]) & ~(modelledA[i] | modelledB[i]) & 0xFF) != 0)
             ++count;
     return count;
+}
+
+bool LoadComparedFile(const QString& path, RadioModel& model, FileProblem* problem) {
+    RadioModel loaded = model;
+    const ImageFileStatus image = ReadImageFile(path, loaded.image, problem);
+    if (image == ImageFileStatus::Ok) {
+        CompleteRead(loaded);
+    } else if (image == ImageFileStatus::WrongSize) {
+        DataFilePair pair;
+        if (ReadDataFilePair(path, pair, problem) != FileStatus::Ok)
+            return false;
+        AdoptDataFilePair(loaded, pair);
+    } else {
+        return false;
+    }
+    model = std::move(loaded);
+    return true;
 }

@@ -4,6 +4,8 @@
 #include <QString>
 #include <QStringList>
 
+#include "core/base/file_problem.h"
+
 class Catalogue;
 class RadioModel;
 
@@ -26,3 +28,8 @@ QStringList CompareConfigs(const RadioModel& a, const RadioModel& b, const Catal
 // raw image it came from): how many bytes differ in bits that no field of
 // either covers, the bytes a write skips included.
 int OtherBytesDiffering(const RadioModel& a, const RadioModel& b);
+
+// `path` as a configuration to compare, over `model`: a file of exactly 16384
+// bytes is a memory image decoded as a read would, anything else a data file
+// pair. False, with why, when it can't be read; `model` is then unchanged.
+bool LoadComparedFile(const QString& path, RadioModel& model, FileProblem* problem);

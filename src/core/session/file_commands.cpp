@@ -119,8 +119,17 @@ void FileCommands::FileSaveAs() {
 
 void FileCommands::OpenWithDialog() {
     const QString path = prompter_.openFileName(DialogFilter());
-    if (path.isEmpty())
+    if (!path.isEmpty())
+        OpenPath(path);
+}
+
+void FileCommands::OpenBackup(const QString& dataPath) {
+    if (!MayDiscardChanges() || !OpenPath(dataPath))
         return;
+    context_.model.IsUntitled = true;
+}
+
+bool FileCommands::OpenPath(const QString& path) {
     const QString previous = context_.model.CurrentFileName;
     context_.model.CurrentFileName = path;
     host_.UnloadAllChildForms();
@@ -129,11 +138,12 @@ void FileCommands::OpenWithDialog() {
                      [this](const QString& version) { launcher_.LaunchVersion(version); });
     if (result == OpenResult::Loaded) {
         host_.ShowOpenedData();
-        return;
+        return true;
     }
     // The data on screen still belongs to the previous file: a later Save must
     // not write it over the file that could not be opened.
     context_.model.CurrentFileName = previous;
+    return false;
 }
 
 bool FileCommands::SaveBeforeDiscard() {

@@ -38,6 +38,9 @@ public:
     void FileSave();
     void FileSaveAs();
     void OpenWithDialog();
+    // A backup opens like a data file, but a Save asks for a name: the
+    // backup itself stays as the radio gave it.
+    void OpenBackup(const QString& dataPath);
     bool SaveToCurrentFile();
     // The "save it now?" question when the data has changed (values still in
     // edit count): true when the data may be dropped, because it was saved or
@@ -46,6 +49,7 @@ public:
 
 private:
     QString DialogFilter() const;
+    bool OpenPath(const QString& path);
     // The initial data file of the bank in force replaces the data; when it
     // can't be read the user is told and nothing changes.
     bool LoadInitialData(const QString& suffix);

@@ -1,7 +1,11 @@
 #include "gui/link/radio_commands.h"
 
+#include "core/base/text_util.h"
 #include "core/codec/image_codec.h"
 #include "core/link/port_directory.h"
+#include "core/model/data_file.h"
+#include "core/model/image_file.h"
+#include "core/model/initial_data.h"
 #include "core/session/app_context.h"
 #include "core/session/backups.h"
 #include "core/session/main_commands.h"
@@ -9,6 +13,7 @@
 #include "core/session/version_launcher.h"
 #include "gui/link/port_window.h"
 #include "gui/link/progress_window.h"
+#include "gui/link/verify_setting.h"
 
 #include <QTimer>
 
@@ -33,6 +38,7 @@ RadioCommands::~RadioCommands() = default;
 void RadioCommands::Install(MainCommands& c) {
     c.readFromRadio = [this] { ReadFromRadio(); };
     c.writeToRadio = [this] { WriteToRadio(); };
+    c.restoreBackup = [this](const BackupEntry& backup) { RestoreBackup(backup); };
     c.groupWrite = [this] { GroupWrite(); };
     c.radioInfo = [this] { RadioInformation(); };
     c.readRmgData = [this] { ReadRmgData(); };
@@ -41,12 +47,12 @@ void RadioCommands::Install(MainCommands& c) {
     c.closeLinkPort = [this] { link_->ClosePort(); };
 }
 
-bool RadioCommands::Begin(LinkOperationCode operation) {
+bool RadioCommands::Begin(SerialLink& link, LinkOperationCode operation) {
     // A transfer in progress owns the port; a second one never starts.
-    if (link_->engine().Busy() && progress_)
+    if (active_ && active_->engine().Busy() && progress_)
         return false;
     const AppContext& ctx = host_.context();
-    if (const FileProblem& trace = link_->traceProblem(); trace.known() && !traceProblemTold_) {
+    if (const FileProblem& trace = link.traceProblem(); trace.known() && !traceProblemTold_) {
         // Said once; the transfers go on without a trace.
         traceProblemTold_ = true;
         const Catalogue& c = ctx.catalogue;
@@ -54,39 +60,40 @@ bool RadioCommands::Begin(LinkOperationCode operation) {
                 c.Text(TextId::TraceOff),
             PromptButtons::Ok, PromptIcon::Exclamation);
     }
-    link_->setSettings({DevicePathOf(ctx.settings.comPort, ctx.setup),
-                        PortName(ctx.settings.comPort), ctx.settings.Handshaking,
-                        ctx.settings.StopBit,
-                        LineSettingProblem(ctx.settings, ctx.catalogue, ctx.setup.path())});
-    return link_->engine().BeginTransfer(operation);
+    link.setSettings({DevicePathOf(ctx.settings.comPort, ctx.setup), PortName(ctx.settings.comPort),
+                      ctx.settings.Handshaking, ctx.settings.StopBit,
+                      LineSettingProblem(ctx.settings, ctx.catalogue, ctx.setup.path())});
+    active_ = &link;
+    return link.engine().BeginTransfer(operation);
 }
 
-bool RadioCommands::Confirm(TextId question) {
-    if (Ask(host_.context().catalogue.Text(question), PromptButtons::OkCancel,
-            PromptIcon::Question) == PromptAnswer::Ok)
+bool RadioCommands::Confirm(SerialLink& link, const QString& question) {
+    if (Ask(question, PromptButtons::OkCancel, PromptIcon::Question) == PromptAnswer::Ok)
         return true;
-    link_->engine().CancelBeforeStart();
+    link.engine().CancelBeforeStart();
     return false;
 }
 
-void RadioCommands::RunProgress(int kind, int radios) {
+void RadioCommands::RunProgress(SerialLink& link, int kind, int radios) {
     const auto windowKind = static_cast<ProgressWindow::Kind>(kind);
     ProgressWindow dialog(windowKind, radios, host_.context().catalogue, parent_);
     progress_ = &dialog;
     dialog.onUserClose = [this] { StopTransfer(); };
     dialog.show();
     if (windowKind == ProgressWindow::Kind::GroupWrite)
-        link_->engine().StartGroupWrite(radios);
+        link.engine().StartGroupWrite(radios);
     else
-        link_->engine().StartHandshake();
+        link.engine().StartHandshake();
     // The transfer runs from the port's and the timer's events until it ends.
-    if (link_->engine().Busy())
+    if (link.engine().Busy())
         dialog.exec();
     progress_ = nullptr;
 }
 
 void RadioCommands::StopTransfer() {
-    LinkEngine& engine = link_->engine();
+    if (!active_)
+        return;
+    LinkEngine& engine = active_->engine();
     // Stopping a write half way leaves the radio unusable until written again: ask.
     if (engine.WritingBlocks() &&
         Ask(host_.context().catalogue.Text(TextId::StopWritingQuestion), PromptButtons::YesNo,
@@ -97,11 +104,11 @@ void RadioCommands::StopTransfer() {
 
 void RadioCommands::ReadFromRadio() {
     // A completed read replaces the data: changed data may be saved first.
-    if (!host_.MayDiscardChanges() || !Begin(LinkOperationCode::Read) ||
-        !Confirm(TextId::ReadConfirm))
+    if (!host_.MayDiscardChanges() || !Begin(*link_, LinkOperationCode::Read) ||
+        !Confirm(*link_, host_.context().catalogue.Text(TextId::ReadConfirm)))
         return;
     PrepareImage(host_.context().model.image);
-    RunProgress(static_cast<int>(ProgressWindow::Kind::Read), 0);
+    RunProgress(*link_, static_cast<int>(ProgressWindow::Kind::Read), 0);
 }
 
 void RadioCommands::WriteToRadio() {
@@ -112,12 +119,47 @@ void RadioCommands::WriteToRadio() {
 }
 
 void RadioCommands::WriteAfterEdits() {
-    if (!Begin(LinkOperationCode::Write) || !Confirm(TextId::WriteConfirm))
+    WriteData(0);
+}
+
+void RadioCommands::WriteData(int radios) {
+    if (!Begin(*link_, LinkOperationCode::Write) ||
+        !Confirm(*link_, host_.context().catalogue.Text(TextId::WriteConfirm)))
         return;
     RadioModel& model = host_.context().model;
     PrepareImage(model.image);
     EncodeImage(model);
-    RunProgress(static_cast<int>(ProgressWindow::Kind::Write), 0);
+    link_->engine().SetVerify(VerifyAfterWrite());
+    const auto kind = radios > 0 ? ProgressWindow::Kind::GroupWrite : ProgressWindow::Kind::Write;
+    RunProgress(*link_, static_cast<int>(kind), radios);
+}
+
+void RadioCommands::RestoreBackup(const BackupEntry& backup) {
+    AppContext& ctx = host_.context();
+    const Catalogue& c = ctx.catalogue;
+    // The backup's own data gives the model the radio must be.
+    RadioModel restored = ctx.model;
+    DataFilePair pair;
+    FileProblem problem;
+    if (ReadDataFilePair(backup.dataPath(), pair, &problem) != FileStatus::Ok ||
+        ReadImageFile(backup.imagePath(), restored.image, &problem) != ImageFileStatus::Ok) {
+        Ask(WithProblem(c.Text(TextId::FileError), c, problem), PromptButtons::Ok,
+            PromptIcon::Critical);
+        return;
+    }
+    const RadioImage image = restored.image;
+    AdoptDataFilePair(restored, pair);
+    restored.image = image;
+    SerialLink link(*this, restored, ctx.versions, c);
+    const QString question = c.Text(TextId::RestoreConfirm)
+                                 .arg(TrimText(restored.ModelCode),
+                                      backup.when.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")));
+    if (Begin(link, LinkOperationCode::Write) && Confirm(link, question)) {
+        link.engine().SetVerify(VerifyAfterWrite());
+        RunProgress(link, static_cast<int>(ProgressWindow::Kind::Write), 0);
+    }
+    // This link goes away with the call.
+    active_ = link_.get();
 }
 
 void RadioCommands::GroupWrite() {
@@ -127,16 +169,11 @@ void RadioCommands::GroupWrite() {
     if (!radios)
         return;
     host_.ValidateOpenEditors();
-    if (!Begin(LinkOperationCode::Write) || !Confirm(TextId::WriteConfirm))
-        return;
-    RadioModel& model = host_.context().model;
-    PrepareImage(model.image);
-    EncodeImage(model);
-    RunProgress(static_cast<int>(ProgressWindow::Kind::GroupWrite), *radios);
+    WriteData(*radios);
 }
 
 void RadioCommands::StartInformation(bool prepareImage) {
-    if (!Begin(LinkOperationCode::RadioInfo))
+    if (!Begin(*link_, LinkOperationCode::RadioInfo))
         return;
     if (prepareImage)
         PrepareImage(host_.context().model.image);

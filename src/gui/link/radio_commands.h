@@ -9,6 +9,7 @@
 class QWidget;
 
 class RadioHost;
+struct BackupEntry;
 struct MainCommands;
 class ProgressWindow;
 class QTimer;
@@ -28,6 +29,10 @@ public:
 
     void ReadFromRadio();
     void WriteToRadio();
+    // A backup's raw image into the radio, as a write sends blocks, after a
+    // confirmation naming the backup's model and date; the identity check
+    // uses the backup's model.
+    void RestoreBackup(const BackupEntry& backup);
     void GroupWrite();
     void RadioInformation();
     void ReadRmgData();
@@ -45,11 +50,13 @@ public:
     void TransferEnded(bool) override {}
 
 private:
-    bool Begin(LinkOperationCode operation);
-    bool Confirm(TextId question);
+    bool Begin(SerialLink& link, LinkOperationCode operation);
+    bool Confirm(SerialLink& link, const QString& question);
     // Cancel, Escape or closing the progress window.
     void StopTransfer();
-    void RunProgress(int kind, int radios);
+    void RunProgress(SerialLink& link, int kind, int radios);
+    // The encoded data on screen, to one radio or to `radios` radios.
+    void WriteData(int radios);
     void WriteAfterEdits();
     void StartInformation(bool prepareImage);
 
@@ -59,4 +66,5 @@ private:
     bool traceProblemTold_ = false;
     QTimer* writeTimer_;
     QPointer<ProgressWindow> progress_;
+    SerialLink* active_ = nullptr; // the link of the transfer in progress
 };

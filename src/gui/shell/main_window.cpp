@@ -6,7 +6,9 @@
 #include "core/session/app_context.h"
 #include "core/session/editor_hooks.h"
 #include "core/text/tone_text.h"
+#include "gui/files/backup_commands.h"
 #include "gui/link/radio_commands.h"
+#include "gui/link/verify_setting.h"
 #include "gui/shell/about_window.h"
 #include "gui/shell/editor_registry.h"
 #include "gui/shell/language_window.h"
@@ -151,6 +153,8 @@ void MainWindow::BuildMenus() {
     const QMap<QString, std::function<void()>> handlers{
         {"mnuFileNew", [this] { files_.FileNew(); }},
         {"mnuFileOpen", [this] { files_.FileOpen(); }},
+        {"mnuFileOpenBackup", [this] { OpenBackupList(*this, files_, commands_, this); }},
+        {"mnuFileCompare", [this] { CompareWithFile(*this, this); }},
         {"mnuFileSave", [this] { files_.FileSave(); }},
         {"mnuFileSaveAs", [this] { files_.FileSaveAs(); }},
         {"mnuFileExit", [this] { close(); }},
@@ -202,6 +206,9 @@ void MainWindow::BuildMenus() {
         treePanel_->setVisible(checked);
         splitter_->setVisible(checked);
     });
+    QAction* verify = Action("mnuVerifyWrite");
+    verify->setChecked(VerifyAfterWrite());
+    connect(verify, &QAction::triggered, this, [](bool checked) { SetVerifyAfterWrite(checked); });
     connect(Action("mnuViewToolbar"), &QAction::triggered, this,
             [this](bool checked) { toolbar_->setVisible(checked); });
     connect(Action("mnuViewStatusBar"), &QAction::triggered, this,

@@ -65,7 +65,12 @@ PromptAnswer QtPrompter::ask(const QString& text, PromptButtons buttons, PromptI
 }
 
 QString QtPrompter::QtFilter(const QString& filter) {
-    return filter.section(QLatin1Char('|'), 0, 0);
+    // "Name (*.a)|*.a|Other (*.b)|*.b": the names, each with its pattern.
+    const QStringList parts = filter.split(QLatin1Char('|'));
+    QStringList names;
+    for (qsizetype i = 0; i < parts.size(); i += 2)
+        names << parts[i];
+    return names.join(QStringLiteral(";;"));
 }
 
 QString QtPrompter::openFileName(const QString& filter) {
