@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Transfer times against the simulated radio: a full read (with decode and
 # save) at full speed, and a full read and write at real 9600-baud line
-# timing compared with the line time of their bytes.
+# timing (and a write with its read-back) compared with the line time of their bytes.
 #   bench/link_bench.sh [BUILD-DIR]
 set -euo pipefail
 build=${1:-build}
@@ -42,10 +42,14 @@ echo "full speed: read + decode + save: ${fast} s"
 # END 3+1, and 1024 x (4+22) for a read or 1009 x (22+1) for a write.
 read_line=$(awk 'BEGIN { printf "%.3f", (10 + 17 + 4 + 1024 * 26) * 10 / 9600 }')
 write_line=$(awk 'BEGIN { printf "%.3f", (10 + 17 + 4 + 1009 * 23) * 10 / 9600 }')
+# A verified write reads the 1009 written blocks back after a second handshake.
+verify_line=$(awk 'BEGIN { printf "%.3f", (2 * (10 + 17 + 4) + 1009 * (23 + 26)) * 10 / 9600 }')
 
 start_sim --image "$work/image.bin" --line-rate
 slow_read=$(seconds "$dist/zr4400-cli" read "$port" "$work/slow.dat" --no-backup)
 slow_write=$(seconds "$dist/zr4400-cli" write "$port" "$dist/Init/1_PK2323_New.dat")
+verified=$(seconds "$dist/zr4400-cli" write "$port" "$dist/Init/1_PK2323_New.dat" --verify)
 stop_sim
 echo "line rate: read ${slow_read} s for ${read_line} s of line time (ratio $(ratio "$slow_read" "$read_line"))"
 echo "line rate: write ${slow_write} s for ${write_line} s of line time (ratio $(ratio "$slow_write" "$write_line"))"
+echo "line rate: verified write ${verified} s for ${verify_line} s of line time (ratio $(ratio "$verified" "$verify_line"))"

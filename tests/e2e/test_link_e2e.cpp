@@ -94,9 +94,15 @@ void TestLinkEndToEnd::writeStoresTheEncodedImage() {
 void TestLinkEndToEnd::groupWriteOfTwoRadios() {
     const QString saved = dir_.filePath("group.bin");
     SimProcess sim({"--save", saved, "--swap-after-write", "3"});
-    const CliRun r = Cli({"group-write", sim.device, kSource, "--count", "2"});
+    const QString trace = dir_.filePath("group.log");
+    const CliRun r =
+        Cli({"group-write", sim.device, kSource, "--count", "2", "--verify", "--trace", trace});
     QVERIFY2(r.status == 0, qPrintable(r.err));
     QCOMPARE(r.err.count("Write Data Completed."), 1);
+    // Each radio is read back before the next is waited for.
+    const QString log = QString::fromUtf8(ReadFile(trace));
+    QCOMPARE(log.count(">> 52 "), 2 * 1009);
+    QVERIFY(log.indexOf(">> 52 3F 30 10") < log.lastIndexOf(">> 57 00 00 10"));
     sim.stop();
     const QByteArray expected = ReadFile(image_).left(0x3EC0);
     QCOMPARE(ReadFile(saved + ".1").left(0x3EC0), expected);

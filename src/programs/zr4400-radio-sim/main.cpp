@@ -32,6 +32,7 @@ void OnSignal(int) {
 
 // One byte on a 9600-baud line with a start and a stop bit.
 constexpr auto kByteTime = std::chrono::microseconds(1000000 * 10 / 9600);
+constexpr int kAwakeMs = 3;
 
 struct Scheduled {
     Clock::time_point due;
@@ -156,7 +157,9 @@ int main(int argc, char** argv) {
         if (!outgoing.empty()) {
             const auto wait = std::chrono::duration_cast<std::chrono::milliseconds>(
                 outgoing.front().due - Clock::now());
-            timeoutMs = std::clamp<int>(static_cast<int>(wait.count()), 0, 100);
+            // A sleeping process may wake a few milliseconds late: the last
+            // stretch before a reply is due is waited out awake.
+            timeoutMs = std::clamp<int>(static_cast<int>(wait.count()) - kAwakeMs, 0, 100);
         }
         pollfd fd{master, POLLIN, 0};
         const int ready = poll(&fd, 1, timeoutMs);
