@@ -41,16 +41,15 @@ GridEditResult RemoveRegularChannel(RadioModel& model, int slot, int number, int
 
 } // namespace
 
-GridEditResult UpdateChannelFromGrid(RadioModel& model, const Catalogue& catalogue,
-                                     Prompter* prompter, int bank, int view, int row, int column,
-                                     const QString& value) {
-    if (column != 1 || !ValidBank(bank) || row < 1 || row > RowsOfView(view))
+GridEditResult UpdateChannelFrequency(RadioModel& model, const Catalogue& catalogue,
+                                      Prompter* prompter, int bank, int group, int number,
+                                      const QString& value) {
+    if (!ValidBank(bank) || !ValidGroup(group) ||
+        !(IsRegularChannel(number) || IsMemoryChannel(number)))
         return GridEditResult::None;
-    const QString freq = value.isEmpty()
-                             ? value
-                             : NormalizeFreqInput(value, false, false,
-                                                  BandLimits{model.BandLowMHz, model.BandHighMHz},
-                                                  catalogue, nullptr);
+    const BandLimits band = ParseBandLimits(BandTextOf(bank));
+    const QString freq =
+        value.isEmpty() ? value : NormalizeFreqInput(value, false, false, band, catalogue, nullptr);
     if (!value.isEmpty() && freq.isEmpty()) {
         if (prompter)
             prompter->tell(catalogue.Text(TextId::FreqOutOfRange) + QStringLiteral("\r\n") +
@@ -58,22 +57,27 @@ GridEditResult UpdateChannelFromGrid(RadioModel& model, const Catalogue& catalog
                            PromptIcon::Exclamation);
         return GridEditResult::Refused;
     }
-    const int group = GroupOfView(view);
-    if (!ValidGroup(group))
-        return GridEditResult::None;
-    const int number = ChannelOfRow(view, row);
     const int slot = model.FindSlot(number, bank, group);
     if (slot == 0)
         return freq.isEmpty() ? GridEditResult::None
                               : AddChannel(model, catalogue, prompter, number, bank, group, freq);
     if (!freq.isEmpty()) {
-        StoreChannelField(model.channels.at(bank, slot, group), column, freq, model.BandLowMHz);
+        StoreChannelField(model.channels.at(bank, slot, group), 1, freq, band.lowMHz);
         return GridEditResult::Changed;
     }
-    if (view != kMemoryView)
+    if (IsRegularChannel(number))
         return RemoveRegularChannel(model, slot, number, bank, group);
     DeleteChannelAt(model, slot, bank, group);
     // A reference to the deleted memory channel must not outlive it.
     RevalidateGroupChannelRefs(model, bank, group);
     return GridEditResult::Removed;
+}
+
+GridEditResult UpdateChannelFromGrid(RadioModel& model, const Catalogue& catalogue,
+                                     Prompter* prompter, int bank, int view, int row, int column,
+                                     const QString& value) {
+    if (column != 1 || row < 1 || row > RowsOfView(view))
+        return GridEditResult::None;
+    return UpdateChannelFrequency(model, catalogue, prompter, bank, GroupOfView(view),
+                                  ChannelOfRow(view, row), value);
 }

@@ -18,6 +18,13 @@ enum class GridEditResult {
     Refused,      // not a frequency of the bank: reported, nothing changed
 };
 
+// Takes a frequency typed for channel `number` (1..46) of `group` in `bank`:
+// adds, changes or removes the channel under the same rules as the grid. The
+// bank's own band limits apply, whichever bank is in force.
+GridEditResult UpdateChannelFrequency(RadioModel& model, const Catalogue& catalogue,
+                                      Prompter* prompter, int bank, int group, int number,
+                                      const QString& value);
+
 // Takes the value typed into `row`, `column` of the grid of `view` (group
 // 1..10, or 11 for the memory channels of group A) in `bank`: adds, changes or
 // removes the row's channel. A value outside the bank or not a number is
