@@ -92,10 +92,10 @@ private slots:
             QCOMPARE(ShownMenus(*run.window),
                      (QStringList{
                          "&File|&New|&Open|Open &Backup...|&Save|Save &As|Co&mpare With...|-|E&xit",
-                         "&Edit|&Channel Information|&Option Features|&Roger Beep|-",
+                         "&Edit|&Undo|&Redo|-|&Channel Information|&Option Features|&Roger Beep|-",
                          "&Program|&Read from Radio|&Write to Radio|-|&Verify after write",
                          "&Setup|&Communication Port|&Initial Setting",
-                         "&View|Tree &View|-|&Toolbar|&Status Bar",
+                         "&View|Channel &List|-|Tree &View|-|&Toolbar|&Status Bar",
                          "&Window|&Cascade|-|Close All &Windows", "&Help|&About ZR_4400"}));
             // The open button's tip, the port in the status bar, the group write's hidden button.
             QAction* groupWrite = run.window->findChild<QToolBar*>("tbToolBar")->actions().at(10);

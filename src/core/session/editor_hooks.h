@@ -23,3 +23,10 @@ public:
     virtual ~PendingEditOwner() = default;
     virtual void CommitPendingEdit() = 0;
 };
+
+// Shows the radio data anew after it changed elsewhere (another window, undo).
+class DataShower {
+public:
+    virtual ~DataShower() = default;
+    virtual void ShowCurrentData() = 0;
+};

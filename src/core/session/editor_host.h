@@ -2,6 +2,8 @@
 
 #include <QString>
 
+class QObject;
+
 struct AppContext;
 class Prompter;
 
@@ -9,6 +11,7 @@ class Prompter;
 inline const QString kChannelInfoForm = QStringLiteral("frmCommChInfo");
 inline const QString kOptionsForm = QStringLiteral("FrmOptFeatures");
 inline const QString kToneForm = QStringLiteral("FrmToneTips");
+inline const QString kChannelListForm = QStringLiteral("frmChannelList");
 
 // What an editor window needs of the window that holds it: the objects of
 // the run, the prompts, and the refreshes its changes call for elsewhere.
@@ -24,4 +27,8 @@ public:
     virtual void RefreshRogerLists() = 0;
     // Open editors rebuild their mode lists (the mode-enable flags changed).
     virtual void RefreshModeLists() = 0;
+    // After a user's change to the radio data in `source`: one step to undo,
+    // and the other open windows show the change. Changes with the same
+    // non-empty `mergeKey` in a row (the keys typed into one box) are one step.
+    virtual void DataEdited(QObject* source, const QString& mergeKey = {}) = 0;
 };

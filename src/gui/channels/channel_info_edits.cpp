@@ -13,6 +13,7 @@
 #include "gui/channels/channel_info_window.h"
 #include "gui/channels/channel_panel.h"
 #include "gui/channels/freq_cell_editor.h"
+#include "gui/widgets/combo_box_fill.h"
 
 #include <QCloseEvent>
 #include <QComboBox>
@@ -93,6 +94,7 @@ void ChannelInfoWindow::SaveShowGridData() {
     reShowGrid(editRow_);
     InitValidComboList();
     ShowValidComboText();
+    Edited();
 }
 
 void ChannelInfoWindow::CommitPendingEdit() {
@@ -107,6 +109,7 @@ void ChannelInfoWindow::OnBankChosen(int index) {
         host_.RefreshCaption();
     }
     ShowBank(index);
+    Edited();
 }
 
 void ChannelInfoWindow::OnGroupChosen(int index) {
@@ -119,6 +122,7 @@ void ChannelInfoWindow::OnGroupChosen(int index) {
 void ChannelInfoWindow::OnWorkGroupChosen(int index) {
     model().radio.Options.WorkGroup[Bank()] =
         static_cast<int16_t>(GroupIndex(workGroupList_->itemText(index)));
+    Edited();
 }
 
 void ChannelInfoWindow::OnGroupChannelChosen(GroupSettingsFrame::List list, const QString& name) {
@@ -130,6 +134,7 @@ void ChannelInfoWindow::OnGroupChannelChosen(GroupSettingsFrame::List list, cons
                              &o.DwChannel(bank, view_, 0), &o.DwChannel(bank, view_, 1)};
     if (list <= GroupSettingsFrame::kDw2 && refs[list])
         *refs[list] = static_cast<int16_t>(::GetCHID(name));
+    Edited();
 }
 
 void ChannelInfoWindow::OnGroupValidChosen(int index) {
@@ -153,11 +158,15 @@ void ChannelInfoWindow::OnGroupValidChosen(int index) {
         InitValidComboList();
         ShowValidComboText();
     }
+    Edited();
 }
 
 void ChannelInfoWindow::OnGroupNameEdited(const QString& name) {
-    if (!MemoryView())
-        model().radio.Options.GroupName(Bank(), view_).set(name);
+    if (MemoryView())
+        return;
+    model().radio.Options.GroupName(Bank(), view_).set(name);
+    // The keys typed into one group's name are one step.
+    Edited(QStringLiteral("name %1 %2").arg(Bank()).arg(view_));
 }
 
 void ChannelInfoWindow::OnSettingChosen(int setting, int index, const QString& text) {
@@ -168,6 +177,17 @@ void ChannelInfoWindow::OnSettingChosen(int setting, int index, const QString& t
     StoreChannelSetting(*record, setting, index, text);
     if (setting == kSettingPublic)
         panel_->ApplyPublicRule();
+    Edited();
+}
+
+void ChannelInfoWindow::Edited(const QString& mergeKey) {
+    host_.DataEdited(this, mergeKey);
+}
+
+void ChannelInfoWindow::ShowCurrentData() {
+    SelectComboBoxIndex(bankList_, Bank());
+    ShowRB();
+    ShowBank(Bank());
 }
 
 void ChannelInfoWindow::closeEvent(QCloseEvent* event) {

@@ -26,7 +26,8 @@ struct ChannelRecord;
 class ChannelInfoWindow : public QWidget,
                           public RogerListOwner,
                           public ModeListOwner,
-                          public PendingEditOwner {
+                          public PendingEditOwner,
+                          public DataShower {
     Q_OBJECT
 public:
     explicit ChannelInfoWindow(EditorHost& host, QWidget* parent = nullptr);
@@ -41,6 +42,9 @@ public:
     void RefreshModeList() override;
     // The write command's check of open windows: a frequency still being typed is taken.
     void CommitPendingEdit() override;
+    // The data changed elsewhere (the channel list, undo): shown anew, the
+    // group on show kept.
+    void ShowCurrentData() override;
     void InitValidComboList();
     void ShowValidComboText();
     void InitComboWorkGroup();
@@ -83,6 +87,8 @@ private:
     void OnDeleteKey();
     void OnEditorEnter();
     void OnEditorStep(int key);
+    // A user's change is done: a step to undo, shown in the other windows.
+    void Edited(const QString& mergeKey = {});
 
     RadioModel& model() const;
     ChannelRecord* CurrentRecord() const;

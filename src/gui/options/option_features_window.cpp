@@ -283,6 +283,7 @@ void OptionFeaturesWindow::ListChosen(int code, int index) {
     if (!loaded_)
         return;
     SaveOptFeat(data_, code, index, lists_.value(code)->itemText(index));
+    host_.DataEdited(this);
 }
 
 void OptionFeaturesWindow::CheckClicked(int code, bool checked) {
@@ -290,6 +291,7 @@ void OptionFeaturesWindow::CheckClicked(int code, bool checked) {
         return;
     if (!OptionCode::IsModeEnable(code)) {
         SaveOptFeat(data_, code, checked ? 1 : 0, QString());
+        host_.DataEdited(this);
         return;
     }
     QComboBox* mode = lists_.value(OptionCode::PublicMode);
@@ -299,6 +301,7 @@ void OptionFeaturesWindow::CheckClicked(int code, bool checked) {
     FillList(mode, OptionListEntries(OptionCode::PublicMode, language_, data_), -1);
     ShowStoredOption(OptionCode::PublicMode);
     host_.RefreshModeLists();
+    host_.DataEdited(this);
 }
 
 void OptionFeaturesWindow::SwrCommitted() {
@@ -306,6 +309,7 @@ void OptionFeaturesWindow::SwrCommitted() {
         return;
     swrMax_->setText(NormalizeNumberText(swrMax_->text(), kSwrLimitRule));
     data_.Options.SwrMax = static_cast<int16_t>(StoredFromText(swrMax_->text(), 10));
+    host_.DataEdited(this);
 }
 
 void OptionFeaturesWindow::BatteryCommitted(bool maxEdited) {
@@ -317,6 +321,7 @@ void OptionFeaturesWindow::BatteryCommitted(bool maxEdited) {
     batteryMax_->setText(texts.max);
     data_.Options.BatteryMin = static_cast<int16_t>(StoredFromText(texts.min, 10));
     data_.Options.BatteryMax = static_cast<int16_t>(StoredFromText(texts.max, 10));
+    host_.DataEdited(this);
 }
 
 void OptionFeaturesWindow::TxOffsetCommitted() {
@@ -324,6 +329,7 @@ void OptionFeaturesWindow::TxOffsetCommitted() {
         return;
     txOffset_->setText(NormalizeNumberText(txOffset_->text(), kTxOffsetRule));
     data_.TxOffset = StoredFromText(txOffset_->text(), 10000);
+    host_.DataEdited(this);
 }
 
 void OptionFeaturesWindow::RssiCommitted(int point) {
@@ -332,4 +338,5 @@ void OptionFeaturesWindow::RssiCommitted(int point) {
     const int value = CheckRssiPoint(data_.RssiPoint, point, rssi_[point]->text());
     rssi_[point]->setText(QString::number(value + 1));
     data_.RssiPoint[point] = static_cast<int16_t>(value);
+    host_.DataEdited(this);
 }

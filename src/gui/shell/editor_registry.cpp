@@ -2,6 +2,7 @@
 
 #include "core/session/editor_host.h"
 #include "gui/channels/channel_info_window.h"
+#include "gui/channels/channel_list_window.h"
 #include "gui/options/option_features_window.h"
 #include "gui/tones/tone_tips_window.h"
 
@@ -10,5 +11,6 @@ QMap<QString, std::function<QWidget*()>> EditorWindowFactories(EditorHost& host)
         {kChannelInfoForm, [&host] { return new ChannelInfoWindow(host); }},
         {kOptionsForm, [&host] { return new OptionFeaturesWindow(host); }},
         {kToneForm, [&host] { return new ToneTipsWindow(host); }},
+        {kChannelListForm, [&host] { return new ChannelListWindow(host); }},
     };
 }

@@ -41,6 +41,9 @@ constexpr MenuEntry kEntries[] = {
     I("MnuFrequencyCheck", TextId::MnuFrequencyCheck),
 
     M("mnuEdit", TextId::MnuEdit),
+    I("mnuUndo", TextId::MnuUndo),
+    I("mnuRedo", TextId::MnuRedo),
+    S("mnuEditBarUndo"),
     I("mnuChannelInfo", TextId::MnuChannelInfo),
     I("mnuOptFeature", TextId::MnuOptFeature),
     {"mnuToneTips", MenuKind::Item, false, MenuCaption::ToneEditor, TextId::Count_, nullptr},
@@ -75,6 +78,8 @@ constexpr MenuEntry kEntries[] = {
     F("MnuInitialBand2", "Band2", kHidden),
 
     M("mnuView", TextId::MnuView),
+    I("mnuChannelList", TextId::MnuChannelList),
+    S("mnuViewBarList"),
     C("mnuTreeView", TextId::MnuTreeView),
     S("mnuViewBar0"),
     C("mnuViewToolbar", TextId::MnuViewToolbar),

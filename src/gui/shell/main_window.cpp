@@ -64,6 +64,8 @@ constexpr ToolButton kToolButtons[] = {
     {"CommSet", QStyle::SP_ComputerIcon, TextId::MnuComm},
     {"MWriteRadio", QStyle::SP_ArrowRight, TextId::MnuMWriteToRadio},
     {nullptr, QStyle::SP_CustomBase, TextId::Count_},
+    {"ChannelList", QStyle::SP_FileDialogListView, TextId::MnuChannelList},
+    {nullptr, QStyle::SP_CustomBase, TextId::Count_},
     {"About", QStyle::SP_MessageBoxInformation, TextId::MnuHelpAbout},
 };
 
@@ -159,6 +161,9 @@ void MainWindow::BuildMenus() {
         {"mnuFileSaveAs", [this] { files_.FileSaveAs(); }},
         {"mnuFileExit", [this] { close(); }},
         {"mnuChannelInfo", [this] { ShowChildForm(kChannelInfoForm); }},
+        {"mnuChannelList", [this] { ShowChildForm(kChannelListForm); }},
+        {"mnuUndo", [this] { Undo(); }},
+        {"mnuRedo", [this] { Redo(); }},
         {"mnuOptFeature", [this] { ShowChildForm(kOptionsForm); }},
         {"mnuToneTips", [this] { ShowChildForm(kToneForm); }},
         {"mnuEMG", [this] { ReadRMGDataFromRadio(); }},
@@ -206,6 +211,7 @@ void MainWindow::BuildMenus() {
         treePanel_->setVisible(checked);
         splitter_->setVisible(checked);
     });
+    SetShortcuts();
     QAction* verify = Action("mnuVerifyWrite");
     verify->setChecked(VerifyAfterWrite());
     connect(verify, &QAction::triggered, this, [](bool checked) { SetVerifyAfterWrite(checked); });
@@ -213,6 +219,24 @@ void MainWindow::BuildMenus() {
             [this](bool checked) { toolbar_->setVisible(checked); });
     connect(Action("mnuViewStatusBar"), &QAction::triggered, this,
             [this](bool checked) { statusBar()->setVisible(checked); });
+}
+
+void MainWindow::SetShortcuts() {
+    const struct {
+        const char* action;
+        QList<QKeySequence> keys;
+    } shortcuts[] = {
+        {"mnuFileNew", {QKeySequence::New}},
+        {"mnuFileOpen", {QKeySequence::Open}},
+        {"mnuFileSave", {QKeySequence::Save}},
+        {"mnuFileSaveAs", {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S)}},
+        {"mnuUndo", {QKeySequence(Qt::CTRL | Qt::Key_Z)}},
+        {"mnuRedo",
+         {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)}},
+    };
+    for (const auto& s : shortcuts)
+        Action(QLatin1String(s.action))->setShortcuts(s.keys);
+    UpdateUndoActions();
 }
 
 void MainWindow::BuildToolbar() {
@@ -243,6 +267,7 @@ void MainWindow::RouteToolbarKey(const QString& key) {
         {QStringLiteral("CommSet"), [this] { Run(commands_.commSet); }},
         {QStringLiteral("WriteRadio"), [this] { Run(commands_.writeToRadio); }},
         {QStringLiteral("MWriteRadio"), [this] { Run(commands_.groupWrite); }},
+        {QStringLiteral("ChannelList"), [this] { ShowChildForm(kChannelListForm); }},
         {QStringLiteral("About"), [this] { ShowAbout(); }},
     };
     Run(routes.value(key));
@@ -255,6 +280,8 @@ void MainWindow::RouteTreeNode(const QString& key) {
         ShowChildForm(kOptionsForm);
     else if (key == QLatin1String("N12"))
         ShowChildForm(kToneForm);
+    else if (key == QLatin1String("N13"))
+        ShowChildForm(kChannelListForm);
 }
 
 void MainWindow::SetCaptions() {
@@ -292,7 +319,8 @@ void MainWindow::BuildTree() {
     // Node texts are the menu captions without their keyboard markers.
     treePanel_->BuildTree(
         cat.Text(TextId::ModelInformation), PlainCaption(cat.Text(TextId::MnuChannelInfo)),
-        PlainCaption(cat.Text(TextId::MnuOptFeature)), ToneText(12014, cat.CurrentLanguage));
+        PlainCaption(cat.Text(TextId::MnuOptFeature)), ToneText(12014, cat.CurrentLanguage),
+        PlainCaption(cat.Text(TextId::MnuChannelList)));
 }
 
 void MainWindow::Change_Language() {
@@ -371,6 +399,50 @@ void MainWindow::RefreshModeLists() {
             owner->RefreshModeList();
 }
 
+void MainWindow::DataEdited(QObject* source, const QString& mergeKey) {
+    if (!history_.Record(context_.model, mergeKey))
+        return;
+    UpdateUndoActions();
+    // The bank in force names the band in the caption.
+    RefreshCaption();
+    for (QWidget* form : ChildForms())
+        if (auto* shower = dynamic_cast<DataShower*>(form); shower && form != source)
+            shower->ShowCurrentData();
+}
+
+void MainWindow::Undo() {
+    // A value still being typed is a step of its own, undone first.
+    ValidateOpenEditors();
+    history_.Record(context_.model);
+    if (history_.Undo(context_.model))
+        AfterHistoryMove();
+}
+
+void MainWindow::Redo() {
+    ValidateOpenEditors();
+    history_.Record(context_.model);
+    if (history_.Redo(context_.model))
+        AfterHistoryMove();
+}
+
+void MainWindow::AfterHistoryMove() {
+    UpdateUndoActions();
+    RefreshCaption();
+    for (QWidget* form : ChildForms())
+        if (auto* shower = dynamic_cast<DataShower*>(form))
+            shower->ShowCurrentData();
+}
+
+void MainWindow::StartHistory() {
+    history_.Reset(context_.model);
+    UpdateUndoActions();
+}
+
+void MainWindow::UpdateUndoActions() {
+    Action(QStringLiteral("mnuUndo"))->setEnabled(history_.CanUndo());
+    Action(QStringLiteral("mnuRedo"))->setEnabled(history_.CanRedo());
+}
+
 void MainWindow::UnloadAllChildForms() {
     for (QMdiSubWindow* sub : mdi_->subWindowList()) {
         sub->close();
@@ -398,11 +470,13 @@ void MainWindow::LoadNewDoc_() {
 
 void MainWindow::StartShowData() {
     UnloadAllChildForms();
+    StartHistory();
     SetCaptions(); // the caption of the data too
     OpenChannelEditorAndCascade();
 }
 
 void MainWindow::ShowOpenedData() {
+    StartHistory();
     ShowChildForm(kChannelInfoForm);
     Change_Language(); // every caption, the window's included
     mdi_->cascadeSubWindows();

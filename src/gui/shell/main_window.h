@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/session/edit_history.h"
 #include "core/session/file_commands.h"
 #include "core/session/main_commands.h"
 #include "core/session/radio_host.h"
@@ -36,6 +37,7 @@ public:
     bool MayDiscardChanges() override { return files_.MayDiscardChanges(); }
     void RefreshRogerLists() override;
     void RefreshModeLists() override;
+    void DataEdited(QObject* source, const QString& mergeKey = {}) override;
     void Change_Language() override;
 
     FileCommands& files() { return files_; }
@@ -63,6 +65,9 @@ public:
     void ReadRMGDataFromRadio();
     void ShowAbout();
     void ShowLanguageWindow();
+    // Edit > Undo and Redo: the data one step back or forward, in every open window.
+    void Undo();
+    void Redo();
     // Applies a language chosen elsewhere: texts, children reopened.
     void ApplyLanguageChange();
 
@@ -74,6 +79,11 @@ protected:
 
 private:
     void BuildMenus();
+    void SetShortcuts();
+    // A new history starts with the data now on show.
+    void StartHistory();
+    void AfterHistoryMove();
+    void UpdateUndoActions();
     void BuildToolbar();
     void SetCaptions();
     void BuildTree();
@@ -90,6 +100,7 @@ private:
     VersionLauncher launcher_;
     FileCommands files_;
     MainCommands commands_;
+    EditHistory history_;
     QMap<QString, ChildFactory> factories_;
 
     QMdiArea* mdi_ = nullptr;

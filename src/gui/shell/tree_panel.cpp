@@ -59,7 +59,7 @@ TreePanel::TreePanel(QWidget* parent) : QWidget(parent) {
 }
 
 void TreePanel::BuildTree(const QString& rootText, const QString& channels, const QString& options,
-                          const QString& tones) {
+                          const QString& tones, const QString& channelList) {
     label_->setText(rootText);
     tree_->clear();
     QTreeWidgetItem* root = Node(QStringLiteral("N0"), rootText);
@@ -67,6 +67,7 @@ void TreePanel::BuildTree(const QString& rootText, const QString& channels, cons
     root->addChild(Node(QStringLiteral("N1"), channels));
     root->addChild(Node(QStringLiteral("N2"), options));
     root->addChild(Node(QStringLiteral("N12"), tones));
+    root->addChild(Node(QStringLiteral("N13"), channelList));
     root->setExpanded(true);
 }
 

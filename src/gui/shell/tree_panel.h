@@ -14,9 +14,9 @@ class TreePanel : public QWidget {
 public:
     explicit TreePanel(QWidget* parent = nullptr);
 
-    // Root "N0" with `rootText`, children "N1", "N2", "N12".
+    // Root "N0" with `rootText`, children "N1", "N2", "N12" and "N13" (the channel list).
     void BuildTree(const QString& rootText, const QString& channels, const QString& options,
-                   const QString& tones);
+                   const QString& tones, const QString& channelList);
     QTreeWidget* tree() const { return tree_; }
 
 signals:

@@ -241,6 +241,7 @@ void ToneTipsWindow::LoopChosen(int position) {
     case ToneEdit::Stored:
         EnableSaveWav();
         host_.RefreshRogerLists();
+        host_.DataEdited(this);
         break;
     case ToneEdit::Unchanged:
         break;
@@ -249,12 +250,14 @@ void ToneTipsWindow::LoopChosen(int position) {
 
 void ToneTipsWindow::IntervalChosen(int position) {
     Tone().IntervalCode = static_cast<int16_t>(position);
+    host_.DataEdited(this);
 }
 
 void ToneTipsWindow::FrequencyChosen(int element, int position) {
     const QString text = frequencies_[element - 1]->itemText(position);
     Tone().Element[element - 1].FreqCode = static_cast<int16_t>(FrequencyCodeOf(text, language_));
     picture_->update();
+    host_.DataEdited(this);
 }
 
 void ToneTipsWindow::LengthChosen(int element, int position) {
@@ -266,6 +269,7 @@ void ToneTipsWindow::LengthChosen(int element, int position) {
         picture_->update();
         EnableSaveWav();
         host_.RefreshRogerLists();
+        host_.DataEdited(this);
         break;
     case ToneEdit::Unchanged:
         break;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/session/editor_hooks.h"
+
 #include "core/model/radio_data.h"
 
 #include <QWidget>
@@ -17,13 +19,15 @@ class TonePlayer;
 // The roger-beep window (`FrmToneTips`): the eight tones one tab at a time, their loop count,
 // interval and fourteen elements, a bar picture, playback and saving a tone
 // as a WAV file. Every change is stored into the radio data at once.
-class ToneTipsWindow : public QWidget {
+class ToneTipsWindow : public QWidget, public DataShower {
     Q_OBJECT
 public:
     explicit ToneTipsWindow(EditorHost& host, QWidget* parent = nullptr);
     ~ToneTipsWindow() override;
 
     int currentTone() const { return currentTone_; }
+    // The data changed elsewhere (undo): the tone on show shown anew.
+    void ShowCurrentData() override { ShowTone(); }
 
 protected:
     void closeEvent(QCloseEvent* event) override;

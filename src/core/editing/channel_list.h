@@ -1,0 +1,91 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+class Catalogue;
+class RadioModel;
+struct ChannelRecord;
+
+// The channel list: every channel record of both banks in one table, each
+// cell under the rules of the channel information window.
+
+enum ListColumn {
+    kColBank,
+    kColGroup,
+    kColChannel,
+    kColFrequency,
+    kColMode,
+    kColTsq,
+    kColHiCut,
+    kColNbAnl,
+    kColEcho,
+    kColAdd10K,
+    kColBusy,
+    kColRep,
+    kColPublic,
+    kColScan,
+    kColRoger,
+    kListColumnCount,
+};
+
+struct ListRow {
+    int bank = 0;
+    int group = 1;
+    int number = 1; // 1..40, 41..46 for M1..M6
+    bool operator==(const ListRow&) const = default;
+};
+
+// Every row, by bank, group and number: each group's 40 regular numbers (the
+// unused ones empty, for a typed frequency to fill), then its memory
+// channels: all six in group A, whose memory the channel information window
+// edits, and in the other groups the ones stored there.
+QList<ListRow> ChannelListRows(const RadioModel& model);
+
+// The record a row stands for; nullptr for an empty row.
+const ChannelRecord* RecordOfRow(const RadioModel& model, const ListRow& row);
+
+// The channel setting a column shows (kSettingMode...); -1 for the first four.
+int SettingOfColumn(int column);
+// The column's caption in the catalogue's language.
+QString ColumnCaption(int column, const Catalogue& catalogue);
+// The column's name in copied text and channel plan files: English always.
+QString ColumnName(int column);
+// "CB A 12", "HF B M1": a row as messages name it.
+QString RowLabel(const ListRow& row);
+
+// What a cell shows in the catalogue's language ("" on an empty row); a value
+// no entry stands for is shown as stored.
+QString CellText(const RadioModel& model, const ListRow& row, int column,
+                 const Catalogue& catalogue);
+// The choices a setting cell offers now; empty for the other columns.
+QStringList CellChoices(const RadioModel& model, const ListRow& row, int column,
+                        const Catalogue& catalogue);
+// With the row's Public on, the public channel decides this cell's setting.
+bool CellFollowsPublic(const RadioModel& model, const ListRow& row, int column);
+
+// Sets a setting cell to the choice with that text (in any case): "" when it
+// was set, else why not (no channel, public settings, not offered).
+QString SetCellChoice(RadioModel& model, const ListRow& row, int column, const QString& text,
+                      const Catalogue& catalogue);
+// Sets a row's frequency, adds its channel, or with "" deletes it, under the
+// grid's rules, without questions: "" when done, else why not.
+QString SetRowFrequency(RadioModel& model, const ListRow& row, const QString& text,
+                        const Catalogue& catalogue);
+
+// The rows that have a channel as tab-separated text: a header line of
+// column names, then one line a channel, values in English.
+QString CopyRowsText(const RadioModel& model, const QList<ListRow>& rows);
+
+struct PasteOutcome {
+    QList<ListRow> pasted;
+    QStringList problems; // "line N, column NAME: reason"
+};
+// Pastes tab-separated lines: with a header line, its names pick the columns
+// (any order, any case); without one the fields fill the columns from
+// `firstColumn` on. A line naming its Bank, Group and Channel goes to that
+// row, any other to the next of `targets`. A line with a bad value changes
+// nothing; the others are pasted.
+PasteOutcome PasteRowsText(RadioModel& model, const QString& text, const QList<ListRow>& targets,
+                           int firstColumn, const Catalogue& catalogue);

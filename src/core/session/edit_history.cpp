@@ -1,0 +1,71 @@
+#include "core/session/edit_history.h"
+
+#include "core/model/radio_model.h"
+
+EditHistory::State EditHistory::StateOf(const RadioModel& model) {
+    return {model.radio, model.channels};
+}
+
+bool EditHistory::SameData(const State& a, const State& b) {
+    if (!(a.channels == b.channels))
+        return false;
+    RadioData left = a.radio;
+    // Moving around is not an edit.
+    left.CurrentGroup = b.radio.CurrentGroup;
+    left.LastRow = b.radio.LastRow;
+    return left == b.radio;
+}
+
+void EditHistory::Reset(const RadioModel& model) {
+    undo_.clear();
+    redo_.clear();
+    current_ = StateOf(model);
+    lastKey_.clear();
+}
+
+bool EditHistory::Record(const RadioModel& model, const QString& mergeKey) {
+    State now = StateOf(model);
+    if (SameData(now, current_)) {
+        current_ = std::move(now);
+        return false;
+    }
+    const bool merge = !mergeKey.isEmpty() && mergeKey == lastKey_ && !undo_.isEmpty();
+    if (!merge) {
+        undo_.append(std::move(current_));
+        if (undo_.size() > kMaxSteps)
+            undo_.removeFirst();
+    }
+    redo_.clear();
+    current_ = std::move(now);
+    lastKey_ = mergeKey;
+    return true;
+}
+
+void EditHistory::Restore(const State& state, RadioModel& model) {
+    const auto group = model.radio.CurrentGroup;
+    const auto rows = model.radio.LastRow;
+    model.radio = state.radio;
+    model.channels = state.channels;
+    model.radio.CurrentGroup = group;
+    model.radio.LastRow = rows;
+    // The bank in force decides the band the windows check frequencies against.
+    model.ApplyBandFlag();
+    current_ = StateOf(model);
+    lastKey_.clear();
+}
+
+bool EditHistory::Undo(RadioModel& model) {
+    if (undo_.isEmpty())
+        return false;
+    redo_.append(current_);
+    Restore(undo_.takeLast(), model);
+    return true;
+}
+
+bool EditHistory::Redo(RadioModel& model) {
+    if (redo_.isEmpty())
+        return false;
+    undo_.append(current_);
+    Restore(redo_.takeLast(), model);
+    return true;
+}
