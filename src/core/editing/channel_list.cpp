@@ -14,6 +14,7 @@
 
 #include <QHash>
 #include <QSet>
+#include <optional>
 
 namespace {
 
@@ -123,7 +124,11 @@ QString RowLabel(const ListRow& row) {
            GetCHName(row.number);
 }
 
-QString CellText(const RadioModel& model, const ListRow& row, int column, const Catalogue& c) {
+namespace {
+
+// A cell's text when it needs no list entry: bank, group, channel, frequency;
+// nothing for a setting, and nothing on an empty row.
+std::optional<QString> PlainCellText(const ListRow& row, int column, const ChannelRecord* record) {
     switch (column) {
     case kColBank:
         return BankName(row.bank);
@@ -134,11 +139,37 @@ QString CellText(const RadioModel& model, const ListRow& row, int column, const 
     default:
         break;
     }
-    const ChannelRecord* record = RecordOfRow(model, row);
     if (!record)
-        return {};
+        return QString();
     if (column == kColFrequency)
         return FreqDigitsToText(record->RxFreq.text(), LimitsOf(row.bank).lowMHz, nullptr);
+    return std::nullopt;
+}
+
+} // namespace
+
+CellTexts::CellTexts(const RadioModel& model, const Catalogue& catalogue)
+    : model_(model), catalogue_(catalogue) {
+    for (int setting = 0; setting < kChannelSettingCount; ++setting)
+        entries_ << ChannelSettingEntries(setting, catalogue);
+}
+
+QString CellTexts::Text(const ListRow& row, int column) const {
+    const ChannelRecord* record = RecordOfRow(model_, row);
+    if (const std::optional<QString> plain = PlainCellText(row, column, record))
+        return *plain;
+    const int setting = SettingOfColumn(column);
+    if (!SettingByIndex(setting))
+        return ChannelSettingText(*record, setting, catalogue_);
+    const int index = SettingIndex(*record, setting);
+    return index >= 0 && index < entries_[setting].size() ? entries_[setting][index]
+                                                          : QString::number(index);
+}
+
+QString CellText(const RadioModel& model, const ListRow& row, int column, const Catalogue& c) {
+    const ChannelRecord* record = RecordOfRow(model, row);
+    if (const std::optional<QString> plain = PlainCellText(row, column, record))
+        return *plain;
     return ChannelSettingText(*record, SettingOfColumn(column), c);
 }
 
@@ -196,12 +227,13 @@ QString CopyRowsText(const RadioModel& model, const QList<ListRow>& rows) {
     for (int column = 0; column < kListColumnCount; ++column)
         names << ColumnName(column);
     QString text = names.join(QLatin1Char('\t')) + QLatin1Char('\n');
+    const CellTexts texts(model, english);
     for (const ListRow& row : rows) {
         if (!RecordOfRow(model, row))
             continue;
         QStringList fields;
         for (int column = 0; column < kListColumnCount; ++column)
-            fields << CellText(model, row, column, english);
+            fields << texts.Text(row, column);
         text += fields.join(QLatin1Char('\t')) + QLatin1Char('\n');
     }
     return text;

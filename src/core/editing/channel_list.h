@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/editing/channel_settings.h"
+
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -59,6 +61,19 @@ QString RowLabel(const ListRow& row);
 // no entry stands for is shown as stored.
 QString CellText(const RadioModel& model, const ListRow& row, int column,
                  const Catalogue& catalogue);
+// The texts of many cells at once, with the settings' entries made once (the
+// tone list alone has some 200 entries).
+class CellTexts {
+public:
+    CellTexts(const RadioModel& model, const Catalogue& catalogue);
+    QString Text(const ListRow& row, int column) const;
+
+private:
+    const RadioModel& model_;
+    const Catalogue& catalogue_;
+    QList<QStringList> entries_; // by setting
+};
+
 // The choices a setting cell offers now; empty for the other columns.
 QStringList CellChoices(const RadioModel& model, const ListRow& row, int column,
                         const Catalogue& catalogue);

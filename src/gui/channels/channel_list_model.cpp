@@ -11,6 +11,7 @@ ChannelListModel::ChannelListModel(RadioModel& model, const Catalogue& catalogue
 
 void ChannelListModel::ShowRows(int bank, int group) {
     beginResetModel();
+    texts_.emplace(model_, catalogue_);
     rows_.clear();
     for (const ListRow& row : ChannelListRows(model_))
         if ((bank < 0 || row.bank == bank) && (group < 0 || row.group == group))
@@ -33,7 +34,8 @@ QVariant ChannelListModel::data(const QModelIndex& index, int role) const {
     switch (role) {
     case Qt::DisplayRole:
     case Qt::EditRole:
-        return CellText(model_, row, index.column(), catalogue_);
+        return texts_ ? texts_->Text(row, index.column())
+                      : CellText(model_, row, index.column(), catalogue_);
     case Qt::ForegroundRole:
         // The public channel decides these: shown, but not the channel's own.
         if (CellFollowsPublic(model_, row, index.column()))

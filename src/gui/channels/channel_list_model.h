@@ -4,6 +4,8 @@
 
 #include <QAbstractTableModel>
 
+#include <optional>
+
 class Catalogue;
 class RadioModel;
 
@@ -36,4 +38,5 @@ private:
     RadioModel& model_;
     const Catalogue& catalogue_;
     QList<ListRow> rows_;
+    std::optional<CellTexts> texts_;
 };

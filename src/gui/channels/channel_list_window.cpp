@@ -55,7 +55,7 @@ ChannelListWindow::ChannelListWindow(EditorHost& host, QWidget* parent)
                             QAbstractItemView::AnyKeyPressed);
     table_->verticalHeader()->hide();
     table_->verticalHeader()->setDefaultSectionSize(table_->fontMetrics().height() + 6);
-    table_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    table_->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
 
     const struct {
         const char* name;
@@ -89,6 +89,7 @@ ChannelListWindow::ChannelListWindow(EditorHost& host, QWidget* parent)
 
     SetCaptions();
     ShowFilteredRows();
+    SizeColumns();
     resize(900, 480);
 }
 
@@ -97,17 +98,37 @@ void ChannelListWindow::SetCaptions() {
     setWindowTitle(c.Text(TextId::ListTitle));
     bankLabel_->setText(c.Text(TextId::ListBank) + QLatin1Char(':'));
     groupLabel_->setText(c.Text(TextId::ListGroup) + QLatin1Char(':'));
+    const int bank = std::max(bankFilter_->currentIndex(), 0);
+    const int group = std::max(groupFilter_->currentIndex(), 0);
     FillComboBox(bankFilter_,
                  {c.Text(TextId::ListAll), QStringLiteral("CB"), QStringLiteral("HF")});
     QStringList groups{c.Text(TextId::ListAll)};
-    for (int group = 1; group <= kGroups; ++group)
-        groups << GroupLetter(group);
+    for (int g = 1; g <= kGroups; ++g)
+        groups << GroupLetter(g);
     FillComboBox(groupFilter_, groups);
+    SelectComboBoxIndex(bankFilter_, bank);
+    SelectComboBoxIndex(groupFilter_, group);
     const TextId texts[] = {TextId::ListCopy, TextId::ListPaste, TextId::ListFillDown,
                             TextId::ListDelete};
     const QList<QAction*> actions = table_->actions();
     for (qsizetype i = 0; i < actions.size(); ++i)
         actions[i]->setText(c.Text(texts[i]));
+}
+
+void ChannelListWindow::SizeColumns() {
+    // Wide enough for the caption and every entry a column can show; measured
+    // from the lists rather than from hundreds of rows.
+    const QFontMetrics metrics = table_->fontMetrics();
+    const ListRow sample{0, 1, 1};
+    for (int column = 0; column < kListColumnCount; ++column) {
+        QStringList texts = CellChoices(context_.model, sample, column, context_.catalogue);
+        texts << ColumnCaption(column, context_.catalogue)
+              << (column == kColFrequency ? QStringLiteral("00.0000") : QStringLiteral("M6"));
+        int width = 0;
+        for (const QString& text : texts)
+            width = std::max(width, metrics.horizontalAdvance(text));
+        table_->setColumnWidth(column, width + metrics.height() * 2);
+    }
 }
 
 void ChannelListWindow::ShowFilteredRows() {

@@ -31,6 +31,7 @@ public:
 
 private:
     void SetCaptions();
+    void SizeColumns();
     void ShowFilteredRows();
     void OnCellEdited(int row, int column, const QString& text);
     // The selected rows in table order; the current row when none is selected.

@@ -1,0 +1,106 @@
+// Times the channel list with every record of both banks: opening the window
+// until it has been painted, and pasting 500 rows with the table shown anew.
+//   QT_QPA_PLATFORM=offscreen zr4400-bench-channel-list build/dist/PK_517
+
+#include "core/base/prompter.h"
+#include "core/editing/channel_list.h"
+#include "core/model/initial_data.h"
+#include "core/session/app_context.h"
+#include "core/session/startup.h"
+#include "gui/channels/channel_list_window.h"
+#include "gui/shell/main_window.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QElapsedTimer>
+#include <QSettings>
+#include <QTemporaryDir>
+
+#include <algorithm>
+#include <cstdio>
+#include <vector>
+
+namespace {
+
+class SilentPrompter : public Prompter {
+public:
+    PromptAnswer ask(const QString&, PromptButtons, PromptIcon) override {
+        return PromptAnswer::Ok;
+    }
+    QString openFileName(const QString&) override { return {}; }
+    QString saveFileName(const QString&, const QString&) override { return {}; }
+};
+
+// Every group of both banks holds 46 channels.
+void FillConfiguration(RadioModel& model) {
+    for (int v = 0; v < kBanks; ++v)
+        for (int g = 1; g <= kGroups; ++g)
+            for (int n = 1; n <= 40; ++n)
+                if (model.FindSlot(n, v, g) == 0)
+                    model.AppendChannel(n, v, g,
+                                        QStringLiteral("28.%1").arg(n * 10, 4, 10, QChar('0')));
+}
+
+// 500 rows naming their channels: CB A-J 1-40, then HF A-C 1-40 (100 of them).
+QString PastedRows() {
+    QString text = QStringLiteral("Bank\tGroup\tChannel\tFrequency\tMode\tTSQ\tREP\n");
+    int rows = 0;
+    for (int v = 0; v < kBanks && rows < 500; ++v)
+        for (int g = 1; g <= kGroups && rows < 500; ++g)
+            for (int n = 1; n <= 40 && rows < 500; ++n, ++rows)
+                text += QStringLiteral("%1\t%2\t%3\t28.%4\tAM\tC_008(88.5Hz)\t+\n")
+                            .arg(v == 0 ? "CB" : "HF")
+                            .arg(QChar('A' + g - 1))
+                            .arg(n)
+                            .arg(n * 10 + 5, 4, 10, QChar('0'));
+    return text;
+}
+
+template <typename Work> void Report(const char* name, int rounds, Work work) {
+    std::vector<double> millis;
+    for (int i = 0; i < rounds; ++i) {
+        QElapsedTimer timer;
+        timer.start();
+        work();
+        millis.push_back(timer.nsecsElapsed() / 1e6);
+    }
+    std::sort(millis.begin(), millis.end());
+    std::printf("%-40s median %7.1f ms   best %7.1f ms   (%d rounds)\n", name,
+                millis[millis.size() / 2], millis.front(), rounds);
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    if (argc < 2) {
+        std::fprintf(stderr, "usage: %s PROGRAM-FOLDER\n", argv[0]);
+        return 64;
+    }
+    QTemporaryDir settings;
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings.path());
+    AppContext context(AppPaths::FromProgramFolder(QString::fromLocal8Bit(argv[1])));
+    LoadStartupData(context);
+    InitialiseData(context.model, context.paths.InitFolder());
+    FillConfiguration(context.model);
+    SilentPrompter prompter;
+    MainWindow window(context, prompter);
+    window.resize(1200, 800);
+    window.show();
+    QApplication::processEvents();
+    std::printf("rows: %lld\n", static_cast<long long>(ChannelListRows(context.model).size()));
+
+    Report("open the list, painted", 20, [&] {
+        window.UnloadAllChildForms();
+        window.ShowChildForm(kChannelListForm)->repaint();
+        QApplication::processEvents();
+    });
+    auto* list = qobject_cast<ChannelListWindow*>(window.FindChildForm(kChannelListForm));
+    QGuiApplication::clipboard()->setText(PastedRows());
+    Report("paste 500 rows, shown anew", 20, [&] {
+        list->PasteRows();
+        list->repaint();
+        QApplication::processEvents();
+    });
+    return 0;
+}
