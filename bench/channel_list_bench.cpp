@@ -1,9 +1,11 @@
 // Times the channel list with every record of both banks: opening the window
-// until it has been painted, and pasting 500 rows with the table shown anew.
+// until it has been painted, pasting 500 rows with the table shown anew, and
+// channel plans out as CSV and 500 records in.
 //   QT_QPA_PLATFORM=offscreen zr4400-bench-channel-list build/dist/PK_517
 
 #include "core/base/prompter.h"
 #include "core/editing/channel_list.h"
+#include "core/editing/channel_plan.h"
 #include "core/model/initial_data.h"
 #include "core/session/app_context.h"
 #include "core/session/startup.h"
@@ -101,6 +103,18 @@ int main(int argc, char** argv) {
         list->PasteRows();
         list->repaint();
         QApplication::processEvents();
+    });
+    // Channel plans: the first 500 records out as CSV, and in again.
+    QString plan;
+    {
+        const QStringList lines = ChannelPlanCsv(context.model).split(QStringLiteral("\r\n"));
+        plan = lines.mid(0, 501).join(QStringLiteral("\r\n")) + QStringLiteral("\r\n");
+    }
+    Report("export 874 records as CSV", 20, [&] { ChannelPlanCsv(context.model); });
+    Report("import 500 records from CSV", 20, [&] {
+        const ChannelPlanImport import = ReadChannelPlan(context.model, plan, context.catalogue);
+        if (!import.problems.isEmpty())
+            std::printf("%s\n", qPrintable(import.problems.first()));
     });
     return 0;
 }

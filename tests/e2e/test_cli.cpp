@@ -241,6 +241,27 @@ private slots:
                                  "Memory no window shows: 1 bytes differ\n");
     }
 
+    void channelPlansOutAndIn() {
+        QTemporaryDir dir;
+        const QString csv = dir.filePath("plan.csv");
+        QCOMPARE(Cli({"export-csv", InitFile(0), csv}).status, 0);
+        QVERIFY(ReadFile(csv).startsWith("Bank,Group,Channel,Frequency,Mode,TSQ,"));
+        const QString out = dir.filePath("out.dat");
+        const CliRun in = Cli({"import-csv", InitFile(0), csv, out});
+        QCOMPARE(in.status, 0);
+        QVERIFY(in.out.startsWith("CB A: 0 added, 0 changed, 0 removed\n"));
+        QCOMPARE(Cli({"diff", InitFile(0), out}).status, 0);
+
+        // A bad line: every bad line said, nothing written.
+        QVERIFY(WriteFile(csv, "Bank,Group,Channel,Frequency\nCB,A,1,27.0\nCB,K,1,27.0\n"));
+        const QString none = dir.filePath("none.dat");
+        const CliRun bad = Cli({"import-csv", InitFile(0), csv, none});
+        QCOMPARE(bad.status, 65);
+        QCOMPARE(bad.err, QByteArray("line 3, column Group: CB has no group K\n"));
+        QVERIFY(!QFile::exists(none));
+        QCOMPARE(Cli({"import-csv", InitFile(0), dir.filePath("gone.csv"), none}).status, 66);
+    }
+
     void showEveryField() {
         // A configuration whose every value differs from the defaults, and a group
         // name holding an escape sequence.

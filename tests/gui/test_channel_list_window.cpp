@@ -6,6 +6,7 @@
 #include "gui/channels/channel_list_model.h"
 #include "support/channel_editor_driving.h"
 #include "support/option_tone_driving.h"
+#include "support/test_files.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
@@ -184,6 +185,43 @@ private slots:
         // The paste is one step.
         Trigger(*r.run.window, "mnuUndo");
         QVERIFY(!RecordOfRow(r.model(), kA2) && !RecordOfRow(r.model(), {0, 1, 4}));
+    }
+
+    void channelPlanImportAsksAndUndoes() {
+        Installation install;
+        ListRun r(install);
+        QVERIFY(r.ShownProgram::shown);
+        r.openList("CB", "A");
+        r.prompter().fileNames = {install.file("plan")};
+        Trigger(*r.run.window, "mnuFileExportChannels");
+        QVERIFY(ReadFile(install.file("plan.csv")).startsWith("Bank,Group,Channel,"));
+
+        const QString before = ReadFile(install.file("plan.csv"));
+        QVERIFY(WriteFile(install.file("in.csv"), "Bank,Group,Channel,Frequency,Mode\n"
+                                                  "CB,A,5,27.5,AM\nCB,A,6,31,AM\n"));
+        r.prompter().fileNames = {install.file("in.csv")};
+        Trigger(*r.run.window, "mnuFileImportChannels");
+        QCOMPARE(r.prompter().texts().value(0),
+                 QStringLiteral("Nothing was imported. These lines are wrong:\r\nline 3, column "
+                                "Frequency: Frequency is out of range. 25.6150 - 30.1050 MHz"));
+        QVERIFY(!RecordOfRow(r.model(), {0, 1, 5}));
+
+        QVERIFY(WriteFile(install.file("in.csv"), "Bank,Group,Channel,Frequency,Mode\n"
+                                                  "CB,A,5,27.5,AM\n"));
+        r.prompter().prompts.clear();
+        r.prompter().answers = {PromptAnswer::Ok};
+        r.prompter().fileNames = {install.file("in.csv")};
+        Trigger(*r.run.window, "mnuFileImportChannels");
+        QVERIFY(r.prompter().texts().value(0).startsWith(
+            "The channel plan changes these groups:\r\nCB A: 1 added, 0 changed, "));
+        QCOMPARE(r.onScreen({0, 1, 5}, kColMode), QStringLiteral("AM"));
+        QCOMPARE(r.onScreen(kA1, kColFrequency),
+                 QString()); // the group has the file's channels only
+        // The import is one step.
+        Trigger(*r.run.window, "mnuUndo");
+        r.prompter().fileNames = {install.file("again")};
+        Trigger(*r.run.window, "mnuFileExportChannels");
+        QCOMPARE(ReadFile(install.file("again.csv")), before);
     }
 
     void undoInEveryEditor() {

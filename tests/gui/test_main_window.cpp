@@ -91,7 +91,8 @@ private slots:
             Started run(install);
             QCOMPARE(ShownMenus(*run.window),
                      (QStringList{
-                         "&File|&New|&Open|Open &Backup...|&Save|Save &As|Co&mpare With...|-|E&xit",
+                         "&File|&New|&Open|Open &Backup...|&Save|Save &As|Co&mpare With...|-|&Import "
+                     "Channels...|&Export Channels...|-|E&xit",
                          "&Edit|&Undo|&Redo|-|&Channel Information|&Option Features|&Roger Beep|-",
                          "&Program|&Read from Radio|&Write to Radio|-|&Verify after write",
                          "&Setup|&Communication Port|&Initial Setting",

@@ -119,6 +119,13 @@ QString ColumnName(int column) {
                                                     : QString();
 }
 
+QStringList ColumnNames() {
+    QStringList names;
+    for (int column = 0; column < kListColumnCount; ++column)
+        names << ColumnName(column);
+    return names;
+}
+
 QString RowLabel(const ListRow& row) {
     return BankName(row.bank) + QLatin1Char(' ') + GroupLetter(row.group) + QLatin1Char(' ') +
            GetCHName(row.number);
@@ -164,6 +171,13 @@ QString CellTexts::Text(const ListRow& row, int column) const {
     const int index = SettingIndex(*record, setting);
     return index >= 0 && index < entries_[setting].size() ? entries_[setting][index]
                                                           : QString::number(index);
+}
+
+QStringList CellTexts::Texts(const ListRow& row) const {
+    QStringList texts;
+    for (int column = 0; column < kListColumnCount; ++column)
+        texts << Text(row, column);
+    return texts;
 }
 
 QString CellText(const RadioModel& model, const ListRow& row, int column, const Catalogue& c) {
@@ -223,19 +237,11 @@ QString SetRowFrequency(RadioModel& model, const ListRow& row, const QString& te
 
 QString CopyRowsText(const RadioModel& model, const QList<ListRow>& rows) {
     const Catalogue english;
-    QStringList names;
-    for (int column = 0; column < kListColumnCount; ++column)
-        names << ColumnName(column);
-    QString text = names.join(QLatin1Char('\t')) + QLatin1Char('\n');
+    QString text = ColumnNames().join(QLatin1Char('\t')) + QLatin1Char('\n');
     const CellTexts texts(model, english);
-    for (const ListRow& row : rows) {
-        if (!RecordOfRow(model, row))
-            continue;
-        QStringList fields;
-        for (int column = 0; column < kListColumnCount; ++column)
-            fields << texts.Text(row, column);
-        text += fields.join(QLatin1Char('\t')) + QLatin1Char('\n');
-    }
+    for (const ListRow& row : rows)
+        if (RecordOfRow(model, row))
+            text += texts.Texts(row).join(QLatin1Char('\t')) + QLatin1Char('\n');
     return text;
 }
 

@@ -54,6 +54,8 @@ int SettingOfColumn(int column);
 QString ColumnCaption(int column, const Catalogue& catalogue);
 // The column's name in copied text and channel plan files: English always.
 QString ColumnName(int column);
+// Every column's name, in table order.
+QStringList ColumnNames();
 // "CB A 12", "HF B M1": a row as messages name it.
 QString RowLabel(const ListRow& row);
 
@@ -67,6 +69,8 @@ class CellTexts {
 public:
     CellTexts(const RadioModel& model, const Catalogue& catalogue);
     QString Text(const ListRow& row, int column) const;
+    // Every column's text, in table order.
+    QStringList Texts(const ListRow& row) const;
 
 private:
     const RadioModel& model_;

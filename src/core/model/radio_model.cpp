@@ -7,18 +7,6 @@
 
 namespace {
 
-// The fields the modified test compares. TxFreq and the reserved words have no
-// editing path, so they never count as a change. Frequencies compare by value:
-// a write stores "271850" as "27185000", which is the same frequency.
-bool SameChannelSettings(const ChannelRecord& a, const ChannelRecord& b) {
-    return PadFreqDigits(a.RxFreq.text()) == PadFreqDigits(b.RxFreq.text()) &&
-           a.ChannelNumber == b.ChannelNumber && a.InUse == b.InUse && a.ScanFlag == b.ScanFlag &&
-           a.ToneIndex == b.ToneIndex && a.TxToneIndex == b.TxToneIndex && a.Mode == b.Mode &&
-           a.HiCut == b.HiCut && a.NbAnl == b.NbAnl && a.Echo == b.Echo && a.Add10K == b.Add10K &&
-           a.Busy == b.Busy && a.Roger == b.Roger && a.Repeater == b.Repeater &&
-           a.Public == b.Public;
-}
-
 // Rtix and Ttix are carried, never edited, so they are left out. Group names
 // compare by their text: encoding for a write rewrites "A" + NUL as "A" + blanks.
 bool SameOptions(OptionRecord a, OptionRecord b) {
@@ -35,6 +23,18 @@ bool SameTones(const ToneTable& a, const ToneTable& b) {
 }
 
 } // namespace
+
+// The fields the modified test compares. TxFreq and the reserved words have no
+// editing path, so they never count as a change. Frequencies compare by value:
+// a write stores "271850" as "27185000", which is the same frequency.
+bool SameChannelSettings(const ChannelRecord& a, const ChannelRecord& b) {
+    return PadFreqDigits(a.RxFreq.text()) == PadFreqDigits(b.RxFreq.text()) &&
+           a.ChannelNumber == b.ChannelNumber && a.InUse == b.InUse && a.ScanFlag == b.ScanFlag &&
+           a.ToneIndex == b.ToneIndex && a.TxToneIndex == b.TxToneIndex && a.Mode == b.Mode &&
+           a.HiCut == b.HiCut && a.NbAnl == b.NbAnl && a.Echo == b.Echo && a.Add10K == b.Add10K &&
+           a.Busy == b.Busy && a.Roger == b.Roger && a.Repeater == b.Repeater &&
+           a.Public == b.Public;
+}
 
 RadioModel::RadioModel() {
     ApplyBandLimits();

@@ -13,6 +13,10 @@ inline constexpr char kProgramModelCode[] = "PK2323";
 // The name of data that has no file yet.
 inline constexpr char kUntitledName[] = "new.dat";
 
+// Whether two channel records hold the same settings, as the modified test
+// sees them: frequencies by value, TxFreq and the reserved words left out.
+bool SameChannelSettings(const ChannelRecord& a, const ChannelRecord& b);
+
 // The one shared model of the radio's configuration: the working data the
 // editors change, the snapshot it is compared with and saved through, the
 // memory image of the link, and the globals that travel with them.

@@ -276,6 +276,17 @@ enum class TextId {
     ListRowsNotChanged,
     ListLinesNotPasted,
     ListDeleteQuestion,
+    // Channel plans in and out as CSV
+    MnuExportChannels,
+    MnuImportChannels,
+    PlanFile,
+    PlanColumnMissing,
+    PlanMalformed,
+    PlanNotChannel,
+    PlanBankEmpty,
+    PlanSummaryLine,
+    PlanImportQuestion,
+    PlanNotImported,
 
     Count_ // keep last
 };

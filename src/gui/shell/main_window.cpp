@@ -157,6 +157,8 @@ void MainWindow::BuildMenus() {
         {"mnuFileOpen", [this] { files_.FileOpen(); }},
         {"mnuFileOpenBackup", [this] { OpenBackupList(*this, files_, commands_, this); }},
         {"mnuFileCompare", [this] { CompareWithFile(*this, this); }},
+        {"mnuFileImportChannels", [this] { plans_.ImportChannels(); }},
+        {"mnuFileExportChannels", [this] { plans_.ExportChannels(); }},
         {"mnuFileSave", [this] { files_.FileSave(); }},
         {"mnuFileSaveAs", [this] { files_.FileSaveAs(); }},
         {"mnuFileExit", [this] { close(); }},

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/session/channel_plan_commands.h"
 #include "core/session/edit_history.h"
 #include "core/session/file_commands.h"
 #include "core/session/main_commands.h"
@@ -101,6 +102,7 @@ private:
     FileCommands files_;
     MainCommands commands_;
     EditHistory history_;
+    ChannelPlanCommands plans_{*this};
     QMap<QString, ChildFactory> factories_;
 
     QMdiArea* mdi_ = nullptr;

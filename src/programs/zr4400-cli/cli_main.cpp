@@ -7,6 +7,7 @@
 #include "programs/zr4400-cli/cli_session.h"
 #include "programs/zr4400-cli/exit_codes.h"
 #include "programs/zr4400-cli/link_commands.h"
+#include "programs/zr4400-cli/plan_commands.h"
 #include "programs/zr4400-cli/show_command.h"
 
 #include <QFileInfo>
@@ -22,6 +23,9 @@ const char* const kUsage =
     "       zr4400-cli encode IN.dat OUT.bin     data file pair to the image a write sends\n"
     "       zr4400-cli show IN.dat [--json]      the configuration in readable form\n"
     "       zr4400-cli diff A B                  what differs between two data files or images\n"
+    "       zr4400-cli export-csv IN.dat OUT.csv the channel plan as a CSV file\n"
+    "       zr4400-cli import-csv IN.dat CHANNELS.csv OUT.dat\n"
+    "                                            a channel plan taken into a data file pair\n"
     "       zr4400-cli read PORT OUT.dat [--no-backup]\n"
     "                                            read a radio into a data file pair\n"
     "       zr4400-cli write PORT IN.dat         write a data file pair into a radio\n"
@@ -233,12 +237,14 @@ int main(int argc, char** argv) {
     // A new data file's name ends in ".dat", so its companion can't take
     // another file's name; a companion's own name is refused.
     const bool writesDataFile =
-        (command == QLatin1String("decode") || command == QLatin1String("read")) && w.size() == 2;
-    if (writesDataFile && IsCompanionName(w[1])) {
+        ((command == QLatin1String("decode") || command == QLatin1String("read")) &&
+         w.size() == 2) ||
+        (command == QLatin1String("import-csv") && w.size() == 3);
+    if (writesDataFile && IsCompanionName(w.last())) {
         PrintError(session.catalogue.Text(TextId::DataNameIsCompanion));
         return ExitUsage;
     }
-    const QString dataOut = writesDataFile ? DataFileNameFor(w[1]) : QString();
+    const QString dataOut = writesDataFile ? DataFileNameFor(w.last()) : QString();
     if (command == QLatin1String("decode") && w.size() == 2 && plain)
         return Decode(session, w[0], dataOut);
     if (command == QLatin1String("encode") && w.size() == 2 && plain)
@@ -248,6 +254,10 @@ int main(int argc, char** argv) {
         return Show(session, w[0], o.flags.contains("--json"));
     if (command == QLatin1String("diff") && w.size() == 2 && plain)
         return Diff(session, w[0], w[1]);
+    if (command == QLatin1String("export-csv") && w.size() == 2 && plain)
+        return ExportPlan(session, w[0], w[1]);
+    if (command == QLatin1String("import-csv") && w.size() == 3 && plain)
+        return ImportPlan(session, w[0], w[1], dataOut);
     if (command == QLatin1String("ports") && w.isEmpty() && plain)
         return RunPorts(session);
     const bool backup = !o.flags.contains("--no-backup");

@@ -1,0 +1,29 @@
+#pragma once
+
+#include "core/model/radio_model.h"
+
+#include <QString>
+#include <QStringList>
+
+class Catalogue;
+
+// Channel plans as CSV files: one header line of English column names, one
+// line per channel record with English values, in the channel list's order.
+
+// Every record the channel list shows, comma-separated, lines ended by CRLF.
+QString ChannelPlanCsv(const RadioModel& model);
+
+struct ChannelPlanImport {
+    QStringList problems; // "line N, column NAME: reason", in file order
+    QStringList summary;  // "CB A: 2 added, 1 changed, 0 removed", a line per group named
+    RadioModel result;    // the data with the plan taken in (when there are no problems)
+};
+
+// Reads a plan over `model`: the header names the columns (any order, any
+// case; unknown ones are ignored; Bank, Group, Channel and Frequency are
+// required), the delimiter is the header's (comma, semicolon or tab; with the
+// last two a decimal comma is taken). Every group the file names gets exactly
+// its channels, in the file's order; a channel that existed keeps what the
+// file does not carry. Any bad line leaves `result` as `model` was.
+ChannelPlanImport ReadChannelPlan(const RadioModel& model, const QString& text,
+                                  const Catalogue& catalogue);

@@ -1,0 +1,182 @@
+// Channel plans as CSV: the reader and writer on their own, then export and
+// import with their rules, error lines and exactness on random plans.
+
+#include "core/base/csv.h"
+#include "core/codec/image_codec.h"
+#include "core/editing/channel_list.h"
+#include "core/editing/channel_plan.h"
+#include "core/model/initial_data.h"
+#include "core/model/radio_model.h"
+#include "core/text/catalogue.h"
+
+#include <QRandomGenerator>
+#include <QTest>
+
+namespace {
+
+RadioModel DefaultModel() {
+    RadioModel m;
+    InitialiseData(m, QStringLiteral("/nonexistent/Init"), QDate(2026, 12, 6));
+    return m;
+}
+
+RadioImage Encoded(RadioModel m) {
+    PrepareImage(m.image);
+    EncodeImage(m);
+    return m.image;
+}
+
+// A valid plan: random channels in random groups, every value from its list.
+RadioModel RandomModel(QRandomGenerator& random) {
+    RadioModel m = DefaultModel();
+    const Catalogue c;
+    for (int i = 0; i < 200; ++i) {
+        const ListRow row{random.bounded(2), random.bounded(1, 10), random.bounded(1, 47)};
+        if (row.group > 9 && row.bank == 1)
+            continue;
+        const double low = row.bank == 0 ? 25.615 : 28.0;
+        SetRowFrequency(m, row, QString::number(low + random.bounded(1500) * 0.001, 'f', 4), c);
+        for (int column = kColMode; column < kListColumnCount; ++column) {
+            const QStringList choices = CellChoices(m, row, column, c);
+            if (!choices.isEmpty())
+                SetCellChoice(m, row, column, choices[random.bounded(int(choices.size()))], c);
+        }
+        SetCellChoice(m, row, kColPublic, "OFF", c);
+    }
+    return m;
+}
+
+QList<QStringList> Fields(const QList<CsvRecord>& records) {
+    QList<QStringList> fields;
+    for (const CsvRecord& r : records)
+        fields << r.fields;
+    return fields;
+}
+
+} // namespace
+
+class TestChannelPlan : public QObject {
+    Q_OBJECT
+private slots:
+    void csvReadsWhatSpreadsheetsWrite() {
+        const struct {
+            const char* name;
+            QString text;
+            QList<QStringList> fields;
+            QList<int> lines;
+        } rows[] = {
+            {"LF, no last line end", "a,b\n1,2", {{"a", "b"}, {"1", "2"}}, {1, 2}},
+            {"CRLF and a BOM",
+             QString(QChar(0xFEFF)) + "a,b\r\n1,2\r\n",
+             {{"a", "b"}, {"1", "2"}},
+             {1, 2}},
+            {"quoted delimiter and quote",
+             "\"x,y\",\"say \"\"hi\"\"\"\n",
+             {{"x,y", "say \"hi\""}},
+             {1}},
+            {"line break in quotes",
+             "\"one\ntwo\",3\nnext,4\n",
+             {{"one\ntwo", "3"}, {"next", "4"}},
+             {1, 3}},
+            {"empty fields", ",,\n\n", {{"", "", ""}, {""}}, {1, 2}},
+        };
+        for (const auto& r : rows) {
+            const QList<CsvRecord> records = ParseCsv(r.text, ',');
+            QVERIFY2(Fields(records) == r.fields, r.name);
+            QList<int> lines;
+            for (const CsvRecord& record : records) {
+                lines << record.line;
+                QVERIFY2(!record.malformed, r.name);
+            }
+            QVERIFY2(lines == r.lines, r.name);
+        }
+        QVERIFY(ParseCsv("\"open,1\n", ',').first().malformed);
+        QVERIFY(ParseCsv("\"a\"b,1\n", ',').first().malformed);
+        QCOMPARE(CsvDelimiterOf("\"a,b\";c,d"), QChar(';'));
+        QCOMPARE(CsvDelimiterOf("a\tb"), QChar('\t'));
+        // What the writer quotes, the reader gives back.
+        const QStringList odd{"plain", "a,b", "q\"uote", "line\r\nbreak", ""};
+        QCOMPARE(ParseCsv(CsvLine(odd, ',') + CsvLine({"x"}, ','), ',').first().fields, odd);
+    }
+
+    void exportThenImportIsExact() {
+        QRandomGenerator random(4400);
+        const Catalogue c;
+        for (int round = 0; round < 25; ++round) {
+            const RadioModel m = RandomModel(random);
+            const ChannelPlanImport back = ReadChannelPlan(m, ChannelPlanCsv(m), c);
+            QVERIFY2(back.problems.isEmpty(), qPrintable(back.problems.join('\n')));
+            QVERIFY(Encoded(back.result) == Encoded(m));
+            for (const QString& line : back.summary)
+                QVERIFY2(line.endsWith(": 0 added, 0 changed, 0 removed"), qPrintable(line));
+            // Into fresh data: the same channels again.
+            const ChannelPlanImport fresh = ReadChannelPlan(DefaultModel(), ChannelPlanCsv(m), c);
+            QCOMPARE(ChannelPlanCsv(fresh.result), ChannelPlanCsv(m));
+        }
+    }
+
+    void importTakesTheNamedGroups() {
+        RadioModel m = DefaultModel();
+        const Catalogue c;
+        SetRowFrequency(m, {0, 2, 5}, "27.0", c);
+        SetRowFrequency(m, {0, 2, 9}, "27.1", c);
+        m.channels.at(0, m.FindSlot(9, 0, 2), 2).TxFreq.set("2720");
+        const QString before = ChannelPlanCsv(m);
+        // Semicolons with decimal commas, any order and case, a column we
+        // don't know, a bare tone, a line break inside quotes.
+        const QString plan = "channel;Frequency;GROUP;bank;Notes;tsq;Mode\r\n"
+                             "9;27,105;B;CB;\"two\nlines\";88.5;AM\r\n"
+                             "3;27,2;B;CB;;D754N;\r\n";
+        const ChannelPlanImport in = ReadChannelPlan(m, plan, c);
+        QVERIFY2(in.problems.isEmpty(), qPrintable(in.problems.join('\n')));
+        QCOMPARE(in.summary, QStringList{"CB B: 1 added, 1 changed, 8 removed"});
+        const RadioModel& r = in.result;
+        QCOMPARE(r.radio.ChannelCount(0, 2), int16_t(2));
+        QCOMPARE(r.channels.at(0, 1, 2).ChannelNumber, int16_t(9));             // the file's order
+        QCOMPARE(r.channels.at(0, 1, 2).TxFreq.text(), QStringLiteral("2720")); // kept
+        QCOMPARE(CellText(r, {0, 2, 9}, kColTsq, c), QStringLiteral("C_008(88.5Hz)"));
+        QCOMPARE(CellText(r, {0, 2, 3}, kColTsq, c), QStringLiteral("D_104(754N)"));
+        QCOMPARE(CellText(r, {0, 2, 3}, kColMode, c), QStringLiteral("FM")); // a new channel's
+        QCOMPARE(CellText(r, {0, 2, 9}, kColFrequency, c), QStringLiteral("27.1050"));
+        // The other groups stay as they were.
+        QCOMPARE(ChannelPlanCsv(r).section("CB,C,", 1), before.section("CB,C,", 1));
+        // Every reference of the group names a channel it has.
+        QVERIFY(r.radio.Options.WorkChannel(0, 2) == 9 || r.radio.Options.WorkChannel(0, 2) == 3);
+    }
+
+    void badLinesChangeNothing() {
+        const RadioModel m = DefaultModel();
+        const Catalogue c;
+        const QString plan = "Bank,Group,Channel,Frequency,Mode\n"
+                             "CB,A,1,27.0,AM\n"
+                             "\"C\nB\",A,2,27.0,AM\n" // a quoted line break: reported at line 3
+                             "HF,J,1,28.1,FM\n"
+                             "CB,A,1,27.2,FM\n"
+                             "CB,B,2,31,FM\n"
+                             "CB,B,3,27.3,SSB\n"
+                             "CB,B,4\n"
+                             "XX,B,5,27.3,FM\n";
+        const ChannelPlanImport in = ReadChannelPlan(m, plan, c);
+        QCOMPARE(in.problems,
+                 (QStringList{"line 3, column Bank: not a bank (CB or HF)",
+                              "line 5, column Group: HF has no group J",
+                              "line 6, column Channel: the channel is given twice",
+                              "line 7, column Frequency: Frequency is out of range. 25.6150 - "
+                              "30.1050 MHz",
+                              "line 8, column Mode: \"SSB\" is not offered here",
+                              "line 9, column -: not a line of the file's columns",
+                              "line 10, column Bank: not a bank (CB or HF)"}));
+        QCOMPARE(ChannelPlanCsv(in.result), ChannelPlanCsv(m));
+        QCOMPARE(ReadChannelPlan(m, "Bank,Group,Frequency\n", c).problems,
+                 QStringList{"line 1, column Channel: the column is missing"});
+        // A plan that would leave a bank without a regular channel is refused whole.
+        QString memoryOnly = "Bank,Group,Channel,Frequency\n";
+        for (int g = 0; g < 10; ++g)
+            memoryOnly += QStringLiteral("CB,%1,M1,27.0\n").arg(QChar('A' + g));
+        QCOMPARE(ReadChannelPlan(m, memoryOnly, c).problems,
+                 QStringList{"CB would be left without a channel: nothing was imported."});
+    }
+};
+
+QTEST_GUILESS_MAIN(TestChannelPlan)
+#include "test_channel_plan.moc"
