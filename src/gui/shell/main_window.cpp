@@ -140,7 +140,11 @@ MainWindow::MainWindow(AppContext& context, Prompter& prompter, QWidget* parent)
     LoadNewDoc();
 }
 
-MainWindow::~MainWindow() = default;
+MainWindow::~MainWindow() {
+    // The editors go first: one taking a value as it loses the focus still
+    // finds the whole main window to report the change to.
+    UnloadAllChildForms();
+}
 
 QAction* MainWindow::Action(const QString& name) const {
     return findChild<QAction*>(name, Qt::FindDirectChildrenOnly);
