@@ -357,7 +357,7 @@ private slots:
         h.Pump();
         QCOMPARE(h.engine.Outcome(), LinkOutcome::Cancelled);
         QCOMPARE(h.sent.count(LinkPackets::EndRequest()), 1); // the first radio's own END
-        QVERIFY(h.prompter.texts().isEmpty() && !h.portOpen);
+        QVERIFY(h.prompter.texts() == QStringList{"1 radios written."} && !h.portOpen);
     }
 
     void groupWriteWithSwap() {
@@ -393,7 +393,8 @@ private slots:
         QVERIFY(std::equal(h.model.image.begin(), h.model.image.begin() + 0x3EC0,
                            h.radio.image.begin()));
         QCOMPARE(h.radioNumbers, (QList<int>{1, 2}));
-        QCOMPARE(h.prompter.texts(), QStringList{"Write Data Completed."});
+        QCOMPARE(h.writtenRadios, (QList<int>{1, -2}));
+        QCOMPARE(h.prompter.texts(), (QStringList{"Write Data Completed.", "2 radios written."}));
         // The new radio was taken only after three answered handshakes in a row.
         QVERIFY(h.radio.handshakesSeen() >= 3);
     }
@@ -406,7 +407,54 @@ private slots:
         h.Pump();
         QVERIFY(!h.lastSuccess);
         QCOMPARE(h.radio.blocksWritten(), 0);
-        QCOMPARE(h.prompter.texts(), QStringList{"Model type is wrong."});
+        QCOMPARE(h.prompter.texts(), (QStringList{"Model type is wrong.", "0 radios written."}));
+    }
+
+    void waitingForTheNextRadio() {
+        // The written radio stays: a handshake a reply time, until the wait is over.
+        LinkHarness h;
+        h.engine.SetSwapWait(3);
+        QVERIFY(h.engine.BeginTransfer(LinkOperationCode::Write));
+        h.engine.StartGroupWrite(2);
+        h.Pump();
+        QCOMPARE(h.engine.Outcome(), LinkOutcome::GaveUp);
+        QCOMPARE(h.prompter.texts(),
+                 (QStringList{"No next radio was connected within 3 s.", "1 radios written."}));
+        const qsizetype firstEnd = h.sent.indexOf(LinkPackets::EndRequest());
+        QVERIFY(h.sent.mid(firstEnd).count("PROGRAM") <= 3000 / kReplyTimeMs + 1);
+
+        // The count reached elsewhere: a waiting port ends at once, a radio
+        // that comes is let go unwritten; both count as success.
+        for (const bool waiting : {true, false}) {
+            LinkHarness g;
+            bool another = true;
+            g.mayStart = [&] { return std::exchange(another, false); };
+            g.beforeSend = [&](const QByteArray&) {
+                if (g.radio.writesCompleted() == 1 && waiting)
+                    g.connected = false;
+            };
+            QVERIFY(g.engine.BeginTransfer(LinkOperationCode::Write));
+            g.engine.StartGroupWrite(5);
+            g.Pump(5000);
+            if (waiting) {
+                QVERIFY(g.engine.state.AwaitingNextRadio);
+                g.engine.EndGroup();
+                g.Pump();
+            } else {
+                // The radio is swapped for another: identified, let go unwritten.
+                g.connected = false;
+                g.Pump(20);
+                g.radio = RadioResponder();
+                g.connected = true;
+                g.Pump();
+                QCOMPARE(g.radio.blocksWritten(), 0);
+                QVERIFY(!g.radio.inProgramMode());
+            }
+            QVERIFY2(g.lastSuccess && !g.engine.Busy(), waiting ? "waiting" : "let go");
+            QCOMPARE(g.engine.RadiosWritten(), 1);
+            QCOMPARE(g.prompter.texts(),
+                     (QStringList{"Write Data Completed.", "1 radios written."}));
+        }
     }
 
     void radioInformation() {

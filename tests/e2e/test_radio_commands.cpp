@@ -267,14 +267,35 @@ private slots:
         SimProcess sim({"--save", saved, "--swap-after-write", "2"});
         Installation install;
         UseSimPort(install, sim.device);
-        Started run(install);
+        {
+            Started plain(install); // offered to dealers only
+            QVERIFY(!plain.window->findChild<QAction*>("mnuMWriteToRadio")->isVisible());
+        }
+        Started run(install, [](AppContext& c) { c.dealerMode = true; });
+        run.window->show();
+        QVERIFY(run.window->findChild<QAction*>("mnuMWriteToRadio")->isVisible());
         run.prompter.numbers << std::nullopt; // cancelled: nothing happens
-        run.window->commands().groupWrite();
+        Trigger(*run.window, "mnuMWriteToRadio");
         QCOMPARE(run.prompter.texts(), QStringList{"Number of radios to write:"});
         run.prompter.prompts.clear();
         run.prompter.numbers << 2;
-        run.window->commands().groupWrite();
-        QCOMPARE(run.prompter.texts().last(), QStringLiteral("Write Data Completed."));
+        // Between the radios the window says what to do next.
+        QStringList notes;
+        WhenModalShows(
+            [&notes](QWidget* progress) {
+                auto* note = progress->findChild<QLabel*>("lblNote");
+                auto* poll = new QTimer(progress);
+                QObject::connect(poll, &QTimer::timeout, [note, &notes] {
+                    if (!note->text().isEmpty() && !notes.contains(note->text()))
+                        notes << note->text();
+                });
+                poll->start(5);
+            },
+            "frmMProgress");
+        Trigger(*run.window, "mnuMWriteToRadio");
+        QCOMPARE(run.prompter.texts().mid(2),
+                 (QStringList{"Write Data Completed.", "2 radios written."}));
+        QCOMPARE(notes, QStringList{"Radio 1 written. Connect the next radio."});
         sim.stop();
         QVERIFY(QFile::exists(saved + ".1") && QFile::exists(saved + ".2"));
         QVERIFY(!QFile::exists(saved + ".3"));

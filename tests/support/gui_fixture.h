@@ -66,9 +66,13 @@ public:
 
 // One start of the program: start-up steps, then the main window.
 struct Started {
-    explicit Started(const Installation& install)
+    // `prepare` sets what the command line would before the window is made.
+    explicit Started(const Installation& install,
+                     const std::function<void(AppContext&)>& prepare = {})
         : context(AppPaths::FromProgramFolder(install.programFolder())) {
         LoadStartupData(context);
+        if (prepare)
+            prepare(context);
         InitialiseData(context.model, context.paths.InitFolder());
         window = std::make_unique<MainWindow>(context, prompter);
     }

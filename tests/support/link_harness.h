@@ -42,6 +42,8 @@ public:
     int readsCompleted = 0;
     int ended = 0;
     bool lastSuccess = false;
+    QList<int> writtenRadios;       // each radio written; negative when no other followed
+    std::function<bool()> mayStart; // whether another radio may be written (all when unset)
     // Changes what the radio answered before the program sees it.
     std::function<QByteArray(const QByteArray& request, const QByteArray& reply)> mangle;
     // Runs before each packet reaches the radio (to swap radios, pull the cable...).
@@ -81,6 +83,10 @@ public:
         ++ended;
         lastSuccess = success;
     }
+    void RadioWritten(int written, bool more) override {
+        writtenRadios << (more ? written : -written);
+    }
+    bool MayStartRadio() override { return mayStart ? mayStart() : true; }
 
     // Delivers replies and time-outs until the transfer ends (or `limit` events).
     void Pump(int limit = 100000) {

@@ -39,6 +39,7 @@ bool LinkEngine::BeginTransfer(LinkOperationCode operation) {
     cancelled_ = false;
     blocksSent_ = false;
     verifying_ = false;
+    groupRun_ = false;
     if (!OpenLinkPort()) {
         state.LinkOperation = 0;
         outcome_ = LinkOutcome::PortFailed;
@@ -99,8 +100,45 @@ void LinkEngine::StartGroupWrite(int radios) {
     state.FirstRadio = true;
     state.RadioCount = static_cast<int16_t>(std::max(1, radios));
     state.RadiosDone = 0;
+    groupRun_ = true;
+    groupEnding_ = false;
+    waitedMs_ = 0;
     ui_.ShowRadioNumber(1);
     StartHandshake();
+}
+
+void LinkEngine::EndGroup() {
+    if (!Busy() || !state.GroupWrite)
+        return;
+    groupEnding_ = true;
+    // A port waiting for a radio has none in work: it ends now.
+    if (state.AwaitingNextRadio && (pausing_ || !awaitingReply_))
+        FinishGroup();
+}
+
+void LinkEngine::FinishGroup() {
+    pausing_ = false;
+    port_.StopReplyTimer();
+    awaitingReply_ = false;
+    state.GroupWrite = false;
+    FinishTransfer(true);
+}
+
+void LinkEngine::PauseBeforeHandshake() {
+    if (NextRadioTimeUp())
+        return;
+    pausing_ = true;
+    port_.StartReplyTimer();
+}
+
+bool LinkEngine::NextRadioTimeUp() {
+    waitedMs_ += kReplyTimeMs;
+    if (swapWaitMs_ <= 0 || waitedMs_ < swapWaitMs_)
+        return false;
+    model_.QueueMessage(catalogue_.Text(TextId::NoNextRadio).arg(swapWaitMs_ / 1000));
+    pausing_ = false;
+    Abandon();
+    return true;
 }
 
 void LinkEngine::SendIdentifyRequest() {
@@ -259,6 +297,12 @@ void LinkEngine::AdvanceTransfer() {
         // Every radio of a group is checked too: a radio of another model
         // or firmware must not be written just because it was attached.
         if (CheckIdentity()) {
+            if (state.GroupWrite && !verifying_ && !ui_.MayStartRadio()) {
+                // Enough radios are written or in work elsewhere: this one is let go.
+                groupEnding_ = true;
+                SendEndAfterStop();
+                return;
+            }
             Step() = verifying_ ? LinkStep::VerifyBlocks : blockStep;
             NextBlock();
         } else {
@@ -269,6 +313,8 @@ void LinkEngine::AdvanceTransfer() {
     } else if (step == LinkStep::EndAfterTransfer && !read && verify_ && !verifying_) {
         // The radio has everything: now read it back.
         StartVerify();
+    } else if (step == LinkStep::EndAfterCancel && groupEnding_) {
+        FinishGroup();
     } else {
         FinishTransfer(step == LinkStep::EndAfterTransfer);
     }
@@ -290,6 +336,10 @@ void LinkEngine::RadioSwapTest() {
         SendIdentifyRequest();
         return;
     }
+    if (groupEnding_) {
+        FinishGroup();
+        return;
+    }
     if (state.MissedHandshakes >= 2) {
         // The previous radio was seen gone; the new one must answer firmly.
         if (state.AnsweredHandshakes < 1) {
@@ -298,11 +348,14 @@ void LinkEngine::RadioSwapTest() {
             state.AwaitingNextRadio = false;
             state.MissedHandshakes = 0;
             state.AnsweredHandshakes = 0;
+            waitedMs_ = 0;
         }
     } else {
         // The radio just written still answers.
         state.MissedHandshakes = 0;
         state.AnsweredHandshakes = 0;
+        PauseBeforeHandshake();
+        return;
     }
     StartHandshake();
 }
@@ -337,6 +390,12 @@ void LinkEngine::ShowProgress() {
 }
 
 void LinkEngine::HandleReplyTimeout() {
+    if (pausing_) {
+        pausing_ = false;
+        port_.StopReplyTimer();
+        StartHandshake();
+        return;
+    }
     StopTimer();
     const auto op = static_cast<LinkOperationCode>(state.LinkOperation);
     if (op == LinkOperationCode::Idle)
@@ -356,6 +415,12 @@ void LinkEngine::HandleReplyTimeout() {
     }
     switch (Step()) {
     case LinkStep::Handshake:
+        if (state.GroupWrite && state.AwaitingNextRadio && groupEnding_) {
+            FinishGroup();
+            return;
+        }
+        if (state.GroupWrite && state.AwaitingNextRadio && NextRadioTimeUp())
+            return;
         if (state.HandshakeRetries >= 1) {
             state.HandshakeRetries = 0;
             AskRetryAfterNoAnswer();
@@ -388,6 +453,10 @@ void LinkEngine::HandleReplyTimeout() {
         break;
     case LinkStep::EndAfterRefusal:
         FinishTransfer(false);
+        break;
+    case LinkStep::EndAfterCancel:
+        // A radio let go unwritten (the group's count was reached elsewhere).
+        FinishGroup();
         break;
     default:
         break;
@@ -487,7 +556,9 @@ void LinkEngine::FinishTransfer(bool success) {
     const bool verified = success && verifying_;
     if (state.GroupWrite && success) {
         ++state.RadiosDone;
-        if (state.RadiosDone < state.RadioCount) {
+        const bool more = state.RadiosDone < state.RadioCount && !groupEnding_;
+        ui_.RadioWritten(state.RadiosDone, more);
+        if (more) {
             // Next radio: wait until this one is replaced, then write again.
             state.AwaitingNextRadio = true;
             state.MissedHandshakes = 0;
@@ -498,6 +569,7 @@ void LinkEngine::FinishTransfer(bool success) {
             state.LastPercent = 0;
             blocksSent_ = false;
             verifying_ = false;
+            waitedMs_ = 0;
             ui_.ShowProgress(0);
             ui_.ShowRadioNumber(state.RadiosDone + 1);
             StartHandshake();
@@ -529,6 +601,9 @@ void LinkEngine::FinishTransfer(bool success) {
                 PromptButtons::Ok, PromptIcon::Information);
     if (verified)
         ui_.Ask(catalogue_.Text(TextId::Verified), PromptButtons::Ok, PromptIcon::Information);
+    if (groupRun_)
+        ui_.Ask(catalogue_.Text(TextId::RadiosWritten).arg(state.RadiosDone), PromptButtons::Ok,
+                PromptIcon::Information);
 
     state.GroupWrite = false;
     state.LinkOperation = 0;

@@ -49,7 +49,19 @@ public:
     virtual void LaunchVersion(const QString& firmware) = 0;
     // Last call of every transfer.
     virtual void TransferEnded(bool success) = 0;
+    // Group write: radio `written` (counted from 1) has all its blocks; `more`
+    // when the transfer waits for the next radio.
+    virtual void RadioWritten(int written, bool more) {
+        (void)written;
+        (void)more;
+    }
+    // Group write: whether the radio just identified may be written. With
+    // several ports the count may be reached on another one first.
+    virtual bool MayStartRadio() { return true; }
 };
+
+// The time the radio has for each reply; the line's unit of waiting.
+constexpr int kReplyTimeMs = 300;
 
 enum class LinkOperationCode : int16_t { Idle = 0, Read = 1, Write = 2, RadioInfo = 3 };
 
@@ -124,6 +136,13 @@ public:
 
     // Writes from now on are read back and compared once the radio has them.
     void SetVerify(bool verify) { verify_ = verify; }
+    // Group write: waiting for the next radio ends, as a failure, after this
+    // many seconds (0: it waits until stopped).
+    void SetSwapWait(int seconds) { swapWaitMs_ = seconds * 1000; }
+    // Group write: no radio after the one in work; waiting for one ends at
+    // once, and the group ends as a success.
+    void EndGroup();
+    int RadiosWritten() const { return state.RadiosDone; }
 
     bool Busy() const { return state.LinkOperation != 0; }
     LinkOutcome Outcome() const { return outcome_; }
@@ -145,6 +164,14 @@ private:
     void CompareBlock(const QByteArray& reply);
     void StartVerify();
     void RadioSwapTest();
+    // The radio just written still answers: the next handshake goes after a
+    // reply time rather than as fast as the radio answers.
+    void PauseBeforeHandshake();
+    // One more reply time spent waiting for the next radio; true (after
+    // ending the transfer) when the wait allowed is over.
+    bool NextRadioTimeUp();
+    // A group that ends without another radio: successful when its radios were written.
+    void FinishGroup();
     bool CheckIdentity();
     void ShowProgress();
     void AskRetryAfterNoAnswer();
@@ -174,6 +201,11 @@ private:
     bool blocksSent_ = false; // the radio in work has had blocks written
     bool verify_ = false;
     bool verifying_ = false; // the radio in work is being read back
+    bool pausing_ = false;      // between handshakes while the written radio still answers
+    bool groupEnding_ = false;  // no radio after the one in work
+    bool groupRun_ = false;     // the transfer is a group write
+    int swapWaitMs_ = 0;
+    int waitedMs_ = 0;
     int firstDifference_ = -1;
     int differingBytes_ = 0;
 };

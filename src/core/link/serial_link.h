@@ -49,7 +49,7 @@ public:
     FileProblem OpenProblem() const override { return openProblem_; }
     QString PortLabel() const override;
 
-    static constexpr int kReplyTimeoutMs = 300;
+    static constexpr int kReplyTimeoutMs = kReplyTimeMs;
 
 private:
     bool OpenDevice();

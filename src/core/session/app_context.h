@@ -19,4 +19,6 @@ struct AppContext {
     VersionTable versions;
     VersionFileState versionFile = VersionFileState::Ok;
     RadioModel model;
+    // Started with --dealer: the group write is offered in the menu and toolbar.
+    bool dealerMode = false;
 };

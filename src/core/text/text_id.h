@@ -287,6 +287,10 @@ enum class TextId {
     PlanSummaryLine,
     PlanImportQuestion,
     PlanNotImported,
+    // Fleet writes
+    NoNextRadio,
+    RadioWrittenNext,
+    RadiosWritten,
 
     Count_ // keep last
 };

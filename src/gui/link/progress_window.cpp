@@ -45,6 +45,9 @@ ProgressWindow::ProgressWindow(Kind kind, int radioCount, const Catalogue& catal
         layout->addWidget(radioCaption, 2, 0, Qt::AlignRight);
         layout->addWidget(radioLabel_, 2, 1);
         layout->addWidget(radioBar_, 3, 0, 1, 2);
+        note_ = new QLabel(this);
+        note_->setObjectName(QStringLiteral("lblNote"));
+        layout->addWidget(note_, 5, 0, 1, 2);
     }
     auto* cancel = new QPushButton(catalogue.Text(TextId::Cancel), this);
     cancel->setObjectName(QStringLiteral("CommandCancel"));
@@ -63,6 +66,11 @@ void ProgressWindow::SetRadioNumber(int radio) {
         return;
     radioBar_->setValue(std::min(radio, radioBar_->maximum()));
     radioLabel_->setText(QString::number(radio));
+}
+
+void ProgressWindow::ShowNote(const QString& text) {
+    if (note_)
+        note_->setText(text);
 }
 
 void ProgressWindow::Finish() {

@@ -22,6 +22,8 @@ public:
 
     void SetProgressValue(int percent);
     void SetRadioNumber(int radio);
+    // A line under the bars: what the user is to do next.
+    void ShowNote(const QString& text);
     // Ends the modal display once the transfer is over.
     void Finish();
     // Runs when the user asks to stop the transfer.
@@ -35,5 +37,6 @@ private:
     QLabel* percent_;
     QProgressBar* radioBar_ = nullptr;
     QLabel* radioLabel_ = nullptr;
+    QLabel* note_ = nullptr;
     bool finished_ = false;
 };

@@ -199,6 +199,12 @@ void RadioCommands::ShowProgress(int percent) {
         progress_->SetProgressValue(percent);
 }
 
+void RadioCommands::RadioWritten(int written, bool more) {
+    if (progress_ && more)
+        progress_->ShowNote(
+            host_.context().catalogue.Text(TextId::RadioWrittenNext).arg(written));
+}
+
 void RadioCommands::ShowRadioNumber(int radio) {
     if (progress_)
         progress_->SetRadioNumber(radio);

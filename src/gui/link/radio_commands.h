@@ -48,6 +48,7 @@ public:
     void CompleteRead() override;
     void LaunchVersion(const QString& firmware) override;
     void TransferEnded(bool) override {}
+    void RadioWritten(int written, bool more) override;
 
 private:
     bool Begin(SerialLink& link, LinkOperationCode operation);

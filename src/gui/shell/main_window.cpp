@@ -218,6 +218,7 @@ void MainWindow::BuildMenus() {
         splitter_->setVisible(checked);
     });
     SetShortcuts();
+    Action("mnuMWriteToRadio")->setVisible(context_.dealerMode);
     QAction* verify = Action("mnuVerifyWrite");
     verify->setChecked(VerifyAfterWrite());
     connect(verify, &QAction::triggered, this, [](bool checked) { SetVerifyAfterWrite(checked); });
@@ -260,7 +261,7 @@ void MainWindow::BuildToolbar() {
         connect(button, &QAction::triggered, this, [this, key] { RouteToolbarKey(key); });
     }
     const QList<QAction*> buttons = toolbar_->actions();
-    buttons.at(10)->setVisible(false); // the group write stays hidden
+    buttons.at(10)->setVisible(context_.dealerMode); // the group write, for dealers
     toolbar_->findChild<QAction*>(QStringLiteral("打印"))->setEnabled(false);
 }
 

@@ -38,6 +38,12 @@ public:
         return session_.prompter.ask(text, buttons, icon);
     }
     void CloseProgress() override { EndLine(); }
+    void RadioWritten(int written, bool more) override {
+        if (!more)
+            return;
+        EndLine();
+        PrintError(session_.catalogue.Text(TextId::RadioWrittenNext).arg(written));
+    }
     void CompleteRead() override { ::CompleteRead(session_.model); }
     void LaunchVersion(const QString&) override {}
     void TransferEnded(bool) override { loop.quit(); }

@@ -47,6 +47,8 @@ int main(int argc, char** argv) {
 
     AppContext context(AppPaths::FromProgramFolder(QCoreApplication::applicationDirPath()));
     LoadStartupData(context);
+    // --dealer offers the group write, for programming a series of radios.
+    context.dealerMode = args.contains(QStringLiteral("--dealer"));
     InstallQtTranslations(context.catalogue.CurrentLanguage);
     QtPrompter prompter(QCoreApplication::applicationName());
 
