@@ -29,6 +29,8 @@ private slots:
     void readMatchesDecode();
     void writeStoresTheEncodedImage();
     void groupWriteOfTwoRadios();
+    void waitingForTheNextRadioEnds();
+    void severalPortsWriteExactlyTheCount();
     void outcomes_data();
     void outcomes();
     void traceRecordsTheLine();
@@ -99,6 +101,8 @@ void TestLinkEndToEnd::groupWriteOfTwoRadios() {
         Cli({"group-write", sim.device, kSource, "--count", "2", "--verify", "--trace", trace});
     QVERIFY2(r.status == 0, qPrintable(r.err));
     QCOMPARE(r.err.count("Write Data Completed."), 1);
+    QVERIFY(r.err.contains("Radio 1 written. Connect the next radio.\n"));
+    QVERIFY(r.err.endsWith("2 radios written.\n"));
     // Each radio is read back before the next is waited for.
     const QString log = QString::fromUtf8(ReadFile(trace));
     QCOMPARE(log.count(">> 52 "), 2 * 1009);
@@ -108,6 +112,63 @@ void TestLinkEndToEnd::groupWriteOfTwoRadios() {
     QCOMPARE(ReadFile(saved + ".1").left(0x3EC0), expected);
     QCOMPARE(ReadFile(saved + ".2").left(0x3EC0), expected);
     QVERIFY(!QFile::exists(saved + ".3"));
+}
+
+void TestLinkEndToEnd::waitingForTheNextRadioEnds() {
+    // The radio stays: asked a handshake a reply time, given up after --wait.
+    SimProcess sim({});
+    const QString trace = dir_.filePath("wait.log");
+    const CliRun r =
+        Cli({"group-write", sim.device, kSource, "--count", "2", "--wait", "1", "--trace", trace});
+    QCOMPARE(r.status, 75);
+    QVERIFY(r.err.contains("No next radio was connected within 1 s.\n1 radios written.\n"));
+    const QString log = QString::fromUtf8(ReadFile(trace));
+    const QString waiting = log.mid(log.indexOf(">> 45 4E 44")); // after the first END
+    QVERIFY2(waiting.count(">> 50 52 4F 47 52 41 4D") <= 1000 / 300 + 2, qPrintable(waiting));
+}
+
+void TestLinkEndToEnd::severalPortsWriteExactlyTheCount() {
+    // Two radios that stay where they are: one each.
+    {
+        SimProcess a({"--save", dir_.filePath("fa.bin")});
+        SimProcess b({"--save", dir_.filePath("fb.bin")});
+        const CliRun r = Cli({"group-write", a.device + "," + b.device, kSource, "--count", "2"});
+        QCOMPARE(r.status, 0);
+        QVERIFY(r.err.endsWith(QStringLiteral("2 radios written: 1 on %1, 1 on %2.\n")
+                                   .arg(a.device, b.device)
+                                   .toUtf8()));
+        a.stop();
+        b.stop();
+        QCOMPARE(ReadFile(dir_.filePath("fa.bin")).left(0x3EC0), ReadFile(image_).left(0x3EC0));
+        QCOMPARE(ReadFile(dir_.filePath("fb.bin")).left(0x3EC0), ReadFile(image_).left(0x3EC0));
+    }
+    // Three: the port whose radio is swapped writes the third; the other stops
+    // waiting once the count is reached.
+    {
+        SimProcess a({"--save", dir_.filePath("ga.bin"), "--swap-after-write", "3"});
+        SimProcess b({"--save", dir_.filePath("gb.bin")});
+        const CliRun r = Cli({"group-write", a.device + "," + b.device, kSource, "--count", "3"});
+        QCOMPARE(r.status, 0);
+        QVERIFY(r.err.contains(QStringLiteral("3 radios written: 2 on %1, 1 on %2.\n")
+                                   .arg(a.device, b.device)
+                                   .toUtf8()));
+        a.stop();
+        QVERIFY(QFile::exists(dir_.filePath("ga.bin.2")) &&
+                !QFile::exists(dir_.filePath("ga.bin.3")));
+    }
+    // A radio of another model is refused on its port; the other port's
+    // radio stays, so only one is written: the refusal's status.
+    {
+        SimProcess a({});
+        SimProcess b({"--model", "PK0000"});
+        const CliRun r =
+            Cli({"group-write", a.device + "," + b.device, kSource, "--count", "2", "--wait", "1"});
+        QCOMPARE(r.status, 76);
+        QVERIFY(r.err.contains(b.device + ": Model type is wrong."));
+        QVERIFY(r.err.endsWith(QStringLiteral("1 radios written: 1 on %1, 0 on %2.\n")
+                                   .arg(a.device, b.device)
+                                   .toUtf8()));
+    }
 }
 
 void TestLinkEndToEnd::outcomes_data() {
@@ -224,6 +285,24 @@ void TestLinkEndToEnd::signalsStopATransfer() {
         QVERIFY(log.split('\n').filter(" >> ").last().endsWith(">> 45 4E 44")); // END
         QVERIFY(log.contains("port closed"));
         QVERIFY(!QFile::exists(out));
+    }
+    // Writing on two ports: both stop, and each radio gets END.
+    SimProcess a({"--line-rate"});
+    SimProcess b({"--line-rate"});
+    const QString trace = dir_.filePath("fleet.log");
+    QProcess cli;
+    cli.start(
+        QStringLiteral(ZR_PROGRAM_DIR "/zr4400-cli"),
+        {"group-write", a.device + "," + b.device, kSource, "--count", "2", "--trace", trace});
+    QTRY_VERIFY_WITH_TIMEOUT(ReadFile(trace + ".1").contains(">> 57 ") &&
+                                 ReadFile(trace + ".2").contains(">> 57 "),
+                             60000);
+    ::kill(static_cast<pid_t>(cli.processId()), SIGINT);
+    QVERIFY(cli.waitForFinished(60000));
+    QCOMPARE(cli.exitCode(), 130);
+    for (const char* port : {".1", ".2"}) {
+        const QString log = QString::fromUtf8(ReadFile(trace + port));
+        QVERIFY(log.split('\n').filter(" >> ").last().endsWith(">> 45 4E 44"));
     }
 }
 

@@ -111,8 +111,8 @@ void LinkEngine::EndGroup() {
     if (!Busy() || !state.GroupWrite)
         return;
     groupEnding_ = true;
-    // A port waiting for a radio has none in work: it ends now.
-    if (state.AwaitingNextRadio && (pausing_ || !awaitingReply_))
+    // A port between radios has none in work: it ends now.
+    if (state.WriteStep == LinkStep::Handshake && (pausing_ || !awaitingReply_))
         FinishGroup();
 }
 
@@ -331,13 +331,13 @@ void LinkEngine::NextBlock() {
 
 void LinkEngine::RadioSwapTest() {
     state.FirstRadio = false;
+    if (groupEnding_) {
+        FinishGroup();
+        return;
+    }
     if (!state.AwaitingNextRadio) {
         state.WriteStep = LinkStep::Identify;
         SendIdentifyRequest();
-        return;
-    }
-    if (groupEnding_) {
-        FinishGroup();
         return;
     }
     if (state.MissedHandshakes >= 2) {
@@ -415,7 +415,7 @@ void LinkEngine::HandleReplyTimeout() {
     }
     switch (Step()) {
     case LinkStep::Handshake:
-        if (state.GroupWrite && state.AwaitingNextRadio && groupEnding_) {
+        if (state.GroupWrite && groupEnding_) {
             FinishGroup();
             return;
         }
@@ -558,7 +558,8 @@ void LinkEngine::FinishTransfer(bool success) {
         ++state.RadiosDone;
         const bool more = state.RadiosDone < state.RadioCount && !groupEnding_;
         ui_.RadioWritten(state.RadiosDone, more);
-        if (more) {
+        // The report may have ended the group (the count reached on another port).
+        if (more && !groupEnding_) {
             // Next radio: wait until this one is replaced, then write again.
             state.AwaitingNextRadio = true;
             state.MissedHandshakes = 0;

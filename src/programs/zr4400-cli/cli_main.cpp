@@ -29,8 +29,9 @@ const char* const kUsage =
     "       zr4400-cli read PORT OUT.dat [--no-backup]\n"
     "                                            read a radio into a data file pair\n"
     "       zr4400-cli write PORT IN.dat         write a data file pair into a radio\n"
-    "       zr4400-cli group-write PORT IN.dat --count N\n"
+    "       zr4400-cli group-write PORT[,PORT...] IN.dat --count N [--wait SECONDS]\n"
     "                                            write it into N radios, one after another\n"
+    "                                            (side by side on several ports)\n"
     "       zr4400-cli dump PORT IMAGE.bin [--no-backup]\n"
     "                                            read a radio's raw memory image\n"
     "       zr4400-cli restore PORT IMAGE.bin    write a raw memory image into a radio\n"
@@ -39,7 +40,8 @@ const char* const kUsage =
     "       --retries N     answer Retry/OK to N link prompts before giving up (default 0)\n"
     "       --trace FILE    log every packet, with times, as hex (or set ZR4400_TRACE)\n"
     "       --no-backup     read and dump keep no copy in the backup folder\n"
-    "       --verify        write, restore and group-write read each radio back and compare\n";
+    "       --verify        write, restore and group-write read each radio back and compare\n"
+    "       --wait SECONDS  group-write gives up waiting for the next radio after that long\n";
 
 int Usage() {
     std::fputs(kUsage, stderr);
@@ -218,7 +220,7 @@ int main(int argc, char** argv) {
         std::fputs(kUsage, stdout);
         return ExitOk;
     }
-    const Options o = ParseOptions(args, {"--retries", "--trace", "--count"},
+    const Options o = ParseOptions(args, {"--retries", "--trace", "--count", "--wait"},
                                    {"--json", "--no-backup", "--verify"});
     if (!o.valid)
         return Usage();
@@ -269,19 +271,27 @@ int main(int argc, char** argv) {
                    : o.flags.isEmpty()))
         return Usage();
     const bool verify = o.flags.contains("--verify");
+    if (o.values.contains("--wait") && command != QLatin1String("group-write"))
+        return Usage();
     if (command == QLatin1String("read") && w.size() == 2 && !o.values.contains("--count"))
         return RunRead(session, w[0], dataOut, trace, ReadOutput::DataFile, backup);
     if (command == QLatin1String("dump") && w.size() == 2 && !o.values.contains("--count"))
         return RunRead(session, w[0], w[1], trace, ReadOutput::RawImage, backup);
-    if (command == QLatin1String("restore") && w.size() == 2 && !o.values.contains("--count"))
-        return RunRestore(session, w[0], w[1], trace, verify);
-    if (command == QLatin1String("write") && w.size() == 2 && !o.values.contains("--count"))
-        return RunWrite(session, w[0], w[1], 0, trace, verify);
+    WriteOptions write{0, trace, verify, 0};
+    if (command == QLatin1String("restore") && w.size() == 2 && !o.values.contains("--count") &&
+        !o.values.contains("--wait"))
+        return RunRestore(session, w[0], w[1], write);
+    if (command == QLatin1String("write") && w.size() == 2 && !o.values.contains("--count") &&
+        !o.values.contains("--wait"))
+        return RunWrite(session, w[0], w[1], write);
     if (command == QLatin1String("group-write") && w.size() == 2) {
         const std::optional<int> count = o.number("--count");
-        if (!count || *count < 1)
+        const std::optional<int> wait = o.number("--wait");
+        if (!count || *count < 1 || (o.values.contains("--wait") && (!wait || *wait < 1)))
             return Usage();
-        return RunWrite(session, w[0], w[1], *count, trace, verify);
+        write.radios = *count;
+        write.waitSeconds = wait.value_or(0);
+        return RunWrite(session, w[0], w[1], write);
     }
     return Usage();
 }

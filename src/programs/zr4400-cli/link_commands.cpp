@@ -7,6 +7,7 @@
 #include "core/session/backups.h"
 #include "programs/zr4400-cli/cli_session.h"
 #include "programs/zr4400-cli/exit_codes.h"
+#include "programs/zr4400-cli/fleet_write.h"
 #include "programs/zr4400-cli/signal_stop.h"
 
 #include <QEventLoop>
@@ -62,43 +63,6 @@ private:
     bool terminal_;
 };
 
-int ExitFor(LinkOutcome outcome) {
-    switch (outcome) {
-    case LinkOutcome::Success:
-        return ExitOk;
-    case LinkOutcome::PortFailed:
-        return ExitPortUnavailable;
-    case LinkOutcome::Refused:
-        return ExitRadioRefused;
-    case LinkOutcome::VerifyFailed:
-        return ExitDiffers;
-    default:
-        return ExitLinkGaveUp;
-    }
-}
-
-// Sets up the link for a transfer on `port`: ExitOk, or why not (an unknown
-// port, a trace that cannot be written).
-int Prepare(CliSession& s, SerialLink& link, const QString& port, const QString& tracePath) {
-    const QString device = ResolvePortArgument(port, s.setup);
-    if (device.isEmpty()) {
-        PrintError(WithProblem(s.catalogue.Text(TextId::CannotOpenPort), s.catalogue,
-                               {port, FileCause::NotFound, {}}));
-        return ExitPortUnavailable;
-    }
-    link.setTraceFile(tracePath);
-    if (link.traceProblem().known()) {
-        PrintError(
-            WithProblem(s.catalogue.Text(TextId::FileError), s.catalogue, link.traceProblem()));
-        return ExitCannotCreate;
-    }
-    // A device path given as it is has no COM name to show.
-    const QString name = device == port ? QString() : port.toUpper();
-    link.setSettings({device, name, s.settings.Handshaking, s.settings.StopBit,
-                      LineSettingProblem(s.settings, s.catalogue, s.setup.path())});
-    return ExitOk;
-}
-
 // Runs a transfer to its end. SIGINT and SIGTERM stop it as the window's
 // Cancel does; the status is then 128 plus the signal's number.
 int RunToEnd(CliSession& s, LinkEngine& engine, CliLinkUi& ui, const std::function<void()>& start) {
@@ -114,21 +78,23 @@ int RunToEnd(CliSession& s, LinkEngine& engine, CliLinkUi& ui, const std::functi
 }
 
 // Writes the model's image into one radio, or into `radios` radios one after
-// another, after the confirmation.
-int RunWriting(CliSession& s, const QString& port, const QString& tracePath, bool verify,
-               int radios) {
+// another, after the confirmation; several ports write a group side by side.
+int RunWriting(CliSession& s, const QString& port, const WriteOptions& options) {
+    if (port.contains(QLatin1Char(',')) && options.radios > 0)
+        return RunFleetWrite(s, port.split(QLatin1Char(','), Qt::SkipEmptyParts), options);
     CliLinkUi ui(s, QStringLiteral("Writing"));
     SerialLink link(ui, s.model, s.versions, s.catalogue);
-    if (const int status = Prepare(s, link, port, tracePath); status != ExitOk)
+    if (const int status = PrepareLink(s, link, port, options.tracePath); status != ExitOk)
         return status;
     LinkEngine& engine = link.engine();
     if (!engine.BeginTransfer(LinkOperationCode::Write))
         return ExitPortUnavailable;
     s.prompter.confirm(s.catalogue.Text(TextId::WriteConfirm));
-    engine.SetVerify(verify);
-    return RunToEnd(s, engine, ui, [&engine, radios] {
-        if (radios > 0)
-            engine.StartGroupWrite(radios);
+    engine.SetVerify(options.verify);
+    engine.SetSwapWait(options.waitSeconds);
+    return RunToEnd(s, engine, ui, [&engine, &options] {
+        if (options.radios > 0)
+            engine.StartGroupWrite(options.radios);
         else
             engine.StartHandshake();
     });
@@ -143,7 +109,7 @@ int RunRead(CliSession& s, const QString& port, const QString& outPath, const QS
         return status;
     CliLinkUi ui(s, QStringLiteral("Reading"));
     SerialLink link(ui, s.model, s.versions, s.catalogue);
-    if (const int status = Prepare(s, link, port, tracePath); status != ExitOk)
+    if (const int status = PrepareLink(s, link, port, tracePath); status != ExitOk)
         return status;
     LinkEngine& engine = link.engine();
     if (!engine.BeginTransfer(LinkOperationCode::Read))
@@ -167,20 +133,20 @@ int RunRead(CliSession& s, const QString& port, const QString& outPath, const QS
 }
 
 int RunRestore(CliSession& s, const QString& port, const QString& imagePath,
-               const QString& tracePath, bool verify) {
+               const WriteOptions& options) {
     if (const int status = ReadImageFile(s, imagePath); status != ExitOk)
         return status;
     // The image goes out as it is: no data is encoded into it.
-    return RunWriting(s, port, tracePath, verify, 0);
+    return RunWriting(s, port, options);
 }
 
-int RunWrite(CliSession& s, const QString& port, const QString& inPath, int radios,
-             const QString& tracePath, bool verify) {
+int RunWrite(CliSession& s, const QString& port, const QString& inPath,
+             const WriteOptions& options) {
     if (const int status = OpenInput(s, inPath); status != ExitOk)
         return status;
     PrepareImage(s.model.image);
     EncodeImage(s.model);
-    return RunWriting(s, port, tracePath, verify, radios);
+    return RunWriting(s, port, options);
 }
 
 int RunPorts(CliSession& s) {

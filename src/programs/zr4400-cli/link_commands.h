@@ -1,5 +1,7 @@
 #pragma once
 
+#include "programs/zr4400-cli/link_setup.h"
+
 #include <QStringList>
 
 struct CliSession;
@@ -11,11 +13,13 @@ enum class ReadOutput { DataFile, RawImage };
 // A completed read is also stored in the backup folder unless `backup` is false.
 int RunRead(CliSession& session, const QString& port, const QString& outPath,
             const QString& tracePath, ReadOutput output, bool backup);
-// With `verify`, each radio written is read back and compared (exit 1 when it differs).
-int RunWrite(CliSession& session, const QString& port, const QString& inPath, int radios,
-             const QString& tracePath, bool verify);
+// PORT may list several ports ("COM1,COM2") for a group: each writes radios
+// until `radios` are written in all.
+int RunWrite(CliSession& session, const QString& port, const QString& inPath,
+             const WriteOptions& options);
 // Writes a raw image as a write sends blocks, after the same confirmation and
 // identity check: every byte a write can put back, modelled or not.
 int RunRestore(CliSession& session, const QString& port, const QString& imagePath,
-               const QString& tracePath, bool verify);
+               const WriteOptions& options);
+
 int RunPorts(CliSession& session);

@@ -1,0 +1,41 @@
+#include "programs/zr4400-cli/link_setup.h"
+
+#include "core/link/port_directory.h"
+#include "core/link/serial_link.h"
+#include "programs/zr4400-cli/cli_session.h"
+#include "programs/zr4400-cli/exit_codes.h"
+
+int ExitFor(LinkOutcome outcome) {
+    switch (outcome) {
+    case LinkOutcome::Success:
+        return ExitOk;
+    case LinkOutcome::PortFailed:
+        return ExitPortUnavailable;
+    case LinkOutcome::Refused:
+        return ExitRadioRefused;
+    case LinkOutcome::VerifyFailed:
+        return ExitDiffers;
+    default:
+        return ExitLinkGaveUp;
+    }
+}
+
+int PrepareLink(CliSession& s, SerialLink& link, const QString& port, const QString& tracePath) {
+    const QString device = ResolvePortArgument(port, s.setup);
+    if (device.isEmpty()) {
+        PrintError(WithProblem(s.catalogue.Text(TextId::CannotOpenPort), s.catalogue,
+                               {port, FileCause::NotFound, {}}));
+        return ExitPortUnavailable;
+    }
+    link.setTraceFile(tracePath);
+    if (link.traceProblem().known()) {
+        PrintError(
+            WithProblem(s.catalogue.Text(TextId::FileError), s.catalogue, link.traceProblem()));
+        return ExitCannotCreate;
+    }
+    // A device path given as it is has no COM name to show.
+    const QString name = device == port ? QString() : port.toUpper();
+    link.setSettings({device, name, s.settings.Handshaking, s.settings.StopBit,
+                      LineSettingProblem(s.settings, s.catalogue, s.setup.path())});
+    return ExitOk;
+}
