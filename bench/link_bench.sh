@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Transfer times against the simulated radio: a full read (with decode and
 # save) at full speed, and a full read and write at real 9600-baud line
-# timing (and a write with its read-back) compared with the line time of their bytes.
+# timing (and a write with its read-back) compared with the line time of their bytes,
+# and two radios written on two ports at once against one.
 #   bench/link_bench.sh [BUILD-DIR]
 set -euo pipefail
 build=${1:-build}
@@ -53,3 +54,21 @@ stop_sim
 echo "line rate: read ${slow_read} s for ${read_line} s of line time (ratio $(ratio "$slow_read" "$read_line"))"
 echo "line rate: write ${slow_write} s for ${write_line} s of line time (ratio $(ratio "$slow_write" "$write_line"))"
 echo "line rate: verified write ${verified} s for ${verify_line} s of line time (ratio $(ratio "$verified" "$verify_line"))"
+
+# Two radios on two ports at once against one radio's write.
+start_sim --line-rate
+first=$sim; port_a=$port
+start_sim --line-rate
+second=$sim; port_b=$port
+single=$(seconds "$dist/zr4400-cli" write "$port_a" "$dist/Init/1_PK2323_New.dat")
+fleet=$(seconds "$dist/zr4400-cli" group-write "$port_a,$port_b" "$dist/Init/1_PK2323_New.dat" --count 2)
+kill "$first" "$second" 2>/dev/null || true
+wait "$first" "$second" 2>/dev/null || true
+sim=0
+echo "line rate: two radios on two ports ${fleet} s, one radio ${single} s (ratio $(ratio "$fleet" "$single"))"
+
+# One port, two radios: the time between them is the swap detection's.
+start_sim --line-rate --swap-after-write 3
+pair=$(seconds "$dist/zr4400-cli" group-write "$port" "$dist/Init/1_PK2323_New.dat" --count 2)
+stop_sim
+echo "line rate: two radios on one port ${pair} s: $(awk -v a="$pair" -v b="$single" 'BEGIN { printf "%.3f", a - 2 * b }') s between them"
