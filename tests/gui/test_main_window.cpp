@@ -89,15 +89,16 @@ private slots:
         Installation install;
         {
             Started run(install);
-            QCOMPARE(ShownMenus(*run.window),
-                     (QStringList{
-                         "&File|&New|&Open|Open &Backup...|&Save|Save &As|Co&mpare With...|-|&Import "
-                     "Channels...|&Export Channels...|-|E&xit",
-                         "&Edit|&Undo|&Redo|-|&Channel Information|&Option Features|&Roger Beep|-",
-                         "&Program|&Read from Radio|&Write to Radio|-|&Verify after write",
-                         "&Setup|&Communication Port|&Initial Setting",
-                         "&View|Channel &List|-|Tree &View|-|&Toolbar|&Status Bar",
-                         "&Window|&Cascade|-|Close All &Windows", "&Help|&About ZR_4400"}));
+            QCOMPARE(
+                ShownMenus(*run.window),
+                (QStringList{
+                    "&File|&New|&Open|Open &Backup...|&Save|Save &As|Co&mpare With...|-|&Import "
+                    "Channels...|&Export Channels...|-|E&xit",
+                    "&Edit|&Undo|&Redo|-|&Channel Information|&Option Features|&Roger Beep|-",
+                    "&Program|&Read from Radio|&Write to Radio|-|&Verify after write",
+                    "&Setup|&Communication Port|&Initial Setting",
+                    "&View|Channel &List|-|Tree &View|-|&Toolbar|&Status Bar",
+                    "&Window|&Cascade|-|Close All &Windows", "&Help|&About ZR_4400"}));
             // The open button's tip, the port in the status bar, the group write's hidden button.
             QAction* groupWrite = run.window->findChild<QToolBar*>("tbToolBar")->actions().at(10);
             QCOMPARE(Values(Button(*run.window, "打开")->toolTip(),

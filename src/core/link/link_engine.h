@@ -200,10 +200,10 @@ private:
     bool cancelled_ = false;  // by the user
     bool blocksSent_ = false; // the radio in work has had blocks written
     bool verify_ = false;
-    bool verifying_ = false; // the radio in work is being read back
-    bool pausing_ = false;      // between handshakes while the written radio still answers
-    bool groupEnding_ = false;  // no radio after the one in work
-    bool groupRun_ = false;     // the transfer is a group write
+    bool verifying_ = false;   // the radio in work is being read back
+    bool pausing_ = false;     // between handshakes while the written radio still answers
+    bool groupEnding_ = false; // no radio after the one in work
+    bool groupRun_ = false;    // the transfer is a group write
     int swapWaitMs_ = 0;
     int waitedMs_ = 0;
     int firstDifference_ = -1;

@@ -201,8 +201,7 @@ void RadioCommands::ShowProgress(int percent) {
 
 void RadioCommands::RadioWritten(int written, bool more) {
     if (progress_ && more)
-        progress_->ShowNote(
-            host_.context().catalogue.Text(TextId::RadioWrittenNext).arg(written));
+        progress_->ShowNote(host_.context().catalogue.Text(TextId::RadioWrittenNext).arg(written));
 }
 
 void RadioCommands::ShowRadioNumber(int radio) {
