@@ -1,6 +1,7 @@
 // Draws the pictures shipped in the program folder: the splash pictures
-// StartE.jpg and StartC.jpg, and the background tiles PIC/BK_1.jpg (English)
-// and PIC/BK_2.jpg (Chinese).
+// StartE.jpg and StartC.jpg, the background tiles PIC/BK_1.jpg (English)
+// and PIC/BK_2.jpg (Chinese), and the program's icon PIC/zr4400-48.png,
+// -128.png and -256.png (the same shapes as packaging/zr4400.svg).
 
 #include <QDir>
 #include <QFont>
@@ -89,6 +90,45 @@ QImage Tile(const QString& word) {
     return image;
 }
 
+// A mobile transceiver with its antenna, on a 256-unit square.
+QImage Icon(int size) {
+    QImage image(size, size, QImage::Format_ARGB32);
+    image.fill(Qt::transparent);
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.scale(size / 256.0, size / 256.0);
+    const QColor grey(0x8c, 0x96, 0xa3), light(0xdf, 0xe4, 0xea), dark(0x2f, 0x6b, 0x3a);
+    p.setPen(QPen(grey, 10, Qt::SolidLine, Qt::RoundCap));
+    p.drawLine(QPointF(72, 76), QPointF(48, 18));
+    p.setPen(Qt::NoPen);
+    const auto round = [&p](const QRectF& r, double radius, const QColor& color) {
+        p.setBrush(color);
+        p.drawRoundedRect(r, radius, radius);
+    };
+    const auto circle = [&p](QPointF c, double r, const QColor& color) {
+        p.setBrush(color);
+        p.drawEllipse(c, r, r);
+    };
+    circle({48, 18}, 10, QColor(0xd2, 0x3c, 0x3c));
+    round({24, 72, 208, 156}, 22, QColor(0x24, 0x46, 0x6e));
+    round({48, 96, 160, 52}, 8, QColor(0x9b, 0xe3, 0xa6));
+    round({60, 110, 72, 10}, 3, dark);
+    round({60, 126, 48, 10}, 3, dark);
+    circle({80, 188}, 20, light);
+    circle({176, 188}, 20, light);
+    round({112, 176, 32, 8}, 3, grey);
+    round({112, 192, 32, 8}, 3, grey);
+    return image;
+}
+
+bool SaveIcon(int size, const QString& folder) {
+    const QString path = folder + QStringLiteral("/PIC/zr4400-%1.png").arg(size);
+    if (Icon(size).save(path, "PNG"))
+        return true;
+    std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
+    return false;
+}
+
 bool Save(const QImage& image, const QString& path) {
     if (image.save(path, "JPG", 90))
         return true;
@@ -114,6 +154,7 @@ int main(int argc, char** argv) {
         Save(Splash(QStringLiteral("写频软件"), QStringLiteral("CB / HF 车载电台")),
              folder + QStringLiteral("/StartC.jpg")) &&
         Save(Tile(QStringLiteral("ZR-4400")), folder + QStringLiteral("/PIC/BK_1.jpg")) &&
-        Save(Tile(QStringLiteral("ZR-4400 写频")), folder + QStringLiteral("/PIC/BK_2.jpg"));
+        Save(Tile(QStringLiteral("ZR-4400 写频")), folder + QStringLiteral("/PIC/BK_2.jpg")) &&
+        SaveIcon(48, folder) && SaveIcon(128, folder) && SaveIcon(256, folder);
     return ok ? 0 : 74;
 }

@@ -241,6 +241,29 @@ private slots:
                                  "Memory no window shows: 1 bytes differ\n");
     }
 
+    void versionsAndOptionsNeedNoDisplay() {
+        // Without any display, as on a server or in a package check.
+        for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+            qunsetenv(name);
+        const QString program = QStringLiteral(ZR_PROGRAM_DIR "/zr4400");
+        const struct {
+            QStringList args;
+            int status;
+            const char* said;
+        } rows[] = {
+            {{"--help"}, 0, "  --dealer "},
+            {{"--version"}, 0, "zr4400 1."},
+            {{"-style", "fusion", "--bogus"}, 64, "zr4400: unknown option --bogus\nusage:"},
+        };
+        for (const auto& r : rows) {
+            const CliRun run = Cli(r.args, program);
+            QCOMPARE(run.status, r.status);
+            QVERIFY2((run.out + run.err.toUtf8()).contains(r.said), qPrintable(r.args.join(' ')));
+        }
+        QVERIFY(Cli({"--version"}).out.startsWith("zr4400-cli 1."));
+        QVERIFY(Cli({"--help"}).out.contains("export-csv"));
+    }
+
     void channelPlansOutAndIn() {
         QTemporaryDir dir;
         const QString csv = dir.filePath("plan.csv");

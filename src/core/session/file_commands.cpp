@@ -123,6 +123,11 @@ void FileCommands::OpenWithDialog() {
         OpenPath(path);
 }
 
+void FileCommands::OpenNamed(const QString& path) {
+    if (MayDiscardChanges())
+        OpenPath(path);
+}
+
 void FileCommands::OpenBackup(const QString& dataPath) {
     if (!MayDiscardChanges() || !OpenPath(dataPath))
         return;

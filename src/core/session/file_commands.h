@@ -38,6 +38,9 @@ public:
     void FileSave();
     void FileSaveAs();
     void OpenWithDialog();
+    // A file named on the command line or dropped on the window: as File >
+    // Open with that file chosen (the save question first).
+    void OpenNamed(const QString& path);
     // A backup opens like a data file, but a Save asks for a name: the
     // backup itself stays as the radio gave it.
     void OpenBackup(const QString& dataPath);

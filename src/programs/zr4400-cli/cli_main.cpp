@@ -36,6 +36,7 @@ const char* const kUsage =
     "                                            read a radio's raw memory image\n"
     "       zr4400-cli restore PORT IMAGE.bin    write a raw memory image into a radio\n"
     "       zr4400-cli ports                     the serial ports and their numbers\n"
+    "       zr4400-cli --help | --version        this text, or the version\n"
     "PORT is COMn (see 'ports') or a device path. Options of the radio commands:\n"
     "       --retries N     answer Retry/OK to N link prompts before giving up (default 0)\n"
     "       --trace FILE    log every packet, with times, as hex (or set ZR4400_TRACE)\n"
@@ -218,6 +219,10 @@ int main(int argc, char** argv) {
     const QString command = args.takeFirst();
     if (command == QLatin1String("--help") || command == QLatin1String("-h")) {
         std::fputs(kUsage, stdout);
+        return ExitOk;
+    }
+    if (command == QLatin1String("--version")) {
+        std::printf("zr4400-cli %s\n", ZR_VERSION);
         return ExitOk;
     }
     const Options o = ParseOptions(args, {"--retries", "--trace", "--count", "--wait"},

@@ -7,9 +7,11 @@
 #include "gui/shell/qt_prompter.h"
 #include "gui/shell/qt_translations.h"
 #include "gui/shell/splash_window.h"
+#include "programs/zr4400/command_line.h"
 
 #include <QApplication>
 #include <QFile>
+#include <QIcon>
 #include <QTimer>
 
 #include <cstdio>
@@ -31,24 +33,39 @@ long ResidentKiB() {
 } // namespace
 
 int main(int argc, char** argv) {
+    // Answered before any window exists: these need no display.
+    const CommandLine line = ReadCommandLine(argc, argv);
+    if (line.help) {
+        std::fputs(kProgramUsage, stdout);
+        return 0;
+    }
+    if (line.version) {
+        std::printf("zr4400 %s\n", ZR_VERSION);
+        return 0;
+    }
+    if (!line.wrong.isEmpty()) {
+        std::fprintf(stderr, "zr4400: unknown option %s\n%s", qPrintable(line.wrong),
+                     kProgramUsage);
+        return 64;
+    }
     QApplication app(argc, argv);
     QCoreApplication::setOrganizationName(QStringLiteral("ZR-4400"));
     QCoreApplication::setApplicationName(QStringLiteral("ZR-4400"));
     QCoreApplication::setApplicationVersion(QStringLiteral(ZR_VERSION));
-    const QStringList args = app.arguments();
-    // --no-splash skips the picture; --startup-benchmark also reports the
-    // resident memory once the main window shows, and quits.
-    const bool benchmark = args.contains(QStringLiteral("--startup-benchmark"));
-    const bool noSplash = benchmark || args.contains(QStringLiteral("--no-splash"));
+    const bool benchmark = line.benchmark;
+    const bool noSplash = benchmark || line.noSplash;
     // --trace FILE logs the serial line for support (as ZR4400_TRACE does).
-    if (const qsizetype at = args.indexOf(QStringLiteral("--trace"));
-        at >= 0 && at + 1 < args.size())
-        qputenv("ZR4400_TRACE", args.at(at + 1).toLocal8Bit());
+    if (!line.trace.isEmpty())
+        qputenv("ZR4400_TRACE", line.trace.toLocal8Bit());
 
     AppContext context(AppPaths::FromProgramFolder(QCoreApplication::applicationDirPath()));
     LoadStartupData(context);
     // --dealer offers the group write, for programming a series of radios.
-    context.dealerMode = args.contains(QStringLiteral("--dealer"));
+    context.dealerMode = line.dealer;
+    QIcon icon;
+    for (const int size : {48, 128, 256})
+        icon.addFile(context.paths.ProgramFolder + QStringLiteral("/PIC/zr4400-%1.png").arg(size));
+    QApplication::setWindowIcon(icon);
     InstallQtTranslations(context.catalogue.CurrentLanguage);
     QtPrompter prompter(QCoreApplication::applicationName());
 
@@ -59,6 +76,10 @@ int main(int argc, char** argv) {
         main = std::make_unique<MainWindow>(context, prompter);
         prompter.setParent(main.get());
         main->show();
+        // A data file named on the command line opens as File > Open would.
+        if (!line.file.isEmpty())
+            QTimer::singleShot(0, main.get(),
+                               [&main, &line] { main->files().OpenNamed(line.file); });
         if (benchmark) {
             QTimer::singleShot(0, [] {
                 std::printf("rss_kib %ld\n", ResidentKiB());

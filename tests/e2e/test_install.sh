@@ -1,0 +1,39 @@
+#!/usr/bin/env bash
+# The installed tree and the Debian package run from any folder: the tool's
+# version and a decode, the program's version without a display; the desktop
+# entry validates and the icons are in place.
+#   tests/e2e/test_install.sh BUILD-DIR
+set -euo pipefail
+build=$(readlink -f "$1")
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+
+runs() { # ROOT: the programs installed under ROOT work
+    local root=$1
+    (cd / && "$root/bin/zr4400-cli" --version) | grep -qx "zr4400-cli 1\.[0-9.]*"
+    (cd / && "$root/bin/zr4400-cli" encode "$root/lib/zr4400/PK_517/Init/0_PK2323_New.dat" \
+        "$work/image.bin")
+    (cd / && "$root/bin/zr4400-cli" decode "$work/image.bin" "$work/decoded.dat")
+    [[ -s "$work/decoded.dat" && -s "$work/decoded.fre" ]]
+    rm -f "$work"/image.bin "$work"/decoded.*
+    (cd / && env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$root/bin/zr4400" --version) |
+        grep -qx "zr4400 1\.[0-9.]*"
+    for size in 48x48 128x128 256x256; do
+        [[ -s "$root/share/icons/hicolor/$size/apps/zr4400.png" ]]
+    done
+    [[ -s "$root/share/icons/hicolor/scalable/apps/zr4400.svg" ]]
+    [[ -s "$root/share/man/man1/zr4400-cli.1" ]]
+    [[ -s "$root/share/bash-completion/completions/zr4400-cli" ]]
+    desktop-file-validate "$root/share/applications/zr4400.desktop"
+}
+
+cmake --install "$build" --prefix "$work/prefix" > /dev/null
+runs "$work/prefix"
+echo "installed tree: ok"
+
+(cd "$build" && cpack -G DEB -B "$work/package" > /dev/null)
+deb=$(ls "$work"/package/zr4400_*.deb)
+dpkg-deb -f "$deb" Depends | grep -q "libqt6serialport6"
+dpkg-deb -x "$deb" "$work/unpacked"
+runs "$work/unpacked/usr"
+echo "package $(basename "$deb"): ok"
