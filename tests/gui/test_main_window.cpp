@@ -13,12 +13,14 @@
 #include <QAbstractProxyModel>
 #include <QComboBox>
 #include <QDir>
+#include <QDropEvent>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QFileSystemModel>
 #include <QMdiArea>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QScreen>
@@ -26,6 +28,7 @@
 #include <QStatusBar>
 #include <QToolBar>
 #include <QTreeWidget>
+#include <QUrl>
 
 namespace {
 
@@ -93,7 +96,7 @@ private slots:
                 ShownMenus(*run.window),
                 (QStringList{
                     "&File|&New|&Open|Open &Backup...|&Save|Save &As|Co&mpare With...|-|&Import "
-                    "Channels...|&Export Channels...|-|E&xit",
+                    "Channels...|&Export Channels...|Recent &Files|-|E&xit",
                     "&Edit|&Undo|&Redo|-|&Channel Information|&Option Features|&Roger Beep|-",
                     "&Program|&Read from Radio|&Write to Radio|-|&Verify after write",
                     "&Setup|&Communication Port|&Initial Setting",
@@ -236,6 +239,52 @@ private slots:
         p.answers << PromptAnswer::Cancel;
         w.close();
         QCOMPARE(p.texts().value(1), kSaveQuestion);
+    }
+
+    void droppedAndRecentFilesOpen() {
+        Installation install;
+        Started run(install);
+        MainWindow& w = *run.window;
+        RadioModel& model = run.context.model;
+        const QString other = WriteOtherFile(install, run.context);
+        // A data file dropped on the window: the save question, then opened.
+        model.radio.Options.MicGain = 12;
+        run.prompter.answers << PromptAnswer::No;
+        QMimeData mime;
+        mime.setUrls({QUrl::fromLocalFile(other)});
+        QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &mime, Qt::LeftButton, {});
+        QApplication::sendEvent(&w, &enter);
+        QVERIFY(enter.isAccepted());
+        QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &mime, Qt::LeftButton, {});
+        QApplication::sendEvent(&w, &drop);
+        QTRY_COMPARE(model.radio.Options.MicGain, int16_t(33));
+        QCOMPARE(run.prompter.texts(), QStringList{kSaveQuestion});
+
+        // Saved under another name: both listed, newest first; a file that is
+        // gone is not offered.
+        run.prompter.fileNames << install.file("second.dat");
+        Trigger(w, "mnuFileSaveAs");
+        QVERIFY(QFile::remove(install.file("other.fre")) && QFile::remove(other));
+        auto* recent = w.findChild<QMenu*>("mnuFileRecent");
+        emit recent->aboutToShow();
+        QStringList offered;
+        for (const QAction* a : recent->actions())
+            offered << a->text();
+        QCOMPARE(offered, QStringList{"&1 second.dat"});
+        // Chosen from the list: opened as File > Open would.
+        model.radio.Options.MicGain = 7;
+        run.prompter.prompts.clear();
+        run.prompter.answers << PromptAnswer::No;
+        recent->actions().first()->trigger();
+        QCOMPARE(model.radio.Options.MicGain, int16_t(33));
+        QCOMPARE(model.CurrentFileName, install.file("second.dat"));
+        // A text file dropped is refused at the door.
+        QMimeData text;
+        text.setUrls({QUrl::fromLocalFile(install.file("notes.txt"))});
+        QDragEnterEvent refused(QPoint(10, 10), Qt::CopyAction, &text, Qt::LeftButton, {});
+        refused.setAccepted(false);
+        QApplication::sendEvent(&w, &refused);
+        QVERIFY(!refused.isAccepted());
     }
 
     void openAndNewAskFirst() {

@@ -119,13 +119,18 @@ void FileCommands::FileSaveAs() {
 
 void FileCommands::OpenWithDialog() {
     const QString path = prompter_.openFileName(DialogFilter());
-    if (!path.isEmpty())
-        OpenPath(path);
+    if (!path.isEmpty() && OpenPath(path))
+        Used(path);
+}
+
+void FileCommands::Used(const QString& path) {
+    if (fileUsed)
+        fileUsed(path);
 }
 
 void FileCommands::OpenNamed(const QString& path) {
-    if (MayDiscardChanges())
-        OpenPath(path);
+    if (MayDiscardChanges() && OpenPath(path))
+        Used(path);
 }
 
 void FileCommands::OpenBackup(const QString& dataPath) {
@@ -160,5 +165,7 @@ bool FileCommands::SaveBeforeDiscard() {
 bool FileCommands::SaveToCurrentFile() {
     const bool saved = SaveDataFile(context_.model, context_.catalogue, prompter_);
     host_.RefreshCaption();
+    if (saved)
+        Used(context_.model.CurrentFileName);
     return saved;
 }

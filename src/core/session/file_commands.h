@@ -2,6 +2,8 @@
 
 #include <QString>
 
+#include <functional>
+
 struct AppContext;
 class Prompter;
 class VersionLauncher;
@@ -50,9 +52,14 @@ public:
     // the user chose not to; false on Cancel or a failed or cancelled save.
     bool MayDiscardChanges();
 
+    // Runs with the path of every data file opened or saved by name (for the
+    // recent files); backups are left out.
+    std::function<void(const QString&)> fileUsed;
+
 private:
     QString DialogFilter() const;
     bool OpenPath(const QString& path);
+    void Used(const QString& path);
     // The initial data file of the bank in force replaces the data; when it
     // can't be read the user is told and nothing changes.
     bool LoadInitialData(const QString& suffix);

@@ -291,6 +291,7 @@ enum class TextId {
     NoNextRadio,
     RadioWrittenNext,
     RadiosWritten,
+    MnuRecentFiles,
 
     Count_ // keep last
 };

@@ -3,6 +3,7 @@
 #include "core/base/prompter.h"
 #include "core/text/catalogue.h"
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QLabel>
@@ -40,7 +41,13 @@ AboutWindow::AboutWindow(int language, Prompter& prompter, QWidget* parent)
         connect(info, &QPushButton::clicked, this, &AboutWindow::ShowSystemInformation);
     }
 
+    // The program's icon, as the desktop shows it.
+    auto* icon = new QLabel(this);
+    icon->setObjectName(QStringLiteral("imgIcon"));
+    icon->setPixmap(QApplication::windowIcon().pixmap(64, 64));
+
     auto* layout = new QVBoxLayout(this);
+    layout->addWidget(icon);
     layout->addWidget(name);
     layout->addWidget(version);
     layout->addWidget(buttons);

@@ -21,6 +21,8 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QHBoxLayout>
@@ -28,6 +30,7 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QRegularExpression>
 #include <QScreen>
 #include <QSettings>
@@ -35,6 +38,7 @@
 #include <QStyle>
 #include <QTimer>
 #include <QToolBar>
+#include <QUrl>
 
 #include <algorithm>
 
@@ -85,6 +89,7 @@ MainWindow::MainWindow(AppContext& context, Prompter& prompter, QWidget* parent)
                 prompter),
       files_(context, prompter, *this, launcher_) {
     setObjectName(QStringLiteral("frmMain"));
+    setAcceptDrops(true);
     launcher_.mayEnd = [this] { return files_.MayDiscardChanges(); };
     launcher_.beforeLaunch = [this] { Run(commands_.closeLinkPort); };
     // The other version takes over: this one ends without further questions.
@@ -218,6 +223,7 @@ void MainWindow::BuildMenus() {
         splitter_->setVisible(checked);
     });
     SetShortcuts();
+    BuildRecentMenu();
     Action("mnuMWriteToRadio")->setVisible(context_.dealerMode);
     QAction* verify = Action("mnuVerifyWrite");
     verify->setChecked(VerifyAfterWrite());
@@ -226,6 +232,62 @@ void MainWindow::BuildMenus() {
             [this](bool checked) { toolbar_->setVisible(checked); });
     connect(Action("mnuViewStatusBar"), &QAction::triggered, this,
             [this](bool checked) { statusBar()->setVisible(checked); });
+}
+
+namespace {
+constexpr int kRecentFiles = 8;
+const QString kRecentKey = QStringLiteral("Settings/RecentFiles");
+} // namespace
+
+void MainWindow::BuildRecentMenu() {
+    auto* file = menuBar()->findChild<QMenu*>(QStringLiteral("mnuFile"));
+    recent_ = new QMenu(this);
+    recent_->setObjectName(QStringLiteral("mnuFileRecent"));
+    file->insertMenu(Action(QStringLiteral("mnuFileBar0")), recent_);
+    connect(recent_, &QMenu::aboutToShow, this, &MainWindow::ShowRecentFiles);
+    files_.fileUsed = [this](const QString& path) { RememberFile(path); };
+}
+
+void MainWindow::ShowRecentFiles() {
+    recent_->clear();
+    int n = 0;
+    for (const QString& path : QSettings().value(kRecentKey).toStringList()) {
+        if (!QFileInfo::exists(path))
+            continue; // gone since: not offered
+        QAction* item =
+            recent_->addAction(QStringLiteral("&%1 %2").arg(++n).arg(QFileInfo(path).fileName()));
+        item->setToolTip(path);
+        item->setData(path);
+        connect(item, &QAction::triggered, this, [this, path] { files_.OpenNamed(path); });
+    }
+    if (n == 0)
+        recent_->addAction(QStringLiteral("-"))->setEnabled(false);
+}
+
+void MainWindow::RememberFile(const QString& path) {
+    QSettings store;
+    QStringList list = store.value(kRecentKey).toStringList();
+    const QString full = QFileInfo(path).absoluteFilePath();
+    list.removeAll(full);
+    list.prepend(full);
+    store.setValue(kRecentKey, list.mid(0, kRecentFiles));
+}
+
+void MainWindow::dragEnterEvent(QDragEnterEvent* event) {
+    const QList<QUrl> urls = event->mimeData()->urls();
+    if (urls.size() == 1 && urls.first().isLocalFile() &&
+        urls.first().toLocalFile().endsWith(QLatin1String(".dat"), Qt::CaseInsensitive))
+        event->acceptProposedAction();
+}
+
+void MainWindow::dropEvent(QDropEvent* event) {
+    const QList<QUrl> urls = event->mimeData()->urls();
+    if (urls.size() != 1 || !urls.first().isLocalFile())
+        return;
+    event->acceptProposedAction();
+    const QString path = urls.first().toLocalFile();
+    // Opened once the drop is over: the save question must not run inside it.
+    QTimer::singleShot(0, this, [this, path] { files_.OpenNamed(path); });
 }
 
 void MainWindow::SetShortcuts() {
@@ -316,6 +378,7 @@ void MainWindow::SetCaptions() {
         if (entry.key)
             toolbar_->findChild<QAction*>(QString::fromUtf8(entry.key))
                 ->setToolTip(PlainCaption(cat.Text(entry.tip)));
+    recent_->setTitle(cat.Text(TextId::MnuRecentFiles));
     statusPanels_[2]->setText(cat.Text(TextId::ComLabel) +
                               QString::number(context_.settings.comPort));
     RefreshCaption();

@@ -18,6 +18,7 @@ class Prompter;
 class QLabel;
 class QMdiArea;
 class QMdiSubWindow;
+class QMenu;
 class QToolBar;
 class TreePanel;
 
@@ -74,6 +75,9 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    // A data file dropped on the window opens as File > Open would.
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
     bool event(QEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void showEvent(QShowEvent* event) override;
@@ -85,6 +89,10 @@ private:
     void StartHistory();
     void AfterHistoryMove();
     void UpdateUndoActions();
+    // File > Recent Files: the last files opened or saved that still exist.
+    void BuildRecentMenu();
+    void ShowRecentFiles();
+    void RememberFile(const QString& path);
     void BuildToolbar();
     void SetCaptions();
     void BuildTree();
@@ -109,6 +117,7 @@ private:
     TreePanel* treePanel_ = nullptr;
     PanelSplitter* splitter_ = nullptr;
     QToolBar* toolbar_ = nullptr;
+    QMenu* recent_ = nullptr;
     QLabel* statusPanels_[3] = {};
     class QTimer* renewTimer_ = nullptr;
     bool startupNoticeShown_ = false;
