@@ -17,6 +17,7 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QFileSystemModel>
+#include <QLineEdit>
 #include <QMdiArea>
 #include <QMenu>
 #include <QMenuBar>
@@ -25,6 +26,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QSettings>
+#include <QStandardPaths>
 #include <QStatusBar>
 #include <QToolBar>
 #include <QTreeWidget>
@@ -597,6 +599,33 @@ private slots:
         QCOMPARE(again.context.model.BandHighMHz, 30.105);
         QVERIFY(install.setup().contains("comPort=2"));
         QLocale::setDefault(QLocale::c());
+    }
+
+    void fileDialogsStartInTheLastFolder() {
+        Installation install; // its own settings store: no folder used yet
+        QtPrompter prompter(QStringLiteral("ZR-4400"));
+        QStringList folders;
+        const QString chosen = install.file("plans/mine.dat");
+        QVERIFY(QDir().mkpath(install.file("plans")));
+        WhenModalShows([&](QWidget* modal) {
+            auto* dialog = qobject_cast<QFileDialog*>(modal);
+            folders << dialog->directory().absolutePath();
+            // The name typed into the dialog's own box, then Save.
+            dialog->findChild<QLineEdit*>("fileNameEdit")->setText(chosen);
+            QMetaObject::invokeMethod(dialog, "accept");
+        });
+        // A new file's name: in the documents folder, not the program's.
+        QCOMPARE(prompter.saveFileName("new.dat", "Data File (*.dat)|*.dat"), chosen);
+        QVERIFY(WriteFile(chosen, "x"));
+        WhenModalShows([&](QWidget* modal) {
+            folders << qobject_cast<QFileDialog*>(modal)->directory().absolutePath();
+            modal->close();
+        });
+        QCOMPARE(prompter.openFileName("Data File (*.dat)|*.dat"), QString());
+        const QString documents =
+            QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+        QCOMPARE(folders, (QStringList{QFileInfo(documents).isDir() ? documents : QDir::homePath(),
+                                       install.file("plans")}));
     }
 
     void chineseFileDialogsAreChinese() {

@@ -2,9 +2,14 @@
 
 #include "gui/shell/file_dialog_texts.h"
 
+#include <QCoreApplication>
+#include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QInputDialog>
 #include <QMessageBox>
+#include <QSettings>
+#include <QStandardPaths>
 
 QtPrompter::QtPrompter(QString title, QWidget* parent)
     : title_(std::move(title)), parent_(parent) {}
@@ -64,6 +69,10 @@ PromptAnswer QtPrompter::ask(const QString& text, PromptButtons buttons, PromptI
     }
 }
 
+namespace {
+const QString kLastFolderKey = QStringLiteral("Settings/LastFolder");
+} // namespace
+
 QString QtPrompter::QtFilter(const QString& filter) {
     // "Name (*.a)|*.a|Other (*.b)|*.b": the names, each with its pattern.
     const QStringList parts = filter.split(QLatin1Char('|'));
@@ -81,14 +90,38 @@ QString QtPrompter::saveFileName(const QString& proposed, const QString& filter)
     return RunFileDialog(QFileDialog::AcceptSave, proposed, filter);
 }
 
+QString QtPrompter::StartFolder() {
+    const QString last = QSettings().value(kLastFolderKey).toString();
+    if (!last.isEmpty() && QFileInfo(last).isDir())
+        return last;
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    return QFileInfo(documents).isDir() ? documents : QDir::homePath();
+}
+
 QString QtPrompter::RunFileDialog(int acceptMode, const QString& proposed, const QString& filter) {
-    QFileDialog dialog(parent_, title_, proposed, QtFilter(filter));
+    // The last folder used, at first the documents: never the program's own
+    // folder, which an installed program cannot write to.
+    const QString programTree = QFileInfo(QCoreApplication::applicationDirPath()).absolutePath();
+    const QFileInfo named(proposed);
+    const bool ownFolder =
+        named.isAbsolute() &&
+        (named.absolutePath() + QLatin1Char('/')).startsWith(programTree + QLatin1Char('/'));
+    const QString start = proposed.isEmpty() ? StartFolder()
+                          : named.isAbsolute() && !ownFolder
+                              ? proposed
+                              : QDir(StartFolder()).filePath(named.fileName());
+    QFileDialog dialog(parent_, title_, start, QtFilter(filter));
     const bool open = acceptMode == QFileDialog::AcceptOpen;
     dialog.setAcceptMode(open ? QFileDialog::AcceptOpen : QFileDialog::AcceptSave);
     dialog.setFileMode(open ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
     // Used by Qt's own dialog only; a desktop's dialog follows the desktop.
     dialog.setProxyModel(new FileDialogTexts(&dialog));
-    return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles().value(0) : QString();
+    if (dialog.exec() != QDialog::Accepted)
+        return {};
+    const QString chosen = dialog.selectedFiles().value(0);
+    if (!chosen.isEmpty())
+        QSettings().setValue(kLastFolderKey, QFileInfo(chosen).absolutePath());
+    return chosen;
 }
 
 std::optional<int> QtPrompter::askNumber(const QString& text, int minimum, int maximum,

@@ -20,6 +20,9 @@ public:
 
     // "Name (*.ext)|*.ext" becomes the "Name (*.ext)" form of Qt's dialogs.
     static QString QtFilter(const QString& filter);
+    // Where a file dialog opens: the folder of the last file chosen, at first
+    // the user's documents.
+    static QString StartFolder();
 
 private:
     // An open or save dialog (a QFileDialog::AcceptMode); "" when cancelled.
