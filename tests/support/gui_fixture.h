@@ -42,6 +42,8 @@ public:
         writeSetup("[language]\r\nIsFirstRun=1\r\ncomPort=1\r\nHandshaking=0\r\nStopBit=1\r\n"
                    "CurrentLanguage=1\r\n");
         QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, dir.filePath("user"));
+        // A user's copy of the settings file would be read first: none here.
+        qputenv("XDG_CONFIG_HOME", QFile::encodeName(dir.filePath("config")));
         QCoreApplication::setOrganizationName(QStringLiteral("ZR-4400"));
         QCoreApplication::setApplicationName(QStringLiteral("ZR-4400"));
     }

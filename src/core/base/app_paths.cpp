@@ -1,5 +1,8 @@
 #include "core/base/app_paths.h"
 
+#include <QFileInfo>
+#include <QStandardPaths>
+
 AppPaths AppPaths::FromProgramFolder(const QString& programFolder) {
     QString folder = programFolder;
     while (folder.size() > 1 && folder.endsWith(QLatin1Char('/')))
@@ -7,4 +10,15 @@ AppPaths AppPaths::FromProgramFolder(const QString& programFolder) {
     const qsizetype cut = folder.lastIndexOf(QLatin1Char('/'));
     // A path whose only separator is the leading one has no parent to go to.
     return {folder, cut > 0 ? folder.left(cut) : folder};
+}
+
+QString AppPaths::UserSetupIni() {
+    // Both programs share it, whatever each one's application name.
+    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
+           QStringLiteral("/ZR-4400/ZR-4400/mysetup.ini");
+}
+
+IniFile AppPaths::Setup() const {
+    const QString user = UserSetupIni();
+    return IniFile(QFileInfo::exists(user) ? user : SetupIni(), user);
 }

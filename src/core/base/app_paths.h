@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/base/ini_file.h"
+
 #include <QString>
 
 // Where the program's files live: the program folder holds the programs,
@@ -15,4 +17,11 @@ struct AppPaths {
     QString SetupIni() const { return BaseFolder + QStringLiteral("/language/mysetup.ini"); }
     QString InitFolder() const { return ProgramFolder + QStringLiteral("/Init"); }
     QString PictureFolder() const { return ProgramFolder + QStringLiteral("/PIC"); }
+
+    // The user's own copy of the settings file, for a program whose tree
+    // cannot be written (an installed one): ~/.config/ZR-4400/ZR-4400/mysetup.ini.
+    static QString UserSetupIni();
+    // The settings file in force: the user's copy once there is one, else the
+    // tree's, which the first write it can't take copies to the user's place.
+    IniFile Setup() const;
 };

@@ -1,6 +1,8 @@
 #include "core/base/ini_file.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
 
 #include <optional>
@@ -72,7 +74,8 @@ QStringList DecodeLines(const QList<QByteArray>& raw) {
 
 } // namespace
 
-IniFile::IniFile(QString path) : path_(std::move(path)) {}
+IniFile::IniFile(QString path, QString fallback)
+    : path_(std::move(path)), fallback_(std::move(fallback)) {}
 
 QByteArray IniFile::readRaw() const {
     QFile file(path_);
@@ -122,6 +125,8 @@ bool IniFile::setValue(const QString& section, const QString& key, const QString
         if (keyLine < 0 && SameName(kv.key, key))
             keyLine = i;
     });
+    if (keyLine >= 0 && this->value(section, key) == value.trimmed())
+        return true;
     if (keyLine >= 0) {
         QByteArray& line = rawLines[keyLine];
         const QByteArray end = line.endsWith('\r') ? QByteArray("\r") : QByteArray();
@@ -148,9 +153,22 @@ bool IniFile::setValue(const QString& section, const QString& key, const QString
         }
     }
 
-    QSaveFile out(path_);
-    if (!out.open(QIODevice::WriteOnly))
+    const QByteArray content = rawLines.join('\n') + '\n';
+    if (Write(content))
+        return true;
+    if (fallback_.isEmpty() || path_ == fallback_ ||
+        !QDir().mkpath(QFileInfo(fallback_).absolutePath()))
         return false;
-    out.write(rawLines.join('\n') + '\n');
-    return out.commit();
+    // The program's own file can't be written (an installed program): the
+    // user's copy takes this write and every later one.
+    path_ = fallback_;
+    return Write(content);
+}
+
+bool IniFile::Write(const QByteArray& content) {
+    QSaveFile out(path_);
+    if (out.open(QIODevice::WriteOnly) && out.write(content) == content.size() && out.commit())
+        return true;
+    writeError_ = out.errorString();
+    return false;
 }

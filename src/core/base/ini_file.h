@@ -9,7 +9,9 @@
 // line (comments included).
 class IniFile {
 public:
-    explicit IniFile(QString path);
+    // A write that `path` can't take goes to `fallback` (when given), which
+    // starts as a copy of `path` and is used from then on.
+    explicit IniFile(QString path, QString fallback = {});
 
     const QString& path() const { return path_; }
 
@@ -19,12 +21,19 @@ public:
     // Key names of a section in file order.
     QStringList keys(const QString& section) const;
 
-    // False when the file cannot be written; the file is then left as it was.
+    // False when the file (and its fallback) cannot be written; the file is
+    // then left as it was. A value already stored is not written again.
     bool setValue(const QString& section, const QString& key, const QString& value);
+    // Why the last write failed.
+    const QString& writeError() const { return writeError_; }
 
 private:
     QByteArray readRaw() const;
     QStringList readLines() const;
 
+    bool Write(const QByteArray& content);
+
     QString path_;
+    QString fallback_;
+    QString writeError_;
 };

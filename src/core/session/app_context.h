@@ -10,7 +10,7 @@
 // The objects that live for the whole run, created once at start-up and
 // handed to every window that needs them.
 struct AppContext {
-    explicit AppContext(const AppPaths& appPaths) : paths(appPaths), setup(appPaths.SetupIni()) {}
+    explicit AppContext(const AppPaths& appPaths) : paths(appPaths), setup(appPaths.Setup()) {}
 
     AppPaths paths;
     IniFile setup;
@@ -21,4 +21,6 @@ struct AppContext {
     RadioModel model;
     // Started with --dealer: the group write is offered in the menu and toolbar.
     bool dealerMode = false;
+    // A settings change that could be saved nowhere has been told of (once a run).
+    bool settingsProblemTold = false;
 };

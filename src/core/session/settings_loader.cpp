@@ -1,8 +1,11 @@
 #include "core/session/settings_loader.h"
 
 #include "core/base/app_settings.h"
+#include "core/base/file_problem.h"
 #include "core/base/ini_file.h"
+#include "core/base/prompter.h"
 #include "core/model/radio_model.h"
+#include "core/session/app_context.h"
 #include "core/text/catalogue.h"
 
 namespace {
@@ -32,4 +35,16 @@ void LoadSettings(IniFile& setup, AppSettings& settings, Catalogue& catalogue, R
     setup.setValue(kSection, QStringLiteral("CurrentLanguage"),
                    QString::number(catalogue.CurrentLanguage));
     model.ApplyBandLimits();
+}
+
+void StoreSetting(AppContext& context, Prompter& prompter, const QString& key,
+                  const QString& value) {
+    IniFile& setup = context.setup;
+    if (setup.setValue(QStringLiteral("language"), key, value) || context.settingsProblemTold)
+        return;
+    context.settingsProblemTold = true;
+    const Catalogue& c = context.catalogue;
+    prompter.tell(WithProblem(c.Text(TextId::SettingsNotSaved), c,
+                              WriteProblem(setup.path(), setup.writeError())),
+                  PromptIcon::Exclamation);
 }

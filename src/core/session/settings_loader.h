@@ -1,6 +1,10 @@
 #pragma once
 
+#include <QString>
+
+struct AppContext;
 struct AppSettings;
+class Prompter;
 class Catalogue;
 class IniFile;
 class RadioModel;
@@ -10,3 +14,8 @@ class RadioModel;
 // language in force are written back. Missing or non-numeric values keep the
 // start-up values.
 void LoadSettings(IniFile& setup, AppSettings& settings, Catalogue& catalogue, RadioModel& model);
+
+// A setting the user changed ([language] `key`), saved; when it can be saved
+// nowhere the user is told once a run (it holds until the program ends).
+void StoreSetting(AppContext& context, Prompter& prompter, const QString& key,
+                  const QString& value);

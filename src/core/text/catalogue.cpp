@@ -264,6 +264,7 @@ constexpr Entry kEntries[] = {
     {TextId::RadioWrittenNext, "Radio %1 written. Connect the next radio.", "第 %1 台对讲机已写入。请连接下一台对讲机。"},
     {TextId::RadiosWritten, "%1 radios written.", "已写入 %1 台对讲机。"},
     {TextId::MnuRecentFiles, "Recent &Files", "最近的文件(&F)"},
+    {TextId::SettingsNotSaved, "The settings cannot be saved: they hold until the program ends.", "无法保存设置：设置仅在程序结束前有效。"},
     {TextId::PortAbsent, "absent", "不存在"},
     {TextId::DetectButton, "&Detect", "检测(&D)"},
     {TextId::DetectUnplug, "Unplug the programming cable from the computer, then press OK.", "请从电脑上拔下写频线，然后按确定。"},

@@ -292,6 +292,7 @@ enum class TextId {
     RadioWrittenNext,
     RadiosWritten,
     MnuRecentFiles,
+    SettingsNotSaved,
 
     Count_ // keep last
 };

@@ -1,5 +1,7 @@
 #include "gui/link/port_window.h"
 
+#include "core/session/settings_loader.h"
+
 #include "core/base/prompter.h"
 #include "core/session/app_context.h"
 
@@ -158,7 +160,6 @@ void PortWindow::Accept() {
     context_.settings.comPort = chosen_;
     // Without any port there is nothing worth remembering.
     if (chosen_ > 0)
-        context_.setup.setValue(QStringLiteral("language"), QStringLiteral("comPort"),
-                                QString::number(chosen_));
+        StoreSetting(context_, prompter_, QStringLiteral("comPort"), QString::number(chosen_));
     accept();
 }

@@ -1,5 +1,7 @@
 #include "gui/shell/language_window.h"
 
+#include "core/session/settings_loader.h"
+
 #include "core/session/app_context.h"
 #include "core/text/language_names.h"
 
@@ -10,8 +12,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-LanguageWindow::LanguageWindow(AppContext& context, QWidget* parent)
-    : QDialog(parent), context_(context) {
+LanguageWindow::LanguageWindow(AppContext& context, Prompter& prompter, QWidget* parent)
+    : QDialog(parent), context_(context), prompter_(prompter) {
     setObjectName(QStringLiteral("FrmSetLanguage"));
     const Catalogue& cat = context_.catalogue;
     const int current = cat.CurrentLanguage;
@@ -71,7 +73,7 @@ void LanguageWindow::Accept() {
         context_.settings.PreviousLanguage = current;
         cat.CurrentLanguage = chosen;
     }
-    context_.setup.setValue(QStringLiteral("language"), QStringLiteral("CurrentLanguage"),
-                            QString::number(cat.CurrentLanguage));
+    StoreSetting(context_, prompter_, QStringLiteral("CurrentLanguage"),
+                 QString::number(cat.CurrentLanguage));
     accept();
 }

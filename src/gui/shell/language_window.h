@@ -3,6 +3,7 @@
 #include <QDialog>
 
 struct AppContext;
+class Prompter;
 class QComboBox;
 class QLabel;
 class QPushButton;
@@ -12,7 +13,7 @@ class QPushButton;
 class LanguageWindow : public QDialog {
     Q_OBJECT
 public:
-    LanguageWindow(AppContext& context, QWidget* parent = nullptr);
+    LanguageWindow(AppContext& context, Prompter& prompter, QWidget* parent = nullptr);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -21,6 +22,7 @@ private:
     void Accept();
 
     AppContext& context_;
+    Prompter& prompter_;
     QLabel* label_;
     QComboBox* combo_;
     QPushButton* ok_;

@@ -561,7 +561,7 @@ void MainWindow::ShowAbout() {
 }
 
 void MainWindow::ShowLanguageWindow() {
-    LanguageWindow window(context_, this);
+    LanguageWindow window(context_, prompter_, this);
     window.exec();
     ApplyLanguageChange();
 }

@@ -18,7 +18,7 @@ void PrintError(const QString& text);
 struct CliSession {
     explicit CliSession(int retries = 0)
         : paths(AppPaths::FromProgramFolder(QCoreApplication::applicationDirPath())),
-          setup(paths.SetupIni()),
+          setup(paths.Setup()),
           versions(VersionTable::LoadVersionTable(IniFile(paths.VersionIni()), &versionFile)),
           prompter(retries) {
         if (QString notice = VersionFileNotice(catalogue, versionFile, versions); !notice.isEmpty())

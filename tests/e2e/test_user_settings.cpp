@@ -1,0 +1,77 @@
+// An installed program's tree can't be written: the first settings change
+// goes to the user's own copy, which both programs read from then on; a
+// change that can be saved nowhere is told once.
+
+#include "core/base/app_paths.h"
+#include "core/session/app_context.h"
+#include "core/session/settings_loader.h"
+#include "support/cli_process.h"
+#include "support/scripted_prompter.h"
+#include "support/test_files.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <unistd.h>
+
+class TestUserSettings : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() {
+        // A read-only file stops anyone but root: run as nobody when root.
+        if (geteuid() == 0)
+            QVERIFY(setgid(65534) == 0 && setuid(65534) == 0);
+    }
+
+    void readOnlyTreeKeepsSettingsPerUser() {
+        QTemporaryDir dir;
+        const QString tree = dir.filePath("lib/zr4400");
+        QVERIFY(QDir().mkpath(tree + "/PK_517") && QDir().mkpath(tree + "/language"));
+        const QByteArray shipped =
+            "[language]\r\nIsFirstRun=0\r\ncomPort=1\r\nCurrentLanguage=1\r\n"
+            "[ports]\r\nCOM5=/dev/ttyS5\r\n";
+        QVERIFY(WriteFile(tree + "/language/mysetup.ini", shipped));
+        QVERIFY(QFile::setPermissions(tree + "/language/mysetup.ini", QFile::ReadOwner));
+        QVERIFY(QFile::setPermissions(tree + "/language", QFile::ReadOwner | QFile::ExeOwner));
+        qputenv("XDG_CONFIG_HOME", QFile::encodeName(dir.filePath("config")));
+        const QString user = dir.filePath("config/ZR-4400/ZR-4400/mysetup.ini");
+
+        AppContext context(AppPaths::FromProgramFolder(tree + "/PK_517"));
+        ScriptedPrompter prompter;
+        StoreSetting(context, prompter, "comPort", "7");
+        QVERIFY(prompter.prompts.isEmpty());
+        QCOMPARE(ReadFile(tree + "/language/mysetup.ini"), shipped); // the tree's stays
+        QCOMPARE(IniFile(user).value("language", "comPort"), QStringLiteral("7"));
+        QCOMPARE(IniFile(user).value("ports", "COM5"), QStringLiteral("/dev/ttyS5")); // copied
+        // From then on the copy is read first.
+        const AppContext again(AppPaths::FromProgramFolder(tree + "/PK_517"));
+        QCOMPARE(again.setup.path(), user);
+
+        // Nowhere to save: said once, the change holds for the run.
+        QVERIFY(QFile::setPermissions(tree + "/language", QFile::ReadOwner | QFile::ExeOwner));
+        qputenv("XDG_CONFIG_HOME", QFile::encodeName(tree + "/language/config"));
+        AppContext stuck(AppPaths::FromProgramFolder(tree + "/PK_517"));
+        StoreSetting(stuck, prompter, "comPort", "8");
+        StoreSetting(stuck, prompter, "CurrentLanguage", "2");
+        QCOMPARE(prompter.texts().size(), 1);
+        QVERIFY(prompter.texts().first().startsWith(
+            "The settings cannot be saved: they hold until the program ends."));
+    }
+
+    void commandLineToolReadsTheUsersCopy() {
+        // The tool's own tree names no COM77; the user's copy does.
+        QTemporaryDir dir;
+        qputenv("XDG_CONFIG_HOME", QFile::encodeName(dir.filePath("config")));
+        QVERIFY(QDir().mkpath(dir.filePath("config/ZR-4400/ZR-4400")));
+        QVERIFY(WriteFile(dir.filePath("config/ZR-4400/ZR-4400/mysetup.ini"),
+                          "[language]\r\ncomPort=1\r\n[ports]\r\nCOM77=/nonexistent/tty77\r\n"));
+        const CliRun r = Cli({"read", "COM77", dir.filePath("out.dat")});
+        QCOMPARE(r.status, 69);
+        QVERIFY2(r.err.contains("/nonexistent/tty77: not found"), qPrintable(r.err));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestUserSettings)
+#include "test_user_settings.moc"
