@@ -15,6 +15,12 @@ runs() { # ROOT: the programs installed under ROOT work
         "$work/image.bin")
     (cd / && "$root/bin/zr4400-cli" decode "$work/image.bin" "$work/decoded.dat")
     [[ -s "$work/decoded.dat" && -s "$work/decoded.fre" ]]
+    # A data file named on the command line opens after start-up (and so
+    # becomes the first recent file).
+    rm -rf "$work/config"
+    XDG_CONFIG_HOME="$work/config" QT_QPA_PLATFORM=offscreen \
+        "$root/bin/zr4400" --no-splash --startup-benchmark "$work/decoded.dat" > /dev/null 2>&1
+    grep -q "decoded.dat" "$work/config/ZR-4400/ZR-4400.conf"
     rm -f "$work"/image.bin "$work"/decoded.*
     (cd / && env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$root/bin/zr4400" --version) |
         grep -qx "zr4400 1\.[0-9.]*"
