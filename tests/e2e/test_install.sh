@@ -30,6 +30,7 @@ runs() { # ROOT: the programs installed under ROOT work
     [[ -s "$root/share/icons/hicolor/scalable/apps/zr4400.svg" ]]
     [[ -s "$root/share/man/man1/zr4400-cli.1" ]]
     [[ -s "$root/share/bash-completion/completions/zr4400-cli" ]]
+    [[ -s "$root/share/doc/zr4400/manual-en.md" && -s "$root/share/doc/zr4400/manual-zh.md" ]]
     desktop-file-validate "$root/share/applications/zr4400.desktop"
 }
 

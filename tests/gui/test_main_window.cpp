@@ -103,7 +103,8 @@ private slots:
                     "&Program|&Read from Radio|&Write to Radio|-|&Verify after write",
                     "&Setup|&Communication Port|&Initial Setting",
                     "&View|Channel &List|-|Tree &View|-|&Toolbar|&Status Bar",
-                    "&Window|&Cascade|-|Close All &Windows", "&Help|&About ZR_4400"}));
+                    "&Window|&Cascade|-|Close All &Windows",
+                    "&Help|&Help topics|-|&About ZR_4400"}));
             // The open button's tip, the port in the status bar, the group write's hidden button.
             QAction* groupWrite = run.window->findChild<QToolBar*>("tbToolBar")->actions().at(10);
             QCOMPARE(Values(Button(*run.window, "打开")->toolTip(),

@@ -1,5 +1,7 @@
 #include "gui/options/option_features_window.h"
 
+#include "gui/shell/help_window.h"
+
 #include "core/base/text_util.h"
 #include "core/editing/option_codes.h"
 #include "core/editing/option_lists.h"
@@ -62,10 +64,11 @@ OptionFeaturesWindow::OptionFeaturesWindow(EditorHost& host, QWidget* parent)
     close->setObjectName(QStringLiteral("CommandClose"));
     Caption(close, TextId::CommandClose);
     connect(close, &QPushButton::clicked, this, [this] { CloseForm(this); });
-    // Help has nothing to show yet.
+    // The manual, at this window's section.
     auto* help = new QPushButton(this);
     help->setObjectName(QStringLiteral("CommandHelp"));
-    help->setEnabled(false);
+    connect(help, &QPushButton::clicked, this,
+            [this] { HelpWindow::Open(language_, windowTitle(), window()); });
     Caption(help, TextId::CommandHelp);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();

@@ -98,8 +98,8 @@ constexpr MenuEntry kEntries[] = {
     S("mnuWindowBar1", kHidden),
 
     M("mnuHelp", TextId::MnuHelp),
-    I("mnuHelpTopic", TextId::MnuHelpTopic, kHidden),
-    S("mnuHelpBar0", kHidden),
+    I("mnuHelpTopic", TextId::MnuHelpTopic),
+    S("mnuHelpBar0"),
     I("mnuHelpAbout", TextId::MnuHelpAbout),
 };
 

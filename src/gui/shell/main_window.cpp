@@ -11,6 +11,7 @@
 #include "gui/link/verify_setting.h"
 #include "gui/shell/about_window.h"
 #include "gui/shell/editor_registry.h"
+#include "gui/shell/help_window.h"
 #include "gui/shell/language_window.h"
 #include "gui/shell/main_menu_table.h"
 #include "gui/shell/qt_translations.h"
@@ -191,6 +192,8 @@ void MainWindow::BuildMenus() {
         {"mnuWindowArrangeIcons", [this] { mdi_->tileSubWindows(); }},
         {"mnuCloseAll", [this] { UnloadAllChildForms(); }},
         {"mnuHelpAbout", [this] { ShowAbout(); }},
+        {"mnuHelpTopic",
+         [this] { HelpWindow::Open(context_.catalogue.CurrentLanguage, {}, this); }},
     };
 
     int count = 0;
@@ -299,6 +302,7 @@ void MainWindow::SetShortcuts() {
         {"mnuFileOpen", {QKeySequence::Open}},
         {"mnuFileSave", {QKeySequence::Save}},
         {"mnuFileSaveAs", {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S)}},
+        {"mnuHelpTopic", {QKeySequence::HelpContents}},
         {"mnuUndo", {QKeySequence(Qt::CTRL | Qt::Key_Z)}},
         {"mnuRedo",
          {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)}},

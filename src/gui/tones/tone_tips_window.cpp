@@ -1,5 +1,7 @@
 #include "gui/tones/tone_tips_window.h"
 
+#include "gui/shell/help_window.h"
+
 #include "core/base/file_problem.h"
 #include "core/base/prompter.h"
 #include "core/editing/stored_value_texts.h"
@@ -142,10 +144,11 @@ void ToneTipsWindow::BuildControls() {
     close_ = new QPushButton(this);
     close_->setObjectName(QStringLiteral("CommandClose"));
     connect(close_, &QPushButton::clicked, this, [this] { CloseForm(this); });
-    // Help has nothing to show yet.
+    // The manual, at this window's section.
     help_ = new QPushButton(this);
     help_->setObjectName(QStringLiteral("CommandHelp"));
-    help_->setEnabled(false);
+    connect(help_, &QPushButton::clicked, this,
+            [this] { HelpWindow::Open(language_, windowTitle(), window()); });
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
     buttons->addWidget(close_);

@@ -1,0 +1,101 @@
+// The user manual inside the program: every window and every message has its
+// place in both languages, and the manual opens from the Help menu and from
+// the Help buttons at their windows' sections.
+
+#include "core/text/catalogue.h"
+#include "gui/files/backups_window.h"
+#include "gui/files/compare_window.h"
+#include "gui/link/port_window.h"
+#include "gui/link/progress_window.h"
+#include "gui/shell/about_window.h"
+#include "gui/shell/help_window.h"
+#include "gui/shell/language_window.h"
+#include "support/gui_fixture.h"
+
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QTextBlock>
+#include <QTest>
+#include <QTextBrowser>
+
+namespace {
+
+// The titles of every window the program shows, as it shows them.
+QStringList WindowTitles(Started& run) {
+    QStringList titles;
+    for (const QString& form : {kChannelInfoForm, kChannelListForm, kOptionsForm, kToneForm})
+        titles << run.window->ShowChildForm(form)->windowTitle();
+    AppContext& c = run.context;
+    const Catalogue& cat = c.catalogue;
+    titles << PortWindow(c, run.prompter).windowTitle() << BackupsWindow(cat, {}).windowTitle()
+           << CompareWindow(cat, "x", {}).windowTitle()
+           << AboutWindow(cat.CurrentLanguage, run.prompter).windowTitle()
+           << LanguageWindow(c, run.prompter).windowTitle()
+           << ProgressWindow(ProgressWindow::Kind::Read, 0, cat).windowTitle()
+           << ProgressWindow(ProgressWindow::Kind::Write, 0, cat).windowTitle();
+    return titles;
+}
+
+// A text the program shows as a message: a sentence, not a caption or a menu item.
+bool IsMessage(const QString& text, int language) {
+    if (language == Catalogue::kChinese)
+        return text.size() > 4 &&
+               (text.endsWith(QStringLiteral("。")) || text.endsWith(QStringLiteral("？")));
+    return text.size() > 12 && !text.contains('&') && !text.endsWith("...") &&
+           (text.endsWith('.') || text.endsWith('?'));
+}
+
+} // namespace
+
+class TestHelp : public QObject {
+    Q_OBJECT
+private slots:
+    void manualCoversEveryWindowAndMessage() {
+        for (const int language : {Catalogue::kEnglish, Catalogue::kChinese}) {
+            Installation install;
+            install.writeSetup(
+                QStringLiteral("[language]\r\nIsFirstRun=0\r\nCurrentLanguage=%1\r\n")
+                    .arg(language)
+                    .toLatin1());
+            Started run(install);
+            const QString manual = HelpWindow::ManualText(language);
+            QStringList headings = manual.split('\n').filter(QRegularExpression("^#+ "));
+            for (const QString& title : WindowTitles(run))
+                QVERIFY2(!headings.filter(QString(title).remove('&')).isEmpty(), qPrintable(title));
+            const QString messages = manual.mid(manual.lastIndexOf("\n## "));
+            for (int id = 0; id < static_cast<int>(TextId::Count_); ++id) {
+                const QString text =
+                    Catalogue::TextIn(static_cast<TextId>(id), language).replace("\r\n", " ");
+                if (IsMessage(text, language))
+                    QVERIFY2(messages.contains(text), qPrintable(text));
+            }
+        }
+    }
+
+    void opensFromTheMenuAndTheHelpButtons() {
+        Installation install;
+        ShownProgram program(install);
+        QVERIFY(program.shown);
+        Trigger(program.window(), "mnuHelpTopic");
+        auto* help = program.window().findChild<HelpWindow*>("frmHelp");
+        QVERIFY(help && help->isVisible());
+        QVERIFY(
+            help->findChild<QTextBrowser*>("txtManual")->toPlainText().contains("Channel List"));
+        // A window's Help button: the same manual, at that window's heading.
+        for (const QString& form : {kOptionsForm, kToneForm}) {
+            QWidget* window = program.open(form);
+            window->findChild<QPushButton*>("CommandHelp")->click();
+            auto* text =
+                program.window().findChild<HelpWindow*>("frmHelp")->findChild<QTextBrowser*>(
+                    "txtManual");
+            const QTextBlock at = text->textCursor().block();
+            QVERIFY2(at.blockFormat().headingLevel() > 0 &&
+                         at.text().contains(window->windowTitle()),
+                     qPrintable(at.text()));
+        }
+        QCOMPARE(program.window().findChildren<HelpWindow*>().size(), 1);
+    }
+};
+
+QTEST_MAIN(TestHelp)
+#include "test_help.moc"
