@@ -1,6 +1,6 @@
-// Draws the pictures of the windows for the documentation, in English and
-// Chinese, from the program tree given (its initial data, a few channels set
-// so the lists show something):
+// Draws the pictures of the windows for the README and the manual, in English
+// and Chinese, from the program tree given (its initial data, a few channels
+// set so the lists show something):
 //   QT_QPA_PLATFORM=offscreen zr4400-screenshots build/dist/PK_517 docs
 
 #include "core/base/prompter.h"
@@ -8,6 +8,7 @@
 #include "core/model/initial_data.h"
 #include "core/session/app_context.h"
 #include "core/session/startup.h"
+#include "gui/files/backups_window.h"
 #include "gui/shell/main_window.h"
 #include "gui/shell/qt_translations.h"
 
@@ -42,6 +43,16 @@ void SampleChannels(RadioModel& model, const Catalogue& catalogue) {
     SetCellChoice(model, {0, 1, 9}, kColPublic, catalogue.Text(TextId::OnSwitch), catalogue);
 }
 
+// A picture of the main window with one editor window on show.
+bool ShootForm(MainWindow& window, const QString& form, bool maximized, const QString& path) {
+    window.UnloadAllChildForms();
+    window.ShowChildForm(form);
+    if (QMdiSubWindow* sub = window.mdiArea()->activeSubWindow(); sub && maximized)
+        sub->showMaximized();
+    QApplication::processEvents();
+    return window.grab().save(path);
+}
+
 bool Shoot(const QString& programFolder, const QString& out, int language) {
     AppContext context(AppPaths::FromProgramFolder(programFolder));
     LoadStartupData(context);
@@ -54,18 +65,40 @@ bool Shoot(const QString& programFolder, const QString& out, int language) {
     window.show();
     // The window settles (activation, the editors of the start) before the picture.
     QApplication::processEvents();
+    const QString suffix =
+        language == Catalogue::kChinese ? QStringLiteral("-zh.png") : QStringLiteral("-en.png");
+    const auto path = [&](const char* stem) {
+        return QDir(out).filePath(QLatin1String(stem) + suffix);
+    };
+    if (!window.grab().save(path("main-window")))
+        return false;
     window.UnloadAllChildForms();
     context.model.radio.BandFlag = 0;
     context.model.ApplyBandFlag();
     SampleChannels(context.model, context.catalogue);
     window.RefreshCaption();
-    window.ShowChildForm(kChannelListForm);
-    if (QMdiSubWindow* sub = window.mdiArea()->activeSubWindow())
-        sub->showMaximized();
+    const struct {
+        const QString& form;
+        bool maximized;
+        const char* stem;
+    } forms[] = {{kChannelInfoForm, false, "channel-editor"},
+                 {kChannelListForm, true, "channel-list"},
+                 {kOptionsForm, false, "option-features"},
+                 {kToneForm, false, "roger-beep"}};
+    for (const auto& f : forms)
+        if (!ShootForm(window, f.form, f.maximized, path(f.stem)))
+            return false;
+    // The backup list with two reads kept.
+    const QDateTime when(QDate(2026, 12, 7), QTime(14, 25, 1));
+    BackupsWindow backups(context.catalogue,
+                          {{QStringLiteral("/b/2026-12-07_142501_PK2323"), when,
+                            QStringLiteral("PK2323"), true, true},
+                           {QStringLiteral("/b/2026-12-01_091500_PK2323"), when.addDays(-6),
+                            QStringLiteral("PK2323"), true, true}},
+                          &window);
+    backups.show();
     QApplication::processEvents();
-    const QString name = language == Catalogue::kChinese ? QStringLiteral("channel-list-zh.png")
-                                                         : QStringLiteral("channel-list-en.png");
-    return window.grab().save(QDir(out).filePath(name));
+    return backups.grab().save(path("backups"));
 }
 
 } // namespace

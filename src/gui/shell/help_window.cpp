@@ -25,7 +25,12 @@ QString HelpWindow::ManualText(int language) {
     Q_INIT_RESOURCE(manual);
     QFile file(language == Catalogue::kChinese ? QStringLiteral(":/manual/manual-zh.md")
                                                : QStringLiteral(":/manual/manual-en.md"));
-    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    // The pictures stay with the files beside the manual, not in the program.
+    QStringList lines = QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'));
+    lines.removeIf([](const QString& line) { return line.startsWith(QLatin1String("![")); });
+    return lines.join(QLatin1Char('\n'));
 }
 
 HelpWindow* HelpWindow::Open(int language, const QString& title, QWidget* parent) {

@@ -14,7 +14,7 @@ public:
     // Opens the manual (one window for all), at the section whose heading
     // names `title` when given.
     static HelpWindow* Open(int language, const QString& title, QWidget* parent);
-    // The manual's Markdown text in that language.
+    // The manual's Markdown text in that language, without its pictures.
     static QString ManualText(int language);
 
     void ShowSection(const QString& title);
