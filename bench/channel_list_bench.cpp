@@ -3,7 +3,8 @@
 // channel plans out as CSV and 500 records in.
 //   QT_QPA_PLATFORM=offscreen zr4400-bench-channel-list build/dist/PK_517
 
-#include "core/base/prompter.h"
+#include "bench/bench_report.h"
+#include "core/base/silent_prompter.h"
 #include "core/editing/channel_list.h"
 #include "core/editing/channel_plan.h"
 #include "core/model/initial_data.h"
@@ -23,15 +24,6 @@
 #include <vector>
 
 namespace {
-
-class SilentPrompter : public Prompter {
-public:
-    PromptAnswer ask(const QString&, PromptButtons, PromptIcon) override {
-        return PromptAnswer::Ok;
-    }
-    QString openFileName(const QString&) override { return {}; }
-    QString saveFileName(const QString&, const QString&) override { return {}; }
-};
 
 // Every group of both banks holds 46 channels.
 void FillConfiguration(RadioModel& model) {
@@ -58,19 +50,6 @@ QString PastedRows() {
     return text;
 }
 
-template <typename Work> void Report(const char* name, int rounds, Work work) {
-    std::vector<double> millis;
-    for (int i = 0; i < rounds; ++i) {
-        QElapsedTimer timer;
-        timer.start();
-        work();
-        millis.push_back(timer.nsecsElapsed() / 1e6);
-    }
-    std::sort(millis.begin(), millis.end());
-    std::printf("%-40s median %7.1f ms   best %7.1f ms   (%d rounds)\n", name,
-                millis[millis.size() / 2], millis.front(), rounds);
-}
-
 } // namespace
 
 int main(int argc, char** argv) {
@@ -92,14 +71,14 @@ int main(int argc, char** argv) {
     QApplication::processEvents();
     std::printf("rows: %lld\n", static_cast<long long>(ChannelListRows(context.model).size()));
 
-    Report("open the list, painted", 20, [&] {
+    Report("open the list, painted", 20, 1e6, "ms", [&] {
         window.UnloadAllChildForms();
         window.ShowChildForm(kChannelListForm)->repaint();
         QApplication::processEvents();
     });
     auto* list = qobject_cast<ChannelListWindow*>(window.FindChildForm(kChannelListForm));
     QGuiApplication::clipboard()->setText(PastedRows());
-    Report("paste 500 rows, shown anew", 20, [&] {
+    Report("paste 500 rows, shown anew", 20, 1e6, "ms", [&] {
         list->PasteRows();
         list->repaint();
         QApplication::processEvents();
@@ -110,8 +89,8 @@ int main(int argc, char** argv) {
         const QStringList lines = ChannelPlanCsv(context.model).split(QStringLiteral("\r\n"));
         plan = lines.mid(0, 501).join(QStringLiteral("\r\n")) + QStringLiteral("\r\n");
     }
-    Report("export 874 records as CSV", 20, [&] { ChannelPlanCsv(context.model); });
-    Report("import 500 records from CSV", 20, [&] {
+    Report("export 874 records as CSV", 20, 1e6, "ms", [&] { ChannelPlanCsv(context.model); });
+    Report("import 500 records from CSV", 20, 1e6, "ms", [&] {
         const ChannelPlanImport import = ReadChannelPlan(context.model, plan, context.catalogue);
         if (!import.problems.isEmpty())
             std::printf("%s\n", qPrintable(import.problems.first()));

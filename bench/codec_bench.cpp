@@ -1,7 +1,8 @@
 // Times the data paths of a full configuration: decoding a memory image and
 // saving the data file pair, then opening the pair and encoding the image.
 
-#include "core/base/prompter.h"
+#include "bench/bench_report.h"
+#include "core/base/silent_prompter.h"
 #include "core/base/version_table.h"
 #include "core/codec/image_codec.h"
 #include "core/model/data_file.h"
@@ -20,15 +21,6 @@
 
 namespace {
 
-class SilentPrompter : public Prompter {
-public:
-    PromptAnswer ask(const QString&, PromptButtons, PromptIcon) override {
-        return PromptAnswer::Ok;
-    }
-    QString openFileName(const QString&) override { return {}; }
-    QString saveFileName(const QString&, const QString&) override { return {}; }
-};
-
 // Every group of both banks filled with 46 channels, so nothing is skipped.
 void FillConfiguration(RadioModel& model) {
     SetBuiltInDefaults(model, QDate(2026, 1, 1));
@@ -37,19 +29,6 @@ void FillConfiguration(RadioModel& model) {
             for (int n = 2; n <= 40; ++n)
                 model.AppendChannel(n, v, g,
                                     QStringLiteral("28.%1").arg(n * 10, 4, 10, QChar('0')));
-}
-
-template <typename Work> void Report(const char* name, int rounds, Work work) {
-    std::vector<double> micros;
-    for (int i = 0; i < rounds; ++i) {
-        QElapsedTimer timer;
-        timer.start();
-        work();
-        micros.push_back(timer.nsecsElapsed() / 1000.0);
-    }
-    std::sort(micros.begin(), micros.end());
-    std::printf("%-28s median %8.1f us   best %8.1f us   (%d rounds)\n", name,
-                micros[micros.size() / 2], micros.front(), rounds);
 }
 
 } // namespace
@@ -71,34 +50,34 @@ int main(int argc, char** argv) {
     constexpr int kRounds = 500;
 
     RadioModel model;
-    Report("decode image", kRounds, [&] {
+    Report("decode image", kRounds, 1e3, "us", [&] {
         model.image = image;
         CompleteRead(model);
     });
-    Report("serialise pair in memory", kRounds, [&] {
+    Report("serialise pair in memory", kRounds, 1e3, "us", [&] {
         const QByteArray bytes =
             WriteRadioData(model.radio) + CompanionBytes(model.radio, model.channels);
         Q_UNUSED(bytes);
     });
-    Report("save data file pair", kRounds, [&] {
+    Report("save data file pair", kRounds, 1e3, "us", [&] {
         model.CurrentFileName = path;
         SaveDataFile(model, catalogue, prompter);
     });
-    Report("decode + save", kRounds, [&] {
+    Report("decode + save", kRounds, 1e3, "us", [&] {
         model.image = image;
         CompleteRead(model);
         model.CurrentFileName = path;
         SaveDataFile(model, catalogue, prompter);
     });
-    Report("open data file pair", kRounds, [&] {
+    Report("open data file pair", kRounds, 1e3, "us", [&] {
         model.CurrentFileName = path;
         OpenDataFile(model, versions, catalogue, prompter);
     });
-    Report("encode image", kRounds, [&] {
+    Report("encode image", kRounds, 1e3, "us", [&] {
         PrepareImage(model.image);
         EncodeImage(model);
     });
-    Report("open + encode", kRounds, [&] {
+    Report("open + encode", kRounds, 1e3, "us", [&] {
         model.CurrentFileName = path;
         OpenDataFile(model, versions, catalogue, prompter);
         PrepareImage(model.image);

@@ -3,7 +3,7 @@
 // set so the lists show something):
 //   QT_QPA_PLATFORM=offscreen zr4400-screenshots build/dist/PK_517 docs
 
-#include "core/base/prompter.h"
+#include "core/base/silent_prompter.h"
 #include "core/editing/channel_list.h"
 #include "core/model/initial_data.h"
 #include "core/session/app_context.h"
@@ -22,15 +22,6 @@
 #include <cstdio>
 
 namespace {
-
-class SilentPrompter : public Prompter {
-public:
-    PromptAnswer ask(const QString&, PromptButtons, PromptIcon) override {
-        return PromptAnswer::Ok;
-    }
-    QString openFileName(const QString&) override { return {}; }
-    QString saveFileName(const QString&, const QString&) override { return {}; }
-};
 
 // A small channel plan in the CB bank's group A.
 void SampleChannels(RadioModel& model, const Catalogue& catalogue) {
