@@ -16,16 +16,37 @@
 
 #include <unistd.h>
 
+namespace {
+
+// A read-only file stops anyone but root: while this lives, a root test runs
+// as nobody (the folders it makes are nobody's too).
+class AsNobody {
+public:
+    AsNobody() : root_(geteuid() == 0) {
+        if (root_)
+            dropped_ = setegid(65534) == 0 && seteuid(65534) == 0;
+    }
+    ~AsNobody() {
+        if (root_) {
+            (void)seteuid(0);
+            (void)setegid(0);
+        }
+    }
+    bool ok() const { return !root_ || dropped_; }
+
+private:
+    bool root_;
+    bool dropped_ = false;
+};
+
+} // namespace
+
 class TestUserSettings : public QObject {
     Q_OBJECT
 private slots:
-    void initTestCase() {
-        // A read-only file stops anyone but root: run as nobody when root.
-        if (geteuid() == 0)
-            QVERIFY(setgid(65534) == 0 && setuid(65534) == 0);
-    }
-
     void readOnlyTreeKeepsSettingsPerUser() {
+        const AsNobody nobody;
+        QVERIFY(nobody.ok());
         QTemporaryDir dir;
         const QString tree = dir.filePath("lib/zr4400");
         QVERIFY(QDir().mkpath(tree + "/PK_517") && QDir().mkpath(tree + "/language"));
@@ -58,6 +79,9 @@ private slots:
         QCOMPARE(prompter.texts().size(), 1);
         QVERIFY(prompter.texts().first().startsWith(
             "The settings cannot be saved: they hold until the program ends."));
+        // Writable again, so the temporary folder can go.
+        QFile::setPermissions(tree + "/language",
+                              QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     }
 
     void commandLineToolReadsTheUsersCopy() {
