@@ -51,7 +51,42 @@ BandLimits LimitsOf(int bank) {
     return ParseBandLimits(BandTextOf(bank));
 }
 
-// The entry of `choices` a text names, in any case; -1 when none does.
+QString NotOffered(const QString& text, const Catalogue& c) {
+    return c.Text(TextId::ListNotOffered).arg(text.trimmed());
+}
+
+} // namespace
+
+bool IsListRow(const RadioModel& model, const ListRow& row) {
+    if (!ValidBank(row.bank) || row.group < 1 || row.group > GroupsInBank(row.bank))
+        return false;
+    return IsRegularChannel(row.number) ||
+           (IsMemoryChannel(row.number) &&
+            (row.group == 1 || model.FindSlot(row.number, row.bank, row.group) != 0));
+}
+
+int RowKey(const ListRow& row) {
+    return (row.bank * 16 + row.group) * 64 + row.number;
+}
+
+QList<ListRow> ChannelListRows(const RadioModel& model) {
+    QList<ListRow> rows;
+    rows.reserve(kBanks * kGroups * kSlots);
+    for (int bank = 0; bank < kBanks; ++bank)
+        for (int group = 1; group <= GroupsInBank(bank); ++group)
+            for (int number = 1; number <= kLastMemoryChannel; ++number)
+                if (IsListRow(model, {bank, group, number}))
+                    rows.append({bank, group, number});
+    return rows;
+}
+
+int ColumnOfName(const QString& name) {
+    for (int column = 0; column < kListColumnCount; ++column)
+        if (ColumnName(column).compare(name.trimmed(), Qt::CaseInsensitive) == 0)
+            return column;
+    return -1;
+}
+
 int ChoiceIndex(const QStringList& choices, const QString& text) {
     for (qsizetype i = 0; i < choices.size(); ++i)
         if (choices[i].compare(text.trimmed(), Qt::CaseInsensitive) == 0)
@@ -59,35 +94,28 @@ int ChoiceIndex(const QStringList& choices, const QString& text) {
     return -1;
 }
 
-QString NotOffered(const QString& text, const Catalogue& c) {
-    return c.Text(TextId::ListNotOffered).arg(text.trimmed());
+QString ReadBankAndGroup(const QString& bank, const QString& group, ListRow& row, int& column,
+                         const Catalogue& c) {
+    const QString bankName = bank.trimmed().toUpper();
+    row.bank = bankName == QLatin1String("CB") ? 0 : bankName == QLatin1String("HF") ? 1 : -1;
+    if (row.bank < 0) {
+        column = kColBank;
+        return c.Text(TextId::ListNotBank);
+    }
+    row.group = GroupIndex(group.trimmed().toUpper());
+    if (row.group < 1 || row.group > GroupsInBank(row.bank)) {
+        column = kColGroup;
+        return c.Text(TextId::ListNoGroup).arg(BankName(row.bank), group.trimmed());
+    }
+    return {};
 }
 
-// A typed frequency within the bank's band, shown "#0.0000"; "" when it is not one.
 QString BandFrequency(const QString& text, int bank, const Catalogue& c) {
-    QString typed = text.trimmed();
-    typed.replace(QLatin1Char(','), QLatin1Char('.'));
-    return NormalizeFreqInput(typed, false, false, LimitsOf(bank), c, nullptr);
+    return NormalizeFreqInput(text.trimmed(), false, false, LimitsOf(bank), c, nullptr);
 }
 
 QString OutOfBand(int bank, const Catalogue& c) {
     return c.Text(TextId::FreqOutOfRange) + QLatin1Char(' ') + BandTextOf(bank);
-}
-
-} // namespace
-
-QList<ListRow> ChannelListRows(const RadioModel& model) {
-    QList<ListRow> rows;
-    rows.reserve(kBanks * kGroups * kSlots);
-    for (int bank = 0; bank < kBanks; ++bank) {
-        for (int group = 1; group <= GroupsInBank(bank); ++group) {
-            for (int number = 1; number <= kLastMemoryChannel; ++number)
-                if (IsRegularChannel(number) || group == 1 ||
-                    model.FindSlot(number, bank, group) != 0)
-                    rows.append({bank, group, number});
-        }
-    }
-    return rows;
 }
 
 const ChannelRecord* RecordOfRow(const RadioModel& model, const ListRow& row) {
@@ -258,27 +286,24 @@ public:
         if (!values_.contains(kColBank) || !values_.contains(kColGroup) ||
             !values_.contains(kColChannel))
             return false;
-        const QString bank = values_.value(kColBank).trimmed().toUpper();
-        row.bank = bank == QLatin1String("CB") ? 0 : bank == QLatin1String("HF") ? 1 : -1;
-        if (row.bank < 0) {
-            Problem(kColBank, c_.Text(TextId::ListNotBank));
-            return true;
-        }
-        row.group = GroupIndex(values_.value(kColGroup).trimmed().toUpper());
-        if (row.group < 1 || row.group > GroupsInBank(row.bank)) {
-            Problem(kColGroup, c_.Text(TextId::ListNoGroup)
-                                   .arg(BankName(row.bank), values_.value(kColGroup).trimmed()));
+        int column = -1;
+        if (const QString why = ReadBankAndGroup(values_.value(kColBank), values_.value(kColGroup),
+                                                 row, column, c_);
+            !why.isEmpty()) {
+            Problem(column, why);
             return true;
         }
         row.number = GetCHID(values_.value(kColChannel).trimmed().toUpper());
-        if (!ChannelListRows(model_).contains(row))
+        if (!IsListRow(model_, row))
             Problem(kColChannel, c_.Text(TextId::ListNoRow));
         return true;
     }
 
     void Check(const ListRow& row) {
         const ChannelRecord* record = RecordOfRow(model_, row);
-        const QString typed = values_.value(kColFrequency).trimmed();
+        // A spreadsheet may paste a decimal comma.
+        const QString typed =
+            values_.value(kColFrequency).trimmed().replace(QLatin1Char(','), QLatin1Char('.'));
         if (!typed.isEmpty()) {
             frequency_ = BandFrequency(typed, row.bank, c_);
             if (frequency_.isEmpty())
@@ -337,10 +362,7 @@ private:
 QList<int> HeaderColumns(const QStringList& fields) {
     QList<int> columns;
     for (const QString& field : fields) {
-        int found = -1;
-        for (int column = 0; column < kListColumnCount; ++column)
-            if (ColumnName(column).compare(field.trimmed(), Qt::CaseInsensitive) == 0)
-                found = column;
+        const int found = ColumnOfName(field);
         if (found < 0 && !field.trimmed().isEmpty())
             return {};
         columns << found;
@@ -384,7 +406,7 @@ PasteOutcome PasteRowsText(RadioModel& model, const QString& text, const QList<L
             else
                 line.Problem(-1, c.Text(TextId::ListNoRowLeft));
         }
-        const int key = (row.bank * 16 + row.group) * 64 + row.number;
+        const int key = RowKey(row);
         if (line.problems().isEmpty() && seen.contains(key))
             line.Problem(kColChannel, c.Text(TextId::ListTwice));
         if (line.problems().isEmpty())

@@ -45,6 +45,12 @@ struct ListRow {
 // edits, and in the other groups the ones stored there.
 QList<ListRow> ChannelListRows(const RadioModel& model);
 
+// Whether the list has that row: every regular number, every memory number
+// of group A, a memory channel elsewhere only while it is stored.
+bool IsListRow(const RadioModel& model, const ListRow& row);
+// A number of its own for each row, to tell rows apart.
+int RowKey(const ListRow& row);
+
 // The record a row stands for; nullptr for an empty row.
 const ChannelRecord* RecordOfRow(const RadioModel& model, const ListRow& row);
 
@@ -56,6 +62,8 @@ QString ColumnCaption(int column, const Catalogue& catalogue);
 QString ColumnName(int column);
 // Every column's name, in table order.
 QStringList ColumnNames();
+// The column a name stands for (in any case, blanks around ignored); -1 for none.
+int ColumnOfName(const QString& name);
 // "CB A 12", "HF B M1": a row as messages name it.
 QString RowLabel(const ListRow& row);
 
@@ -83,6 +91,20 @@ QStringList CellChoices(const RadioModel& model, const ListRow& row, int column,
                         const Catalogue& catalogue);
 // With the row's Public on, the public channel decides this cell's setting.
 bool CellFollowsPublic(const RadioModel& model, const ListRow& row, int column);
+
+// The entry of `choices` a text names (in any case, blanks around ignored); -1
+// when none does.
+int ChoiceIndex(const QStringList& choices, const QString& text);
+// The bank and group a pasted or imported line names ("CB" or "HF", a letter
+// the bank has, in any case): "" when they name one (stored in `row`), else
+// why not, with `column` the field at fault.
+QString ReadBankAndGroup(const QString& bank, const QString& group, ListRow& row, int& column,
+                         const Catalogue& catalogue);
+// A typed frequency (decimal point) within the bank's band, shown "#0.0000";
+// "" when it is not one.
+QString BandFrequency(const QString& text, int bank, const Catalogue& catalogue);
+// "Frequency is out of range." and the bank's band.
+QString OutOfBand(int bank, const Catalogue& catalogue);
 
 // Sets a setting cell to the choice with that text (in any case): "" when it
 // was set, else why not (no channel, public settings, not offered).

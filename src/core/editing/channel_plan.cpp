@@ -1,7 +1,6 @@
 #include "core/editing/channel_plan.h"
 
 #include "core/base/csv.h"
-#include "core/base/text_util.h"
 #include "core/editing/channel_list.h"
 #include "core/editing/channel_names.h"
 #include "core/editing/channel_settings.h"
@@ -34,13 +33,8 @@ public:
 
     // The header's columns by field; false (with the problems) when a required one is missing.
     bool ReadHeader(const QStringList& fields) {
-        for (const QString& field : fields) {
-            int found = -1;
-            for (int column = 0; column < kListColumnCount; ++column)
-                if (ColumnName(column).compare(field.trimmed(), Qt::CaseInsensitive) == 0)
-                    found = column;
-            columns_ << found;
-        }
+        for (const QString& field : fields)
+            columns_ << ColumnOfName(field);
         bool complete = true;
         for (const int required : {kColBank, kColGroup, kColChannel, kColFrequency})
             if (!columns_.contains(required)) {
@@ -69,11 +63,9 @@ public:
         QString typed = values.value(kColFrequency);
         if (decimalComma)
             typed.replace(QLatin1Char(','), QLatin1Char('.'));
-        line.frequency = NormalizeFreqInput(
-            typed, false, false, ParseBandLimits(BandTextOf(line.row.bank)), c_, nullptr);
+        line.frequency = BandFrequency(typed, line.row.bank, c_);
         if (line.frequency.isEmpty())
-            Problem(line.line, ColumnName(kColFrequency),
-                    c_.Text(TextId::FreqOutOfRange) + QLatin1Char(' ') + BandTextOf(line.row.bank));
+            Problem(line.line, ColumnName(kColFrequency), OutOfBand(line.row.bank, c_));
         for (int column = kColMode; column < kListColumnCount; ++column) {
             const QString value = values.value(column);
             if (value.isEmpty())
@@ -93,16 +85,11 @@ public:
 
 private:
     bool ReadRow(const QHash<int, QString>& values, PlanLine& line) {
-        const QString bank = values.value(kColBank).toUpper();
-        line.row.bank = bank == QLatin1String("CB") ? 0 : bank == QLatin1String("HF") ? 1 : -1;
-        if (line.row.bank < 0) {
-            Problem(line.line, ColumnName(kColBank), c_.Text(TextId::ListNotBank));
-            return false;
-        }
-        line.row.group = GroupIndex(values.value(kColGroup).toUpper());
-        if (line.row.group < 1 || line.row.group > GroupsInBank(line.row.bank)) {
-            Problem(line.line, ColumnName(kColGroup),
-                    c_.Text(TextId::ListNoGroup).arg(bank, values.value(kColGroup)));
+        int column = -1;
+        if (const QString why = ReadBankAndGroup(values.value(kColBank), values.value(kColGroup),
+                                                 line.row, column, c_);
+            !why.isEmpty()) {
+            Problem(line.line, ColumnName(column), why);
             return false;
         }
         line.row.number = GetCHID(values.value(kColChannel).toUpper());
@@ -110,7 +97,7 @@ private:
             Problem(line.line, ColumnName(kColChannel), c_.Text(TextId::PlanNotChannel));
             return false;
         }
-        const int key = (line.row.bank * 16 + line.row.group) * 64 + line.row.number;
+        const int key = RowKey(line.row);
         if (seen_.contains(key)) {
             Problem(line.line, ColumnName(kColChannel), c_.Text(TextId::ListTwice));
             return false;
@@ -122,11 +109,8 @@ private:
     // The entry a value names; a tone also by itself ("88.5", "754N", "D754N").
     int ChoiceOf(const ListRow& row, int column, const QString& value) const {
         const QStringList choices = CellChoices(model_, row, column, english_);
-        for (qsizetype i = 0; i < choices.size(); ++i)
-            if (choices[i].compare(value, Qt::CaseInsensitive) == 0)
-                return static_cast<int>(i);
-        if (column != kColTsq)
-            return -1;
+        if (const int index = ChoiceIndex(choices, value); index >= 0 || column != kColTsq)
+            return index;
         QString tone = value.toUpper();
         if (tone.size() > 1 && tone.startsWith(QLatin1Char('D')) && tone.at(1).isDigit())
             tone.remove(0, 1);
@@ -160,11 +144,11 @@ QMap<int, ChannelRecord> RecordsOf(const RadioModel& model, int bank, int group)
 void TakeGroup(RadioModel& model, int bank, int group, const QList<PlanLine>& lines) {
     const QMap<int, ChannelRecord> old = RecordsOf(model, bank, group);
     const Catalogue english;
+    const BandLimits band = ParseBandLimits(BandTextOf(bank));
     model.radio.ChannelCount(bank, group) = 0;
     for (const PlanLine& line : lines) {
         if (line.row.bank != bank || line.row.group != group)
             continue;
-        const BandLimits band = ParseBandLimits(BandTextOf(bank));
         if (old.contains(line.row.number)) {
             const int slot = ++model.radio.ChannelCount(bank, group);
             model.channels.at(bank, slot, group) = old.value(line.row.number);
