@@ -1,6 +1,7 @@
 #include "core/editing/channel_plan.h"
 
 #include "core/base/csv.h"
+#include "core/base/file_head.h"
 #include "core/editing/channel_list.h"
 #include "core/editing/channel_names.h"
 #include "core/editing/channel_settings.h"
@@ -11,6 +12,7 @@
 
 #include <QHash>
 #include <QMap>
+#include <QSaveFile>
 #include <QSet>
 
 namespace {
@@ -235,4 +237,30 @@ ChannelPlanImport ReadChannelPlan(const RadioModel& model, const QString& text,
         import.summary << SummaryOf(model, next, bank, group, catalogue);
     }
     return import;
+}
+
+PlanFileStatus ReadPlanFile(const QString& path, QString& text, FileProblem* problem) {
+    QByteArray bytes;
+    qint64 size = 0;
+    const FileHeadStatus read = ReadFileHead(path, kMaxPlanBytes + 1, bytes, &size);
+    if (read != FileHeadStatus::Ok) {
+        if (problem)
+            *problem = ReadProblem(path);
+        return read == FileHeadStatus::Unreadable ? PlanFileStatus::Unreadable
+                                                  : PlanFileStatus::Missing;
+    }
+    if (size > kMaxPlanBytes)
+        return PlanFileStatus::TooLarge;
+    text = QString::fromUtf8(bytes);
+    return PlanFileStatus::Ok;
+}
+
+bool WritePlanFile(const QString& path, const RadioModel& model, FileProblem* problem) {
+    QSaveFile out(path);
+    const QByteArray bytes = ChannelPlanCsv(model).toUtf8();
+    if (out.open(QIODevice::WriteOnly) && out.write(bytes) == bytes.size() && out.commit())
+        return true;
+    if (problem)
+        *problem = WriteProblem(path, out.errorString());
+    return false;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/base/file_problem.h"
 #include "core/model/radio_model.h"
 
 #include <QString>
@@ -27,3 +28,13 @@ struct ChannelPlanImport {
 // file does not carry. Any bad line leaves `result` as `model` was.
 ChannelPlanImport ReadChannelPlan(const RadioModel& model, const QString& text,
                                   const Catalogue& catalogue);
+
+// The largest plan file read: far more than the 874 lines of a full radio.
+constexpr qint64 kMaxPlanBytes = 16 * 1024 * 1024;
+
+enum class PlanFileStatus { Ok, Missing, Unreadable, TooLarge };
+// A plan file as text (UTF-8): anything but a regular file of at most
+// kMaxPlanBytes is refused before it is read whole.
+PlanFileStatus ReadPlanFile(const QString& path, QString& text, FileProblem* problem);
+// The model's plan written in one piece: a failed write leaves no partial file.
+bool WritePlanFile(const QString& path, const RadioModel& model, FileProblem* problem);

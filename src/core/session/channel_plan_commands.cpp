@@ -1,12 +1,9 @@
 #include "core/session/channel_plan_commands.h"
 
-#include "core/base/file_head.h"
 #include "core/base/prompter.h"
 #include "core/editing/channel_plan.h"
 #include "core/session/app_context.h"
 #include "core/session/radio_host.h"
-
-#include <QSaveFile>
 
 namespace {
 
@@ -34,13 +31,10 @@ void ChannelPlanCommands::ExportChannels() {
         return;
     if (!path.endsWith(QLatin1String(".csv"), Qt::CaseInsensitive))
         path += QStringLiteral(".csv");
-    QSaveFile out(path);
-    const QByteArray bytes = ChannelPlanCsv(context.model).toUtf8();
-    if (out.open(QIODevice::WriteOnly) && out.write(bytes) == bytes.size() && out.commit())
-        return;
-    host_.prompter().tell(
-        WithProblem(c.Text(TextId::FileError), c, WriteProblem(path, out.errorString())),
-        PromptIcon::Critical);
+    FileProblem problem;
+    if (!WritePlanFile(path, context.model, &problem))
+        host_.prompter().tell(WithProblem(c.Text(TextId::FileError), c, problem),
+                              PromptIcon::Critical);
 }
 
 void ChannelPlanCommands::ImportChannels() {
@@ -50,17 +44,15 @@ void ChannelPlanCommands::ImportChannels() {
     const QString path = prompter.openFileName(Filter(c));
     if (path.isEmpty())
         return;
-    QByteArray bytes;
-    qint64 size = 0;
-    if (ReadFileHead(path, kMaxPlanBytes + 1, bytes, &size) != FileHeadStatus::Ok ||
-        size > kMaxPlanBytes) {
-        prompter.tell(WithProblem(c.Text(TextId::FileError), c, ReadProblem(path)),
-                      PromptIcon::Critical);
+    QString text;
+    FileProblem problem;
+    if (ReadPlanFile(path, text, &problem) != PlanFileStatus::Ok) {
+        prompter.tell(WithProblem(c.Text(TextId::FileError), c, problem), PromptIcon::Critical);
         return;
     }
     // Values still being typed belong to the data the plan goes into.
     host_.ValidateOpenEditors();
-    const ChannelPlanImport plan = ReadChannelPlan(context.model, QString::fromUtf8(bytes), c);
+    const ChannelPlanImport plan = ReadChannelPlan(context.model, text, c);
     if (!plan.problems.isEmpty()) {
         prompter.tell(Listed(c.Text(TextId::PlanNotImported), plan.problems),
                       PromptIcon::Exclamation);

@@ -12,9 +12,6 @@ public:
     void ExportChannels();
     void ImportChannels();
 
-    // The largest plan file read: far more than the 874 lines of a full radio.
-    static constexpr long long kMaxPlanBytes = 16 * 1024 * 1024;
-
 private:
     RadioHost& host_;
 };

@@ -1,13 +1,9 @@
 #include "programs/zr4400-cli/plan_commands.h"
 
-#include "core/base/file_head.h"
 #include "core/editing/channel_plan.h"
 #include "core/model/data_file.h"
-#include "core/session/channel_plan_commands.h"
 #include "programs/zr4400-cli/cli_session.h"
 #include "programs/zr4400-cli/exit_codes.h"
-
-#include <QSaveFile>
 
 #include <cstdio>
 
@@ -22,12 +18,10 @@ int ExportPlan(CliSession& s, const QString& inPath, const QString& csvPath) {
         return status;
     if (const int status = OpenInput(s, inPath); status != ExitOk)
         return status;
-    QSaveFile out(csvPath);
-    const QByteArray bytes = ChannelPlanCsv(s.model).toUtf8();
-    if (out.open(QIODevice::WriteOnly) && out.write(bytes) == bytes.size() && out.commit())
+    FileProblem problem;
+    if (WritePlanFile(csvPath, s.model, &problem))
         return ExitOk;
-    PrintError(WithProblem(s.catalogue.Text(TextId::FileError), s.catalogue,
-                           WriteProblem(csvPath, out.errorString())));
+    PrintError(WithProblem(s.catalogue.Text(TextId::FileError), s.catalogue, problem));
     return ExitIoError;
 }
 
@@ -37,22 +31,24 @@ int ImportPlan(CliSession& s, const QString& inPath, const QString& csvPath,
         return status;
     if (const int status = OpenInput(s, inPath); status != ExitOk)
         return status;
-    QByteArray bytes;
-    qint64 size = 0;
-    const FileHeadStatus read =
-        ReadFileHead(csvPath, ChannelPlanCommands::kMaxPlanBytes + 1, bytes, &size);
-    if (read != FileHeadStatus::Ok) {
-        PrintError(
-            WithProblem(s.catalogue.Text(TextId::FileError), s.catalogue, ReadProblem(csvPath)));
-        return read == FileHeadStatus::Unreadable ? ExitIoError : ExitNoInput;
-    }
-    if (size > ChannelPlanCommands::kMaxPlanBytes) {
+    QString text;
+    FileProblem problem;
+    switch (ReadPlanFile(csvPath, text, &problem)) {
+    case PlanFileStatus::Ok:
+        break;
+    case PlanFileStatus::TooLarge:
         PrintError(QStringLiteral("%1: a channel plan is at most %2 bytes.")
                        .arg(csvPath)
-                       .arg(ChannelPlanCommands::kMaxPlanBytes));
+                       .arg(kMaxPlanBytes));
         return ExitBadData;
+    case PlanFileStatus::Unreadable:
+        PrintError(WithProblem(s.catalogue.Text(TextId::FileError), s.catalogue, problem));
+        return ExitIoError;
+    default:
+        PrintError(WithProblem(s.catalogue.Text(TextId::FileError), s.catalogue, problem));
+        return ExitNoInput;
     }
-    const ChannelPlanImport plan = ReadChannelPlan(s.model, QString::fromUtf8(bytes), s.catalogue);
+    const ChannelPlanImport plan = ReadChannelPlan(s.model, text, s.catalogue);
     if (!plan.problems.isEmpty()) {
         for (const QString& line : plan.problems.mid(0, kMaxPrintedLines))
             PrintError(line);
