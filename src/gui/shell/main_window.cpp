@@ -474,14 +474,8 @@ void MainWindow::RefreshModeLists() {
 }
 
 void MainWindow::DataEdited(QObject* source, const QString& mergeKey) {
-    if (!history_.Record(context_.model, mergeKey))
-        return;
-    UpdateUndoActions();
-    // The bank in force names the band in the caption.
-    RefreshCaption();
-    for (QWidget* form : ChildForms())
-        if (auto* shower = dynamic_cast<DataShower*>(form); shower && form != source)
-            shower->ShowCurrentData();
+    if (history_.Record(context_.model, mergeKey))
+        ShowChangedData(source);
 }
 
 void MainWindow::Undo() {
@@ -489,21 +483,22 @@ void MainWindow::Undo() {
     ValidateOpenEditors();
     history_.Record(context_.model);
     if (history_.Undo(context_.model))
-        AfterHistoryMove();
+        ShowChangedData(nullptr);
 }
 
 void MainWindow::Redo() {
     ValidateOpenEditors();
     history_.Record(context_.model);
     if (history_.Redo(context_.model))
-        AfterHistoryMove();
+        ShowChangedData(nullptr);
 }
 
-void MainWindow::AfterHistoryMove() {
+void MainWindow::ShowChangedData(const QObject* source) {
     UpdateUndoActions();
+    // The bank in force names the band in the caption.
     RefreshCaption();
     for (QWidget* form : ChildForms())
-        if (auto* shower = dynamic_cast<DataShower*>(form))
+        if (auto* shower = dynamic_cast<DataShower*>(form); shower && form != source)
             shower->ShowCurrentData();
 }
 

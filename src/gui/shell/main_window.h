@@ -87,7 +87,9 @@ private:
     void SetShortcuts();
     // A new history starts with the data now on show.
     void StartHistory();
-    void AfterHistoryMove();
+    // After the data changed: the undo items, the caption and every open
+    // window but `source` (the one the change was made in) show it.
+    void ShowChangedData(const QObject* source);
     void UpdateUndoActions();
     // File > Recent Files: the last files opened or saved that still exist.
     void BuildRecentMenu();
