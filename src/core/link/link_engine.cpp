@@ -173,9 +173,7 @@ void LinkEngine::SendWriteBlock() {
 
 void LinkEngine::NextVerifyRequest() {
     // The blocks a write sends, in its order, asked for as a read asks.
-    state.BlockAddress = static_cast<int16_t>(state.BlockAddress + state.BlockLength);
-    if (state.BlockAddress == kSkipFrom)
-        state.BlockAddress = kSkipTo;
+    StepToNextWrittenBlock();
     if (state.BlockAddress < state.EndAddress)
         ShowProgress();
     SendReadRequest();
@@ -199,10 +197,14 @@ void LinkEngine::StartVerify() {
     RestartTransfer();
 }
 
-void LinkEngine::NextWriteBlock() {
+void LinkEngine::StepToNextWrittenBlock() {
     state.BlockAddress = static_cast<int16_t>(state.BlockAddress + state.BlockLength);
     if (state.BlockAddress == kSkipFrom)
         state.BlockAddress = kSkipTo;
+}
+
+void LinkEngine::NextWriteBlock() {
+    StepToNextWrittenBlock();
     SendWriteBlock();
 }
 

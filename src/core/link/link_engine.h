@@ -155,6 +155,8 @@ private:
     void SendReadRequest();
     void NextReadRequest();
     void SendWriteBlock();
+    // The next block a write sends: the skipped range is stepped over.
+    void StepToNextWrittenBlock();
     void NextWriteBlock();
     void EndPhase();
     void SendEndAfterRefusal();
