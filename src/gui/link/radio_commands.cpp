@@ -147,9 +147,7 @@ void RadioCommands::RestoreBackup(const BackupEntry& backup) {
             PromptIcon::Critical);
         return;
     }
-    const RadioImage image = restored.image;
-    AdoptDataFilePair(restored, pair);
-    restored.image = image;
+    AdoptDataFilePair(restored, pair); // the data only: the image read stays
     SerialLink link(*this, restored, ctx.versions, c);
     const QString question = c.Text(TextId::RestoreConfirm)
                                  .arg(TrimText(restored.ModelCode),
