@@ -8,8 +8,10 @@
 
 #include <QEventLoop>
 
+#include <algorithm>
 #include <cstdio>
 #include <memory>
+#include <numeric>
 #include <unistd.h>
 
 namespace {
@@ -73,9 +75,8 @@ public:
     }
 
     bool MayStart(int index) {
-        if (written_ + inWork_ >= count_)
+        if (written() + inWork() >= count_)
             return false;
-        ++inWork_;
         ports[index].inWork = true;
         return true;
     }
@@ -83,14 +84,12 @@ public:
     void Written(int index, bool more) {
         Port& port = ports[index];
         port.inWork = false;
-        --inWork_;
         ++port.written;
-        ++written_;
         EndLine();
-        const bool needed = written_ + inWork_ < count_;
+        const bool needed = written() + inWork() < count_;
         if (more && needed)
             PrintError(QStringLiteral("%1: ").arg(port.name) +
-                       session_.catalogue.Text(TextId::RadioWrittenNext).arg(written_));
+                       session_.catalogue.Text(TextId::RadioWrittenNext).arg(written()));
         if (needed)
             return;
         // Enough radios written or in work: no port takes another.
@@ -102,10 +101,7 @@ public:
     void Ended(int index) {
         Port& port = ports[index];
         port.ended = true;
-        if (port.inWork) {
-            port.inWork = false;
-            --inWork_;
-        }
+        port.inWork = false;
         const LinkOutcome outcome = port.link->engine().Outcome();
         if (outcome != LinkOutcome::Success && firstFailure == ExitOk)
             firstFailure = ExitFor(outcome);
@@ -118,7 +114,15 @@ public:
             p.link->engine().Cancel();
     }
 
-    int written() const { return written_; }
+    // Radios written, and radios being written, on all ports.
+    int written() const {
+        return std::accumulate(ports.begin(), ports.end(), 0,
+                               [](int n, const Port& p) { return n + p.written; });
+    }
+    int inWork() const {
+        return static_cast<int>(
+            std::count_if(ports.begin(), ports.end(), [](const Port& p) { return p.inWork; }));
+    }
     int count() const { return count_; }
 
 private:
@@ -130,8 +134,6 @@ private:
     CliSession& session_;
     int count_;
     bool terminal_;
-    int written_ = 0;
-    int inWork_ = 0;
 };
 
 void PortUi::ShowProgress(int percent) {
