@@ -121,11 +121,14 @@ bool IniFile::setValue(const QString& section, const QString& key, const QString
     const QStringList lines = DecodeLines(rawLines);
 
     qsizetype keyLine = -1;
+    QString stored;
     ForEachKey(lines, section, [&](qsizetype i, const KeyLine& kv) {
-        if (keyLine < 0 && SameName(kv.key, key))
+        if (keyLine < 0 && SameName(kv.key, key)) {
             keyLine = i;
+            stored = kv.value;
+        }
     });
-    if (keyLine >= 0 && this->value(section, key) == value.trimmed())
+    if (keyLine >= 0 && stored == value.trimmed())
         return true;
     if (keyLine >= 0) {
         QByteArray& line = rawLines[keyLine];
