@@ -14,8 +14,8 @@
 
 #include <QPushButton>
 #include <QRegularExpression>
-#include <QTextBlock>
 #include <QTest>
+#include <QTextBlock>
 #include <QTextBrowser>
 
 namespace {
