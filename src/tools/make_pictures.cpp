@@ -3,6 +3,8 @@
 // and PIC/BK_2.jpg (Chinese), and the program's icon PIC/zr4400-48.png,
 // -128.png and -256.png (the same shapes as packaging/zr4400.svg).
 
+#include "tools/picture_file.h"
+
 #include <QDir>
 #include <QFont>
 #include <QGuiApplication>
@@ -123,14 +125,14 @@ QImage Icon(int size) {
 
 bool SaveIcon(int size, const QString& folder) {
     const QString path = folder + QStringLiteral("/PIC/zr4400-%1.png").arg(size);
-    if (Icon(size).save(path, "PNG"))
+    if (SavePicture(Icon(size), path, "PNG"))
         return true;
     std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
     return false;
 }
 
 bool Save(const QImage& image, const QString& path) {
-    if (image.save(path, "JPG", 90))
+    if (SavePicture(image, path, "JPG", 90))
         return true;
     std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
     return false;

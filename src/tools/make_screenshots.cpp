@@ -11,6 +11,7 @@
 #include "gui/files/backups_window.h"
 #include "gui/shell/main_window.h"
 #include "gui/shell/qt_translations.h"
+#include "tools/picture_file.h"
 
 #include <QApplication>
 #include <QDir>
@@ -41,7 +42,7 @@ bool ShootForm(MainWindow& window, const QString& form, bool maximized, const QS
     if (QMdiSubWindow* sub = window.mdiArea()->activeSubWindow(); sub && maximized)
         sub->showMaximized();
     QApplication::processEvents();
-    return window.grab().save(path);
+    return SavePicture(window.grab().toImage(), path, "PNG");
 }
 
 bool Shoot(const QString& programFolder, const QString& out, int language) {
@@ -61,7 +62,7 @@ bool Shoot(const QString& programFolder, const QString& out, int language) {
     const auto path = [&](const char* stem) {
         return QDir(out).filePath(QLatin1String(stem) + suffix);
     };
-    if (!window.grab().save(path("main-window")))
+    if (!SavePicture(window.grab().toImage(), path("main-window"), "PNG"))
         return false;
     window.UnloadAllChildForms();
     context.model.radio.BandFlag = 0;
@@ -89,7 +90,7 @@ bool Shoot(const QString& programFolder, const QString& out, int language) {
                           &window);
     backups.show();
     QApplication::processEvents();
-    return backups.grab().save(path("backups"));
+    return SavePicture(backups.grab().toImage(), path("backups"), "PNG");
 }
 
 } // namespace

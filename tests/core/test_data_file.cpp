@@ -57,9 +57,13 @@ struct OpenRefusalsRow {
     int result;
 };
 
-struct CompanionPathRow {
+struct CompanionRow {
     const char* name;
-    QString data, companion;
+    QString data;
+    QStringList others; // "name" a data file, "name=text" any other file
+    QString companion;
+    CompanionUse use;
+    QString other;
 };
 
 } // namespace
@@ -123,11 +127,14 @@ private slots:
 
     void openRefusals_data() {
         // The cause line under each message: "@" is the file's folder.
-        const QString wrongLength = "Fail to start the software. This version does not exist.\r\n";
+        const QString wrongLength =
+            "Fail to start the software. This version does not exist.\r\n@bad.dat: ";
+        const QString noVersion = "Unknown version Of DataFile!\r\n@bad.dat: does not begin with "
+                                  "a data version (\"V\" and three digits)";
         AddRows<OpenRefusalsRow>(
             {{"1072 bytes", 0, wrongLength + "The file has 1072 bytes; a data file has 1070.",
               int(OpenResult::WrongLength)},
-             {"V1x0", 1, "Unknown version Of DataFile!", int(OpenResult::UnknownVersion)},
+             {"V1x0", 1, noVersion, int(OpenResult::UnknownVersion)},
              {"short companion", 2,
               "file error.\r\n@bad.fre: holds fewer channels than its data file counts",
               int(OpenResult::FileError)},
@@ -135,10 +142,10 @@ private slots:
               int(OpenResult::FileError)},
              {"missing data file", 4, "file error.\r\n@bad.dat: not found",
               int(OpenResult::FileError)},
-             {"count above 46", 5, "file error.\r\n@bad.fre: a group counts more than 46 channels",
+             {"count above 46", 5, "file error.\r\n@bad.dat: a group counts more than 46 channels",
               int(OpenResult::FileError)},
-             {"two bytes long", 6, "Unknown version Of DataFile!", int(OpenResult::UnknownVersion)},
-             {"lower-case v", 7, "Unknown version Of DataFile!", int(OpenResult::UnknownVersion)},
+             {"two bytes long", 6, noVersion, int(OpenResult::UnknownVersion)},
+             {"lower-case v", 7, noVersion, int(OpenResult::UnknownVersion)},
              {"64 GiB", 8, wrongLength + "The file has 68719476736 bytes; a data file has 1070.",
               int(OpenResult::WrongLength)},
              {"a pipe", 9, "file error.\r\n@bad.dat: not a regular file",
@@ -146,6 +153,12 @@ private slots:
              {"a device", 10, "file error.\r\n@bad.dat: not a regular file",
               int(OpenResult::FileError)},
              {"companion is a folder", 11, "file error.\r\n@bad.fre: is a folder",
+              int(OpenResult::FileError)},
+             {"CSV text as companion", 12,
+              "file error.\r\n@bad.fre: record 1 holds values no channel can have",
+              int(OpenResult::FileError)},
+             {"mode 300 in record 3", 13,
+              "file error.\r\n@bad.fre: record 3 holds values no channel can have",
               int(OpenResult::FileError)}});
     }
 
@@ -198,6 +211,16 @@ private slots:
             QFile::remove(companion);
             QVERIFY(QDir().mkdir(companion));
             break;
+        case 12:
+            WriteFile(companion, QByteArray("Bank,Group,Channel,Frequency\r\n").repeated(300));
+            break;
+        case 13: {
+            QByteArray records = ReadFile(companion);
+            records[2 * 48 + 30] = char(300 & 0xFF); // Mode of record 3
+            records[2 * 48 + 31] = char(300 >> 8);
+            WriteFile(companion, records);
+            break;
+        }
         }
 
         RadioModel m = DefaultModel();
@@ -375,17 +398,65 @@ private slots:
         QVERIFY(failed.imagePath.isEmpty() && failed.problem.known());
     }
 
-    void companionPath_data() {
-        AddRows<CompanionPathRow>({{"plain", "/x/ab.dat", "/x/ab.fre"},
-                                   {"other extension", "/x/ab.DAT", "/x/ab.fre"},
-                                   {"no extension", "/x/abcdef", "/x/abcfre"},
-                                   {"short name", "ab", "fre"}});
+    void companionOwnership_data() {
+        const auto own = CompanionUse::Own, shared = CompanionUse::Shared;
+        AddRows<CompanionRow>(
+            {{"alone", "ab.dat", {}, "ab.fre", own, ""},
+             {"no extension", "abcdef", {"abcfre=x", "abcdef.csv=x"}, "abcfre", own, ""},
+             {"another case of .dat", "plan.dat", {"plan.DAT"}, "plan.fre", shared, "plan.DAT"},
+             {"a copy under another extension",
+              "radio.old",
+              {"radio.dat"},
+              "radio.fre",
+              shared,
+              "radio.dat"},
+             {"a plan beside it", "plan.dat", {"plan.csv=Bank", "plan.bin=x"}, "plan.fre", own, ""},
+             {"too short for a companion", "s/ab", {}, "sfre", CompanionUse::OutsideFolder, ""}});
     }
 
-    void companionPath() {
-        QFETCH(CompanionPathRow, row);
-        auto [rowName, data, companion] = row;
-        QCOMPARE(CompanionPathOf(data), companion);
+    void companionOwnership() {
+        // The naming rule and whether a companion is the data file's own.
+        QFETCH(CompanionRow, row);
+        QTemporaryDir dir;
+        QDir(dir.path()).mkdir("s");
+        for (const QString& other : row.others) {
+            if (other.contains('='))
+                WriteFile(dir.filePath(other.section('=', 0, 0)), other.section('=', 1).toUtf8());
+            else
+                SaveMarkedPair(dir.filePath(other), 5);
+        }
+        const QString data = dir.filePath(row.data);
+        const CompanionCheck check = CheckCompanion(data);
+        QCOMPARE(CompanionPathOf(data), dir.filePath(row.companion));
+        QCOMPARE(check.use, row.use);
+        QCOMPARE(check.other, row.other.isEmpty() ? QString() : dir.filePath(row.other));
+    }
+
+    void sharedCompanionIsNeverWritten() {
+        // radio.old, a copy of radio.dat, reads radio.fre: it opens untitled
+        // after saying so, and no save goes through that companion.
+        QTemporaryDir dir;
+        const QString path = dir.filePath("radio.dat");
+        SaveMarkedPair(path, 12);
+        QVERIFY(QFile::copy(path, dir.filePath("radio.old")));
+        const QByteArray companion = ReadFile(dir.filePath("radio.fre"));
+        RadioModel m = DefaultModel();
+        m.CurrentFileName = dir.filePath("radio.old");
+        Catalogue c;
+        ScriptedPrompter p;
+        QCOMPARE(OpenDataFile(m, V100Only(), c, p), OpenResult::Loaded);
+        QVERIFY(m.IsUntitled && m.radio.Options.MicGain == 12);
+        QCOMPARE(p.texts().size(), 1);
+        QVERIFY(p.texts()[0].contains("may be those of \"" + path));
+        m.radio.Options.MicGain = 4;
+        for (const char* name : {"radio.old", "radio.DAT"}) {
+            m.CurrentFileName = dir.filePath(name);
+            QVERIFY(!SaveDataFile(m, c, p));
+            QVERIFY(p.texts().last().endsWith("Choose another name."));
+            QVERIFY(m.IsModified());
+        }
+        QCOMPARE(ReadFile(dir.filePath("radio.fre")), companion);
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files).size(), 3);
     }
 };
 

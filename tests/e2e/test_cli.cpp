@@ -31,6 +31,7 @@ struct StatusesRow {
     QStringList args;
     int status;
     QString message;
+    qint64 fileLimit = 0; // a full disk: no file may grow past this
 };
 
 } // namespace
@@ -65,12 +66,31 @@ private slots:
              {"unwritable output", QStringList{"encode", InitFile(0), "/nonexistent/o.bin"}, 73,
               "file error.\n/nonexistent: not found"},
              {"wrong length", QStringList{"show", "@long"}, 65,
-              "does not exist.\nThe file has 1072 bytes; a data file has 1070.\n"}});
+              "does not exist.\n@long.dat: The file has 1072 bytes; a data file has 1070.\n"},
+             {"output is its input", QStringList{"encode", "@pair", "@pair"}, 64,
+              "\"@pair.dat\" is an input"},
+             {"plan over the companion", QStringList{"export-csv", "@pair", "@pair.fre"}, 64,
+              "\"@pair.fre\" is an input"},
+             {"companion of another data file",
+              QStringList{"import-csv", "@pair", "@plan.csv", "@pair.DAT"}, 64,
+              "its companion file \"@pair.fre\" is also the companion file of \"@pair.dat\""},
+             {"companion outside the folder", QStringList{"show", "@s/ab"}, 66,
+              "@s/ab: the name leaves no room"},
+             {"output under a file", QStringList{"encode", "@pair", "@pair.dat/x.bin"}, 73,
+              "@pair.dat: is not a folder"},
+             {"decode onto a full disk", QStringList{"decode", "@image.bin", "@pair"}, 74,
+              "file error.\n@pair.dat: File too large", 1024},
+             {"encode onto a full disk", QStringList{"encode", "@pair", "@out"}, 74,
+              "@out.bin: File too large", 1024},
+             {"export onto a full disk", QStringList{"export-csv", "@pair", "@new.csv"}, 74,
+              "@new.csv: File too large", 1024},
+             {"import onto a full disk", QStringList{"import-csv", "@pair", "@plan.csv", "@new"},
+              74, "@new.fre: File too large", 1024}});
     }
 
     void statuses() {
         QFETCH(StatusesRow, row);
-        auto [rowName, args, status, message] = row;
+        auto [rowName, args, status, message, fileLimit] = row;
         QTemporaryDir dir;
         auto copyInit = [&](const QString& name) {
             const QString path = dir.filePath(name + ".dat");
@@ -94,14 +114,23 @@ private slots:
         QDir(dir.path()).mkdir("taken.fre");
         QFile::resize(copyInit("huge"), qint64(64) << 30);
         mkfifo(QFile::encodeName(dir.filePath("pipe.dat")).constData(), 0600);
+        copyInit("pair");
+        QDir(dir.path()).mkdir("s");
+        QFile::copy(InitFile(1), dir.filePath("s/ab"));
+        WriteFile(dir.filePath("image.bin"), QByteArray(kImageSize, char(0xFF)));
+        WriteFile(dir.filePath("plan.csv"), "Bank,Group,Channel,Frequency\nCB,A,1,26.9650\n");
+        // "@name" is a data file of the folder, "@out" an image, "@a.b" or "@a/b" as it stands.
         for (QString& a : args)
             if (a.startsWith('@'))
-                a = a == "@out" ? dir.filePath("out.bin") : dir.filePath(a.mid(1) + ".dat");
+                a = a == "@out"                          ? dir.filePath("out.bin")
+                    : a.contains('.') || a.contains('/') ? dir.filePath(a.mid(1))
+                                                         : dir.filePath(a.mid(1) + ".dat");
 
-        const CliRun r = Cli(args);
+        const CliRun r = Cli(args, QStringLiteral(ZR_PROGRAM_DIR "/zr4400-cli"), fileLimit);
         QCOMPARE(r.status, status);
-        QVERIFY2(r.err.contains(message), qPrintable(r.err));
-        QVERIFY(r.out.isEmpty());
+        const QString expected = QString(message).replace("@", dir.path() + "/");
+        QVERIFY2(r.err.contains(expected), qPrintable(r.err));
+        QVERIFY(r.out.isEmpty() || status == 74);
     }
 
     void missingVersionFileIsAWarning() {

@@ -31,9 +31,27 @@ TextId CauseText(FileCause cause) {
         return TextId::CauseCompanionTooShort;
     case FileCause::NotAnImage:
         return TextId::CauseNotAnImage;
+    case FileCause::NotAFolder:
+        return TextId::CauseNotAFolder;
+    case FileCause::NotDataVersion:
+        return TextId::CauseNotDataVersion;
+    case FileCause::ImpossibleRecord:
+        return TextId::CauseImpossibleRecord;
+    case FileCause::NoCompanionName:
+        return TextId::CauseNoCompanionName;
     default:
         return TextId::CauseCountsOutOfRange;
     }
+}
+
+// The nearest folder of `path` that exists, when it is a file instead: the
+// path can't be made whatever its last part is.
+QString FileInPlaceOfFolder(const QString& path) {
+    QFileInfo parent(QFileInfo(path).absolutePath());
+    while (!parent.exists() && !parent.isRoot() &&
+           parent.absolutePath() != parent.absoluteFilePath())
+        parent = QFileInfo(parent.absolutePath());
+    return parent.exists() && !parent.isDir() ? parent.filePath() : QString();
 }
 
 } // namespace
@@ -41,9 +59,10 @@ TextId CauseText(FileCause cause) {
 QString FileProblemLine(const Catalogue& catalogue, const FileProblem& problem) {
     if (!problem.known())
         return {};
-    const QString cause = problem.cause == FileCause::Other
-                              ? problem.systemText
-                              : catalogue.Text(CauseText(problem.cause));
+    QString cause = problem.cause == FileCause::Other ? problem.systemText
+                                                      : catalogue.Text(CauseText(problem.cause));
+    if (problem.cause == FileCause::ImpossibleRecord)
+        cause = cause.arg(problem.record);
     return QDir::toNativeSeparators(problem.path) + QStringLiteral(": ") + cause;
 }
 
@@ -70,6 +89,8 @@ FileCause CauseOfSystemText(const QString& systemText) {
 
 FileProblem ReadProblem(const QString& path, const QString& systemText) {
     const QFileInfo info(path);
+    if (const QString file = FileInPlaceOfFolder(path); !file.isEmpty())
+        return {file, FileCause::NotAFolder, {}};
     if (!info.exists())
         return {path, FileCause::NotFound, {}};
     if (info.isDir())
@@ -85,10 +106,10 @@ FileProblem ReadProblem(const QString& path, const QString& systemText) {
 FileProblem WriteProblem(const QString& path, const QString& systemText) {
     const QFileInfo info(path);
     const QFileInfo folder(info.absolutePath());
+    if (const QString file = FileInPlaceOfFolder(path); !file.isEmpty())
+        return {file, FileCause::NotAFolder, {}};
     if (!folder.exists())
         return {folder.filePath(), FileCause::NotFound, {}};
-    if (!folder.isDir())
-        return {folder.filePath(), FileCause::NotRegular, {}};
     if (info.isDir())
         return {path, FileCause::IsFolder, {}};
     if (QStorageInfo(folder.filePath()).isReadOnly())

@@ -17,6 +17,10 @@ enum class FileCause {
     CompanionTooShort, // fewer channel records than the data file counts
     CountsOutOfRange,  // a group counts more channels than it can hold
     NotAnImage,        // not the 16384 bytes of a memory image
+    NotAFolder,        // a regular file where a folder of the path should be
+    NotDataVersion,    // does not start with a data version
+    ImpossibleRecord,  // a companion record no channel can have (`record`)
+    NoCompanionName,   // the name leaves no place for a companion beside it
     Other,             // `systemText` says why
 };
 
@@ -24,6 +28,7 @@ struct FileProblem {
     QString path;
     FileCause cause = FileCause::None;
     QString systemText;
+    int record = 0; // ImpossibleRecord: which record, from 1
 
     bool known() const { return cause != FileCause::None; }
 };

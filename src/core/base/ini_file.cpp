@@ -1,9 +1,10 @@
 #include "core/base/ini_file.h"
 
+#include "core/base/file_writer.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 #include <optional>
 
@@ -163,15 +164,19 @@ bool IniFile::setValue(const QString& section, const QString& key, const QString
         !QDir().mkpath(QFileInfo(fallback_).absolutePath()))
         return false;
     // The program's own file can't be written (an installed program): the
-    // user's copy takes this write and every later one.
+    // user's copy takes this write and every later one, once it holds them.
+    const QString own = path_;
     path_ = fallback_;
-    return Write(content);
+    if (Write(content))
+        return true;
+    path_ = own;
+    return false;
 }
 
 bool IniFile::Write(const QByteArray& content) {
-    QSaveFile out(path_);
-    if (out.open(QIODevice::WriteOnly) && out.write(content) == content.size() && out.commit())
+    FileProblem problem;
+    if (WriteWholeFile(path_, content, &problem))
         return true;
-    writeError_ = out.errorString();
+    writeError_ = problem.systemText;
     return false;
 }

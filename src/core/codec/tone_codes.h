@@ -1,15 +1,12 @@
 #pragma once
 
+#include "core/model/radio_data.h"
+
 #include <QString>
 #include <QStringList>
 #include <array>
 
-// A channel tone is one ToneIndex: 0 off, 1..38 the CTCSS tones, 39..142 the
-// DCS codes; the index is also the position in the tone choice lists.
-constexpr int kCtcssCount = 38;
-constexpr int kDcsCount = 104;
-constexpr int kToneIndexCount = 1 + kCtcssCount + kDcsCount;
-constexpr int kFirstDcsIndex = kCtcssCount + 1;
+// A channel tone's ToneIndex is also its position in the tone choice lists.
 
 // The CTCSS tones in tenths of a hertz, ascending.
 extern const std::array<int, kCtcssCount> kCtcssTenthsHz;

@@ -2,6 +2,7 @@
 
 #include "core/base/csv.h"
 #include "core/base/file_head.h"
+#include "core/base/file_writer.h"
 #include "core/editing/channel_list.h"
 #include "core/editing/channel_names.h"
 #include "core/editing/channel_settings.h"
@@ -12,7 +13,6 @@
 
 #include <QHash>
 #include <QMap>
-#include <QSaveFile>
 #include <QSet>
 
 namespace {
@@ -256,11 +256,5 @@ PlanFileStatus ReadPlanFile(const QString& path, QString& text, FileProblem* pro
 }
 
 bool WritePlanFile(const QString& path, const RadioModel& model, FileProblem* problem) {
-    QSaveFile out(path);
-    const QByteArray bytes = ChannelPlanCsv(model).toUtf8();
-    if (out.open(QIODevice::WriteOnly) && out.write(bytes) == bytes.size() && out.commit())
-        return true;
-    if (problem)
-        *problem = WriteProblem(path, out.errorString());
-    return false;
+    return WriteWholeFile(path, ChannelPlanCsv(model).toUtf8(), problem);
 }

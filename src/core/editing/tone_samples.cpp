@@ -1,9 +1,9 @@
 #include "core/editing/tone_samples.h"
 
 #include "core/base/file_problem.h"
+#include "core/base/file_writer.h"
 #include "core/model/radio_data.h"
 
-#include <QSaveFile>
 #include <QtEndian>
 #include <algorithm>
 #include <cmath>
@@ -105,13 +105,13 @@ bool WriteToneWav(const QString& path, const ToneEntry& entry, int sampleRate,
         total += counter.Advance(segment->durationMs);
     if (total * 2 > std::numeric_limits<uint32_t>::max() - 36)
         return false;
-    QSaveFile file(path);
+    FileWriter file(path);
     const auto failed = [&] {
         if (problem)
-            *problem = WriteProblem(path, file.errorString());
+            *problem = file.problem();
         return false;
     };
-    if (!file.open(QIODevice::WriteOnly) || file.write(WavHeader(total, sampleRate)) != 44)
+    if (!file.write(WavHeader(total, sampleRate)))
         return failed();
     ToneRenderer renderer(sampleRate);
     ToneSequence sequence(entry);
@@ -120,7 +120,7 @@ bool WriteToneWav(const QString& path, const ToneEntry& entry, int sampleRate,
         block.clear();
         renderer.Render(*segment, block);
         const QByteArray bytes = LittleEndianSamples(block);
-        if (file.write(bytes) != bytes.size())
+        if (!file.write(bytes))
             return failed();
     }
     return file.commit() || failed();

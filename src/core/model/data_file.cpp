@@ -1,15 +1,17 @@
 #include "core/model/data_file.h"
 
 #include "core/base/file_head.h"
+#include "core/base/file_writer.h"
 #include "core/base/prompter.h"
 #include "core/base/version_table.h"
+#include "core/model/freq_text.h"
 #include "core/model/radio_model.h"
 #include "core/model/record_io.h"
 #include "core/text/catalogue.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 namespace {
 
@@ -24,10 +26,6 @@ bool CountsValid(const RadioData& radio) {
     return std::all_of(radio.ChannelCount.items.begin(), radio.ChannelCount.items.end(),
                        [](int16_t c) { return c >= 0 && c <= kSlots; });
 }
-
-// Records past every group's full count are never read, so this is all of a
-// companion that matters.
-constexpr qint64 kMaxCompanionBytes = qint64(kBanks) * kGroups * kSlots * kChannelRecordBytes;
 
 // Reads no more than a pair's file can use: a huge file costs no memory.
 FileStatus ReadFileStart(const QString& path, qint64 limit, QByteArray& bytes, FileProblem* problem,
@@ -51,8 +49,80 @@ qint64 UsedSlotCount(const RadioData& radio) {
     return count;
 }
 
-bool WriteSaveFile(QSaveFile& file, const QByteArray& bytes) {
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+bool FreqTextPossible(const QString& text, bool mayBeEmpty) {
+    // Empty or all F's stands for "no frequency", as the slot codec writes it.
+    if (text.isEmpty() || text.compare(QLatin1String("FFFFFFFF"), Qt::CaseInsensitive) == 0)
+        return mayBeEmpty || !text.isEmpty();
+    return IsFreqDigits(text);
+}
+
+// A record no channel can have: what was read is not a companion (another
+// file under its name, a CSV text, damage).
+bool RecordPossible(const ChannelRecord& r) {
+    const auto toneOk = [](int index) { return index >= 0 && index < kToneIndexCount; };
+    // The mode is the slot's byte as the radio holds it, whatever the lists offer.
+    return ValidSlot(r.ChannelNumber) && r.Mode >= 0 && r.Mode <= 0xFF && toneOk(r.ToneIndex) &&
+           toneOk(r.TxToneIndex) && FreqTextPossible(r.RxFreq.text(), false) &&
+           FreqTextPossible(r.TxFreq.text(), true);
+}
+
+// The companion's records for the counts of `radio` (already checked) into
+// `channels`; `problem` names the data file's companion and, for a damaged
+// record, which one.
+FileStatus ReadCompanion(const QString& dataPath, const RadioData& radio, ChannelTable& channels,
+                         FileProblem* problem) {
+    const QString path = CompanionPathOf(dataPath);
+    // A longer companion is valid: only the records the counts name are read.
+    QByteArray bytes;
+    if (const FileStatus status =
+            ReadFileStart(path, UsedSlotCount(radio) * kChannelRecordBytes, bytes, problem);
+        status != FileStatus::Ok)
+        return status;
+    ChannelTable read = channels;
+    qsizetype offset = 0;
+    bool complete = true;
+    int badRecord = 0;
+    ForEachUsedSlot(radio, [&](int v, int s, int g) {
+        ChannelRecord& record = read.at(v, s, g);
+        complete = complete && ReadChannelRecord(bytes, offset, record);
+        offset += kChannelRecordBytes;
+        if (complete && badRecord == 0 && !RecordPossible(record))
+            badRecord = static_cast<int>(offset / kChannelRecordBytes);
+    });
+    if (!complete) {
+        Tell(problem, {path, FileCause::CompanionTooShort, {}});
+        return FileStatus::ShortCompanion;
+    }
+    if (badRecord > 0) {
+        Tell(problem, {path, FileCause::ImpossibleRecord, {}, badRecord});
+        return FileStatus::BadRecord;
+    }
+    channels = read;
+    return FileStatus::Ok;
+}
+
+// The counts come from the data file, so a bad one is the data file's fault.
+FileStatus CheckCounts(const QString& dataPath, const RadioData& radio, FileProblem* problem) {
+    if (CountsValid(radio))
+        return FileStatus::Ok;
+    Tell(problem, {dataPath, FileCause::CountsOutOfRange, {}});
+    return FileStatus::BadCounts;
+}
+
+// A data file's name has the companion's three last characters after its folder.
+bool CompanionInFolder(const QString& dataPath) {
+    const QFileInfo data(dataPath);
+    return data.fileName().size() >= 3 &&
+           QFileInfo(CompanionPathOf(dataPath)).absolutePath() == data.absolutePath();
+}
+
+// A regular file that starts as a data file does: its version, and the
+// length of its record.
+bool LooksLikeDataFile(const QFileInfo& file) {
+    QByteArray head;
+    return file.isFile() && file.size() == kRadioDataBytes &&
+           ReadFileHead(file.filePath(), 4, head) == FileHeadStatus::Ok &&
+           IsVersionForm(QString::fromLatin1(head));
 }
 
 } // namespace
@@ -79,40 +149,56 @@ QByteArray CompanionBytes(const RadioData& radio, const ChannelTable& channels) 
     return bytes;
 }
 
-FileStatus ReadCompanion(const QString& path, const RadioData& radio, ChannelTable& channels,
-                         FileProblem* problem) {
-    if (!CountsValid(radio)) {
-        Tell(problem, {path, FileCause::CountsOutOfRange, {}});
-        return FileStatus::BadCounts;
+CompanionCheck CheckCompanion(const QString& dataPath) {
+    const QString companion = CompanionPathOf(dataPath);
+    if (!CompanionInFolder(dataPath))
+        return {CompanionUse::OutsideFolder, companion, {}};
+    const QFileInfo data(dataPath);
+    const QString name = data.fileName();
+    const QString stem = name.left(name.size() - 3);
+    const QDir folder = data.absoluteDir();
+    // Every name of the folder that differs only in its last three characters
+    // ("plan.DAT", "plan.old") has the same companion.
+    for (const QString& other : folder.entryList(QDir::Files | QDir::Hidden | QDir::System)) {
+        if (other == name || other.size() != name.size() || !other.startsWith(stem) ||
+            other == stem + QStringLiteral("fre"))
+            continue;
+        const QFileInfo file(folder.filePath(other));
+        if (!IsSameFile(file.filePath(), dataPath) && LooksLikeDataFile(file))
+            return {CompanionUse::Shared, companion, dataPath.chopped(name.size()) + other};
     }
-    // A longer companion is valid: only the records the counts name are read.
-    QByteArray bytes;
-    if (const FileStatus status =
-            ReadFileStart(path, UsedSlotCount(radio) * kChannelRecordBytes, bytes, problem);
-        status != FileStatus::Ok)
-        return status;
-    ChannelTable read = channels;
-    qsizetype offset = 0;
-    bool complete = true;
-    ForEachUsedSlot(radio, [&](int v, int s, int g) {
-        complete = complete && ReadChannelRecord(bytes, offset, read.at(v, s, g));
-        offset += kChannelRecordBytes;
-    });
-    if (!complete) {
-        Tell(problem, {path, FileCause::CompanionTooShort, {}});
-        return FileStatus::ShortCompanion;
-    }
-    channels = read;
-    return FileStatus::Ok;
+    return {CompanionUse::Own, companion, {}};
 }
 
-FileStatus WriteCompanion(const QString& path, const RadioData& radio,
-                          const ChannelTable& channels) {
-    QSaveFile file(path);
-    if (!WriteSaveFile(file, CompanionBytes(radio, channels)) || !file.commit())
-        return FileStatus::IoError;
-    return FileStatus::Ok;
+QString CompanionCheckText(const Catalogue& catalogue, const QString& dataPath,
+                           const CompanionCheck& check, bool writing) {
+    const auto shown = [](const QString& path) { return QDir::toNativeSeparators(path); };
+    switch (check.use) {
+    case CompanionUse::OutsideFolder:
+        return catalogue.Text(TextId::CompanionOutsideFolder)
+            .arg(shown(dataPath), shown(check.companion));
+    case CompanionUse::Shared:
+        return catalogue.Text(writing ? TextId::CompanionSharedWrite : TextId::CompanionSharedOpen)
+            .arg(shown(dataPath), shown(check.companion), shown(check.other));
+    default:
+        return {};
+    }
 }
+
+namespace {
+
+FileStatus ReadPairCompanion(const QString& dataPath, DataFilePair& pair, FileProblem* problem) {
+    if (const FileStatus status = CheckCounts(dataPath, pair.radio, problem);
+        status != FileStatus::Ok)
+        return status;
+    if (!CompanionInFolder(dataPath)) {
+        Tell(problem, {dataPath, FileCause::NoCompanionName, {}});
+        return FileStatus::Missing;
+    }
+    return ReadCompanion(dataPath, pair.radio, pair.channels, problem);
+}
+
+} // namespace
 
 FileStatus ReadDataFilePair(const QString& dataPath, DataFilePair& pair, FileProblem* problem) {
     QByteArray bytes;
@@ -124,52 +210,36 @@ FileStatus ReadDataFilePair(const QString& dataPath, DataFilePair& pair, FilePro
         Tell(problem, {dataPath, FileCause::TooShort, {}});
         return FileStatus::IoError;
     }
-    if (const FileStatus status =
-            ReadCompanion(CompanionPathOf(dataPath), read.radio, read.channels, problem);
+    if (const FileStatus status = ReadPairCompanion(dataPath, read, problem);
         status != FileStatus::Ok)
         return status;
     pair = read;
     return FileStatus::Ok;
 }
 
+QList<std::pair<QString, QByteArray>> DataFilePairContents(const QString& dataPath,
+                                                           const RadioData& radio,
+                                                           const ChannelTable& channels) {
+    // The companion goes in place first: should the data file then fail, the
+    // previous companion comes back and the pair stays matched.
+    return {{CompanionPathOf(dataPath), CompanionBytes(radio, channels)},
+            {dataPath, WriteRadioData(radio)}};
+}
+
 FileStatus WriteDataFilePair(const QString& dataPath, const RadioData& radio,
                              const ChannelTable& channels, FileProblem* problem) {
-    // Both files are written completely beside their targets first; only then
-    // are they put in place, companion first. Should the data file fail to go
-    // in place, the previous companion is restored, so the pair stays matched.
-    const QString companionPath = CompanionPathOf(dataPath);
-    QSaveFile data(dataPath);
-    QSaveFile companion(companionPath);
-    const auto failed = [&](const QSaveFile& file) {
-        Tell(problem, WriteProblem(file.fileName(), file.errorString()));
-        return FileStatus::IoError;
-    };
-    if (!WriteSaveFile(data, WriteRadioData(radio)))
-        return failed(data);
-    if (!WriteSaveFile(companion, CompanionBytes(radio, channels)))
-        return failed(companion);
-
-    QByteArray previousCompanion;
-    const bool hadCompanion = QFileInfo::exists(companionPath) &&
-                              ReadFileStart(companionPath, kMaxCompanionBytes, previousCompanion,
-                                            nullptr) == FileStatus::Ok;
-    if (!companion.commit())
-        return failed(companion);
-    if (!data.commit()) {
-        Tell(problem, WriteProblem(dataPath, data.errorString()));
-        if (hadCompanion) {
-            QSaveFile restore(companionPath);
-            if (WriteSaveFile(restore, previousCompanion))
-                restore.commit();
-        } else {
-            QFile::remove(companionPath);
-        }
-        return FileStatus::IoError;
-    }
-    return FileStatus::Ok;
+    return WriteFilesTogether(DataFilePairContents(dataPath, radio, channels), problem)
+               ? FileStatus::Ok
+               : FileStatus::IoError;
 }
 
 bool SaveDataFile(RadioModel& model, const Catalogue& catalogue, Prompter& prompter) {
+    if (const CompanionCheck check = CheckCompanion(model.CurrentFileName);
+        check.use != CompanionUse::Own) {
+        prompter.tell(CompanionCheckText(catalogue, model.CurrentFileName, check, true),
+                      PromptIcon::Exclamation);
+        return false;
+    }
     const RadioData savedRadio = model.SavedRadioData;
     const ChannelTable savedChannels = model.SavedChannelTable;
     model.CommitToSnapshot();
@@ -202,7 +272,9 @@ OpenResult OpenDataFile(RadioModel& model, const VersionTable& versions, const C
 
     const QString version = TrimText(QString::fromLatin1(bytes.left(4)));
     if (!IsVersionForm(version)) {
-        prompter.tell(catalogue.Text(TextId::UnknownDataVersion), PromptIcon::Critical);
+        prompter.tell(WithProblem(catalogue.Text(TextId::UnknownDataVersion), catalogue,
+                                  {path, FileCause::NotDataVersion, {}}),
+                      PromptIcon::Critical);
         return OpenResult::UnknownVersion;
     }
     if (!versions.IsCompatibleVersion(QString::fromLatin1(kSoftwareVersion), version)) {
@@ -215,17 +287,18 @@ OpenResult OpenDataFile(RadioModel& model, const VersionTable& versions, const C
         return OpenResult::IncompatibleVersion;
     }
     if (size != kRadioDataBytes || bytes.size() != kRadioDataBytes) {
-        prompter.tell(catalogue.Text(TextId::VersionMissing) + QStringLiteral("\r\n") +
-                          catalogue.Text(TextId::WrongLengthDetail).arg(size).arg(kRadioDataBytes),
-                      PromptIcon::Critical);
+        prompter.tell(
+            WithProblem(catalogue.Text(TextId::VersionMissing), catalogue,
+                        {path, FileCause::Other,
+                         catalogue.Text(TextId::WrongLengthDetail).arg(size).arg(kRadioDataBytes)}),
+            PromptIcon::Critical);
         return OpenResult::WrongLength;
     }
 
     DataFilePair pair{model.SavedRadioData, model.SavedChannelTable};
     ReadRadioData(bytes, pair.radio);
     pair.radio.DataVersion.set(QString::fromLatin1(kSoftwareVersion));
-    if (ReadCompanion(CompanionPathOf(path), pair.radio, pair.channels, &problem) !=
-        FileStatus::Ok) {
+    if (ReadPairCompanion(path, pair, &problem) != FileStatus::Ok) {
         prompter.tell(WithProblem(catalogue.Text(TextId::FileError), catalogue, problem),
                       PromptIcon::Critical);
         return OpenResult::FileError;
@@ -234,7 +307,11 @@ OpenResult OpenDataFile(RadioModel& model, const VersionTable& versions, const C
     model.SavedRadioData = pair.radio;
     model.SavedChannelTable = pair.channels;
     model.AdoptSnapshot();
-    model.IsUntitled = false;
+    // A save must not go through a companion another data file owns too.
+    const CompanionCheck check = CheckCompanion(path);
+    model.IsUntitled = check.use != CompanionUse::Own;
+    if (model.IsUntitled)
+        prompter.tell(CompanionCheckText(catalogue, path, check, false), PromptIcon::Exclamation);
     return OpenResult::Loaded;
 }
 

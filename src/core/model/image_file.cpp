@@ -1,8 +1,7 @@
 #include "core/model/image_file.h"
 
 #include "core/base/file_head.h"
-
-#include <QSaveFile>
+#include "core/base/file_writer.h"
 
 #include <algorithm>
 
@@ -28,13 +27,10 @@ ImageFileStatus ReadImageFile(const QString& path, RadioImage& image, FileProble
     return ImageFileStatus::Ok;
 }
 
+QByteArray ImageFileBytes(const RadioImage& image) {
+    return QByteArray(reinterpret_cast<const char*>(image.data()), kImageSize);
+}
+
 bool WriteImageFile(const QString& path, const RadioImage& image, FileProblem* problem) {
-    QSaveFile out(path);
-    if (out.open(QIODevice::WriteOnly) &&
-        out.write(reinterpret_cast<const char*>(image.data()), kImageSize) == kImageSize &&
-        out.commit())
-        return true;
-    if (problem)
-        *problem = WriteProblem(path, out.errorString());
-    return false;
+    return WriteWholeFile(path, ImageFileBytes(image), problem);
 }

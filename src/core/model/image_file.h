@@ -3,6 +3,7 @@
 #include "core/base/file_problem.h"
 #include "core/model/radio_image.h"
 
+#include <QByteArray>
 #include <QString>
 
 // A raw memory image as a file: exactly the radio's 16384 bytes, nothing else.
@@ -14,5 +15,7 @@ enum class ImageFileStatus { Ok, Missing, Unreadable, WrongSize };
 ImageFileStatus ReadImageFile(const QString& path, RadioImage& image,
                               FileProblem* problem = nullptr, qint64* size = nullptr);
 
+// The file's bytes: the image as it is, nothing around it.
+QByteArray ImageFileBytes(const RadioImage& image);
 // Writes the image in one piece: a failed write leaves no partial file.
 bool WriteImageFile(const QString& path, const RadioImage& image, FileProblem* problem = nullptr);

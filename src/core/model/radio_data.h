@@ -14,6 +14,13 @@ constexpr int kMemoryView = 11;
 constexpr int kToneCount = 8;
 constexpr int kToneElements = 14;
 
+// A channel tone is one ToneIndex: 0 off, 1..38 the CTCSS tones, 39..142 the
+// DCS codes.
+constexpr int kCtcssCount = 38;
+constexpr int kDcsCount = 104;
+constexpr int kToneIndexCount = 1 + kCtcssCount + kDcsCount;
+constexpr int kFirstDcsIndex = kCtcssCount + 1;
+
 // Arrays over (bank, group[, k]) kept in the order the data file stores them:
 // bank fastest, then group, then k. Serialising is a walk over `items`.
 template <typename T, int GroupCount = kGroups, int K = 1> struct BankGroupArray {

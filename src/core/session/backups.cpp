@@ -1,5 +1,6 @@
 #include "core/session/backups.h"
 
+#include "core/base/file_writer.h"
 #include "core/model/data_file.h"
 #include "core/model/image_file.h"
 #include "core/model/radio_model.h"
@@ -48,14 +49,14 @@ BackupResult StoreBackup(const RadioModel& model, const QDateTime& when, const Q
     code.remove(QRegularExpression(QStringLiteral("[^A-Za-z0-9]")));
     const QString stem = FreeStem(dir, when.toString(QStringLiteral("yyyy-MM-dd_HHmmss_")) + code);
     const QString image = dir.filePath(stem + QStringLiteral(".bin"));
-    FileProblem problem;
-    if (!WriteImageFile(image, model.image, &problem))
-        return {{}, problem};
-    // The decoded data as a save would store it.
+    // The decoded data as a save would store it; all three files or none.
     RadioModel decoded = model;
     decoded.CommitToSnapshot();
-    if (WriteDataFilePair(dir.filePath(stem + QStringLiteral(".dat")), decoded.SavedRadioData,
-                          decoded.SavedChannelTable, &problem) != FileStatus::Ok)
+    auto files = DataFilePairContents(dir.filePath(stem + QStringLiteral(".dat")),
+                                      decoded.SavedRadioData, decoded.SavedChannelTable);
+    files.prepend({image, ImageFileBytes(model.image)});
+    FileProblem problem;
+    if (!WriteFilesTogether(files, &problem))
         return {{}, problem};
     PruneBackups(folder);
     return {image, {}};

@@ -3,6 +3,7 @@
 #include "core/base/prompter.h"
 #include "core/editing/channel_plan.h"
 #include "core/session/app_context.h"
+#include "core/session/output_choice.h"
 #include "core/session/radio_host.h"
 
 namespace {
@@ -26,11 +27,11 @@ void ChannelPlanCommands::ExportChannels() {
     AppContext& context = host_.context();
     const Catalogue& c = context.catalogue;
     host_.ValidateOpenEditors();
-    QString path = host_.prompter().saveFileName(QStringLiteral("channels.csv"), Filter(c));
+    const QString path = ChooseOutputPath(
+        host_.prompter().saveFileName(QStringLiteral("channels.csv"), Filter(c)),
+        QStringLiteral(".csv"), context.model.CurrentFileName, c, host_.prompter());
     if (path.isEmpty())
         return;
-    if (!path.endsWith(QLatin1String(".csv"), Qt::CaseInsensitive))
-        path += QStringLiteral(".csv");
     FileProblem problem;
     if (!WritePlanFile(path, context.model, &problem))
         host_.prompter().tell(WithProblem(c.Text(TextId::FileError), c, problem),

@@ -4,6 +4,7 @@
 #include "core/model/data_file.h"
 #include "core/model/initial_data.h"
 #include "core/session/app_context.h"
+#include "core/session/output_choice.h"
 #include "core/session/version_launcher.h"
 
 FileCommands::FileCommands(AppContext& context, Prompter& prompter, DocumentHost& host,
@@ -86,9 +87,8 @@ void FileCommands::FileSave() {
         FileSaveAs();
         return;
     }
-    const QString question = QLatin1Char('"') + FileNameOf(context_.model.CurrentFileName) +
-                             QLatin1Char('"') + context_.catalogue.Text(TextId::FileOverwrite);
-    if (prompter_.ask(question, PromptButtons::OkCancel, PromptIcon::Question) == PromptAnswer::Ok)
+    if (prompter_.ask(OverwriteQuestion(context_.model.CurrentFileName, context_.catalogue),
+                      PromptButtons::OkCancel, PromptIcon::Question) == PromptAnswer::Ok)
         SaveToCurrentFile();
 }
 
@@ -102,6 +102,9 @@ bool FileCommands::SaveUnderChosenName() {
         return false;
     }
     const QString path = DataFileNameFor(chosen);
+    if (!CompanionIsOwn(path) ||
+        !ConfirmReplace(chosen, path, {CompanionPathOf(path)}, context_.catalogue, prompter_))
+        return false;
     const QString previous = context_.model.CurrentFileName;
     context_.model.CurrentFileName = path;
     if (SaveToCurrentFile())
@@ -162,7 +165,19 @@ bool FileCommands::SaveBeforeDiscard() {
     return context_.model.IsUntitled ? SaveUnderChosenName() : SaveToCurrentFile();
 }
 
+bool FileCommands::CompanionIsOwn(const QString& path) {
+    const CompanionCheck check = CheckCompanion(path);
+    if (check.use == CompanionUse::Own)
+        return true;
+    prompter_.tell(CompanionCheckText(context_.catalogue, path, check, true),
+                   PromptIcon::Exclamation);
+    return false;
+}
+
 bool FileCommands::SaveToCurrentFile() {
+    // The pair can't be stored under this name: another one is asked for.
+    if (!CompanionIsOwn(context_.model.CurrentFileName))
+        return SaveUnderChosenName();
     const bool saved = SaveDataFile(context_.model, context_.catalogue, prompter_);
     host_.RefreshCaption();
     if (saved)

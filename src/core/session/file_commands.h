@@ -70,6 +70,8 @@ private:
     // The Save As dialog, then the save under the chosen name; false when
     // cancelled or failed, and then the data keeps the name it had.
     bool SaveUnderChosenName();
+    // Whether `path`'s companion is its own; the user is told why not.
+    bool CompanionIsOwn(const QString& path);
 
     AppContext& context_;
     Prompter& prompter_;

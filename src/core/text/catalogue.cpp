@@ -275,6 +275,14 @@ constexpr Entry kEntries[] = {
     {TextId::WritePartial, "The radio is partly written: write it again before using it.", "对讲机只写入了一部分：使用前请重新写入。"},
     {TextId::TransferCancelled, "Cancelled: the radio was told the transfer is over and the port is closed.", "已取消：已通知对讲机传输结束，端口已关闭。"},
     {TextId::ToneKeptByRadio, "The radio keeps tones 7 and 8: a write does not set them. They show what the last read or the opened file held.", "对讲机保留提示音 7 和 8：写入不会设置它们。这里显示的是上次读取或打开的文件中的内容。"},
+    {TextId::CauseNotAFolder, "is not a folder", "不是文件夹"},
+    {TextId::CauseNotDataVersion, "does not begin with a data version (\"V\" and three digits)", "开头不是数据版本（“V”加三位数字）"},
+    {TextId::CauseImpossibleRecord, "record %1 holds values no channel can have", "第 %1 条记录的数值不可能属于信道"},
+    {TextId::CauseNoCompanionName, "the name leaves no room for its companion file beside it (a data file's name ends in \".dat\")", "该文件名无法在旁边对应配套文件（数据文件名应以“.dat”结尾）"},
+    {TextId::CompanionOutsideFolder, "\"%1\" cannot have its companion file \"%2\": it would lie outside the file's folder. A data file's name ends in \".dat\".", "“%1”无法使用配套文件“%2”：它将位于文件所在文件夹之外。数据文件名应以“.dat”结尾。"},
+    {TextId::CompanionSharedWrite, "\"%1\" is not written: its companion file \"%2\" is also the companion file of \"%3\". Choose another name.", "未写入“%1”：其配套文件“%2”同时也是“%3”的配套文件。请另选文件名。"},
+    {TextId::CompanionSharedOpen, "\"%1\" and \"%3\" share the companion file \"%2\": the channels shown may be those of \"%3\". The data is opened untitled, so a save asks for a name.", "“%1”与“%3”共用配套文件“%2”：显示的信道可能属于“%3”。数据以未命名方式打开，保存时将询问文件名。"},
+    {TextId::OutputIsInput, "\"%1\" is an input of this command or the companion file of one: choose another output.", "“%1”是此命令的输入文件或其配套文件：请另选输出文件。"},
 };
 // clang-format on
 

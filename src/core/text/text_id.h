@@ -293,6 +293,15 @@ enum class TextId {
     RadiosWritten,
     MnuRecentFiles,
     SettingsNotSaved,
+    // Files that are not what their names say
+    CauseNotAFolder,
+    CauseNotDataVersion,
+    CauseImpossibleRecord,
+    CauseNoCompanionName,
+    CompanionOutsideFolder,
+    CompanionSharedWrite,
+    CompanionSharedOpen,
+    OutputIsInput,
 
     Count_ // keep last
 };

@@ -12,6 +12,7 @@
 #include "core/editing/tone_sequence.h"
 #include "core/session/app_context.h"
 #include "core/session/editor_host.h"
+#include "core/session/output_choice.h"
 #include "core/text/tone_text.h"
 #include "gui/tones/tone_bar_picture.h"
 #include "gui/tones/tone_player.h"
@@ -311,15 +312,15 @@ void ToneTipsWindow::SaveWav() {
         ToneText(kTabText, language_) + QLatin1Char(' ') + QString::number(currentTone_) + ".wav";
     const QString filter =
         Catalogue::TextIn(TextId::WavFile, language_) + QStringLiteral(" (*.wav)|*.wav");
-    QString path = prompter.saveFileName(proposed, filter);
+    Catalogue catalogue;
+    catalogue.CurrentLanguage = language_;
+    const QString path =
+        ChooseOutputPath(prompter.saveFileName(proposed, filter), QStringLiteral(".wav"),
+                         host_.context().model.CurrentFileName, catalogue, prompter);
     if (path.isEmpty())
         return;
-    if (!path.endsWith(QLatin1String(".wav"), Qt::CaseInsensitive))
-        path += QStringLiteral(".wav");
     FileProblem problem;
     if (!WriteToneWav(path, tone, kWavSampleRate, &problem)) {
-        Catalogue catalogue;
-        catalogue.CurrentLanguage = language_;
         prompter.tell(WithProblem(catalogue.Text(TextId::FileError), catalogue, problem),
                       PromptIcon::Critical);
     }

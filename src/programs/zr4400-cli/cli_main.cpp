@@ -1,5 +1,6 @@
 // zr4400-cli: the programmer's core without windows, for scripts and tests.
 
+#include "core/base/file_writer.h"
 #include "core/codec/image_codec.h"
 #include "core/model/data_file.h"
 #include "core/model/image_file.h"
@@ -85,7 +86,7 @@ void PrintFileError(const CliSession& s, const FileProblem& problem) {
 }
 
 int Decode(CliSession& s, const QString& imagePath, const QString& outPath) {
-    if (const int status = CheckOutput(s, outPath); status != ExitOk)
+    if (const int status = CheckOutput(s, outPath, {imagePath}); status != ExitOk)
         return status;
     if (const int status = ReadImageFile(s, imagePath); status != ExitOk)
         return status;
@@ -95,7 +96,7 @@ int Decode(CliSession& s, const QString& imagePath, const QString& outPath) {
 }
 
 int Encode(CliSession& s, const QString& inPath, const QString& outPath) {
-    if (const int status = CheckOutput(s, outPath); status != ExitOk)
+    if (const int status = CheckOutput(s, outPath, PairFiles(inPath)); status != ExitOk)
         return status;
     if (const int status = OpenInput(s, inPath); status != ExitOk)
         return status;
@@ -151,10 +152,26 @@ void PrintError(const QString& text) {
     std::fprintf(stderr, "%s\n", qPrintable(QString(text).replace(QLatin1String("\r\n"), "\n")));
 }
 
-int CheckOutput(const CliSession& s, const QString& path) {
-    QStringList paths{path};
-    if (path.endsWith(QLatin1String(".dat"), Qt::CaseInsensitive))
-        paths << CompanionPathOf(path);
+QStringList PairFiles(const QString& dataPath) {
+    return {dataPath, CompanionPathOf(dataPath)};
+}
+
+int CheckOutput(const CliSession& s, const QString& path, const QStringList& inputs) {
+    const bool dataFile = path.endsWith(QLatin1String(".dat"), Qt::CaseInsensitive);
+    if (const CompanionCheck check = CheckCompanion(path);
+        dataFile && check.use != CompanionUse::Own) {
+        PrintError(CompanionCheckText(s.catalogue, path, check, true));
+        return ExitUsage;
+    }
+    const QStringList paths = dataFile ? PairFiles(path) : QStringList{path};
+    for (const QString& p : paths) {
+        for (const QString& input : inputs) {
+            if (IsSameFile(p, input)) {
+                PrintError(s.catalogue.Text(TextId::OutputIsInput).arg(p));
+                return ExitUsage;
+            }
+        }
+    }
     for (const QString& p : paths) {
         if (const FileProblem problem = WriteProblem(p, {}); problem.known()) {
             PrintFileError(s, problem);

@@ -41,10 +41,13 @@ struct CliSession {
 
 // Opens a data file pair with the Open command's checks; an exit status.
 int OpenInput(CliSession& s, const QString& path);
-// Whether an output file (and, for a data file, its companion) can be
-// created, checked before any work is done: ExitOk, or ExitCannotCreate
-// after saying why.
-int CheckOutput(const CliSession& s, const QString& path);
+// A data file and its companion.
+QStringList PairFiles(const QString& dataPath);
+// Whether an output file (and, for a data file, its companion) may be
+// written, checked before any work is done: ExitOk; ExitUsage when it is one
+// of `inputs` or its companion belongs to another data file too;
+// ExitCannotCreate when it can't be created. The user is told why.
+int CheckOutput(const CliSession& s, const QString& path, const QStringList& inputs = {});
 // A raw memory image into the model's image: ExitOk, or the status after
 // saying why (66 missing or not a regular file, 65 not 16384 bytes, 74).
 int ReadImageFile(CliSession& s, const QString& path);

@@ -14,7 +14,7 @@ constexpr int kMaxPrintedLines = 50;
 } // namespace
 
 int ExportPlan(CliSession& s, const QString& inPath, const QString& csvPath) {
-    if (const int status = CheckOutput(s, csvPath); status != ExitOk)
+    if (const int status = CheckOutput(s, csvPath, PairFiles(inPath)); status != ExitOk)
         return status;
     if (const int status = OpenInput(s, inPath); status != ExitOk)
         return status;
@@ -27,7 +27,7 @@ int ExportPlan(CliSession& s, const QString& inPath, const QString& csvPath) {
 
 int ImportPlan(CliSession& s, const QString& inPath, const QString& csvPath,
                const QString& outPath) {
-    if (const int status = CheckOutput(s, outPath); status != ExitOk)
+    if (const int status = CheckOutput(s, outPath, PairFiles(inPath) << csvPath); status != ExitOk)
         return status;
     if (const int status = OpenInput(s, inPath); status != ExitOk)
         return status;

@@ -5,11 +5,11 @@
 
 #include "core/base/file_head.h"
 #include "core/link/radio_responder.h"
+#include "core/model/image_file.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QFile>
-#include <QSaveFile>
 
 #include <cerrno>
 #include <chrono>
@@ -38,13 +38,6 @@ struct Scheduled {
     Clock::time_point due;
     QByteArray bytes;
 };
-
-bool SaveImage(const RadioImage& image, const QString& path) {
-    QSaveFile out(path);
-    return out.open(QIODevice::WriteOnly) &&
-           out.write(reinterpret_cast<const char*>(image.data()), kImageSize) == kImageSize &&
-           out.commit();
-}
 
 int ParseAddress(const QString& text) {
     bool ok = false;
@@ -192,14 +185,14 @@ int main(int argc, char** argv) {
         }
         if (parser.isSet(save) && radio.writesCompleted() > savedWrites) {
             savedWrites = radio.writesCompleted();
-            SaveImage(radio.image, parser.value(save));
+            WriteImageFile(parser.value(save), radio.image);
             if (parser.isSet(swap))
-                SaveImage(radio.image,
-                          parser.value(save) + QStringLiteral(".%1").arg(radio.radioNumber()));
+                WriteImageFile(parser.value(save) + QStringLiteral(".%1").arg(radio.radioNumber()),
+                               radio.image);
         }
     }
     if (parser.isSet(save))
-        SaveImage(radio.image, parser.value(save));
+        WriteImageFile(parser.value(save), radio.image);
     close(master);
     if (holder >= 0)
         close(holder);
