@@ -31,8 +31,8 @@ void FileCommands::NewDocument() {
 }
 
 void FileCommands::InitialSetting() {
-    if (MayDiscardChanges())
-        LoadInitialData(QStringLiteral(".dat"));
+    if (MayDiscardChanges() && LoadInitialData(QStringLiteral(".dat")))
+        StartUntitled();
 }
 
 bool FileCommands::LoadInitialData(const QString& suffix) {

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <iterator>
+#include <utility>
 
 namespace {
 
@@ -275,6 +276,15 @@ constexpr Entry kEntries[] = {
     {TextId::WritePartial, "The radio is partly written: write it again before using it.", "对讲机只写入了一部分：使用前请重新写入。"},
     {TextId::TransferCancelled, "Cancelled: the radio was told the transfer is over and the port is closed.", "已取消：已通知对讲机传输结束，端口已关闭。"},
     {TextId::ToneKeptByRadio, "The radio keeps tones 7 and 8: a write does not set them. They show what the last read or the opened file held.", "对讲机保留提示音 7 和 8：写入不会设置它们。这里显示的是上次读取或打开的文件中的内容。"},
+    {TextId::ListDeleteQuestionOne, "Delete the %1 selected channel?", "删除选中的 %1 个信道？"},
+    {TextId::RadiosWrittenOne, "%1 radio written.", "已写入 %1 台对讲机。"},
+    {TextId::VerifyFailedOne, "Verify failed at %1: %2 byte differs.", "校验失败，位置 %1：%2 个字节不同。"},
+    {TextId::CmpOtherBytesOne, "Memory no window shows: %1 byte differs", "未在窗口中显示的存储区：%1 个字节不同"},
+    {TextId::SettingsDamaged, "The settings file is damaged: the defaults are used in place of what could not be read.", "设置文件已损坏：无法读取的设置改用默认值。"},
+    {TextId::SettingsTooLarge, "larger than 1 MiB, so not a settings file", "大于 1 MiB，不是设置文件"},
+    {TextId::SettingsGarbledLine, "line %1 is not a section, a setting or a comment", "第 %1 行不是节、设置或注释"},
+    {TextId::SettingsNotPort, "%1 is not a port number (1 to 999)", "%1 不是端口号（1 至 999）"},
+    {TextId::SettingsNotLanguage, "%1 is not a language (1 English, 2 Chinese)", "%1 不是语言（1 英文，2 中文）"},
 };
 // clang-format on
 
@@ -289,7 +299,23 @@ constexpr auto kTable = [] {
 static_assert(std::size(kEntries) == static_cast<size_t>(TextId::Count_));
 static_assert(std::ranges::all_of(kTable, [](const Entry* e) { return e != nullptr; }));
 
+// Count messages whose English reads otherwise where the count is one.
+constexpr std::pair<TextId, TextId> kSingulars[] = {
+    {TextId::ListDeleteQuestion, TextId::ListDeleteQuestionOne},
+    {TextId::RadiosWritten, TextId::RadiosWrittenOne},
+    {TextId::VerifyFailed, TextId::VerifyFailedOne},
+    {TextId::CmpOtherBytes, TextId::CmpOtherBytesOne},
+};
+
 } // namespace
+
+QString Catalogue::Counted(TextId id, long long count) const {
+    if (count == 1)
+        for (const auto& [many, one] : kSingulars)
+            if (many == id)
+                return Text(one);
+    return Text(id);
+}
 
 QString Catalogue::TextIn(TextId id, int language) {
     const auto index = static_cast<size_t>(id);

@@ -293,6 +293,17 @@ enum class TextId {
     RadiosWritten,
     MnuRecentFiles,
     SettingsNotSaved,
+    // Count messages where the count is one (Catalogue::Counted)
+    ListDeleteQuestionOne,
+    RadiosWrittenOne,
+    VerifyFailedOne,
+    CmpOtherBytesOne,
+    // A settings file that could not all be used
+    SettingsDamaged,
+    SettingsTooLarge,
+    SettingsGarbledLine,
+    SettingsNotPort,
+    SettingsNotLanguage,
 
     Count_ // keep last
 };
