@@ -357,7 +357,7 @@ private slots:
         h.Pump();
         QCOMPARE(h.engine.Outcome(), LinkOutcome::Cancelled);
         QCOMPARE(h.sent.count(LinkPackets::EndRequest()), 1); // the first radio's own END
-        QVERIFY(h.prompter.texts() == QStringList{"1 radios written."} && !h.portOpen);
+        QVERIFY(h.prompter.texts() == QStringList{"1 radio written."} && !h.portOpen);
     }
 
     void groupWriteWithSwap() {
@@ -419,7 +419,7 @@ private slots:
         h.Pump();
         QCOMPARE(h.engine.Outcome(), LinkOutcome::GaveUp);
         QCOMPARE(h.prompter.texts(),
-                 (QStringList{"No next radio was connected within 3 s.", "1 radios written."}));
+                 (QStringList{"No next radio was connected within 3 s.", "1 radio written."}));
         const qsizetype firstEnd = h.sent.indexOf(LinkPackets::EndRequest());
         QVERIFY(h.sent.mid(firstEnd).count("PROGRAM") <= 3000 / kReplyTimeMs + 1);
 
@@ -453,7 +453,7 @@ private slots:
             QVERIFY2(g.lastSuccess && !g.engine.Busy(), waiting ? "waiting" : "let go");
             QCOMPARE(g.engine.RadiosWritten(), 1);
             QCOMPARE(g.prompter.texts(),
-                     (QStringList{"Write Data Completed.", "1 radios written."}));
+                     (QStringList{"Write Data Completed.", "1 radio written."}));
         }
     }
 

@@ -26,6 +26,13 @@ struct IniReadsRow {
     QString section, key, expected;
 };
 
+struct IniWriteRow {
+    const char* name;
+    QByteArray before;
+    QString section, key, value;
+    QByteArray after;
+};
+
 struct VersionFileRow {
     const char* name;
     QByteArray content; // "-": no file
@@ -63,42 +70,35 @@ private slots:
         QCOMPARE(IniFile(dir.filePath("none.ini")).value(section, key), QString());
     }
 
-    void iniWritesInPlace() {
-        QTemporaryDir dir;
-        const QString path = WriteFile(dir, "s.ini",
-                                       "; keep me\r\n[Language]\r\nIsFirstRun=1\r\n"
-                                       "comport = 1\r\n\r\n[ports]\r\nCOM99=/dev/pts/4\r\n");
-        IniFile ini(path);
-        QVERIFY(ini.setValue("language", "comPort", "7"));
-        QCOMPARE(ReadFile(path), QByteArray("; keep me\r\n[Language]\r\nIsFirstRun=1\r\n"
-                                            "comport=7\r\n\r\n[ports]\r\nCOM99=/dev/pts/4\r\n"));
-        QCOMPARE(ini.intValue("language", "comPort", 1), 7);
-        QCOMPARE(ini.keys("PORTS"), QStringList{"COM99"});
-    }
-
-    void iniWriteKeepsOtherBytes() {
-        // A comment and a value in GBK, a line without its end: only the key changes.
-        QTemporaryDir dir;
+    // Only the one key's line changes: every other byte stays, line ends
+    // (CRLF, LF, CR, none on the last line) and encodings alike.
+    void iniWrites_data() {
         const QByteArray gbk = "; \xc9\xe8\xd6\xc3\r\n[language]\r\nIsFirstRun=1\r\n"
                                "Name=\xd6\xd0\xce\xc4\r\n[ports]\r\nCOM9=x";
-        const QString path = WriteFile(dir, "s.ini", gbk);
-        QVERIFY(IniFile(path).setValue("language", "IsFirstRun", "0"));
-        QByteArray expected = gbk;
-        expected.replace("IsFirstRun=1", "IsFirstRun=0");
-        QCOMPARE(ReadFile(path), expected + "\r\n");
+        const QByteArray lf = "[language]\nIsFirstRun=0\n\n[ports]\nCOM9=x\n";
+        AddRows<IniWriteRow>(
+            {{"in place", "; keep me\r\n[Language]\r\ncomport = 1\r\n\r\n[ports]\r\nCOM9=x\r\n",
+              "language", "comPort", "7",
+              "; keep me\r\n[Language]\r\ncomport=7\r\n\r\n[ports]\r\nCOM9=x\r\n"},
+             {"GBK, no last line end", gbk, "language", "IsFirstRun", "0",
+              QByteArray(gbk).replace("IsFirstRun=1", "IsFirstRun=0")},
+             {"new key, LF", lf, "language", "CurrentLanguage", "2",
+              "[language]\nIsFirstRun=0\nCurrentLanguage=2\n\n[ports]\nCOM9=x\n"},
+             {"new section, LF", lf, "Version", "FirmVersionCount", "1",
+              lf + "[Version]\nFirmVersionCount=1\n"},
+             {"new key after a last line without its end", "[ports]\r\nCOM9=x", "ports", "COM8",
+              "y", "[ports]\r\nCOM9=x\r\nCOM8=y\r\n"},
+             {"CR line ends", "[language]\rIsFirstRun=1\r", "language", "IsFirstRun", "0",
+              "[language]\rIsFirstRun=0\r"}});
     }
 
-    void iniWriteAddsKeysAndSections() {
+    void iniWrites() {
+        QFETCH(IniWriteRow, row);
         QTemporaryDir dir;
-        const QString path =
-            WriteFile(dir, "s.ini", "[language]\nIsFirstRun=0\n\n[ports]\nCOM9=x\n");
-        IniFile ini(path);
-        QVERIFY(ini.setValue("language", "CurrentLanguage", "2"));
-        QVERIFY(ini.setValue("Version", "FirmVersionCount", "1"));
-        QCOMPARE(ReadFile(path), QByteArray("[language]\nIsFirstRun=0\nCurrentLanguage=2\n\n"
-                                            "[ports]\nCOM9=x\n[Version]\nFirmVersionCount=1\n"));
-        QCOMPARE(ini.intValue("language", "IsFirstRun", 5), 0);
-        QCOMPARE(ini.intValue("ports", "COM9", 5), 5); // not a number: the fallback
+        const QString path = WriteFile(dir, "s.ini", row.before);
+        QVERIFY(IniFile(path).setValue(row.section, row.key, row.value));
+        QCOMPARE(ReadFile(path), row.after);
+        QCOMPARE(IniFile(path).value(row.section, row.key), row.value);
     }
 
     void iniWriteToMissingFolderFails() {
@@ -160,7 +160,11 @@ private slots:
              {"pair cut short", "[Version]\nFirmVersionCount=1\n[Firm]\nFirm0=V100V1\n",
               VersionFileState::Damaged},
              {"sound", "[Version]\nFirmVersionCount=1\n[Firm]\nFirm0=V101V102\n",
-              VersionFileState::Ok}});
+              VersionFileState::Ok},
+             {"sound but over 1 MiB",
+              "[Version]\nFirmVersionCount=1\n[Firm]\nFirm0=V101V102\n" +
+                  QByteArray(IniFile::kMaxBytes, ';'),
+              VersionFileState::Damaged}});
     }
 
     void versionFileMissingOrDamaged() {

@@ -134,16 +134,23 @@ private slots:
     }
 
     void missingVersionFileIsAWarning() {
-        // An installation without Version.ini still opens its own version's files.
+        // An installation without Version.ini still opens its own version's files;
+        // a damaged setting is a warning too.
         QTemporaryDir dir;
         const QString program = dir.filePath("base/PK_517/zr4400-cli");
-        QVERIFY(QDir().mkpath(dir.filePath("base/PK_517")));
+        QVERIFY(QDir().mkpath(dir.filePath("base/PK_517")) &&
+                QDir().mkpath(dir.filePath("base/language")));
         QVERIFY(QFile::copy(QStringLiteral(ZR_PROGRAM_DIR "/zr4400-cli"), program));
+        QVERIFY(WriteFile(dir.filePath("base/language/mysetup.ini"), "[language]\ncomPort=-3\n"));
+        qputenv("XDG_CONFIG_HOME", QFile::encodeName(dir.filePath("config")));
         const CliRun r = Cli({"show", InitFile(0)}, program);
         QCOMPARE(r.status, 0);
-        QCOMPARE(r.err, QStringLiteral("warning: Version.ini was not found. The built-in versions "
-                                       "are used: software V1.00 handles data files and radios of "
-                                       "version V1.00.\n"));
+        QCOMPARE(r.err, "warning: Version.ini was not found. The built-in versions are used: "
+                        "software V1.00 handles data files and radios of version V1.00.\n"
+                        "warning: The settings file is damaged: the defaults are used in place of "
+                        "what could not be read. " +
+                            dir.filePath("base/language/mysetup.ini") +
+                            ": comPort=-3 is not a port number (1 to 999)\n");
     }
 
     void decodeEncodeReproducesImage() {
@@ -267,7 +274,7 @@ private slots:
         const CliRun unmodelled = Cli({"diff", image, dir.filePath("other.bin")});
         QCOMPARE(unmodelled.status, 1);
         QCOMPARE(unmodelled.out, "Tone 7 element 4: 0 Hz, 0 ms -> 10 Hz, 0 ms\n"
-                                 "Memory no window shows: 1 bytes differ\n");
+                                 "Memory no window shows: 1 byte differs\n");
     }
 
     void versionsAndOptionsNeedNoDisplay() {

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # The installed tree and the Debian package run from any folder: the tool's
-# version and a decode, the program's version without a display; the desktop
-# entry validates and the icons are in place.
+# version and a decode, the program's version without a display, settings
+# kept per user; the desktop entry validates and the icons are in place.
 #   tests/e2e/test_install.sh BUILD-DIR
 set -euo pipefail
 build=$(readlink -f "$1")
@@ -16,11 +16,16 @@ runs() { # ROOT: the programs installed under ROOT work
     (cd / && "$root/bin/zr4400-cli" decode "$work/image.bin" "$work/decoded.dat")
     [[ -s "$work/decoded.dat" && -s "$work/decoded.fre" ]]
     # A data file named on the command line opens after start-up (and so
-    # becomes the first recent file).
+    # becomes the first recent file). The first start's settings go to the
+    # user's copy even where the tree could be written (as root): the tree's
+    # file stays the template.
     rm -rf "$work/config"
+    cp "$root/lib/zr4400/language/mysetup.ini" "$work/template.ini"
     XDG_CONFIG_HOME="$work/config" QT_QPA_PLATFORM=offscreen \
         "$root/bin/zr4400" --no-splash --startup-benchmark "$work/decoded.dat" > /dev/null 2>&1
     grep -q "decoded.dat" "$work/config/ZR-4400/ZR-4400.conf"
+    cmp "$work/template.ini" "$root/lib/zr4400/language/mysetup.ini"
+    grep -q "IsFirstRun=0" "$work/config/ZR-4400/ZR-4400/mysetup.ini"
     rm -f "$work"/image.bin "$work"/decoded.*
     (cd / && env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$root/bin/zr4400" --version) |
         grep -qx "zr4400 1\.[0-9.]*"

@@ -121,7 +121,7 @@ void TestLinkEndToEnd::waitingForTheNextRadioEnds() {
     const CliRun r =
         Cli({"group-write", sim.device, kSource, "--count", "2", "--wait", "1", "--trace", trace});
     QCOMPARE(r.status, 75);
-    QVERIFY(r.err.contains("No next radio was connected within 1 s.\n1 radios written.\n"));
+    QVERIFY(r.err.contains("No next radio was connected within 1 s.\n1 radio written.\n"));
     const QString log = QString::fromUtf8(ReadFile(trace));
     const QString waiting = log.mid(log.indexOf(">> 45 4E 44")); // after the first END
     QVERIFY2(waiting.count(">> 50 52 4F 47 52 41 4D") <= 1000 / 300 + 2, qPrintable(waiting));
@@ -165,7 +165,7 @@ void TestLinkEndToEnd::severalPortsWriteExactlyTheCount() {
             Cli({"group-write", a.device + "," + b.device, kSource, "--count", "2", "--wait", "1"});
         QCOMPARE(r.status, 76);
         QVERIFY(r.err.contains(b.device + ": Model type is wrong."));
-        QVERIFY(r.err.endsWith(QStringLiteral("1 radios written: 1 on %1, 0 on %2.\n")
+        QVERIFY(r.err.endsWith(QStringLiteral("1 radio written: 1 on %1, 0 on %2.\n")
                                    .arg(a.device, b.device)
                                    .toUtf8()));
     }
@@ -210,7 +210,7 @@ void TestLinkEndToEnd::outcomes_data() {
                                     << "Write Data Completed.\nVerified.\n";
     QTest::newRow("bad store found by verify")
         << QStringList{"--bad-store-at", "0x1000"} << (write + QStringList{"--verify"}) << 1
-        << "Verify failed at 0x1000: 1 bytes differ.\n";
+        << "Verify failed at 0x1000: 1 byte differs.\n";
     QTest::newRow("bad store unseen without verify")
         << QStringList{"--bad-store-at", "0x1000"} << write << 0 << "Write Data Completed.";
     QTest::newRow("output cannot be created")

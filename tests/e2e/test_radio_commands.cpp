@@ -150,7 +150,7 @@ private slots:
         const QStringList said = run->prompter.texts();
         QVERIFY2(said.value(0).startsWith("Write the backup of PK2323 made 20"),
                  qPrintable(said.value(0)));
-        QCOMPARE(said.mid(1).join("|"), "Verify failed at 0x0800: 1 bytes differ.");
+        QCOMPARE(said.mid(1).join("|"), "Verify failed at 0x0800: 1 byte differs.");
         sim.stop();
         QByteArray expected = ReadFile(image);
         expected[0x0800] = char(expected[0x0800] ^ 0x01);

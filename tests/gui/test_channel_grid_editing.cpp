@@ -34,10 +34,10 @@ private slots:
             QVERIFY(r.cellEditor()->isVisible());
             if (how == OpenBy::TypedDigit) {
                 QCOMPARE(r.cellEditor()->text(), QStringLiteral("2"));
-                QTest::keyClicks(r.cellEditor(), "7.185");
+                QTest::keyClicks(r.cellEditor(), "7,185"); // a decimal comma
                 QTest::keyClick(r.cellEditor(), Qt::Key_Return);
             } else {
-                r.typeAndEnter("27.185");
+                r.typeAndEnter("27,185");
             }
             QVERIFY(!r.cellEditor()->isVisible());
             const int slot = r.model().FindSlot(5, 0, 1);
@@ -256,7 +256,7 @@ private slots:
         QCOMPARE(box->contextMenuPolicy(), Qt::NoContextMenu);
         r.openCell(4);
         QTest::keyClicks(box, "2a8-, .1.5x");
-        QCOMPARE(box->text(), QStringLiteral("28.1.5"));
+        QCOMPARE(box->text(), QStringLiteral("28,.1.5"));
         QGuiApplication::clipboard()->setText("29.1");
         QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier);
         QTest::keyClick(box, Qt::Key_Insert, Qt::ShiftModifier);
@@ -264,7 +264,7 @@ private slots:
         QTest::keyClick(box, Qt::Key_X, Qt::ControlModifier);
         QKeyEvent wide(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QStringLiteral("８"));
         QApplication::sendEvent(box, &wide);
-        QCOMPARE(box->text(), QStringLiteral("28.1.5"));
+        QCOMPARE(box->text(), QStringLiteral("28,.1.5"));
         QTest::keyClick(box, Qt::Key_Return);
         // Two points make no number: the range message, and no channel.
         QCOMPARE(r.prompter().texts(), QStringList{kOutOfRange});

@@ -13,6 +13,7 @@
 #include <QTabBar>
 #include <QTableView>
 #include <QTest>
+#include <QWindow>
 
 namespace {
 
@@ -127,6 +128,9 @@ private slots:
         QCOMPARE(r.prompter().texts(), QStringList{"Delete the 2 selected channels?"});
         QVERIFY(!RecordOfRow(r.model(), kA2) && !RecordOfRow(r.model(), kA3));
         QCOMPARE(r.onScreen(kA3, kColFrequency), QString());
+        r.click(kA1, kColMode);
+        QTest::keyClick(r.table, Qt::Key_Delete);
+        QCOMPARE(r.prompter().texts().last(), QStringLiteral("Delete the 1 selected channel?"));
     }
 
     void theTwoChannelWindowsShowEachOthersChanges() {
@@ -138,7 +142,7 @@ private slots:
         r.openList("CB", "A");
         // Typed into an empty row of the list: a channel, in the grid at once.
         r.click(kA7, kColFrequency);
-        r.typeInCell("27.5");
+        r.typeInCell("27,5");
         QCOMPARE(r.text(kA7, kColFrequency), QStringLiteral("27.5000"));
         QCOMPARE(r.cell(7), QStringLiteral("27.5000"));
         // Typed into the grid: in the list at once.
@@ -241,6 +245,9 @@ private slots:
         r.choose("Combo2", r.list("Combo2")->itemText(otherBank));
         QCOMPARE(d.BandFlag, otherBank);
         const QString bandCaption = r.run.window->windowTitle();
+        // The title as shown marks unsaved changes until undo or a save returns to the file.
+        const auto marked = [&] { return r.run.window->windowHandle()->title().endsWith("]*"); };
+        QVERIFY(marked());
 
         Trigger(*r.run.window, "mnuUndo"); // the bank
         QCOMPARE(d.BandFlag, before.BandFlag);
@@ -253,11 +260,15 @@ private slots:
         QCOMPARE(d.Options.Tot, before.Options.Tot);
         QVERIFY(Child<QComboBox>(options, "Combo1_9")->currentText() != "90s");
         QVERIFY(!r.run.window->findChild<QAction*>("mnuUndo")->isEnabled());
-        QVERIFY(!r.model().IsModified());
+        QVERIFY(!r.model().IsModified() && !marked());
         Trigger(*r.run.window, "mnuRedo");
         QCOMPARE(Child<QComboBox>(options, "Combo1_9")->currentText(), QStringLiteral("90s"));
+        QVERIFY(marked());
+        r.prompter().fileNames = {install.file("saved.dat")};
+        Trigger(*r.run.window, "mnuFileSaveAs");
+        QVERIFY(!marked());
         // New data starts a new history.
-        r.prompter().answers = {PromptAnswer::No, PromptAnswer::Ok};
+        r.prompter().answers = {PromptAnswer::Ok};
         Trigger(*r.run.window, "mnuFileNew");
         QVERIFY(!r.run.window->findChild<QAction*>("mnuUndo")->isEnabled());
     }

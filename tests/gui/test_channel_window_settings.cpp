@@ -39,7 +39,7 @@ private slots:
         QCOMPARE(Values(m.radio.BandFlag, m.BandText, m.BandLowMHz),
                  "0 25.6150 - 30.1050 MHz 25.615");
         QCOMPARE(r.run.window->windowTitle(),
-                 QStringLiteral("ZR-4400[25.6150 - 30.1050 MHz][File Name:new.dat]"));
+                 QStringLiteral("ZR-4400[25.6150 - 30.1050 MHz][File Name:new.dat][*]"));
         // the bank's frame, its groups, the group kept and shown, its channel 1, work groups
         QCOMPARE(Values(Title(r, "Frame3"), EntriesOf(r.list("Combo6")).size(),
                         r.list("Combo6")->currentText(), Title(r, "Frame1"), r.cell(1),

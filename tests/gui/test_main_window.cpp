@@ -115,7 +115,8 @@ private slots:
         install.writeSetup("[language]\r\nIsFirstRun=0\r\ncomPort=4\r\nCurrentLanguage=2\r\n");
         Started run(install);
         MainWindow& w = *run.window;
-        QCOMPARE(w.windowTitle(), QStringLiteral("ZR-4400[28.0000 - 29.6990 MHz][文件名:new.dat]"));
+        QCOMPARE(w.windowTitle(),
+                 QStringLiteral("ZR-4400[28.0000 - 29.6990 MHz][文件名:new.dat][*]"));
         for (const QString& item : ShownMenus(w).join('|').split('|'))
             QVERIFY2(item == "-" || item.contains(QRegularExpression("[\\x{4e00}-\\x{9fff}]")),
                      qPrintable(item));
@@ -200,7 +201,7 @@ private slots:
         Trigger(w, "mnuFileSave");
         QVERIFY(QFileInfo::exists(path) && !model.IsUntitled);
         QCOMPARE(w.windowTitle(),
-                 QStringLiteral("ZR-4400[28.0000 - 29.6990 MHz][File Name:mine.dat]"));
+                 QStringLiteral("ZR-4400[28.0000 - 29.6990 MHz][File Name:mine.dat][*]"));
         QVERIFY(p.prompts.isEmpty());
 
         // Titled: the overwrite question names the file without its folder.
@@ -257,7 +258,7 @@ private slots:
         QCOMPARE(p.texts(),
                  QStringList{"file error.\r\n" + install.file("no/such/folder") + ": not found"});
         QCOMPARE(model.CurrentFileName, install.file("mybackup.dat"));
-        QVERIFY(w.windowTitle().endsWith("[File Name:mybackup.dat]"));
+        QVERIFY(w.windowTitle().endsWith("[File Name:mybackup.dat][*]"));
         QVERIFY(model.IsModified());
         p.answers << PromptAnswer::Cancel;
         w.close();
@@ -339,7 +340,7 @@ private slots:
             QCOMPARE(QFileInfo::exists(install.file("before.dat")), !saveName.isEmpty());
             QCOMPARE(model.radio.Options.MicGain, int16_t(opened ? 33 : 12));
             QCOMPARE(model.IsUntitled, !opened);
-            QCOMPARE(w.windowTitle().endsWith("other.dat]"), opened);
+            QCOMPARE(w.windowTitle().endsWith("other.dat][*]"), opened);
             QVERIFY(!opened || w.FindChildForm(kChannelInfoForm));
         }
 
@@ -385,8 +386,9 @@ private slots:
         MainWindow& w = *run.window;
         RadioModel& model = run.context.model;
         ScriptedPrompter& p = run.prompter;
-        // A file of another model: New still loads this program's initial data and
-        // starts an untitled document, so Save can't write over the opened file.
+        // A file of another model: New and Initial Setting still load this program's
+        // initial data and start an untitled document, so Save can't write over the
+        // opened file.
         RadioModel other;
         InitialiseData(other, run.context.paths.InitFolder());
         other.ModelCode = QStringLiteral("QX7001");
@@ -403,12 +405,10 @@ private slots:
                 p.answers << PromptAnswer::Ok;
             Trigger(w, command);
             QCOMPARE(model.radio.Options.MicGain, int16_t(30));
-            QVERIFY(!model.IsModified());
-            QCOMPARE(model.IsUntitled, isNew);
-            QCOMPARE(w.windowTitle().endsWith(isNew ? "[File Name:new.dat]" : "other.dat]"), true);
+            QVERIFY(!model.IsModified() && model.IsUntitled);
+            QVERIFY(w.windowTitle().endsWith("[File Name:new.dat][*]"));
         }
         p.fileNames << install.file("copy.dat");
-        Button(w, "新建")->trigger();
         Trigger(w, "mnuFileSave");
         QCOMPARE(p.proposedNames, QStringList{"new.dat"});
 
@@ -537,7 +537,7 @@ private slots:
         QCOMPARE(run.context.catalogue.CurrentLanguage, 1);
         QVERIFY(install.setup().contains("CurrentLanguage=1"));
         QCOMPARE(w.windowTitle(),
-                 QStringLiteral("ZR-4400[28.0000 - 29.6990 MHz][File Name:new.dat]"));
+                 QStringLiteral("ZR-4400[28.0000 - 29.6990 MHz][File Name:new.dat][*]"));
         QCOMPARE(Text(w, "mnuFile"), QStringLiteral("&File"));
         // All children closed, the channel editor opened alone.
         QCOMPARE(w.ChildForms().size(), 1);
@@ -602,9 +602,6 @@ private slots:
         QCOMPARE(run.context.model.BandHighMHz, 29.699);
         QCOMPARE(FormatFixed(27.185, 4), QStringLiteral("27.1850"));
         QCOMPARE(ParseNumber(QStringLiteral("27.185")), 27.185);
-        bool ok = true;
-        ParseNumber(QStringLiteral("27,185"), &ok);
-        QVERIFY(!ok);
 
         run.context.model.radio.BandFlag = 0;
         run.context.model.ApplyBandFlag();

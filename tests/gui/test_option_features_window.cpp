@@ -64,6 +64,7 @@ private slots:
              {"SWR takes no letters", {"Text2_0=a5b"}, "Text2_0", "5.0", 50, true},
              {"Tx Offset 7", {"Text4_12=7"}, "Text4_12", "5.0000", 50000, true},
              {"Tx Offset 0", {"Text4_12=0"}, "Text4_12", "0.0001", 1, true},
+             {"Tx Offset, a decimal comma", {"Text4_12=0,5"}, "Text4_12", "0.5000", 5000, true},
              {"RSSI breaking the order", {"Text4_1=11"}, "Text4_1", "4", 3, false},
              {"RSSI above 36", {"Text4_5=40"}, "Text4_5", "36", 35, false},
              {"RSSI in order", {"Text4_2=13"}, "Text4_2", "13", 12, true},

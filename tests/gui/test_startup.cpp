@@ -19,6 +19,7 @@ struct SetupRow {
     const char* name;
     QByteArray setup; // the [language] section's keys; empty: no settings file
     int comPort, language;
+    QString told; // what the user hears is wrong with the file; empty: nothing
 };
 
 } // namespace
@@ -51,17 +52,24 @@ private slots:
     }
 
     void damagedSettingsFallBack_data() {
+        const QByteArray sound = "IsFirstRun=0\ncomPort=5\nCurrentLanguage=2\n";
         AddRows<SetupRow>(
-            {{"missing file", "", 1, 1},
-             {"not numbers", "IsFirstRun=no\ncomPort=COM3\nCurrentLanguage=x\n", 1, 1},
-             {"language out of range", "IsFirstRun=False\ncomPort=5\nCurrentLanguage=7\n", 5, 1},
-             {"words for the flag", "IsFirstRun=True\ncomPort=2\nCurrentLanguage=2\n", 2, 1},
-             {"any case", "isfirstrun = 0\nCOMPORT=9\ncurrentlanguage=2\n", 9, 2}});
+            {{"missing file", "", 1, 1, ""},
+             {"not numbers", "IsFirstRun=no\ncomPort=COM3\nCurrentLanguage=x\n", 1, 1,
+              "comPort=COM3 is not a port number (1 to 999)"},
+             {"language out of range", "IsFirstRun=False\ncomPort=5\nCurrentLanguage=7\n", 5, 1,
+              "CurrentLanguage=7 is not a language (1 English, 2 Chinese)"},
+             {"port below one", "IsFirstRun=0\ncomPort=-3\n", 1, 1, "comPort=-3 is not a port"},
+             {"garbled", sound + "\x01\xff}", 5, 2, "第 5 行不是节、设置或注释"},
+             {"over 1 MiB", sound + QByteArray(IniFile::kMaxBytes, ';'), 1, 1,
+              "larger than 1 MiB, so not a settings file"},
+             {"words for the flag", "IsFirstRun=True\ncomPort=2\nCurrentLanguage=2\n", 2, 1, ""},
+             {"any case", "isfirstrun = 0\nCOMPORT=9\ncurrentlanguage=2\n", 9, 2, ""}});
     }
 
     void damagedSettingsFallBack() {
         QFETCH(SetupRow, row);
-        const auto& [name, setup, comPort, language] = row;
+        const auto& [name, setup, comPort, language, told] = row;
         Installation install;
         if (setup.isEmpty())
             QFile::remove(install.setupPath());
@@ -75,16 +83,22 @@ private slots:
         QCOMPARE(run.context.model.radio.ChannelCount(1, 1), int16_t(7));
         QVERIFY(!run.window->windowTitle().isEmpty());
         // Without Version.ini the program's own version still works, and the
-        // user hears why once, in the language in force.
+        // user hears why once, in the language in force; then what was wrong
+        // with the settings file, and where.
         QVERIFY(run.context.versions.IsCompatibleVersion("V100", "V100"));
-        QTRY_COMPARE(run.prompter.prompts.size(), 1);
+        const int messages = told.isEmpty() ? 1 : 2;
+        QTRY_COMPARE(run.prompter.prompts.size(), messages);
         QVERIFY(run.prompter.texts()[0].startsWith(language == 1 ? "Version.ini was not found."
                                                                  : "未找到 Version.ini。"));
+        QVERIFY(told.isEmpty() ||
+                run.prompter.texts()[1].contains("\r\n" + install.setupPath() + ": " + told));
+        // A file too large to be settings is left as it was.
+        QCOMPARE(install.setup().size() > IniFile::kMaxBytes, setup.size() > IniFile::kMaxBytes);
         run.window->hide();
         run.window->show();
         QVERIFY(QTest::qWaitForWindowExposed(run.window.get()));
         QCoreApplication::processEvents();
-        QCOMPARE(run.prompter.prompts.size(), 1);
+        QCOMPARE(run.prompter.prompts.size(), messages);
     }
 
     void missingPicturesGivePlainWindows() {

@@ -20,5 +20,8 @@ QString AppPaths::UserSetupIni() {
 
 IniFile AppPaths::Setup() const {
     const QString user = UserSetupIni();
-    return IniFile(QFileInfo::exists(user) ? user : SetupIni(), user);
+    if (QFileInfo::exists(user))
+        return IniFile(user, user);
+    // An installed tree's file is the template of every user's copy.
+    return IniFile(SetupIni(), user, QFileInfo::exists(InstalledMark()));
 }

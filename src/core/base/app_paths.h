@@ -14,6 +14,9 @@ struct AppPaths {
     static AppPaths FromProgramFolder(const QString& programFolder);
 
     QString VersionIni() const { return BaseFolder + QStringLiteral("/Version.ini"); }
+    // The mark the install step leaves in an installed tree; a tree built
+    // or unpacked anywhere else has none.
+    QString InstalledMark() const { return BaseFolder + QStringLiteral("/INSTALLED"); }
     QString SetupIni() const { return BaseFolder + QStringLiteral("/language/mysetup.ini"); }
     QString InitFolder() const { return ProgramFolder + QStringLiteral("/Init"); }
     QString PictureFolder() const { return ProgramFolder + QStringLiteral("/PIC"); }
@@ -22,6 +25,7 @@ struct AppPaths {
     // cannot be written (an installed one): ~/.config/ZR-4400/ZR-4400/mysetup.ini.
     static QString UserSetupIni();
     // The settings file in force: the user's copy once there is one, else the
-    // tree's, which the first write it can't take copies to the user's place.
+    // tree's. The first write the tree's file can't take, and in an installed
+    // tree every first write (even by root), copies it to the user's place.
     IniFile Setup() const;
 };

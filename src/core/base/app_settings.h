@@ -1,8 +1,19 @@
 #pragma once
 
 #include "core/base/file_problem.h"
+#include "core/text/text_id.h"
 
+#include <QList>
 #include <QString>
+
+// The highest port number the settings can name ("COM" and three digits).
+constexpr int kHighestPortNumber = 999;
+
+// What could not be used of the settings file: its default stood in.
+struct SettingsFault {
+    TextId cause;   // the cause's text, which takes `detail` as %1
+    QString detail; // the setting as written ("comPort=-3") or a line number
+};
 
 // The user settings of language/mysetup.ini, section "language", as the
 // running program holds them.
@@ -16,6 +27,9 @@ struct AppSettings {
     int PreviousLanguage = 1;
     // Only English is offered in the language window while this is set.
     int SingleLanguageList = 1;
+    // The settings file as read at start-up and what could not be used of it.
+    QString ReadFrom;
+    QList<SettingsFault> Faults;
 };
 
 class Catalogue;
@@ -24,6 +38,16 @@ class IniFile;
 // Handshaking and StopBit from the settings file; a missing or empty value
 // keeps the default, one outside its list is kept in InvalidLineSetting.
 void LoadLineSettings(const IniFile& setup, AppSettings& settings);
+
+// The port number from the settings file, and the stored language it returns
+// (English unless Chinese is stored), without writing. A file too large to
+// read, a garbled line and a value that is no port number or no language are
+// noted in Faults; a missing or empty value keeps its default quietly.
+int LoadPortAndLanguage(const IniFile& setup, AppSettings& settings);
+
+// What could not be used of the settings file, and where, for the user at
+// start-up; empty when everything could.
+QString SettingsNotice(const Catalogue& catalogue, const AppSettings& settings);
 
 // Why the port is not opened with the stored line settings: the settings
 // file and the setting as written; nothing when they are sound.

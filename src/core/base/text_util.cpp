@@ -39,6 +39,11 @@ int GroupIndex(const QString& text) {
     return 0;
 }
 
+QString CountOf(long long count, const QString& noun) {
+    return QString::number(count) + QLatin1Char(' ') + noun +
+           (count == 1 ? QString() : QStringLiteral("s"));
+}
+
 bool IsNumeric(const QString& text) {
     static const QRegularExpression number(
         QStringLiteral("^\\s*[+-]?(\\d+\\.?\\d*|\\.\\d+)([eE][+-]?\\d+)?\\s*$"));
@@ -68,13 +73,21 @@ QString FormatFixed(double value, int decimals) {
     return s;
 }
 
+bool IsDecimalPoint(QChar c) {
+    return c == QLatin1Char('.') || c == QLatin1Char(',');
+}
+
 double ParseNumber(const QString& text, bool* ok) {
-    if (!IsNumeric(text)) {
+    // Many users write the decimal point as a comma: "0,5" is a half, never
+    // five. With both marks ("1,234.5") the text is refused, not guessed at.
+    QString number = text;
+    number.replace(QLatin1Char(','), QLatin1Char('.'));
+    if (!IsNumeric(number)) {
         if (ok)
             *ok = false;
         return 0.0;
     }
-    return QLocale::c().toDouble(text.trimmed(), ok);
+    return QLocale::c().toDouble(number.trimmed(), ok);
 }
 
 QString EscapeControls(const QString& text) {

@@ -14,6 +14,10 @@ QString GroupLetter(int group);
 // Inverse of GroupLetter; 0 for any other text.
 int GroupIndex(const QString& text);
 
+// "1 radio", "2 radios": a count of a noun whose English plural adds "s",
+// for the English-only lines of the command-line tool.
+QString CountOf(long long count, const QString& noun);
+
 // True when the text is a plain decimal number ("27.185", "-1", " 3 ").
 bool IsNumeric(const QString& text);
 
@@ -24,9 +28,12 @@ long long RoundHalfEven(double value);
 // half and gives 2.4, as 2.25 gives 2.2.
 double RoundDecimalHalfEven(double value, int decimals);
 
-// Number formatting and parsing independent of the user's locale.
+// Number formatting and parsing independent of the user's locale. A typed
+// number takes "." or "," as its decimal point; a number is always shown with ".".
 QString FormatFixed(double value, int decimals);
 double ParseNumber(const QString& text, bool* ok = nullptr);
+// Whether the character may stand for the decimal point of a typed number.
+bool IsDecimalPoint(QChar c);
 
 // A stored text made safe to print: control characters (and "\\") become
 // "\\xHH", so a terminal never receives an escape sequence from a file.

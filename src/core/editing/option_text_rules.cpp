@@ -11,7 +11,7 @@ bool AcceptOptionKey(char16_t code, TextBoxKind kind) {
         return true;
     if (code >= u'0' && code <= u'9')
         return true;
-    return code == u'.' && kind == TextBoxKind::Decimal;
+    return IsDecimalPoint(QChar(code)) && kind == TextBoxKind::Decimal;
 }
 
 QString NormalizeNumberText(const QString& text, const NumberRule& rule) {

@@ -8,7 +8,7 @@
 // typed text becomes a shown text and a stored value.
 
 enum class TextBoxKind {
-    Decimal, // digits and "."
+    Decimal, // digits and a decimal point ("." or ",")
     Digits,  // digits only
 };
 

@@ -552,8 +552,9 @@ void LinkEngine::FinishTransfer(bool success) {
         const QString address =
             QStringLiteral("0x") +
             QString::number(firstDifference_, 16).toUpper().rightJustified(4, QLatin1Char('0'));
-        model_.MessageQueue.append(
-            catalogue_.Text(TextId::VerifyFailed).arg(address).arg(differingBytes_));
+        model_.MessageQueue.append(catalogue_.Counted(TextId::VerifyFailed, differingBytes_)
+                                       .arg(address)
+                                       .arg(differingBytes_));
     }
     const bool verified = success && verifying_;
     if (state.GroupWrite && success) {
@@ -605,8 +606,8 @@ void LinkEngine::FinishTransfer(bool success) {
     if (verified)
         ui_.Ask(catalogue_.Text(TextId::Verified), PromptButtons::Ok, PromptIcon::Information);
     if (groupRun_)
-        ui_.Ask(catalogue_.Text(TextId::RadiosWritten).arg(state.RadiosDone), PromptButtons::Ok,
-                PromptIcon::Information);
+        ui_.Ask(catalogue_.Counted(TextId::RadiosWritten, state.RadiosDone).arg(state.RadiosDone),
+                PromptButtons::Ok, PromptIcon::Information);
 
     state.GroupWrite = false;
     state.LinkOperation = 0;

@@ -32,8 +32,8 @@ void FileCommands::NewDocument() {
 }
 
 void FileCommands::InitialSetting() {
-    if (MayDiscardChanges())
-        LoadInitialData(QStringLiteral(".dat"));
+    if (MayDiscardChanges() && LoadInitialData(QStringLiteral(".dat")))
+        StartUntitled();
 }
 
 bool FileCommands::LoadInitialData(const QString& suffix) {

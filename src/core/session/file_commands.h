@@ -33,8 +33,9 @@ public:
     // New from the menu asks before it clears; the toolbar's New does not.
     void FileNew();
     void NewDocument();
-    // The radio's factory data of the bank in force replaces the data; the
-    // file name stays.
+    // The radio's factory data of the bank in force replaces the data, as
+    // untitled data: a later Save asks for a name rather than putting the
+    // factory data over the file that was open.
     void InitialSetting();
     void FileOpen();
     void FileSave();

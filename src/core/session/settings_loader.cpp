@@ -20,16 +20,12 @@ void LoadSettings(IniFile& setup, AppSettings& settings, Catalogue& catalogue, R
     model.MessageQueue.clear();
 
     const bool firstRun = ParseTruth(setup.value(kSection, QStringLiteral("IsFirstRun")));
-    settings.comPort = setup.intValue(kSection, QStringLiteral("comPort"), settings.comPort);
+    const int stored = LoadPortAndLanguage(setup, settings);
     LoadLineSettings(setup, settings);
-    if (firstRun) {
+    if (firstRun)
         setup.setValue(kSection, QStringLiteral("IsFirstRun"), QStringLiteral("0"));
-    } else {
-        const int stored =
-            setup.intValue(kSection, QStringLiteral("CurrentLanguage"), Catalogue::kEnglish);
-        // Only 1 and 2 name a language; anything else would leave every caption empty.
-        catalogue.CurrentLanguage = stored == Catalogue::kChinese ? stored : Catalogue::kEnglish;
-    }
+    else
+        catalogue.CurrentLanguage = stored;
     settings.PreviousLanguage = catalogue.CurrentLanguage;
     setup.setValue(kSection, QStringLiteral("comPort"), QString::number(settings.comPort));
     setup.setValue(kSection, QStringLiteral("CurrentLanguage"),

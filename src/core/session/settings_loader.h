@@ -11,8 +11,9 @@ class RadioModel;
 
 // Start-up reading of mysetup.ini: the first start runs in English and clears
 // the first-run flag; later starts take the stored language. The port and the
-// language in force are written back. Missing or non-numeric values keep the
-// start-up values.
+// language in force are written back. Missing values keep the start-up
+// values quietly; unusable ones keep them too and are noted for the user
+// (SettingsNotice).
 void LoadSettings(IniFile& setup, AppSettings& settings, Catalogue& catalogue, RadioModel& model);
 
 // A setting the user changed ([language] `key`), saved; when it can be saved

@@ -10,6 +10,13 @@ void LoadStartupData(AppContext& context) {
     LoadSettings(context.setup, context.settings, context.catalogue, context.model);
 }
 
+QStringList StartupNotices(const AppContext& context) {
+    QStringList notices{VersionFileNotice(context.catalogue, context.versionFile, context.versions),
+                        SettingsNotice(context.catalogue, context.settings)};
+    notices.removeAll(QString());
+    return notices;
+}
+
 QString SplashPicturePath(const AppContext& context) {
     return context.paths.ProgramFolder + (context.catalogue.CurrentLanguage == Catalogue::kChinese
                                               ? QStringLiteral("/StartC.jpg")

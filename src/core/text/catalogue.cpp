@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <iterator>
+#include <utility>
 
 namespace {
 
@@ -283,6 +284,15 @@ constexpr Entry kEntries[] = {
     {TextId::CompanionSharedWrite, "\"%1\" is not written: its companion file \"%2\" is also the companion file of \"%3\". Choose another name.", "未写入“%1”：其配套文件“%2”同时也是“%3”的配套文件。请另选文件名。"},
     {TextId::CompanionSharedOpen, "\"%1\" and \"%3\" share the companion file \"%2\": the channels shown may be those of \"%3\". The data is opened untitled, so a save asks for a name.", "“%1”与“%3”共用配套文件“%2”：显示的信道可能属于“%3”。数据以未命名方式打开，保存时将询问文件名。"},
     {TextId::OutputIsInput, "\"%1\" is an input of this command or the companion file of one: choose another output.", "“%1”是此命令的输入文件或其配套文件：请另选输出文件。"},
+    {TextId::ListDeleteQuestionOne, "Delete the %1 selected channel?", "删除选中的 %1 个信道？"},
+    {TextId::RadiosWrittenOne, "%1 radio written.", "已写入 %1 台对讲机。"},
+    {TextId::VerifyFailedOne, "Verify failed at %1: %2 byte differs.", "校验失败，位置 %1：%2 个字节不同。"},
+    {TextId::CmpOtherBytesOne, "Memory no window shows: %1 byte differs", "未在窗口中显示的存储区：%1 个字节不同"},
+    {TextId::SettingsDamaged, "The settings file is damaged: the defaults are used in place of what could not be read.", "设置文件已损坏：无法读取的设置改用默认值。"},
+    {TextId::SettingsTooLarge, "larger than 1 MiB, so not a settings file", "大于 1 MiB，不是设置文件"},
+    {TextId::SettingsGarbledLine, "line %1 is not a section, a setting or a comment", "第 %1 行不是节、设置或注释"},
+    {TextId::SettingsNotPort, "%1 is not a port number (1 to 999)", "%1 不是端口号（1 至 999）"},
+    {TextId::SettingsNotLanguage, "%1 is not a language (1 English, 2 Chinese)", "%1 不是语言（1 英文，2 中文）"},
 };
 // clang-format on
 
@@ -297,7 +307,23 @@ constexpr auto kTable = [] {
 static_assert(std::size(kEntries) == static_cast<size_t>(TextId::Count_));
 static_assert(std::ranges::all_of(kTable, [](const Entry* e) { return e != nullptr; }));
 
+// Count messages whose English reads otherwise where the count is one.
+constexpr std::pair<TextId, TextId> kSingulars[] = {
+    {TextId::ListDeleteQuestion, TextId::ListDeleteQuestionOne},
+    {TextId::RadiosWritten, TextId::RadiosWrittenOne},
+    {TextId::VerifyFailed, TextId::VerifyFailedOne},
+    {TextId::CmpOtherBytes, TextId::CmpOtherBytesOne},
+};
+
 } // namespace
+
+QString Catalogue::Counted(TextId id, long long count) const {
+    if (count == 1)
+        for (const auto& [many, one] : kSingulars)
+            if (many == id)
+                return Text(one);
+    return Text(id);
+}
 
 QString Catalogue::TextIn(TextId id, int language) {
     const auto index = static_cast<size_t>(id);

@@ -14,6 +14,9 @@ public:
     int CurrentLanguage = kEnglish;
 
     QString Text(TextId id) const { return TextIn(id, CurrentLanguage); }
+    // The text of a message that counts things (its %-argument still to be
+    // filled): its singular form where `count` is one.
+    QString Counted(TextId id, long long count) const;
     // Index 0 (and any language other than 1 and 2) yields an empty text.
     static QString TextIn(TextId id, int language);
 };

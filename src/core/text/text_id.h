@@ -302,6 +302,17 @@ enum class TextId {
     CompanionSharedWrite,
     CompanionSharedOpen,
     OutputIsInput,
+    // Count messages where the count is one (Catalogue::Counted)
+    ListDeleteQuestionOne,
+    RadiosWrittenOne,
+    VerifyFailedOne,
+    CmpOtherBytesOne,
+    // A settings file that could not all be used
+    SettingsDamaged,
+    SettingsTooLarge,
+    SettingsGarbledLine,
+    SettingsNotPort,
+    SettingsNotLanguage,
 
     Count_ // keep last
 };

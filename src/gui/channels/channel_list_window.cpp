@@ -220,7 +220,7 @@ void ChannelListWindow::DeleteChannels() {
     if (rows.isEmpty())
         return;
     const Catalogue& c = context_.catalogue;
-    if (host_.prompter().ask(c.Text(TextId::ListDeleteQuestion).arg(rows.size()),
+    if (host_.prompter().ask(c.Counted(TextId::ListDeleteQuestion, rows.size()).arg(rows.size()),
                              PromptButtons::OkCancel, PromptIcon::Question) != PromptAnswer::Ok)
         return;
     ApplyToRows(rows, [&](const ListRow& r) { return SetRowFrequency(data, r, QString(), c); });

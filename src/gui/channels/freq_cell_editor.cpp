@@ -1,5 +1,7 @@
 #include "gui/channels/freq_cell_editor.h"
 
+#include "core/base/text_util.h"
+
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QRegularExpressionValidator>
@@ -19,7 +21,7 @@ bool CharacterAllowed(QChar c) {
     if (code > 127 || code == kCopyCode || code == kPasteCode || code == kCutCode)
         return false;
     const bool printable = code >= 32 && code <= 126;
-    return !printable || (code >= u'0' && code <= u'9') || code == u'.';
+    return !printable || (code >= u'0' && code <= u'9') || IsDecimalPoint(c);
 }
 
 } // namespace
@@ -31,9 +33,9 @@ FreqCellEditor::FreqCellEditor(QWidget* parent) : QLineEdit(parent) {
     setAttribute(Qt::WA_InputMethodEnabled, false);
     setMaxLength(kMaxTypedLength);
     setAlignment(Qt::AlignCenter);
-    // Whatever way text might arrive, it holds digits and points only.
+    // Whatever way text might arrive, it holds digits and decimal points only.
     setValidator(
-        new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9.]*")), this));
+        new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9.,]*")), this));
 }
 
 bool FreqCellEditor::Accepts(const QKeyEvent& event) {

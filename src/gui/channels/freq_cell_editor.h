@@ -2,8 +2,8 @@
 
 #include <QLineEdit>
 
-// The box laid over a grid cell to type a frequency in. It takes digits, "."
-// and control keys only: no other printable character, nothing outside
+// The box laid over a grid cell to type a frequency in. It takes digits, a
+// decimal point ("." or ",") and control keys only: no other printable character, nothing outside
 // ASCII, no copy, cut or paste, no context menu and no dropped text.
 class FreqCellEditor : public QLineEdit {
     Q_OBJECT

@@ -5,6 +5,7 @@
 #include "core/model/initial_data.h"
 #include "core/session/app_context.h"
 #include "core/session/editor_hooks.h"
+#include "core/session/startup.h"
 #include "core/text/tone_text.h"
 #include "gui/files/backup_commands.h"
 #include "gui/link/radio_commands.h"
@@ -403,7 +404,12 @@ void MainWindow::Change_Language() {
 }
 
 void MainWindow::RefreshCaption() {
-    setWindowTitle(WindowCaption(context_.model, context_.catalogue));
+    // A "[*]" of the caption's own (a file name holding one) is doubled to
+    // show as written; the last one marks unsaved changes.
+    QString caption = WindowCaption(context_.model, context_.catalogue);
+    setWindowTitle(caption.replace(QStringLiteral("[*]"), QStringLiteral("[*][*]")) +
+                   QStringLiteral("[*]"));
+    setWindowModified(context_.model.IsModified());
 }
 
 void MainWindow::LoadBKPic() {
@@ -589,11 +595,12 @@ void MainWindow::showEvent(QShowEvent* event) {
         return;
     startupNoticeShown_ = true;
     // Said once, over the window, after it has appeared.
-    if (const QString notice =
-            VersionFileNotice(context_.catalogue, context_.versionFile, context_.versions);
-        !notice.isEmpty())
-        QTimer::singleShot(0, this,
-                           [this, notice] { prompter_.tell(notice, PromptIcon::Exclamation); });
+    const QStringList notices = StartupNotices(context_);
+    if (!notices.isEmpty())
+        QTimer::singleShot(0, this, [this, notices] {
+            for (const QString& notice : notices)
+                prompter_.tell(notice, PromptIcon::Exclamation);
+        });
 }
 
 void MainWindow::resizeEvent(QResizeEvent* event) {

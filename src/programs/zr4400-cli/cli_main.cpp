@@ -132,7 +132,7 @@ int Diff(CliSession& s, const QString& a, const QString& b) {
     QStringList lines = CompareConfigs(first, s.model, s.catalogue);
     if (IsImageFile(a) && IsImageFile(b))
         if (const int other = OtherBytesDiffering(first, s.model); other > 0)
-            lines << s.catalogue.Text(TextId::CmpOtherBytes).arg(other);
+            lines << s.catalogue.Counted(TextId::CmpOtherBytes, other).arg(other);
     for (const QString& line : lines)
         std::printf("%s\n", qPrintable(line));
     return lines.isEmpty() ? ExitOk : ExitDiffers;

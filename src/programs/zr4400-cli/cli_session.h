@@ -21,10 +21,13 @@ struct CliSession {
           setup(paths.Setup()),
           versions(VersionTable::LoadVersionTable(IniFile(paths.VersionIni()), &versionFile)),
           prompter(retries) {
-        if (QString notice = VersionFileNotice(catalogue, versionFile, versions); !notice.isEmpty())
-            PrintError(QStringLiteral("warning: ") +
-                       notice.replace(QStringLiteral("\r\n"), QStringLiteral(" ")));
+        LoadPortAndLanguage(setup, settings);
         LoadLineSettings(setup, settings);
+        for (QString notice : {VersionFileNotice(catalogue, versionFile, versions),
+                               SettingsNotice(catalogue, settings)})
+            if (!notice.isEmpty())
+                PrintError(QStringLiteral("warning: ") +
+                           notice.replace(QStringLiteral("\r\n"), QStringLiteral(" ")));
         InitialiseData(model, paths.InitFolder());
     }
 

@@ -1,5 +1,6 @@
 #include "programs/zr4400-cli/fleet_write.h"
 
+#include "core/base/text_util.h"
 #include "core/link/serial_link.h"
 #include "programs/zr4400-cli/cli_session.h"
 #include "programs/zr4400-cli/exit_codes.h"
@@ -187,9 +188,9 @@ int RunFleetWrite(CliSession& s, const QStringList& names, const WriteOptions& o
     QStringList each;
     for (const Port& port : fleet.ports)
         each << QStringLiteral("%1 on %2").arg(port.written).arg(port.name);
-    PrintError(QStringLiteral("%1 radios written: %2.")
-                   .arg(fleet.written())
-                   .arg(each.join(QStringLiteral(", "))));
+    PrintError(QStringLiteral("%1 written: %2.")
+                   .arg(CountOf(fleet.written(), QStringLiteral("radio")),
+                        each.join(QStringLiteral(", "))));
     if (stopper.received() != 0 && fleet.written() < fleet.count()) {
         PrintError(s.catalogue.Text(TextId::TransferCancelled));
         return 128 + stopper.received();

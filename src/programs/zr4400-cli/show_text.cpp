@@ -107,11 +107,11 @@ void WriteGroup(QTextStream& s, const RadioModel& model, const Catalogue& c, int
     const OptionRecord& o = d.Options;
     s << "  Group " << GroupLetter(g) << " \"" << EscapeControls(o.GroupName(v, g).text()) << "\", "
       << Caption(c, TextId::ChGroupValid) << " " << OnOff(c, o.GroupValid(v, g)) << ", "
-      << d.ChannelCount(v, g) << " channels, " << Caption(c, TextId::ChEmgChannel) << " "
-      << StoredChannelText(o.EmgChannel(v, g, 0)) << " / "
-      << StoredChannelText(o.EmgChannel(v, g, 1)) << ", " << Caption(c, TextId::ChWorkChannel)
-      << " " << StoredChannelText(o.WorkChannel(v, g)) << ", " << Caption(c, TextId::ChDwChannel)
-      << " " << StoredChannelText(o.DwChannel(v, g, 0)) << " / "
+      << CountOf(d.ChannelCount(v, g), QStringLiteral("channel")) << ", "
+      << Caption(c, TextId::ChEmgChannel) << " " << StoredChannelText(o.EmgChannel(v, g, 0))
+      << " / " << StoredChannelText(o.EmgChannel(v, g, 1)) << ", "
+      << Caption(c, TextId::ChWorkChannel) << " " << StoredChannelText(o.WorkChannel(v, g)) << ", "
+      << Caption(c, TextId::ChDwChannel) << " " << StoredChannelText(o.DwChannel(v, g, 0)) << " / "
       << StoredChannelText(o.DwChannel(v, g, 1)) << ", " << Caption(c, TextId::ChMemChannel) << " "
       << StoredChannelText(o.MemChannel(v, g)) << ", last row " << d.LastRow(v, g) << "\n";
     if (d.ChannelCount(v, g) == 0)
