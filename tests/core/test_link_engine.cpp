@@ -307,27 +307,49 @@ private slots:
 
     void stoppingLetsTheRadioGo() {
         // The user cancels at the block at 0x1000 (its reply on the way, or the
-        // line gone quiet), or gives up at "Check Connection": the reply in
-        // flight is awaited, the radio in programming mode gets END once, the
-        // port closes, and a write says the radio is partly written.
+        // line gone quiet), or gives up at "Check Connection", also while a
+        // verified write is read back: the reply in flight is awaited, the
+        // radio in programming mode gets END once, the port closes, and a
+        // write says the radio is partly written.
         const QString partly = "The radio is partly written: write it again before using it.";
         const struct {
             const char* name;
-            bool write, silent, cancel;
+            bool write, silent, cancel, verify;
             QStringList texts;
             LinkOutcome outcome;
         } rows[] = {
-            {"read, reply in flight", false, false, true, {}, LinkOutcome::Cancelled},
-            {"write, reply in flight", true, false, true, {partly}, LinkOutcome::Cancelled},
-            {"read, no reply", false, true, true, {}, LinkOutcome::Cancelled},
-            {"write given up", true, true, false, {kCheckConnection, partly}, LinkOutcome::GaveUp},
+            {"read, reply in flight", false, false, true, false, {}, LinkOutcome::Cancelled},
+            {"write, reply in flight", true, false, true, false, {partly}, LinkOutcome::Cancelled},
+            {"read, no reply", false, true, true, false, {}, LinkOutcome::Cancelled},
+            {"write given up",
+             true,
+             true,
+             false,
+             false,
+             {kCheckConnection, partly},
+             LinkOutcome::GaveUp},
+            {"read-back, reply in flight",
+             true,
+             false,
+             true,
+             true,
+             {partly},
+             LinkOutcome::Cancelled},
+            {"read-back given up",
+             true,
+             true,
+             false,
+             true,
+             {kCheckConnection, partly},
+             LinkOutcome::GaveUp},
         };
         for (const auto& row : rows) {
             LinkHarness h;
+            h.engine.SetVerify(row.verify);
             const QByteArray end = LinkPackets::EndRequest();
             h.beforeSend = [&](const QByteArray& request) {
                 if (request.size() < 3 || request == "PROGRAM" || uint8_t(request[1]) != 0x10 ||
-                    uint8_t(request[2]) != 0)
+                    uint8_t(request[2]) != 0 || (row.verify && request[0] != 'R'))
                     return;
                 h.connected = !row.silent;
                 if (row.cancel)
@@ -336,7 +358,7 @@ private slots:
             h.prompter.answers << PromptAnswer::Cancel;
             QVERIFY(row.write ? !h.Write() : !h.Read());
             QCOMPARE(h.engine.Outcome(), row.outcome);
-            QCOMPARE(h.sent.count(end), 1);
+            QCOMPARE(h.sent.count(end), row.verify ? 2 : 1); // a verified write's own END first
             QCOMPARE(h.sent.last(), end);
             QVERIFY(!h.portOpen && !h.engine.Busy());
             QCOMPARE(h.prompter.texts(), row.texts);

@@ -77,7 +77,10 @@ class TestRadioCommands : public QObject {
     QTemporaryDir xdg_; // backups of completed reads, not in the user's folder
 
 private slots:
-    void initTestCase() { qputenv("XDG_DATA_HOME", QFile::encodeName(xdg_.path())); }
+    void initTestCase() {
+        qputenv("XDG_DATA_HOME", QFile::encodeName(xdg_.path()));
+        SetTestReplyTime(kPatientReplyMs);
+    }
 
     void readCompletes() {
         Installation install;
@@ -302,6 +305,7 @@ private slots:
     }
 
     void resizeDuringTransferKeepsTheTimeout() {
+        const ScopedReplyTime radiosOwn(300);
         SimProcess sim({"--silent-handshakes", "5"});
         Installation install;
         UseSimPort(install, sim.device);

@@ -5,11 +5,30 @@
 // numbers are soon reused, so a program that reopens the port of a radio
 // that went away must not find another test's radio under the same name.
 
+#include <QByteArray>
 #include <QFileInfo>
 #include <QProcess>
 #include <QString>
 #include <QStringList>
 #include <QTemporaryDir>
+
+// How long the link (in this process and the tools it starts) waits for the
+// simulated radio's replies: a busy machine may keep the radio or the program
+// from answering in the radio's 300 ms.
+constexpr int kPatientReplyMs = 2000;
+inline void SetTestReplyTime(int ms) {
+    qputenv("ZR4400_TEST_REPLY_MS", QByteArray::number(ms));
+}
+
+// A test of the time-out itself uses a radio that never answers, at the
+// radio's own 300 ms, for as long as this lives.
+class ScopedReplyTime {
+public:
+    explicit ScopedReplyTime(int ms) { SetTestReplyTime(ms); }
+    ~ScopedReplyTime() { SetTestReplyTime(kPatientReplyMs); }
+    ScopedReplyTime(const ScopedReplyTime&) = delete;
+    ScopedReplyTime& operator=(const ScopedReplyTime&) = delete;
+};
 
 class SimProcess {
 public:

@@ -125,14 +125,14 @@ void LinkEngine::FinishGroup() {
 }
 
 void LinkEngine::PauseBeforeHandshake() {
-    if (NextRadioTimeUp())
+    if (NextRadioTimeUp(kReplyTimeMs))
         return;
     pausing_ = true;
-    port_.StartReplyTimer();
+    port_.StartPause();
 }
 
-bool LinkEngine::NextRadioTimeUp() {
-    waitedMs_ += kReplyTimeMs;
+bool LinkEngine::NextRadioTimeUp(int ms) {
+    waitedMs_ += ms;
     if (swapWaitMs_ <= 0 || waitedMs_ < swapWaitMs_)
         return false;
     model_.QueueMessage(catalogue_.Text(TextId::NoNextRadio).arg(swapWaitMs_ / 1000));
@@ -421,7 +421,7 @@ void LinkEngine::HandleReplyTimeout() {
             FinishGroup();
             return;
         }
-        if (state.GroupWrite && state.AwaitingNextRadio && NextRadioTimeUp())
+        if (state.GroupWrite && state.AwaitingNextRadio && NextRadioTimeUp(port_.ReplyTimeMs()))
             return;
         if (state.HandshakeRetries >= 1) {
             state.HandshakeRetries = 0;

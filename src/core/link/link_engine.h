@@ -10,6 +10,9 @@ class Catalogue;
 class RadioModel;
 class VersionTable;
 
+// The time the radio has for each reply; the line's unit of waiting.
+constexpr int kReplyTimeMs = 300;
+
 // The line a transfer runs over: the port and the 300 ms reply timer. The
 // engine itself does no I/O and keeps no time.
 class LinkPort {
@@ -26,6 +29,10 @@ public:
     // Armed while a reply is awaited.
     virtual void StartReplyTimer() = 0;
     virtual void StopReplyTimer() = 0;
+    // How long StartReplyTimer waits.
+    virtual int ReplyTimeMs() const { return kReplyTimeMs; }
+    // Runs out after kReplyTimeMs like a reply time-out, with no reply awaited.
+    virtual void StartPause() { StartReplyTimer(); }
     // Why the last OpenPort failed (the device or port name and the cause).
     virtual FileProblem OpenProblem() const { return {}; }
     // The port as the user knows it, "COM33 (/dev/ttyUSB0)"; "" when unknown.
@@ -59,9 +66,6 @@ public:
     // several ports the count may be reached on another one first.
     virtual bool MayStartRadio() { return true; }
 };
-
-// The time the radio has for each reply; the line's unit of waiting.
-constexpr int kReplyTimeMs = 300;
 
 enum class LinkOperationCode : int16_t { Idle = 0, Read = 1, Write = 2, RadioInfo = 3 };
 
@@ -169,9 +173,9 @@ private:
     // The radio just written still answers: the next handshake goes after a
     // reply time rather than as fast as the radio answers.
     void PauseBeforeHandshake();
-    // One more reply time spent waiting for the next radio; true (after
-    // ending the transfer) when the wait allowed is over.
-    bool NextRadioTimeUp();
+    // `ms` more spent waiting for the next radio; true (after ending the
+    // transfer) when the wait allowed is over.
+    bool NextRadioTimeUp(int ms);
     // A group that ends without another radio: successful when its radios were written.
     void FinishGroup();
     bool CheckIdentity();

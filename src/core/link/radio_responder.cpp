@@ -133,8 +133,8 @@ QByteArray RadioResponder::Respond(const QByteArray& request) {
     if (!IsValidDataBlock(request, address, length))
         return {};
     std::copy(request.begin() + 4, request.begin() + 4 + length, image.begin() + address);
-    if (address == faults.badStoreAt)
-        image[address] = static_cast<uint8_t>(image[address] ^ 0x01);
+    if (faults.badStoreAt >= address && faults.badStoreAt < address + length)
+        image[faults.badStoreAt] = static_cast<uint8_t>(image[faults.badStoreAt] ^ 0x01);
     ++blocksWritten_;
     ++blocksSinceHandshake_;
     return QByteArray(1, kAck);

@@ -14,7 +14,7 @@ public:
     struct Faults {
         int corruptChecksumAt = -1; // read reply of this block: checksum off by one, once
         int wrongAddressAt = -1;    // read reply of this block names the next block, once
-        int badStoreAt = -1; // this written block is acknowledged but stored with one byte changed
+        int badStoreAt = -1; // the block holding this byte is acknowledged but stores it changed
         int silentHandshakes = 0; // this many handshakes go unanswered
         bool skipEndAck = false;  // END is never acknowledged
         int dropLineAt = -1;      // the line goes dead at this block (read or write)

@@ -6,7 +6,7 @@ SerialLink::SerialLink(LinkUi& ui, RadioModel& model, const VersionTable& versio
       trace_(std::make_unique<LinkTrace>()) {
     timer_.setObjectName(QStringLiteral("WaitTimer"));
     timer_.setSingleShot(true);
-    timer_.setInterval(kReplyTimeoutMs);
+    replyTimeMs_ = std::max(kReplyTimeMs, qEnvironmentVariableIntValue("ZR4400_TEST_REPLY_MS"));
     connect(&timer_, &QTimer::timeout, this, &SerialLink::OnTimeout);
     connect(&port_, &QSerialPort::readyRead, this, &SerialLink::OnReadyRead);
     connect(&port_, &QSerialPort::errorOccurred, this, &SerialLink::OnError);
@@ -98,7 +98,11 @@ void SerialLink::SendPacket(const QByteArray& packet, int replyThreshold) {
 }
 
 void SerialLink::StartReplyTimer() {
-    timer_.start();
+    timer_.start(replyTimeMs_);
+}
+
+void SerialLink::StartPause() {
+    timer_.start(kReplyTimeMs);
 }
 
 void SerialLink::StopReplyTimer() {
@@ -114,6 +118,7 @@ void SerialLink::OnReadyRead() {
         return;
     const QByteArray reply = std::exchange(received_, {});
     trace_->received(reply);
+    ++repliesTaken_;
     engine_.HandleReceive(reply);
 }
 
@@ -132,9 +137,17 @@ void SerialLink::OnError(QSerialPort::SerialPortError error) {
 }
 
 void SerialLink::OnTimeout() {
+    // A reply that came in while the program was busy elsewhere is taken
+    // before the radio is called silent.
+    if (engine_.AwaitingReply() && port_.isOpen()) {
+        const int taken = repliesTaken_;
+        port_.waitForReadyRead(0);
+        if (repliesTaken_ != taken)
+            return;
+    }
     if (!received_.isEmpty())
         trace_->received(received_);
-    trace_->note(QStringLiteral("no reply within %1 ms").arg(kReplyTimeoutMs));
+    trace_->note(QStringLiteral("no reply within %1 ms").arg(replyTimeMs_));
     received_.clear();
     engine_.HandleReplyTimeout();
 }

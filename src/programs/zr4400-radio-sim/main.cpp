@@ -78,8 +78,8 @@ int main(int argc, char** argv) {
         "address");
     const QCommandLineOption link("link", "Also make this path a link to the device.", "path");
     const QCommandLineOption badStore("bad-store-at",
-                                      "Acknowledge the block written at this address but store "
-                                      "it with one byte changed.",
+                                      "Acknowledge the block holding the byte at this address but "
+                                      "store that byte changed.",
                                       "address");
     const QCommandLineOption swap("swap-after-write",
                                   "After each write, answer this many handshakes, then be replaced "
