@@ -210,13 +210,6 @@ private slots:
         QCOMPARE(fallback.radio.Options.MicGain, int16_t(30));
         QVERIFY(!fallback.IsModified());
     }
-
-    void messageQueueIsBounded() {
-        RadioModel m;
-        for (int i = 0; i < 1500; ++i)
-            m.QueueMessage("Model type is wrong.");
-        QCOMPARE(m.MessageQueue.size(), RadioModel::kMessageQueueLimit);
-    }
 };
 
 QTEST_GUILESS_MAIN(TestRadioModel)

@@ -5,6 +5,8 @@
 #include <QList>
 #include <QStringList>
 
+#include <functional>
+
 // A Prompter for tests: records every prompt and file dialog, and answers
 // from queues filled by the test. An empty answer queue gives
 // `defaultAnswer` (Ok unless changed); an empty file-name queue gives "",
@@ -25,11 +27,22 @@ public:
     QList<std::optional<int>> numbers; // answers of number questions (none: cancelled)
     QStringList dialogFilters;         // the filter of every file dialog shown
     QStringList proposedNames;         // the proposed name of every save dialog
+    // Runs inside every question, as a message box lets events go on; a
+    // question withdrawn meanwhile gets its safe answer.
+    std::function<void(const QString& text)> whileAsking;
+    int withdrawn = 0;
 
     PromptAnswer ask(const QString& text, PromptButtons buttons, PromptIcon icon) override {
         prompts.append({text, buttons, icon});
+        const int before = withdrawn;
+        if (whileAsking)
+            whileAsking(text);
+        if (withdrawn > before)
+            return buttons == PromptButtons::YesNo ? PromptAnswer::No : PromptAnswer::Cancel;
         return answers.isEmpty() ? defaultAnswer : answers.takeFirst();
     }
+
+    void withdraw() override { ++withdrawn; }
 
     QString openFileName(const QString& filter) override {
         dialogFilters.append(filter);

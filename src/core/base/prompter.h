@@ -30,6 +30,10 @@ public:
         return std::nullopt;
     }
 
+    // Takes back the question being asked, as if its safe answer (No,
+    // Cancel) were given: what it asked about has happened meanwhile.
+    virtual void withdraw() {}
+
     void tell(const QString& text, PromptIcon icon = PromptIcon::Information) {
         ask(text, PromptButtons::Ok, icon);
     }

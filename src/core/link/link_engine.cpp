@@ -1,5 +1,6 @@
 #include "core/link/link_engine.h"
 
+#include "core/base/text_util.h"
 #include "core/base/version_table.h"
 #include "core/link/link_packets.h"
 #include "core/model/radio_model.h"
@@ -7,13 +8,19 @@
 
 namespace {
 
-constexpr int16_t kReadEnd = 16383;  // last block read at 0x3FF0
-constexpr int16_t kWriteEnd = 16191; // last block written at 0x3F30
+constexpr int kReadEnd = 16383;  // last block read at 0x3FF0
+constexpr int kWriteEnd = 16191; // last block written at 0x3F30
 // The 48 bytes from 0x3EC0 are never written.
-constexpr int16_t kSkipFrom = 0x3EC0;
-constexpr int16_t kSkipTo = 0x3EF0;
+constexpr int kSkipFrom = 0x3EC0;
+constexpr int kSkipTo = 0x3EF0;
+constexpr int kBlock = LinkPackets::kBlockLength;
 
 using LinkPackets::ReplyKind;
+
+QString Hex4(int address) {
+    return QStringLiteral("0x") +
+           QString::number(address, 16).toUpper().rightJustified(4, QLatin1Char('0'));
+}
 
 } // namespace
 
@@ -21,48 +28,31 @@ LinkEngine::LinkEngine(LinkPort& port, LinkUi& ui, RadioModel& model, const Vers
                        const Catalogue& catalogue)
     : port_(port), ui_(ui), model_(model), versions_(versions), catalogue_(catalogue) {}
 
-bool LinkEngine::IsRead() const {
-    return state.LinkOperation != static_cast<int16_t>(LinkOperationCode::Write);
-}
-
-int16_t& LinkEngine::Step() {
-    return IsRead() ? state.ReadStep : state.WriteStep;
-}
-
 bool LinkEngine::BeginTransfer(LinkOperationCode operation) {
-    state.LinkOperation = static_cast<int16_t>(operation);
-    Step() = LinkStep::None;
-    state.GroupWrite = false;
-    outcome_ = LinkOutcome::None;
-    refused_ = false;
-    stopping_ = false;
-    cancelled_ = false;
-    blocksSent_ = false;
-    verifying_ = false;
-    groupRun_ = false;
-    if (!OpenLinkPort()) {
-        state.LinkOperation = 0;
-        outcome_ = LinkOutcome::PortFailed;
-        return false;
-    }
-    return true;
-}
-
-bool LinkEngine::OpenLinkPort() {
-    state.EndAddress = IsRead() ? kReadEnd : kWriteEnd;
-    state.BlockLength = LinkPackets::kBlockLength;
-    state.BlockAddress = static_cast<int16_t>(-state.BlockLength);
-    state.HandshakeRetries = 0;
-    state.IdentifyRetries = 0;
-    state.LastPercent = 0;
-    state.AwaitingNextRadio = false;
-    state.MissedHandshakes = 0;
-    state.AnsweredHandshakes = 0;
-    state.TransferOpen = true;
+    operation_ = operation;
+    pass_ = operation == LinkOperationCode::Read    ? Pass::Read
+            : operation == LinkOperationCode::Write ? Pass::Write
+                                                    : Pass::Info;
+    stop_ = Stop::None;
+    cancelRequested_ = awaitingReply_ = pausing_ = inProgramMode_ = completed_ = false;
+    blocksSent_ = writeDone_ = verifyDone_ = false;
+    firstDifference_ = -1;
+    differingBytes_ = 0;
+    blockAddress_ = -kBlock;
+    endAddress_ = pass_ == Pass::Write ? kWriteEnd : kReadEnd;
+    lastPercent_ = handshakeRetries_ = identifyRetries_ = 0;
+    radioCount_ = radiosDone_ = 0;
+    firstRadio_ = groupEnding_ = false;
+    missedHandshakes_ = answeredHandshakes_ = waitedMs_ = 0;
+    notes_.clear();
+    result_ = {};
     port_.ClosePort();
-    if (port_.OpenPort())
+    if (port_.OpenPort()) {
+        phase_ = LinkPhase::Ready;
         return true;
-    state.TransferOpen = false;
+    }
+    phase_ = LinkPhase::Idle;
+    result_.outcome = LinkOutcome::PortFailed;
     const FileProblem problem = port_.OpenProblem();
     QString text = WithProblem(catalogue_.Text(TextId::CannotOpenPort), catalogue_, problem);
     if (problem.cause == FileCause::PermissionDenied)
@@ -73,12 +63,10 @@ bool LinkEngine::OpenLinkPort() {
 
 void LinkEngine::CancelBeforeStart() {
     port_.ClosePort();
-    state.TransferOpen = false;
-    state.LinkOperation = 0;
+    phase_ = LinkPhase::Idle;
 }
 
 void LinkEngine::Send(const QByteArray& packet, int threshold) {
-    state.SendBuffer = packet;
     awaitingReply_ = true;
     port_.StartReplyTimer();
     port_.SendPacket(packet, threshold);
@@ -90,38 +78,280 @@ void LinkEngine::StopTimer() {
 }
 
 void LinkEngine::StartHandshake() {
-    state.ReadStep = IsRead() ? LinkStep::Handshake : LinkStep::None;
-    state.WriteStep = IsRead() ? LinkStep::None : LinkStep::Handshake;
+    Handshake();
+}
+
+void LinkEngine::Handshake() {
+    phase_ = LinkPhase::Handshake;
+    SendHandshake();
+}
+
+void LinkEngine::SendHandshake() {
     Send(LinkPackets::HandshakeRequest(), LinkPackets::kHandshakeReplyBytes);
 }
 
 void LinkEngine::StartGroupWrite(int radios) {
-    state.GroupWrite = true;
-    state.FirstRadio = true;
-    state.RadioCount = static_cast<int16_t>(std::max(1, radios));
-    state.RadiosDone = 0;
-    groupRun_ = true;
+    radioCount_ = std::max(1, radios);
+    radiosDone_ = 0;
+    firstRadio_ = true;
     groupEnding_ = false;
     waitedMs_ = 0;
     ui_.ShowRadioNumber(1);
-    StartHandshake();
+    Handshake();
 }
 
 void LinkEngine::EndGroup() {
-    if (!Busy() || !state.GroupWrite)
+    if (!Busy() || !IsGroup())
         return;
     groupEnding_ = true;
     // A port between radios has none in work: it ends now.
-    if (state.WriteStep == LinkStep::Handshake && (pausing_ || !awaitingReply_))
-        FinishGroup();
+    if (phase_ == LinkPhase::NextRadio && (pausing_ || !awaitingReply_))
+        StopTransfer(Stop::GroupDone);
 }
 
-void LinkEngine::FinishGroup() {
-    pausing_ = false;
-    port_.StopReplyTimer();
-    awaitingReply_ = false;
-    state.GroupWrite = false;
-    FinishTransfer(true);
+void LinkEngine::Identify() {
+    phase_ = LinkPhase::Identify;
+    Send(LinkPackets::IdentifyRequest(), LinkPackets::kIdentifyReplyBytes);
+}
+
+void LinkEngine::StartBlocks() {
+    phase_ = LinkPhase::Blocks;
+    NextBlock();
+}
+
+void LinkEngine::NextBlock() {
+    blockAddress_ += kBlock;
+    // A write and its read-back step over the range a write never sends.
+    if (pass_ != Pass::Read && blockAddress_ == kSkipFrom)
+        blockAddress_ = kSkipTo;
+    if (blockAddress_ >= endAddress_) {
+        SendEnd(LinkPhase::End);
+        return;
+    }
+    if (pass_ == Pass::Write) {
+        const auto* data = reinterpret_cast<const char*>(model_.image.data()) + blockAddress_;
+        ShowProgress();
+        blocksSent_ = true;
+        Send(LinkPackets::DataBlock(blockAddress_, QByteArray(data, kBlock)), 1);
+        return;
+    }
+    if (pass_ == Pass::Verify)
+        ShowProgress();
+    Send(LinkPackets::ReadRequest(blockAddress_, kBlock), kBlock + 6);
+}
+
+void LinkEngine::SendEnd(LinkPhase phase) {
+    phase_ = phase;
+    Send(LinkPackets::EndRequest(), 1);
+}
+
+void LinkEngine::CompareBlock(const QByteArray& reply) {
+    for (int i = 0; i < kBlock; ++i) {
+        if (static_cast<uint8_t>(reply[4 + i]) == model_.image[blockAddress_ + i])
+            continue;
+        if (firstDifference_ < 0)
+            firstDifference_ = blockAddress_ + i;
+        ++differingBytes_;
+    }
+}
+
+bool LinkEngine::Expected(ReplyKind kind) const {
+    switch (phase_) {
+    case LinkPhase::Handshake:
+    case LinkPhase::NextRadio:
+        return kind == ReplyKind::HandshakeReply || kind == ReplyKind::Ack;
+    case LinkPhase::Identify:
+        return kind == ReplyKind::IdentifyReply;
+    case LinkPhase::Blocks:
+        return kind == (pass_ == Pass::Write ? ReplyKind::Ack : ReplyKind::DataBlock);
+    default: // the answers to END
+        return kind == ReplyKind::Ack;
+    }
+}
+
+void LinkEngine::HandleReceive(const QByteArray& bytes) {
+    if (!Busy() || !awaitingReply_)
+        return;
+    const ReplyKind kind = LinkPackets::Classify(bytes, blockAddress_, kBlock);
+    // Each phase takes only the reply it waits for. Anything else is dropped
+    // and ends as a time-out: an acknowledgement must never stand in for a
+    // data block or an identity, nor an echoed block for an acknowledgement.
+    if (!Expected(kind)) {
+        port_.ReplyRefused(LinkPackets::WhyRefused(bytes, blockAddress_, kBlock));
+        return;
+    }
+    StopTimer();
+    if (phase_ == LinkPhase::Handshake || phase_ == LinkPhase::NextRadio)
+        inProgramMode_ = true;
+    if (phase_ == LinkPhase::LetGo) {
+        inProgramMode_ = false;
+        Finish();
+        return;
+    }
+    if (pass_ == Pass::Info) {
+        // The radio is there: that is all this asks.
+        stop_ = Stop::GaveUp;
+        Finish();
+        return;
+    }
+    if (cancelRequested_ && phase_ != LinkPhase::End) {
+        // The reply in flight arrived: the radio answered, so it is in
+        // programming mode and is told the transfer is over.
+        StopTransfer(Stop::Cancelled);
+        return;
+    }
+    switch (phase_) {
+    case LinkPhase::Handshake:
+        AfterHandshake();
+        break;
+    case LinkPhase::NextRadio:
+        NextRadioAnswered();
+        break;
+    case LinkPhase::Identify: {
+        const LinkPackets::Identity identity = LinkPackets::ParseIdentity(bytes);
+        receivedModel_ = identity.modelCode;
+        model_.FirmwareVersion = identity.firmware;
+        AfterIdentify();
+        break;
+    }
+    case LinkPhase::Blocks:
+        if (pass_ == Pass::Verify) {
+            CompareBlock(bytes);
+        } else if (pass_ == Pass::Read) {
+            std::copy(bytes.begin() + 4, bytes.begin() + 4 + kBlock,
+                      model_.image.begin() + blockAddress_);
+            ShowProgress();
+        }
+        NextBlock();
+        break;
+    default:
+        AfterEnd();
+        break;
+    }
+}
+
+void LinkEngine::AfterHandshake() {
+    firstRadio_ = false;
+    if (IsGroup() && pass_ == Pass::Write && groupEnding_) {
+        // No radio is needed any more; this one answered, so it gets END.
+        StopTransfer(Stop::GroupDone);
+        return;
+    }
+    Identify();
+}
+
+void LinkEngine::AfterIdentify() {
+    // Every radio is checked, those of a group and a read-back too: a radio of
+    // another model or firmware must not be written just because it was attached.
+    if (!CheckIdentity()) {
+        StopTransfer(Stop::Refused);
+        return;
+    }
+    if (IsGroup() && pass_ == Pass::Write && !ui_.MayStartRadio()) {
+        // Enough radios are written or in work elsewhere: this one is let go.
+        groupEnding_ = true;
+        StopTransfer(Stop::GroupDone);
+        return;
+    }
+    StartBlocks();
+}
+
+void LinkEngine::AfterEnd() {
+    inProgramMode_ = false;
+    switch (pass_) {
+    case Pass::Write:
+        // The radio has every block: whatever happens now, it is written.
+        writeDone_ = true;
+        ui_.WriteCompleted();
+        if (verify_ && !cancelRequested_)
+            StartVerify();
+        else
+            RadioDone();
+        break;
+    case Pass::Verify:
+        verifyDone_ = true;
+        RadioDone();
+        break;
+    default:
+        if (cancelRequested_)
+            stop_ = Stop::Cancelled;
+        else
+            completed_ = true;
+        Finish();
+        break;
+    }
+}
+
+void LinkEngine::StartVerify() {
+    RestartPass(Pass::Verify);
+}
+
+void LinkEngine::RestartPass(Pass pass) {
+    pass_ = pass;
+    if (pass == Pass::Verify) {
+        firstDifference_ = -1;
+        differingBytes_ = 0;
+    }
+    handshakeRetries_ = identifyRetries_ = 0;
+    blockAddress_ = -kBlock;
+    lastPercent_ = 0;
+    ui_.ShowProgress(0);
+    Handshake();
+}
+
+void LinkEngine::RadioDone() {
+    if (verifyDone_ && differingBytes_ > 0) {
+        // Acknowledged but held otherwise: this radio is not counted as written.
+        Finish();
+        return;
+    }
+    if (!IsGroup()) {
+        completed_ = true;
+        Finish();
+        return;
+    }
+    ++radiosDone_;
+    const bool more = radiosDone_ < radioCount_ && !groupEnding_ && !cancelRequested_;
+    ui_.RadioWritten(radiosDone_, more);
+    // The report may have ended the group (the count reached on another port).
+    if (more && !groupEnding_) {
+        // Next radio: wait until this one is replaced, then write again.
+        pass_ = Pass::Write;
+        blocksSent_ = writeDone_ = verifyDone_ = false;
+        firstDifference_ = -1;
+        differingBytes_ = 0;
+        blockAddress_ = -kBlock;
+        lastPercent_ = handshakeRetries_ = identifyRetries_ = 0;
+        missedHandshakes_ = answeredHandshakes_ = waitedMs_ = 0;
+        ui_.ShowProgress(0);
+        ui_.ShowRadioNumber(radiosDone_ + 1);
+        phase_ = LinkPhase::NextRadio;
+        SendHandshake();
+        return;
+    }
+    completed_ = radiosDone_ >= radioCount_ || groupEnding_;
+    Finish();
+}
+
+void LinkEngine::NextRadioAnswered() {
+    if (groupEnding_) {
+        StopTransfer(Stop::GroupDone);
+        return;
+    }
+    if (missedHandshakes_ >= 2) {
+        // The previous radio was seen gone; the new one must answer firmly.
+        if (answeredHandshakes_ < 1) {
+            ++answeredHandshakes_;
+            SendHandshake();
+            return;
+        }
+        missedHandshakes_ = answeredHandshakes_ = waitedMs_ = 0;
+        Handshake();
+        return;
+    }
+    // The radio just written still answers.
+    missedHandshakes_ = answeredHandshakes_ = 0;
+    PauseBeforeHandshake();
 }
 
 void LinkEngine::PauseBeforeHandshake() {
@@ -135,243 +365,21 @@ bool LinkEngine::NextRadioTimeUp(int ms) {
     waitedMs_ += ms;
     if (swapWaitMs_ <= 0 || waitedMs_ < swapWaitMs_)
         return false;
-    model_.QueueMessage(catalogue_.Text(TextId::NoNextRadio).arg(swapWaitMs_ / 1000));
-    pausing_ = false;
-    Abandon();
+    notes_ << catalogue_.Text(TextId::NoNextRadio).arg(swapWaitMs_ / 1000);
+    StopTransfer(Stop::NoNextRadio);
     return true;
 }
 
-void LinkEngine::SendIdentifyRequest() {
-    Send(LinkPackets::IdentifyRequest(), LinkPackets::kIdentifyReplyBytes);
-}
-
-void LinkEngine::SendReadRequest() {
-    if (state.BlockAddress < state.EndAddress)
-        Send(LinkPackets::ReadRequest(state.BlockAddress, state.BlockLength),
-             state.BlockLength + 6);
-    else
-        EndPhase();
-}
-
-void LinkEngine::NextReadRequest() {
-    state.BlockAddress = static_cast<int16_t>(state.BlockAddress + state.BlockLength);
-    SendReadRequest();
-}
-
-void LinkEngine::SendWriteBlock() {
-    if (state.BlockAddress >= state.EndAddress) {
-        EndPhase();
-        return;
-    }
-    const auto* data = reinterpret_cast<const char*>(model_.image.data()) + state.BlockAddress;
-    const QByteArray block =
-        LinkPackets::DataBlock(state.BlockAddress, QByteArray(data, state.BlockLength));
-    ShowProgress();
-    blocksSent_ = true;
-    Send(block, 1);
-}
-
-void LinkEngine::NextVerifyRequest() {
-    // The blocks a write sends, in its order, asked for as a read asks.
-    StepToNextWrittenBlock();
-    if (state.BlockAddress < state.EndAddress)
-        ShowProgress();
-    SendReadRequest();
-}
-
-void LinkEngine::CompareBlock(const QByteArray& reply) {
-    for (int i = 0; i < state.BlockLength; ++i) {
-        if (static_cast<uint8_t>(reply[4 + i]) == model_.image[state.BlockAddress + i])
-            continue;
-        if (firstDifference_ < 0)
-            firstDifference_ = state.BlockAddress + i;
-        ++differingBytes_;
-    }
-}
-
-void LinkEngine::StartVerify() {
-    verifying_ = true;
-    firstDifference_ = -1;
-    differingBytes_ = 0;
-    // From the handshake again, as a transfer started over.
-    RestartTransfer();
-}
-
-void LinkEngine::StepToNextWrittenBlock() {
-    state.BlockAddress = static_cast<int16_t>(state.BlockAddress + state.BlockLength);
-    if (state.BlockAddress == kSkipFrom)
-        state.BlockAddress = kSkipTo;
-}
-
-void LinkEngine::NextWriteBlock() {
-    StepToNextWrittenBlock();
-    SendWriteBlock();
-}
-
-void LinkEngine::EndPhase() {
-    const auto op = static_cast<LinkOperationCode>(state.LinkOperation);
-    if (op != LinkOperationCode::Read && op != LinkOperationCode::Write) {
-        FinishTransfer(false);
-        return;
-    }
-    Step() = LinkStep::EndAfterTransfer;
-    Send(LinkPackets::EndRequest(), 1);
-}
-
-void LinkEngine::SendEndAfterRefusal() {
-    Step() = LinkStep::EndAfterRefusal;
-    Send(LinkPackets::EndRequest(), 1);
-}
-
-void LinkEngine::HandleReceive(const QByteArray& bytes) {
-    if (!Busy() || !awaitingReply_)
-        return;
-    const ReplyKind kind = LinkPackets::Classify(bytes, state.BlockAddress, state.BlockLength);
-    const int16_t step = Step();
-    const bool read =
-        static_cast<LinkOperationCode>(state.LinkOperation) == LinkOperationCode::Read;
-    // Each step takes only the reply it waits for. Anything else is dropped
-    // like an unrecognised reply and ends as a time-out: an acknowledgement
-    // must never stand in for a data block or an identity, nor an echoed
-    // block for an acknowledgement.
-    bool expected = false;
-    switch (step) {
-    case LinkStep::Handshake:
-        expected = kind == ReplyKind::HandshakeReply || kind == ReplyKind::Ack;
-        break;
-    case LinkStep::Identify:
-        expected = kind == ReplyKind::IdentifyReply;
-        break;
-    case LinkStep::ReadBlocks:
-        expected = read && kind == ReplyKind::DataBlock;
-        break;
-    case LinkStep::VerifyBlocks:
-        expected = kind == ReplyKind::DataBlock;
-        break;
-    default: // writing blocks, and the answers to END
-        expected = kind == ReplyKind::Ack;
-        break;
-    }
-    if (!expected)
-        return;
-    if (stopping_ && step != LinkStep::EndAfterCancel) {
-        // The reply in flight arrived: the radio answered, so it is in
-        // programming mode and must be told the transfer is over.
-        StopTimer();
-        SendEndAfterStop();
-        return;
-    }
-
-    if (kind == ReplyKind::IdentifyReply &&
-        static_cast<LinkOperationCode>(state.LinkOperation) != LinkOperationCode::RadioInfo) {
-        const LinkPackets::Identity identity = LinkPackets::ParseIdentity(bytes);
-        state.ReceivedModelCode = identity.modelCode;
-        model_.FirmwareVersion = identity.firmware;
-    }
-    if (kind == ReplyKind::DataBlock && step == LinkStep::VerifyBlocks) {
-        CompareBlock(bytes);
-    } else if (kind == ReplyKind::DataBlock) {
-        std::copy(bytes.begin() + 4, bytes.begin() + 4 + state.BlockLength,
-                  model_.image.begin() + state.BlockAddress);
-        ShowProgress();
-    }
-    AdvanceTransfer();
-}
-
-void LinkEngine::AdvanceTransfer() {
-    StopTimer();
-    const auto op = static_cast<LinkOperationCode>(state.LinkOperation);
-    if (op != LinkOperationCode::Read && op != LinkOperationCode::Write) {
-        FinishTransfer(false);
-        return;
-    }
-    const bool read = op == LinkOperationCode::Read;
-    const int16_t step = Step();
-    const int16_t blockStep = read ? LinkStep::ReadBlocks : LinkStep::WriteBlocks;
-    if (step == LinkStep::Handshake) {
-        if (!read && state.GroupWrite && !verifying_) {
-            RadioSwapTest();
-        } else {
-            Step() = LinkStep::Identify;
-            SendIdentifyRequest();
-        }
-    } else if (step == LinkStep::Identify) {
-        // Every radio of a group is checked too: a radio of another model
-        // or firmware must not be written just because it was attached.
-        if (CheckIdentity()) {
-            if (state.GroupWrite && !verifying_ && !ui_.MayStartRadio()) {
-                // Enough radios are written or in work elsewhere: this one is let go.
-                groupEnding_ = true;
-                SendEndAfterStop();
-                return;
-            }
-            Step() = verifying_ ? LinkStep::VerifyBlocks : blockStep;
-            NextBlock();
-        } else {
-            SendEndAfterRefusal();
-        }
-    } else if (step == blockStep || step == LinkStep::VerifyBlocks) {
-        NextBlock();
-    } else if (step == LinkStep::EndAfterTransfer && !read && verify_ && !verifying_) {
-        // The radio has everything: now read it back.
-        StartVerify();
-    } else if (step == LinkStep::EndAfterCancel && groupEnding_) {
-        FinishGroup();
-    } else {
-        FinishTransfer(step == LinkStep::EndAfterTransfer);
-    }
-}
-
-void LinkEngine::NextBlock() {
-    if (IsRead())
-        NextReadRequest();
-    else if (Step() == LinkStep::VerifyBlocks)
-        NextVerifyRequest();
-    else
-        NextWriteBlock();
-}
-
-void LinkEngine::RadioSwapTest() {
-    state.FirstRadio = false;
-    if (groupEnding_) {
-        FinishGroup();
-        return;
-    }
-    if (!state.AwaitingNextRadio) {
-        state.WriteStep = LinkStep::Identify;
-        SendIdentifyRequest();
-        return;
-    }
-    if (state.MissedHandshakes >= 2) {
-        // The previous radio was seen gone; the new one must answer firmly.
-        if (state.AnsweredHandshakes < 1) {
-            ++state.AnsweredHandshakes;
-        } else {
-            state.AwaitingNextRadio = false;
-            state.MissedHandshakes = 0;
-            state.AnsweredHandshakes = 0;
-            waitedMs_ = 0;
-        }
-    } else {
-        // The radio just written still answers.
-        state.MissedHandshakes = 0;
-        state.AnsweredHandshakes = 0;
-        PauseBeforeHandshake();
-        return;
-    }
-    StartHandshake();
-}
-
 bool LinkEngine::CheckIdentity() {
-    StopTimer();
-    const bool modelOk = TrimText(model_.ModelCode) == state.ReceivedModelCode;
+    const QString expected = TrimText(model_.ModelCode);
+    const bool modelOk = expected == receivedModel_;
     const bool versionOk = versions_.IsCompatibleVersion(QString::fromLatin1(kSoftwareVersion),
                                                          model_.FirmwareVersion);
     if (modelOk && versionOk)
         return true;
-    refused_ = true;
     if (!modelOk) {
-        model_.QueueMessage(catalogue_.Text(TextId::ModelTypeWrong));
+        notes_ << catalogue_.Text(TextId::ModelTypeWrong) + QStringLiteral("\r\n") +
+                      catalogue_.Text(TextId::ModelFoundExpected).arg(receivedModel_, expected);
         return false;
     }
     const QString question =
@@ -383,11 +391,11 @@ bool LinkEngine::CheckIdentity() {
 }
 
 void LinkEngine::ShowProgress() {
-    const auto percent = static_cast<int16_t>(
-        RoundHalfEven(state.BlockAddress * 100.0 / std::max<int>(1, state.EndAddress)));
-    if (percent - state.LastPercent < 1)
+    const int percent =
+        static_cast<int>(RoundHalfEven(blockAddress_ * 100.0 / std::max(1, endAddress_)));
+    if (percent - lastPercent_ < 1)
         return;
-    state.LastPercent = percent;
+    lastPercent_ = percent;
     ui_.ShowProgress(percent);
 }
 
@@ -395,91 +403,87 @@ void LinkEngine::HandleReplyTimeout() {
     if (pausing_) {
         pausing_ = false;
         port_.StopReplyTimer();
-        StartHandshake();
+        SendHandshake();
         return;
     }
     StopTimer();
-    const auto op = static_cast<LinkOperationCode>(state.LinkOperation);
-    if (op == LinkOperationCode::Idle)
+    if (!Busy())
         return;
-    if (op == LinkOperationCode::RadioInfo) {
+    if (pass_ == Pass::Info) {
         // Nobody answered: the port is given back rather than left open.
-        FinishTransfer(false);
+        stop_ = Stop::GaveUp;
+        Finish();
         return;
     }
-    if (stopping_) {
-        // No reply in flight any more (or none to END): stop now.
-        if (Step() == LinkStep::EndAfterCancel)
-            FinishTransfer(false);
-        else
-            Abandon();
+    if (phase_ == LinkPhase::LetGo) {
+        inProgramMode_ = false;
+        Finish();
         return;
     }
-    switch (Step()) {
-    case LinkStep::Handshake:
-        if (state.GroupWrite && groupEnding_) {
-            FinishGroup();
-            return;
-        }
-        if (state.GroupWrite && state.AwaitingNextRadio && NextRadioTimeUp(port_.ReplyTimeMs()))
-            return;
-        if (state.HandshakeRetries >= 1) {
-            state.HandshakeRetries = 0;
-            AskRetryAfterNoAnswer();
-        } else {
-            ++state.HandshakeRetries;
-            StartHandshake();
-        }
+    if (cancelRequested_ && phase_ != LinkPhase::End) {
+        // No reply in flight any more: stop now.
+        StopTransfer(Stop::Cancelled);
+        return;
+    }
+    switch (phase_) {
+    case LinkPhase::Handshake:
+    case LinkPhase::NextRadio:
+        HandshakeTimedOut();
         break;
-    case LinkStep::Identify:
+    case LinkPhase::Identify:
         // A write waits and asks like a read: it never judges an old identity.
-        if (state.IdentifyRetries >= 1) {
-            state.IdentifyRetries = 0;
+        if (identifyRetries_ >= 1) {
+            identifyRetries_ = 0;
             AskRetryAfterNoAnswer();
         } else {
-            ++state.IdentifyRetries;
-            SendIdentifyRequest();
+            ++identifyRetries_;
+            Identify();
         }
         break;
-    case LinkStep::ReadBlocks:
-    case LinkStep::WriteBlocks:
-    case LinkStep::VerifyBlocks:
+    case LinkPhase::Blocks:
         AskRetryAfterTimeout();
         break;
-    case LinkStep::EndAfterTransfer:
+    case LinkPhase::End:
         // The radio has everything; a missing acknowledgement of END does not undo that.
-        if (!IsRead() && verify_ && !verifying_)
-            StartVerify();
-        else
-            FinishTransfer(true);
-        break;
-    case LinkStep::EndAfterRefusal:
-        FinishTransfer(false);
-        break;
-    case LinkStep::EndAfterCancel:
-        // A radio let go unwritten (the group's count was reached elsewhere).
-        FinishGroup();
+        AfterEnd();
         break;
     default:
         break;
     }
 }
 
+void LinkEngine::HandshakeTimedOut() {
+    if (IsGroup() && groupEnding_ && pass_ == Pass::Write) {
+        StopTransfer(Stop::GroupDone);
+        return;
+    }
+    if (phase_ == LinkPhase::NextRadio && NextRadioTimeUp(port_.ReplyTimeMs()))
+        return;
+    if (handshakeRetries_ >= 1) {
+        handshakeRetries_ = 0;
+        AskRetryAfterNoAnswer();
+    } else {
+        ++handshakeRetries_;
+        SendHandshake();
+    }
+}
+
 void LinkEngine::AskRetryAfterNoAnswer() {
-    if (state.GroupWrite && state.WriteStep == LinkStep::Handshake && !state.FirstRadio) {
+    const bool polling = phase_ == LinkPhase::Handshake || phase_ == LinkPhase::NextRadio;
+    if (IsGroup() && pass_ == Pass::Write && polling && !firstRadio_) {
         // Polling for the next radio of the group: no questions.
-        if (state.AwaitingNextRadio)
-            ++state.MissedHandshakes;
-        StartHandshake();
+        if (phase_ == LinkPhase::NextRadio)
+            ++missedHandshakes_;
+        SendHandshake();
         return;
     }
     if (ui_.Ask(CheckConnectionText(), PromptButtons::RetryCancel, PromptIcon::Warning) ==
         PromptAnswer::Retry) {
-        StartHandshake();
+        Handshake();
         return;
     }
-    state.FirstRadio = false;
-    Abandon();
+    firstRadio_ = false;
+    StopTransfer(Stop::GaveUp);
 }
 
 QString LinkEngine::CheckConnectionText() const {
@@ -493,131 +497,93 @@ QString LinkEngine::CheckConnectionText() const {
 void LinkEngine::AskRetryAfterTimeout() {
     if (ui_.Ask(CheckConnectionText(), PromptButtons::OkCancel, PromptIcon::Question) !=
         PromptAnswer::Ok) {
-        state.GroupWrite = false;
-        Abandon();
+        StopTransfer(Stop::GaveUp);
         return;
     }
-    RestartTransfer();
-}
-
-void LinkEngine::RestartTransfer() {
-    state.AwaitingNextRadio = false;
-    state.HandshakeRetries = 0;
-    state.IdentifyRetries = 0;
-    state.BlockAddress = static_cast<int16_t>(-state.BlockLength);
-    state.LastPercent = 0;
-    ui_.ShowProgress(0);
-    StartHandshake();
+    RestartPass(pass_);
 }
 
 void LinkEngine::Cancel() {
-    if (!Busy() || stopping_)
+    if (!Busy() || stop_ != Stop::None || cancelRequested_)
         return;
-    cancelled_ = true;
-    stopping_ = true;
-    state.GroupWrite = false;
-    // A reply in flight is awaited: HandleReceive or the time-out goes on.
+    cancelRequested_ = true;
+    // A reply in flight is awaited (HandleReceive or the time-out goes on);
+    // an END on its way ends the pass as it would have ended.
     if (!awaitingReply_)
-        Abandon();
+        StopTransfer(Stop::Cancelled);
 }
 
 bool LinkEngine::WritingBlocks() const {
-    return Busy() && !stopping_ && !IsRead() && state.WriteStep == LinkStep::WriteBlocks;
+    return Busy() && stop_ == Stop::None && !cancelRequested_ && pass_ == Pass::Write &&
+           phase_ == LinkPhase::Blocks;
 }
 
-void LinkEngine::Abandon() {
-    stopping_ = true;
+void LinkEngine::StopTransfer(Stop why) {
+    stop_ = why;
+    pausing_ = false;
     StopTimer();
-    const int16_t step = Step();
-    // Past the handshake the radio is in programming mode: END lets it go.
-    if (step == LinkStep::Identify || step == LinkStep::ReadBlocks ||
-        step == LinkStep::WriteBlocks || step == LinkStep::VerifyBlocks) {
-        SendEndAfterStop();
+    // A radio that answered a handshake is in programming mode: END lets it go.
+    if (inProgramMode_) {
+        SendEnd(LinkPhase::LetGo);
         return;
     }
-    FinishTransfer(false);
+    Finish();
 }
 
-void LinkEngine::SendEndAfterStop() {
-    Step() = LinkStep::EndAfterCancel;
-    Send(LinkPackets::EndRequest(), 1);
-}
-
-void LinkEngine::FinishTransfer(bool success) {
+void LinkEngine::Finish() {
     StopTimer();
-    const bool verifyFailed = success && verifying_ && differingBytes_ > 0;
-    if (verifyFailed) {
-        // The radio acknowledged every block but holds other bytes.
-        success = false;
-        const QString address =
-            QStringLiteral("0x") +
-            QString::number(firstDifference_, 16).toUpper().rightJustified(4, QLatin1Char('0'));
-        model_.MessageQueue.append(catalogue_.Counted(TextId::VerifyFailed, differingBytes_)
-                                       .arg(address)
-                                       .arg(differingBytes_));
-    }
-    const bool verified = success && verifying_;
-    if (state.GroupWrite && success) {
-        ++state.RadiosDone;
-        const bool more = state.RadiosDone < state.RadioCount && !groupEnding_;
-        ui_.RadioWritten(state.RadiosDone, more);
-        // The report may have ended the group (the count reached on another port).
-        if (more && !groupEnding_) {
-            // Next radio: wait until this one is replaced, then write again.
-            state.AwaitingNextRadio = true;
-            state.MissedHandshakes = 0;
-            state.AnsweredHandshakes = 0;
-            state.HandshakeRetries = 0;
-            state.IdentifyRetries = 0;
-            state.BlockAddress = static_cast<int16_t>(-state.BlockLength);
-            state.LastPercent = 0;
-            blocksSent_ = false;
-            verifying_ = false;
-            waitedMs_ = 0;
-            ui_.ShowProgress(0);
-            ui_.ShowRadioNumber(state.RadiosDone + 1);
-            StartHandshake();
-            return;
-        }
-    }
-    const auto op = static_cast<LinkOperationCode>(state.LinkOperation);
-    // A write that failed its read-back was whole: the verify message says what differs.
-    const bool partlyWritten =
-        !success && op == LinkOperationCode::Write && blocksSent_ && !verifyFailed;
-    state.AwaitingNextRadio = false;
-    state.MissedHandshakes = 0;
-    state.AnsweredHandshakes = 0;
-    state.TransferOpen = false;
+    pausing_ = false;
+    const bool read = operation_ == LinkOperationCode::Read;
+    const bool write = operation_ == LinkOperationCode::Write;
+    const bool verifyFailed = verifyDone_ && differingBytes_ > 0;
+    // Written whole, but the read-back did not get to its end.
+    const bool verifyUnfinished = write && writeDone_ && verify_ && !verifyDone_;
+    const bool partlyWritten = write && blocksSent_ && !writeDone_;
+    if (verifyUnfinished && IsGroup())
+        ++radiosDone_;
+    LinkOutcome outcome = LinkOutcome::GaveUp;
+    if (pass_ == Pass::Info)
+        outcome = LinkOutcome::GaveUp;
+    else if (stop_ == Stop::Refused)
+        outcome = LinkOutcome::Refused;
+    else if (verifyFailed)
+        outcome = LinkOutcome::VerifyFailed;
+    else if (verifyUnfinished)
+        outcome = LinkOutcome::VerifyUnfinished;
+    else if (completed_ || stop_ == Stop::GroupDone)
+        outcome = LinkOutcome::Success;
+    else if (cancelRequested_)
+        outcome = LinkOutcome::Cancelled;
+    const bool success = outcome == LinkOutcome::Success;
+
     ui_.CloseProgress();
     port_.ClosePort();
-
-    const QStringList queued = model_.MessageQueue;
-    model_.MessageQueue.clear();
-    for (const QString& text : queued)
+    QStringList said = notes_;
+    notes_.clear();
+    if (verifyFailed)
+        said << catalogue_.Counted(TextId::VerifyFailed, differingBytes_)
+                    .arg(Hex4(firstDifference_))
+                    .arg(differingBytes_);
+    for (const QString& text : said)
         ui_.Ask(text, PromptButtons::Ok, PromptIcon::Exclamation);
     if (partlyWritten)
         ui_.Ask(catalogue_.Text(TextId::WritePartial), PromptButtons::Ok, PromptIcon::Warning);
-    if (success && op == LinkOperationCode::Read)
+    if (success && read)
         ui_.CompleteRead();
-    if (success && (op == LinkOperationCode::Read || op == LinkOperationCode::Write))
-        ui_.Ask(catalogue_.Text(op == LinkOperationCode::Read ? TextId::ReadCompleted
-                                                              : TextId::WriteCompleted),
+    if ((success && (read || write)) || verifyUnfinished)
+        ui_.Ask(catalogue_.Text(read ? TextId::ReadCompleted : TextId::WriteCompleted),
                 PromptButtons::Ok, PromptIcon::Information);
-    if (verified)
+    if (success && verifyDone_)
         ui_.Ask(catalogue_.Text(TextId::Verified), PromptButtons::Ok, PromptIcon::Information);
-    if (groupRun_)
-        ui_.Ask(catalogue_.Counted(TextId::RadiosWritten, state.RadiosDone).arg(state.RadiosDone),
+    if (verifyUnfinished)
+        ui_.Ask(catalogue_.Text(TextId::VerifyUnfinished), PromptButtons::Ok, PromptIcon::Warning);
+    if (IsGroup())
+        ui_.Ask(catalogue_.Counted(TextId::RadiosWritten, radiosDone_).arg(radiosDone_),
                 PromptButtons::Ok, PromptIcon::Information);
 
-    state.GroupWrite = false;
-    state.LinkOperation = 0;
-    state.ReadStep = 0;
-    state.WriteStep = 0;
-    outcome_ = success        ? LinkOutcome::Success
-               : verifyFailed ? LinkOutcome::VerifyFailed
-               : refused_     ? LinkOutcome::Refused
-               : cancelled_   ? LinkOutcome::Cancelled
-                              : LinkOutcome::GaveUp;
-    stopping_ = false;
+    result_ = {outcome, radiosDone_, partlyWritten, verifyFailed ? firstDifference_ : -1,
+               verifyFailed ? differingBytes_ : 0};
+    phase_ = LinkPhase::Idle;
+    stop_ = Stop::None;
     ui_.TransferEnded(success);
 }

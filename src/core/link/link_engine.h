@@ -2,9 +2,11 @@
 
 #include "core/base/file_problem.h"
 #include "core/base/prompter.h"
+#include "core/link/link_packets.h"
 
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
 
 class Catalogue;
 class RadioModel;
@@ -33,6 +35,8 @@ public:
     virtual int ReplyTimeMs() const { return kReplyTimeMs; }
     // Runs out after kReplyTimeMs like a reply time-out, with no reply awaited.
     virtual void StartPause() { StartReplyTimer(); }
+    // A reply came but is not the one awaited, and why (for the trace).
+    virtual void ReplyRefused(const QString& why) { (void)why; }
     // Why the last OpenPort failed (the device or port name and the cause).
     virtual FileProblem OpenProblem() const { return {}; }
     // The port as the user knows it, "COM33 (/dev/ttyUSB0)"; "" when unknown.
@@ -56,6 +60,9 @@ public:
     virtual void LaunchVersion(const QString& firmware) = 0;
     // Last call of every transfer.
     virtual void TransferEnded(bool success) = 0;
+    // The radio in work acknowledged the END of its write: it holds every
+    // block, whatever happens next (a question to stop it is moot now).
+    virtual void WriteCompleted() {}
     // Group write: radio `written` (counted from 1) has all its blocks; `more`
     // when the transfer waits for the next radio.
     virtual void RadioWritten(int written, bool more) {
@@ -69,45 +76,41 @@ public:
 
 enum class LinkOperationCode : int16_t { Idle = 0, Read = 1, Write = 2, RadioInfo = 3 };
 
-// Steps of a transfer. Reads and writes share the handshake and identify
-// steps; 69 and 70 ("E", "F") wait for the answer to END after a complete
-// transfer and after a refused identity.
-namespace LinkStep {
-constexpr int16_t None = 0;
-constexpr int16_t Handshake = 1;
-constexpr int16_t Identify = 3;
-constexpr int16_t WriteBlocks = 4;
-constexpr int16_t ReadBlocks = 5;
-constexpr int16_t VerifyBlocks = 6; // after a verified write: the written blocks read back
-constexpr int16_t EndAfterTransfer = 69;
-constexpr int16_t EndAfterRefusal = 70;
-constexpr int16_t EndAfterCancel = 71; // END of a stopped transfer, sent to leave programming mode
-} // namespace LinkStep
-
-struct LinkState {
-    int16_t LinkOperation = 0;
-    int16_t ReadStep = 0;
-    int16_t WriteStep = 0;
-    int16_t BlockAddress = 0;
-    int16_t BlockLength = 16;
-    int16_t EndAddress = 0;
-    int16_t LastPercent = 0;
-    int16_t HandshakeRetries = 0;
-    int16_t IdentifyRetries = 0;
-    bool GroupWrite = false;
-    bool FirstRadio = false;
-    bool AwaitingNextRadio = false;
-    int32_t MissedHandshakes = 0;
-    int32_t AnsweredHandshakes = 0;
-    int16_t RadioCount = 0;
-    int16_t RadiosDone = 0;
-    bool TransferOpen = false;
-    QByteArray SendBuffer;
-    QString ReceivedModelCode;
+// Where a transfer is. A write that verifies goes through handshake,
+// identify, blocks and END twice: once writing, once reading back.
+enum class LinkPhase {
+    Idle,      // no transfer
+    Ready,     // the port is open; the first handshake is not sent yet
+    Handshake, // "PROGRAM" sent
+    Identify,  // the identification asked for
+    Blocks,    // blocks read, written or read back
+    End,       // END after the last block
+    NextRadio, // group write: waiting for the written radio to be replaced
+    LetGo,     // END to a radio stopped, refused or not needed
 };
 
 // How the last transfer ended, for callers that report it (the command-line tool).
-enum class LinkOutcome { None, Success, PortFailed, GaveUp, Refused, Cancelled, VerifyFailed };
+enum class LinkOutcome {
+    None,
+    Success,
+    PortFailed,
+    GaveUp,
+    Refused,
+    Cancelled,
+    VerifyFailed,
+    // The radio holds the whole write; reading it back did not finish.
+    VerifyUnfinished,
+};
+
+// What the last transfer left in the radio in work, and how it ended.
+struct LinkResult {
+    LinkOutcome outcome = LinkOutcome::None;
+    int radiosWritten = 0;
+    // The radio in work had blocks written but not the END of its write.
+    bool partlyWritten = false;
+    int firstDifference = -1; // VerifyFailed: the first byte the radio holds otherwise
+    int differingBytes = 0;
+};
 
 // The transfer engine: one reply or one time-out per call, each answered by
 // the next packet, a question, or the end of the transfer.
@@ -116,15 +119,12 @@ public:
     LinkEngine(LinkPort& port, LinkUi& ui, RadioModel& model, const VersionTable& versions,
                const Catalogue& catalogue);
 
-    LinkState state;
-
     // Sets up a transfer for `operation` and opens the port; false (after
     // the port message) when it cannot be opened.
     bool BeginTransfer(LinkOperationCode operation);
     // After the confirmation: the first handshake of a read or write.
     void StartHandshake();
-    // After the confirmation of a group write of `radios` radios (at least 1),
-    // counted from 0.
+    // After the confirmation of a group write of `radios` radios (at least 1).
     void StartGroupWrite(int radios);
     // The user declined the confirmation: the port closes again.
     void CancelBeforeStart();
@@ -133,7 +133,8 @@ public:
     // The user stopped the transfer (Cancel, Escape, closing the progress
     // window, a signal). The reply in flight is awaited (one reply time at
     // most); a radio in programming mode then gets END (again one reply time
-    // at most), and the port closes.
+    // at most), and the port closes. A write whose END is already on its way
+    // completes.
     void Cancel();
     // Blocks are being written: stopping now leaves the radio partly written.
     bool WritingBlocks() const;
@@ -146,72 +147,103 @@ public:
     // Group write: no radio after the one in work; waiting for one ends at
     // once, and the group ends as a success.
     void EndGroup();
-    int RadiosWritten() const { return state.RadiosDone; }
+    int RadiosWritten() const { return radiosDone_; }
 
-    bool Busy() const { return state.LinkOperation != 0; }
-    LinkOutcome Outcome() const { return outcome_; }
+    bool Busy() const { return phase_ != LinkPhase::Idle; }
+    LinkPhase Phase() const { return phase_; }
+    LinkOutcome Outcome() const { return result_.outcome; }
+    const LinkResult& Result() const { return result_; }
     bool AwaitingReply() const { return awaitingReply_; }
 
 private:
-    bool OpenLinkPort();
+    // Why a transfer ends before its last block and END.
+    enum class Stop { None, Cancelled, GaveUp, Refused, NoNextRadio, GroupDone };
+    // What a pass of blocks does.
+    enum class Pass { Read, Write, Verify, Info };
+
+    bool IsGroup() const { return radioCount_ > 0; }
+    // Whether the phase waits for a reply of this kind.
+    bool Expected(LinkPackets::ReplyKind kind) const;
     void Send(const QByteArray& packet, int threshold);
-    void SendIdentifyRequest();
-    void SendReadRequest();
-    void NextReadRequest();
-    void SendWriteBlock();
-    // The next block a write sends: the skipped range is stepped over.
-    void StepToNextWrittenBlock();
-    void NextWriteBlock();
-    void EndPhase();
-    void SendEndAfterRefusal();
-    void AdvanceTransfer();
+    void StopTimer();
+    // Into the handshake phase, and the handshake sent.
+    void Handshake();
+    // A handshake sent in the phase as it is (polling, a repetition).
+    void SendHandshake();
+    void Identify();
+    void StartBlocks();
     void NextBlock();
-    void NextVerifyRequest();
     void CompareBlock(const QByteArray& reply);
+    void SendEnd(LinkPhase phase);
+    void AfterHandshake();
+    void AfterIdentify();
+    void AfterEnd();
     void StartVerify();
-    void RadioSwapTest();
-    // The radio just written still answers: the next handshake goes after a
-    // reply time rather than as fast as the radio answers.
-    void PauseBeforeHandshake();
-    // `ms` more spent waiting for the next radio; true (after ending the
-    // transfer) when the wait allowed is over.
-    bool NextRadioTimeUp(int ms);
-    // A group that ends without another radio: successful when its radios were written.
-    void FinishGroup();
+    // A fresh pass from the handshake: a restart, a read-back, the next radio.
+    void RestartPass(Pass pass);
     bool CheckIdentity();
     void ShowProgress();
+    void HandshakeTimedOut();
     void AskRetryAfterNoAnswer();
-    // "Check Connection. Retry or Cancel?" and the port it concerns.
-    QString CheckConnectionText() const;
     void AskRetryAfterTimeout();
-    // Ends a transfer the user gave up or cancelled: END first when the radio
-    // answered a handshake (it is in programming mode), else at once.
-    void Abandon();
-    void SendEndAfterStop();
-    void RestartTransfer();
-    void FinishTransfer(bool success);
-    void StopTimer();
-    bool IsRead() const;
-    int16_t& Step();
+    QString CheckConnectionText() const;
+    // Group write: the handshake reply while waiting for the next radio.
+    void NextRadioAnswered();
+    void PauseBeforeHandshake();
+    // `ms` more spent waiting for the next radio; true (after stopping) when
+    // the wait allowed is over.
+    bool NextRadioTimeUp(int ms);
+    // The radio in work was written (and read back when verifying).
+    void RadioDone();
+    // Ends the transfer early: END first to a radio in programming mode,
+    // then the end.
+    void StopTransfer(Stop why);
+    // The one place that decides how a transfer ended and what the user is told.
+    void Finish();
 
     LinkPort& port_;
     LinkUi& ui_;
     RadioModel& model_;
     const VersionTable& versions_;
     const Catalogue& catalogue_;
-    LinkOutcome outcome_ = LinkOutcome::None;
+
+    LinkOperationCode operation_ = LinkOperationCode::Idle;
+    LinkPhase phase_ = LinkPhase::Idle;
+    Pass pass_ = Pass::Read;
+    Stop stop_ = Stop::None;
+    bool cancelRequested_ = false; // by the user, while a reply is in flight
     bool awaitingReply_ = false;
-    bool refused_ = false;
-    bool stopping_ = false;   // cancelled or given up: END, then the end
-    bool cancelled_ = false;  // by the user
-    bool blocksSent_ = false; // the radio in work has had blocks written
+    bool pausing_ = false;
+    // The radio answered a handshake and has had no END since: it is in
+    // programming mode.
+    bool inProgramMode_ = false;
     bool verify_ = false;
-    bool verifying_ = false;   // the radio in work is being read back
-    bool pausing_ = false;     // between handshakes while the written radio still answers
-    bool groupEnding_ = false; // no radio after the one in work
-    bool groupRun_ = false;    // the transfer is a group write
-    int swapWaitMs_ = 0;
-    int waitedMs_ = 0;
+    // The transfer got to its end: every block and END, every radio of a group.
+    bool completed_ = false;
+
+    // The radio in work.
+    int blockAddress_ = 0;
+    int endAddress_ = 0;
+    int lastPercent_ = 0;
+    int handshakeRetries_ = 0;
+    int identifyRetries_ = 0;
+    bool blocksSent_ = false;
+    bool writeDone_ = false; // the END of its write acknowledged
+    bool verifyDone_ = false;
     int firstDifference_ = -1;
     int differingBytes_ = 0;
+    QString receivedModel_;
+    QStringList notes_; // said when the transfer ends, first
+
+    // A group write.
+    int radioCount_ = 0;
+    int radiosDone_ = 0;
+    bool firstRadio_ = false;
+    bool groupEnding_ = false;
+    int missedHandshakes_ = 0;
+    int answeredHandshakes_ = 0;
+    int swapWaitMs_ = 0;
+    int waitedMs_ = 0;
+
+    LinkResult result_;
 };

@@ -80,6 +80,32 @@ ReplyKind Classify(const QByteArray& bytes, int expectedAddress, int expectedLen
     return ReplyKind::Unknown;
 }
 
+QString WhyRefused(const QByteArray& bytes, int expectedAddress, int expectedLength) {
+    const auto hex = [](int value) { return QString::number(value, 16).toUpper(); };
+    switch (Classify(bytes, expectedAddress, expectedLength)) {
+    case ReplyKind::Ack:
+        return QStringLiteral("an acknowledgement where another reply is due");
+    case ReplyKind::HandshakeReply:
+        return QStringLiteral("a handshake reply where another reply is due");
+    case ReplyKind::IdentifyReply:
+        return QStringLiteral("an identification where another reply is due");
+    case ReplyKind::DataBlock:
+        return QStringLiteral("a data block where another reply is due");
+    default:
+        break;
+    }
+    if (bytes.size() < 4 || bytes[0] != 'W')
+        return QStringLiteral("%1 bytes of no known reply").arg(bytes.size());
+    const int address = static_cast<uint8_t>(bytes[1]) * 256 + static_cast<uint8_t>(bytes[2]);
+    if (address != expectedAddress)
+        return QStringLiteral("a block of address %1, not %2")
+            .arg(hex(address), hex(expectedAddress));
+    if (static_cast<uint8_t>(bytes[3]) != expectedLength || bytes.size() != expectedLength + 6 ||
+        bytes.back() != kAck)
+        return QStringLiteral("a block of the wrong length");
+    return QStringLiteral("a block whose checksum does not match");
+}
+
 Identity ParseIdentity(const QByteArray& reply) {
     if (reply.size() < kIdentifyReplyBytes)
         return {};

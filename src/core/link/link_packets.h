@@ -26,6 +26,10 @@ uint8_t BlockChecksum(const QByteArray& block);
 enum class ReplyKind { Ack, HandshakeReply, IdentifyReply, DataBlock, Unknown };
 ReplyKind Classify(const QByteArray& bytes, int expectedAddress, int expectedLength);
 
+// Why `bytes` is not the data block of this address and length, or the
+// reply a phase waits for (for the trace).
+QString WhyRefused(const QByteArray& bytes, int expectedAddress, int expectedLength);
+
 // True when `bytes` is a data block for exactly this address and length,
 // with its checksum and trailing 0x06 right.
 bool IsValidDataBlock(const QByteArray& bytes, int expectedAddress, int expectedLength);

@@ -90,19 +90,30 @@ void SerialLink::SendPacket(const QByteArray& packet, int replyThreshold) {
     }
     threshold_ = replyThreshold;
     received_.clear();
-    trace_->sent(packet);
-    if (!port_.isOpen())
+    replyRefused_ = false;
+    if (!port_.isOpen()) {
+        trace_->note(QStringLiteral("not sent, the port is closed: ") +
+                     QString::fromLatin1(packet.toHex(' ').toUpper()));
         return;
+    }
+    trace_->sent(packet);
     port_.clear(); // late bytes of an earlier reply must not mix with this one
     port_.write(packet);
 }
 
 void SerialLink::StartReplyTimer() {
+    pausing_ = false;
     timer_.start(replyTimeMs_);
 }
 
 void SerialLink::StartPause() {
+    pausing_ = true;
     timer_.start(kReplyTimeMs);
+}
+
+void SerialLink::ReplyRefused(const QString& why) {
+    replyRefused_ = true;
+    trace_->note(QStringLiteral("reply refused: ") + why);
 }
 
 void SerialLink::StopReplyTimer() {
@@ -137,6 +148,10 @@ void SerialLink::OnError(QSerialPort::SerialPortError error) {
 }
 
 void SerialLink::OnTimeout() {
+    if (std::exchange(pausing_, false)) {
+        engine_.HandleReplyTimeout();
+        return;
+    }
     // A reply that came in while the program was busy elsewhere is taken
     // before the radio is called silent.
     if (engine_.AwaitingReply() && port_.isOpen()) {
@@ -147,7 +162,9 @@ void SerialLink::OnTimeout() {
     }
     if (!received_.isEmpty())
         trace_->received(received_);
-    trace_->note(QStringLiteral("no reply within %1 ms").arg(replyTimeMs_));
+    trace_->note(
+        QString::fromLatin1(replyRefused_ ? "no valid reply within %1 ms" : "no reply within %1 ms")
+            .arg(replyTimeMs_));
     received_.clear();
     engine_.HandleReplyTimeout();
 }

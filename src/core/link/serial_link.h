@@ -48,6 +48,7 @@ public:
     void StopReplyTimer() override;
     int ReplyTimeMs() const override { return replyTimeMs_; }
     void StartPause() override;
+    void ReplyRefused(const QString& why) override;
     FileProblem OpenProblem() const override { return openProblem_; }
     QString PortLabel() const override;
 
@@ -68,6 +69,8 @@ private:
     // give it more time (ZR4400_TEST_REPLY_MS), never less than a radio has.
     int replyTimeMs_ = kReplyTimeMs;
     int repliesTaken_ = 0;
+    bool pausing_ = false;      // the timer runs for a pause, not for a reply
+    bool replyRefused_ = false; // since the last packet
     bool portLost_ = false;
     FileProblem openProblem_;
 };

@@ -143,8 +143,3 @@ int RadioModel::FindSlot(int number, int bank, int group) const {
             return slot;
     return 0;
 }
-
-void RadioModel::QueueMessage(const QString& text) {
-    if (MessageQueue.size() < kMessageQueueLimit)
-        MessageQueue.append(text);
-}

@@ -38,9 +38,6 @@ public:
     QString FirmwareVersion = QStringLiteral("V100");
     bool IsUntitled = true;
     QString CurrentFileName = QString::fromLatin1(kUntitledName);
-    QStringList MessageQueue;
-
-    static constexpr int kMessageQueueLimit = 1001;
 
     void CommitToSnapshot();
     void AdoptSnapshot();
@@ -52,8 +49,6 @@ public:
 
     void AppendChannel(int number, int bank, int group, const QString& frequency);
     int FindSlot(int number, int bank, int group) const;
-
-    void QueueMessage(const QString& text);
 
 private:
     void RefreshIdentity();

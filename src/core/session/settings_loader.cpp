@@ -17,7 +17,6 @@ void LoadSettings(IniFile& setup, AppSettings& settings, Catalogue& catalogue, R
     catalogue.CurrentLanguage = Catalogue::kEnglish;
     settings.PreviousLanguage = Catalogue::kEnglish;
     settings.SingleLanguageList = 1;
-    model.MessageQueue.clear();
 
     const bool firstRun = ParseTruth(setup.value(kSection, QStringLiteral("IsFirstRun")));
     const int stored = LoadPortAndLanguage(setup, settings);

@@ -302,6 +302,11 @@ enum class TextId {
     CompanionSharedWrite,
     CompanionSharedOpen,
     OutputIsInput,
+    // What the link found
+    ModelFoundExpected,
+    VerifyUnfinished,
+    QuitAtOnce,
+    QuitAtOnceRead,
     // Count messages where the count is one (Catalogue::Counted)
     ListDeleteQuestionOne,
     RadiosWrittenOne,

@@ -95,10 +95,14 @@ void RadioCommands::StopTransfer() {
         return;
     LinkEngine& engine = active_->engine();
     // Stopping a write half way leaves the radio unusable until written again: ask.
-    if (engine.WritingBlocks() &&
-        Ask(host_.context().catalogue.Text(TextId::StopWritingQuestion), PromptButtons::YesNo,
-            PromptIcon::Warning) != PromptAnswer::Yes)
-        return;
+    if (engine.WritingBlocks()) {
+        askingToStop_ = true;
+        const PromptAnswer answer = Ask(host_.context().catalogue.Text(TextId::StopWritingQuestion),
+                                        PromptButtons::YesNo, PromptIcon::Warning);
+        askingToStop_ = false;
+        if (answer != PromptAnswer::Yes)
+            return;
+    }
     engine.Cancel();
 }
 
@@ -195,6 +199,12 @@ void RadioCommands::CommunicationPort() {
 void RadioCommands::ShowProgress(int percent) {
     if (progress_)
         progress_->SetProgressValue(percent);
+}
+
+void RadioCommands::WriteCompleted() {
+    // The write finished under the stop question: nothing is left to stop.
+    if (askingToStop_)
+        host_.prompter().withdraw();
 }
 
 void RadioCommands::RadioWritten(int written, bool more) {

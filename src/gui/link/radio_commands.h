@@ -48,6 +48,7 @@ public:
     void CompleteRead() override;
     void LaunchVersion(const QString& firmware) override;
     void TransferEnded(bool) override {}
+    void WriteCompleted() override;
     void RadioWritten(int written, bool more) override;
 
 private:
@@ -65,6 +66,7 @@ private:
     QWidget* parent_;
     std::unique_ptr<SerialLink> link_;
     bool traceProblemTold_ = false;
+    bool askingToStop_ = false;
     QTimer* writeTimer_;
     QPointer<ProgressWindow> progress_;
     SerialLink* active_ = nullptr; // the link of the transfer in progress

@@ -52,7 +52,10 @@ PromptAnswer QtPrompter::ask(const QString& text, PromptButtons buttons, PromptI
         box.setStandardButtons(QMessageBox::Retry | QMessageBox::Cancel);
         break;
     }
-    switch (box.exec()) {
+    open_.append(&box);
+    const int answer = box.exec();
+    open_.removeAll(&box);
+    switch (answer) {
     case QMessageBox::Ok:
         return PromptAnswer::Ok;
     case QMessageBox::Yes:
@@ -67,6 +70,13 @@ PromptAnswer QtPrompter::ask(const QString& text, PromptButtons buttons, PromptI
                : buttons == PromptButtons::YesNo ? PromptAnswer::No
                                                  : PromptAnswer::Cancel;
     }
+}
+
+void QtPrompter::withdraw() {
+    // The box asked last is the one still open on top; -1 is no button's
+    // answer, so the question gets its safe answer.
+    if (!open_.isEmpty() && open_.last())
+        open_.last()->done(-1);
 }
 
 namespace {

@@ -2,6 +2,10 @@
 
 #include "core/base/prompter.h"
 
+#include <QList>
+#include <QPointer>
+
+class QMessageBox;
 class QWidget;
 
 // Message boxes and file dialogs of the windowed program. Every box carries
@@ -17,6 +21,7 @@ public:
     QString saveFileName(const QString& proposed, const QString& filter) override;
     std::optional<int> askNumber(const QString& text, int minimum, int maximum,
                                  int proposed) override;
+    void withdraw() override;
 
     // "Name (*.ext)|*.ext" becomes the "Name (*.ext)" form of Qt's dialogs.
     static QString QtFilter(const QString& filter);
@@ -30,4 +35,5 @@ private:
 
     QString title_;
     QWidget* parent_;
+    QList<QPointer<QMessageBox>> open_; // the boxes being asked, the newest last
 };

@@ -103,11 +103,41 @@ public:
         Port& port = ports[index];
         port.ended = true;
         port.inWork = false;
-        const LinkOutcome outcome = port.link->engine().Outcome();
-        if (outcome != LinkOutcome::Success && firstFailure == ExitOk)
-            firstFailure = ExitFor(outcome);
+        const LinkResult& result = port.link->engine().Result();
+        if (result.outcome != LinkOutcome::Success && firstFailure == ExitOk)
+            firstFailure = ExitFor(result.outcome);
+        // A radio this port left not whole, or holding other bytes, is named
+        // in the summary and fails the run whatever the other ports did.
+        QString what;
+        if (result.partlyWritten)
+            what = QStringLiteral("partly written");
+        else if (result.outcome == LinkOutcome::VerifyFailed)
+            what = QStringLiteral("verify failed at 0x%1")
+                       .arg(QString::number(result.firstDifference, 16)
+                                .toUpper()
+                                .rightJustified(4, QLatin1Char('0')));
+        else if (result.outcome == LinkOutcome::VerifyUnfinished)
+            what = QStringLiteral("written, its verification did not finish");
+        if (!what.isEmpty()) {
+            const int radio =
+                result.radiosWritten + (result.outcome == LinkOutcome::VerifyUnfinished ? 0 : 1);
+            badRadios << QStringLiteral("%1: radio %2 %3.").arg(port.name).arg(radio).arg(what);
+            if (firstBadStatus == ExitOk)
+                firstBadStatus = ExitFor(result.outcome);
+            onlyDiffering = onlyDiffering && result.outcome == LinkOutcome::VerifyFailed;
+        }
         if (std::all_of(ports.begin(), ports.end(), [](const Port& p) { return p.ended; }))
             loop.quit();
+    }
+
+    // Each radio a port left partly written or not as written, and its status.
+    QStringList badRadios;
+    int firstBadStatus = ExitOk;
+    bool onlyDiffering = true;
+
+    // Not 0 while a radio is left bad: 1 when every one only holds other bytes.
+    int BadStatus() const {
+        return badRadios.isEmpty() ? ExitOk : onlyDiffering ? ExitDiffers : firstBadStatus;
     }
 
     void StopAll() {
@@ -176,7 +206,7 @@ int RunFleetWrite(CliSession& s, const QStringList& names, const WriteOptions& o
         if (!port.link->engine().BeginTransfer(LinkOperationCode::Write))
             return ExitPortUnavailable;
     s.prompter.confirm(s.catalogue.Text(TextId::WriteConfirm));
-    SignalStop stopper([&fleet] { fleet.StopAll(); });
+    SignalStop stopper([&fleet] { fleet.StopAll(); }, s.catalogue.Text(TextId::QuitAtOnce));
     for (Port& port : fleet.ports) {
         LinkEngine& engine = port.link->engine();
         engine.SetVerify(options.verify);
@@ -191,10 +221,14 @@ int RunFleetWrite(CliSession& s, const QStringList& names, const WriteOptions& o
     PrintError(QStringLiteral("%1 written: %2.")
                    .arg(CountOf(fleet.written(), QStringLiteral("radio")),
                         each.join(QStringLiteral(", "))));
+    for (const QString& bad : fleet.badRadios)
+        PrintError(bad);
     if (stopper.received() != 0 && fleet.written() < fleet.count()) {
         PrintError(s.catalogue.Text(TextId::TransferCancelled));
         return 128 + stopper.received();
     }
+    if (const int bad = fleet.BadStatus(); bad != ExitOk)
+        return bad;
     if (fleet.written() >= fleet.count())
         return ExitOk;
     return fleet.firstFailure != ExitOk ? fleet.firstFailure : ExitLinkGaveUp;

@@ -65,8 +65,9 @@ private:
 
 // Runs a transfer to its end. SIGINT and SIGTERM stop it as the window's
 // Cancel does; the status is then 128 plus the signal's number.
-int RunToEnd(CliSession& s, LinkEngine& engine, CliLinkUi& ui, const std::function<void()>& start) {
-    SignalStop stopper([&engine] { engine.Cancel(); });
+int RunToEnd(CliSession& s, LinkEngine& engine, CliLinkUi& ui, const std::function<void()>& start,
+             TextId quitNote) {
+    SignalStop stopper([&engine] { engine.Cancel(); }, s.catalogue.Text(quitNote));
     start();
     if (engine.Busy())
         ui.loop.exec();
@@ -92,12 +93,15 @@ int RunWriting(CliSession& s, const QString& port, const WriteOptions& options) 
     s.prompter.confirm(s.catalogue.Text(TextId::WriteConfirm));
     engine.SetVerify(options.verify);
     engine.SetSwapWait(options.waitSeconds);
-    return RunToEnd(s, engine, ui, [&engine, &options] {
-        if (options.radios > 0)
-            engine.StartGroupWrite(options.radios);
-        else
-            engine.StartHandshake();
-    });
+    return RunToEnd(
+        s, engine, ui,
+        [&engine, &options] {
+            if (options.radios > 0)
+                engine.StartGroupWrite(options.radios);
+            else
+                engine.StartHandshake();
+        },
+        TextId::QuitAtOnce);
 }
 
 } // namespace
@@ -116,7 +120,8 @@ int RunRead(CliSession& s, const QString& port, const QString& outPath, const QS
         return ExitPortUnavailable;
     s.prompter.confirm(s.catalogue.Text(TextId::ReadConfirm));
     PrepareImage(s.model.image);
-    if (const int status = RunToEnd(s, engine, ui, [&engine] { engine.StartHandshake(); });
+    if (const int status = RunToEnd(
+            s, engine, ui, [&engine] { engine.StartHandshake(); }, TextId::QuitAtOnceRead);
         status != ExitOk)
         return status;
     if (backup) {

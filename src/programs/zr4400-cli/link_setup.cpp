@@ -15,6 +15,8 @@ int ExitFor(LinkOutcome outcome) {
         return ExitRadioRefused;
     case LinkOutcome::VerifyFailed:
         return ExitDiffers;
+    case LinkOutcome::VerifyUnfinished:
+        return ExitVerifyUnfinished;
     default:
         return ExitLinkGaveUp;
     }

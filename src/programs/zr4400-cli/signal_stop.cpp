@@ -3,6 +3,7 @@
 #include <QSocketNotifier>
 
 #include <csignal>
+#include <cstdio>
 #include <sys/signalfd.h>
 #include <unistd.h>
 
@@ -18,8 +19,8 @@ sigset_t StopSignals() {
 
 } // namespace
 
-SignalStop::SignalStop(std::function<void()> stop, QObject* parent)
-    : QObject(parent), stop_(std::move(stop)) {
+SignalStop::SignalStop(std::function<void()> stop, QString quitNote, QObject* parent)
+    : QObject(parent), stop_(std::move(stop)), quitNote_(std::move(quitNote)) {
     // The signals are read from a descriptor instead of interrupting the
     // program, so stopping runs in the event loop like any other event.
     const sigset_t set = StopSignals();
@@ -43,8 +44,11 @@ void SignalStop::Read() {
     signalfd_siginfo info{};
     while (read(fd_, &info, sizeof info) == static_cast<ssize_t>(sizeof info)) {
         const int signal = static_cast<int>(info.ssi_signo);
-        if (received_ != 0 && signal == SIGINT)
-            _exit(128 + SIGINT); // asked twice: no more waiting
+        if (received_ != 0 && signal == SIGINT) {
+            // Asked twice: no more waiting, but not in silence.
+            std::fprintf(stderr, "\n%s\n", qPrintable(quitNote_));
+            _exit(128 + SIGINT);
+        }
         if (received_ == 0) {
             received_ = signal;
             if (stop_)

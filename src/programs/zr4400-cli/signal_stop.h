@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QObject>
+#include <QString>
 
 #include <functional>
 
@@ -8,11 +9,12 @@ class QSocketNotifier;
 
 // While it lives, SIGINT and SIGTERM no longer end the tool at once: they
 // arrive as events of the event loop and run `stop`, so a transfer can tell
-// the radio it is over and close the port. A second SIGINT quits at once.
+// the radio it is over and close the port. A second SIGINT quits at once,
+// after printing `quitNote` (what that may leave behind).
 class SignalStop : public QObject {
     Q_OBJECT
 public:
-    explicit SignalStop(std::function<void()> stop, QObject* parent = nullptr);
+    SignalStop(std::function<void()> stop, QString quitNote, QObject* parent = nullptr);
     ~SignalStop() override;
 
     // The signal that asked to stop, or 0.
@@ -22,6 +24,7 @@ private:
     void Read();
 
     std::function<void()> stop_;
+    QString quitNote_;
     int fd_ = -1;
     QSocketNotifier* notifier_ = nullptr;
     int received_ = 0;
