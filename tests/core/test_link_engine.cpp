@@ -358,21 +358,41 @@ private slots:
             QCOMPARE(h.radio.inProgramMode(), row.silent); // a quiet line never heard END
         }
 
-        // Waiting for the next radio of a group: nothing is in programming mode.
-        LinkHarness h;
-        h.beforeSend = [&](const QByteArray&) {
-            if (h.radio.writesCompleted() == 1)
-                h.connected = false;
-        };
-        QVERIFY(h.engine.BeginTransfer(LinkOperationCode::Write));
-        h.engine.StartGroupWrite(2);
-        h.Pump(5000);
-        QVERIFY(h.engine.Phase() == LinkPhase::NextRadio);
-        h.engine.Cancel();
-        h.Pump();
-        QCOMPARE(h.engine.Outcome(), LinkOutcome::Cancelled);
-        QCOMPARE(h.sent.count(LinkPackets::EndRequest()), 1); // the first radio's own END
-        QVERIFY(h.prompter.texts() == QStringList{"1 radio written."} && !h.portOpen);
+        // Stopped while the END of the write is on its way: the write
+        // completes, END goes out once, and no read-back starts.
+        for (const bool verify : {false, true}) {
+            LinkHarness h;
+            h.engine.SetVerify(verify);
+            h.beforeSend = [&](const QByteArray& request) {
+                if (request == LinkPackets::EndRequest())
+                    h.engine.Cancel();
+            };
+            h.Write();
+            QCOMPARE(h.engine.Outcome(), verify ? O::VerifyUnfinished : O::Success);
+            QCOMPARE(h.sent.count(LinkPackets::EndRequest()), 1);
+            QCOMPARE(h.prompter.texts(), verify ? unfinished : unfinished.mid(0, 1));
+        }
+
+        // Waiting for the next radio of a group: the radio taken away is in
+        // programming mode no more; one that stays answered a handshake and gets END.
+        for (const bool stays : {false, true}) {
+            LinkHarness h;
+            h.beforeSend = [&](const QByteArray&) {
+                if (h.radio.writesCompleted() == 1)
+                    h.connected = stays;
+            };
+            QVERIFY(h.engine.BeginTransfer(LinkOperationCode::Write));
+            h.engine.StartGroupWrite(2);
+            h.Pump(5000);
+            QVERIFY(h.engine.Phase() == LinkPhase::NextRadio);
+            h.engine.Cancel();
+            h.Pump();
+            QCOMPARE(h.engine.Outcome(), LinkOutcome::Cancelled);
+            // The first radio's own END, and one for the radio that stayed.
+            QCOMPARE(h.sent.count(LinkPackets::EndRequest()), stays ? 2 : 1);
+            QVERIFY(!h.radio.inProgramMode());
+            QVERIFY(h.prompter.texts() == QStringList{"1 radio written."} && !h.portOpen);
+        }
     }
 
     void groupWriteWithSwap() {

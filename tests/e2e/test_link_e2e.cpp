@@ -126,6 +126,10 @@ void TestLinkEndToEnd::waitingForTheNextRadioEnds() {
     const QString log = QString::fromUtf8(ReadFile(trace));
     const QString waiting = log.mid(log.indexOf(">> 45 4E 44")); // after the first END
     QVERIFY2(waiting.count(">> 50 52 4F 47 52 41 4D") <= 1000 / 300 + 2, qPrintable(waiting));
+    // Every handshake was answered: the pauses are no missing replies, and the
+    // radio left in programming mode by the last one is let go.
+    QVERIFY(!waiting.contains("no reply"));
+    QVERIFY(waiting.split('\n').filter(" >> ").last().endsWith(">> 45 4E 44"));
 }
 
 void TestLinkEndToEnd::severalPortsWriteExactlyTheCount() {
@@ -159,6 +163,20 @@ void TestLinkEndToEnd::severalPortsWriteExactlyTheCount() {
         QCOMPARE(int(ReadFile(dir_.filePath("ha.bin")).startsWith(written)) +
                      int(ReadFile(dir_.filePath("hb.bin")).startsWith(written)),
                  1);
+    }
+    // Two, reached on one port while the other port's line dropped mid-write:
+    // the radio left partly written is named, and the run fails for it.
+    {
+        // The first port's radio answers late, so the other's fails first.
+        SimProcess a({"--silent-handshakes", "1", "--swap-after-write", "2"});
+        SimProcess b({"--bad-store-at", "0x1007"});
+        const CliRun r =
+            Cli({"group-write", a.device + "," + b.device, kSource, "--count", "2", "--verify"});
+        QCOMPARE(r.status, 1);
+        QVERIFY2(r.err.contains(QStringLiteral("2 radios written: 2 on %1, 0 on %2.\n%2: radio 1 "
+                                               "verify failed at 0x1007.\n")
+                                    .arg(a.device, b.device)),
+                 qPrintable(r.err));
     }
     // Three: the port whose radio is swapped writes the third; the other stops
     // waiting once the count is reached.
@@ -221,6 +239,9 @@ void TestLinkEndToEnd::outcomes_data() {
         << "Cannot Open Communication Port.\n/nonexistent/tty: not found\n";
     QTest::newRow("verified write") << QStringList{} << (write + QStringList{"--verify"}) << 0
                                     << "Write Data Completed.\nVerified.\n";
+    QTest::newRow("line dropped in the read-back")
+        << QStringList{"--drop-line-at-read", "0x1000"} << (write + QStringList{"--verify"}) << 2
+        << "Write Data Completed.\nThe verification did not finish";
     QTest::newRow("bad store found by verify")
         << QStringList{"--bad-store-at", "0x1007"} << (write + QStringList{"--verify"}) << 1
         << "Verify failed at 0x1007: 1 byte differs.\n";
@@ -277,6 +298,17 @@ void TestLinkEndToEnd::traceRecordsTheLine() {
     QCOMPARE(lostLog.count("port error"), 1);
     QVERIFY(lostLog.contains(QRegularExpression("port error \\d+: [^\\n]*; port closed\\n")));
     QVERIFY(lostLog.contains("no reply within"));
+    // The END meant for the radio could not go out: it is not logged as sent.
+    QVERIFY(lostLog.contains("not sent, the port is closed: 45 4E 44"));
+    QVERIFY(!lostLog.mid(lostLog.indexOf("port error")).contains(">> "));
+
+    // A bad reply is logged with why it was refused.
+    SimProcess corrupt({"--image", image_, "--corrupt-checksum-at", "0x2000"});
+    const QString refused = dir_.filePath("refused.log");
+    QCOMPARE(Cli({"read", corrupt.device, dir_.filePath("c.dat"), "--trace", refused}).status, 75);
+    const QString refusedLog = QString::fromUtf8(ReadFile(refused));
+    QVERIFY(refusedLog.contains("reply refused: a block whose checksum does not match\n"));
+    QVERIFY(refusedLog.contains("no valid reply within"));
 }
 
 void TestLinkEndToEnd::signalsStopATransfer() {
@@ -298,6 +330,28 @@ void TestLinkEndToEnd::signalsStopATransfer() {
         QVERIFY(log.split('\n').filter(" >> ").last().endsWith(">> 45 4E 44")); // END
         QVERIFY(log.contains("port closed"));
         QVERIFY(!QFile::exists(out));
+    }
+    // A radio that stopped answering mid-write, and Ctrl-C twice: the tool
+    // quits at once, but not in silence.
+    {
+        const ScopedReplyTime waitsLong(60000); // the second Ctrl-C comes while it waits
+        SimProcess sim({});
+        const QString trace = dir_.filePath("twice.log");
+        QProcess cli;
+        cli.start(QStringLiteral(ZR_PROGRAM_DIR "/zr4400-cli"),
+                  {"write", sim.device, kSource, "--trace", trace});
+        QTRY_VERIFY_WITH_TIMEOUT(ReadFile(trace).contains(">> 57 "), 60000);
+        ::kill(static_cast<pid_t>(sim.pid()), SIGSTOP);
+        ::kill(static_cast<pid_t>(cli.processId()), SIGINT);
+        QByteArray said;
+        QTRY_VERIFY_WITH_TIMEOUT((said += cli.readAllStandardError()).contains("Stopping"), 60000);
+        ::kill(static_cast<pid_t>(cli.processId()), SIGINT);
+        QVERIFY(cli.waitForFinished(60000));
+        ::kill(static_cast<pid_t>(sim.pid()), SIGCONT);
+        QCOMPARE(cli.exitCode(), 130);
+        QVERIFY((said + cli.readAllStandardError())
+                    .contains("Quit at once: the radio may be left partly written and in "
+                              "programming mode.\n"));
     }
     // Writing on two ports: both stop, and each radio gets END.
     SimProcess a({"--line-rate"});

@@ -264,6 +264,36 @@ private slots:
         QVERIFY(sent.last().endsWith(">> 45 4E 44")); // END, the last thing sent
     }
 
+    void stopQuestionGoesWhenTheWriteCompletes() {
+        // Verify after write on, Cancel while blocks go out, and the write
+        // completes under the question: the question is withdrawn (its safe
+        // answer, No), the read-back runs, and nothing says "partly written".
+        SimProcess sim({});
+        Installation install;
+        UseSimPort(install, sim.device);
+        Started run(install);
+        SetVerifyAfterWrite(true);
+        ScriptedPrompter& p = run.prompter;
+        p.answers << PromptAnswer::Ok << PromptAnswer::Yes; // write; stop (never given)
+        bool writing = false;
+        p.whileAsking = [&p](const QString& text) {
+            if (text.startsWith("Stop writing?"))
+                (void)QTest::qWaitFor([&p] { return p.withdrawn > 0; }, 60000);
+        };
+        WhenModalShows([&writing](QWidget* progress) {
+            auto* bar = progress->findChild<QProgressBar*>("ProgressBar1");
+            writing = QTest::qWaitFor([bar] { return bar->value() > 0; }, 60000);
+            QTest::mouseClick(progress->findChild<QPushButton*>("CommandCancel"), Qt::LeftButton);
+        });
+        Trigger(*run.window, "mnuWriteToRadio");
+        QTRY_VERIFY_WITH_TIMEOUT(p.texts().contains("Verified."), 60000);
+        QVERIFY(writing);
+        QCOMPARE(p.withdrawn, 1);
+        QCOMPARE(p.texts().mid(1),
+                 (QStringList{"Stop writing? The radio will be left partly written.",
+                              "Write Data Completed.", "Verified."}));
+    }
+
     void groupWriteAsksForTheCount() {
         const Installation scratch;
         const QString saved = scratch.dir.filePath("group.bin");

@@ -54,6 +54,8 @@ public:
             process_.kill();
     }
 
+    qint64 pid() const { return process_.processId(); }
+
     QString device; // empty when the radio did not start
 
 private:

@@ -111,7 +111,7 @@ QByteArray RadioResponder::Respond(const QByteArray& request) {
     const int length = static_cast<uint8_t>(request[3]);
     if (address + length > kImageSize)
         return {};
-    if (address == faults.dropLineAt) {
+    if (address == faults.dropLineAt || (request[0] == 'R' && address == faults.dropLineAtRead)) {
         lineDropped_ = true;
         return {};
     }

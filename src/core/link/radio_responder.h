@@ -18,6 +18,7 @@ public:
         int silentHandshakes = 0; // this many handshakes go unanswered
         bool skipEndAck = false;  // END is never acknowledged
         int dropLineAt = -1;      // the line goes dead at this block (read or write)
+        int dropLineAtRead = -1;  // ... at a read of this block (a write's read-back)
         // After each completed write the radio answers this many more
         // handshakes, is then unplugged (four handshakes go unanswered) and
         // replaced by a fresh radio; -1 never swaps.

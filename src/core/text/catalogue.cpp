@@ -288,6 +288,7 @@ constexpr Entry kEntries[] = {
     {TextId::VerifyUnfinished, "The verification did not finish: the radio holds the whole write, but it was not read back to the end.", "校验未完成：对讲机已完整写入，但未能全部读回。"},
     {TextId::QuitAtOnce, "Quit at once: the radio may be left partly written and in programming mode.", "立即退出：对讲机可能只写入了一部分并停留在写频模式。"},
     {TextId::QuitAtOnceRead, "Quit at once: the radio may be left in programming mode.", "立即退出：对讲机可能停留在写频模式。"},
+    {TextId::StoppingNote, "Stopping: once the radio answers, it is told the transfer is over. Ctrl-C again quits at once.", "正在停止：对讲机应答后将通知其传输结束。再按 Ctrl-C 立即退出。"},
     {TextId::ListDeleteQuestionOne, "Delete the %1 selected channel?", "删除选中的 %1 个信道？"},
     {TextId::RadiosWrittenOne, "%1 radio written.", "已写入 %1 台对讲机。"},
     {TextId::VerifyFailedOne, "Verify failed at %1: %2 byte differs.", "校验失败，位置 %1：%2 个字节不同。"},

@@ -307,6 +307,7 @@ enum class TextId {
     VerifyUnfinished,
     QuitAtOnce,
     QuitAtOnceRead,
+    StoppingNote,
     // Count messages where the count is one (Catalogue::Counted)
     ListDeleteQuestionOne,
     RadiosWrittenOne,

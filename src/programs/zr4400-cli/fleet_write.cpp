@@ -206,7 +206,8 @@ int RunFleetWrite(CliSession& s, const QStringList& names, const WriteOptions& o
         if (!port.link->engine().BeginTransfer(LinkOperationCode::Write))
             return ExitPortUnavailable;
     s.prompter.confirm(s.catalogue.Text(TextId::WriteConfirm));
-    SignalStop stopper([&fleet] { fleet.StopAll(); }, s.catalogue.Text(TextId::QuitAtOnce));
+    SignalStop stopper([&fleet] { fleet.StopAll(); }, s.catalogue.Text(TextId::StoppingNote),
+                       s.catalogue.Text(TextId::QuitAtOnce));
     for (Port& port : fleet.ports) {
         LinkEngine& engine = port.link->engine();
         engine.SetVerify(options.verify);

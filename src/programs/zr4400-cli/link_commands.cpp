@@ -67,7 +67,8 @@ private:
 // Cancel does; the status is then 128 plus the signal's number.
 int RunToEnd(CliSession& s, LinkEngine& engine, CliLinkUi& ui, const std::function<void()>& start,
              TextId quitNote) {
-    SignalStop stopper([&engine] { engine.Cancel(); }, s.catalogue.Text(quitNote));
+    SignalStop stopper([&engine] { engine.Cancel(); }, s.catalogue.Text(TextId::StoppingNote),
+                       s.catalogue.Text(quitNote));
     start();
     if (engine.Busy())
         ui.loop.exec();

@@ -19,8 +19,10 @@ sigset_t StopSignals() {
 
 } // namespace
 
-SignalStop::SignalStop(std::function<void()> stop, QString quitNote, QObject* parent)
-    : QObject(parent), stop_(std::move(stop)), quitNote_(std::move(quitNote)) {
+SignalStop::SignalStop(std::function<void()> stop, QString stopNote, QString quitNote,
+                       QObject* parent)
+    : QObject(parent), stop_(std::move(stop)), stopNote_(std::move(stopNote)),
+      quitNote_(std::move(quitNote)) {
     // The signals are read from a descriptor instead of interrupting the
     // program, so stopping runs in the event loop like any other event.
     const sigset_t set = StopSignals();
@@ -51,6 +53,7 @@ void SignalStop::Read() {
         }
         if (received_ == 0) {
             received_ = signal;
+            std::fprintf(stderr, "\n%s\n", qPrintable(stopNote_));
             if (stop_)
                 stop_();
         }

@@ -76,6 +76,9 @@ int main(int argc, char** argv) {
     const QCommandLineOption drop(
         "drop-line-at", "Drop the line when the block at this address is asked for or sent.",
         "address");
+    const QCommandLineOption dropRead(
+        "drop-line-at-read", "Drop the line when this block is asked for (a write's read-back).",
+        "address");
     const QCommandLineOption link("link", "Also make this path a link to the device.", "path");
     const QCommandLineOption badStore("bad-store-at",
                                       "Acknowledge the block holding the byte at this address but "
@@ -86,7 +89,7 @@ int main(int argc, char** argv) {
                                   "by a fresh radio (saved as FILE.1, FILE.2, ...).",
                                   "handshakes");
     parser.addOptions({image, save, lineRate, model, firmware, corrupt, wrongAddress, silent,
-                       skipEnd, drop, link, swap, badStore});
+                       skipEnd, drop, dropRead, link, swap, badStore});
     parser.process(app);
 
     RadioResponder radio;
@@ -114,6 +117,8 @@ int main(int argc, char** argv) {
         radio.faults.badStoreAt = ParseAddress(parser.value(badStore));
     if (parser.isSet(drop))
         radio.faults.dropLineAt = ParseAddress(parser.value(drop));
+    if (parser.isSet(dropRead))
+        radio.faults.dropLineAtRead = ParseAddress(parser.value(dropRead));
     radio.faults.silentHandshakes = parser.value(silent).toInt();
     radio.faults.skipEndAck = parser.isSet(skipEnd);
     const bool paced = parser.isSet(lineRate);
