@@ -35,8 +35,7 @@ private slots:
 
     void typedFrequencyBecomesChannel() {
         QFETCH(OpenRow, row);
-        Installation install;
-        ChannelEditorRun r(install);
+        Fresh<ChannelEditorRun> r;
         r.choose("Combo2", kCb);
         QCOMPARE(r.model().radio.BandFlag, int16_t(0));
         r.options().EmgChannel(0, 1, 0) = 30; // a stale reference, repaired by the add
@@ -62,8 +61,7 @@ private slots:
     // The group's last channel goes: the group is no longer valid, here and
     // in the work group list.
     void clearingLastRegularChannel() {
-        Installation install;
-        ChannelEditorRun r(install);
+        Fresh<ChannelEditorRun> r;
         r.choose("Combo6", "B");
         QCOMPARE(r.cell(1), QStringLiteral("28.1450"));
         r.setCell(1, "");
@@ -76,8 +74,7 @@ private slots:
     }
 
     void memoryViewCreatesChannel43() {
-        Installation install;
-        ChannelEditorRun r(install);
+        Fresh<ChannelEditorRun> r;
         r.choose("Combo6", "MEM");
         QCOMPARE(r.grid()->rowCount(), 7);
         QCOMPARE(r.grid()->item(3, 0)->text(), QStringLiteral("M3"));
@@ -98,8 +95,7 @@ private slots:
 
     // The step keys store the edit and open the next row's cell with its text.
     void stepKeysCarryTheEdit() {
-        Installation install;
-        ChannelEditorRun r(install);
+        Fresh<ChannelEditorRun> r;
         FreqCellEditor* box = r.cellEditor();
         r.openCell(3, OpenBy::TypedDigit); // the box holds "2"
         QTest::keyClicks(box, "8.1");
@@ -114,8 +110,7 @@ private slots:
     }
 
     void deleteKeyEmptiesTheCell() {
-        Installation install;
-        ChannelEditorRun r(install);
+        Fresh<ChannelEditorRun> r;
         r.setCell(9, "28.5");
         r.clickCell(9);
         QTest::keyClick(r.grid(), Qt::Key_Delete);
@@ -132,8 +127,7 @@ private slots:
     }
 
     void dualWatchFollowsTableOrder() {
-        Installation install;
-        ChannelEditorRun r(install);
+        Fresh<ChannelEditorRun> r;
         for (const int row : {9, 3, 7})
             r.setCell(row, "28.5");
         r.setCell(1, ""); // group A: ... 9, 3, 7
@@ -154,8 +148,7 @@ private slots:
 
     void pendingEditCommits() {
         QFETCH(QString, how);
-        Installation install;
-        ChannelEditorRun r(install);
+        Fresh<ChannelEditorRun> r;
         r.openCell(2);
         QTest::keyClicks(r.cellEditor(), "28.2");
         if (how == "write hook") {
@@ -183,8 +176,7 @@ private slots:
     }
 
     void editBoxKeyFilter() {
-        Installation install;
-        ChannelEditorRun r(install);
+        Fresh<ChannelEditorRun> r;
         FreqCellEditor* box = r.cellEditor();
         QCOMPARE(box->contextMenuPolicy(), Qt::NoContextMenu);
         r.openCell(4);
@@ -207,8 +199,7 @@ private slots:
     }
 
     void lastRowPerBankAndView() {
-        Installation install;
-        ChannelEditorRun r(install);
+        Fresh<ChannelEditorRun> r;
         r.openCell(1, OpenBy::Enter); // 28.0150, stored as "28015000": Enter changes nothing
         QTest::keyClick(r.cellEditor(), Qt::Key_Return);
         QCOMPARE(r.cell(1), QStringLiteral("28.0150"));

@@ -17,8 +17,7 @@ class TestChannelWindowSettings : public QObject {
     Q_OBJECT
 private slots:
     void bankChoice() {
-        Installation install;
-        ChannelEditorRun r(install);
+        Fresh<ChannelEditorRun> r;
         r.model().radio.CurrentGroup[0] = 10;             // J, offered in the CB bank only
         QCOMPARE(EntriesOf(r.list("Combo6")).size(), 10); // HF: A..I and MEM
         r.choose("Combo2", "CB -- 25.6150 - 30.1050 MHz");
@@ -38,8 +37,7 @@ private slots:
     }
 
     void groupValidAddsDefaultChannel() {
-        Installation install;
-        ChannelEditorRun r(install);
+        Fresh<ChannelEditorRun> r;
         r.choose("Combo6", "C");
         r.setCell(1, ""); // the group's only regular channel: the group is no longer valid
         QCOMPARE(r.options().GroupValid(1, 3), int16_t(0));
@@ -54,8 +52,7 @@ private slots:
     }
 
     void onlyValidGroupStaysValid() {
-        Installation install;
-        ChannelEditorRun r(install);
+        Fresh<ChannelEditorRun> r;
         for (int g = 2; g <= kGroups; ++g)
             r.options().GroupValid(1, g) = 0;
         r.window()->InitComboWorkGroup();
@@ -71,8 +68,7 @@ private slots:
     }
 
     void groupSettingsStore() {
-        Installation install;
-        ChannelEditorRun r(install);
+        Fresh<ChannelEditorRun> r;
         r.setCell(12, "28.6");
         r.choose("Combo1_0", "12");
         r.choose("Combo1_4", "12");
@@ -102,8 +98,7 @@ private slots:
     void storedValuesShownAsTheyAre() {
         // Values no entry stands for show as themselves at the end of their list;
         // choosing that entry keeps the value, choosing another replaces it.
-        Installation install;
-        ChannelEditorRun r(install);
+        Fresh<ChannelEditorRun> r;
         ChannelRecord& record = r.channels().at(1, r.model().FindSlot(1, 1, 1), 1);
         record.HiCut = 2;
         record.Mode = 7;
@@ -125,8 +120,7 @@ private slots:
     }
 
     void publicRule() {
-        Installation install;
-        ChannelEditorRun r(install);
+        Fresh<ChannelEditorRun> r;
         r.clickCell(1);
         const int slot = r.model().FindSlot(1, 1, 1);
         const ChannelRecord& c = r.model().channels.at(1, slot, 1);
@@ -151,8 +145,7 @@ private slots:
     }
 
     void modeListOfMemoryChannels() {
-        Installation install;
-        ChannelEditorRun r(install);
+        Fresh<ChannelEditorRun> r;
         r.choose("Combo6", "MEM");
         r.clickCell(2);
         QCOMPARE(EntriesOf(r.list("Combo8_12")), (QStringList{"FM", "AM", "USB", "LSB"}));
@@ -161,8 +154,7 @@ private slots:
     }
 
     void listsFollowToneAndModeChanges() {
-        Installation install;
-        ChannelEditorRun r(install);
+        Fresh<ChannelEditorRun> r;
         r.clickCell(1);
         r.choose("Combo8_11", "4");
         r.choose("Combo8_12", "AM");
@@ -185,8 +177,7 @@ private slots:
 
     // The wheel over a list without the focus changes nothing; in a focused list it still works.
     void wheelNeedsTheFocus() {
-        Installation install;
-        ChannelEditorRun r(install);
+        Fresh<ChannelEditorRun> r;
         r.clickCell(1);
         const auto wheel = [](QComboBox* list, int delta) {
             const QPointF at = QPointF(list->rect().center());

@@ -59,8 +59,7 @@ class TestMainWindow : public QObject {
     Q_OBJECT
 private slots:
     void panelsAndTreeNodes() {
-        Installation install;
-        ShownProgram program(install);
+        Fresh<ShownProgram> program;
         QVERIFY(program.shown);
         MainWindow& w = program.window();
         QWidget* panel = w.findChild<QWidget*>("Picture1");
@@ -95,12 +94,11 @@ private slots:
     }
 
     void saveFlows() {
-        Installation install;
-        Started run(install);
+        Fresh<Started> run;
         MainWindow& w = *run.window;
         RadioModel& model = run.context.model;
         ScriptedPrompter& p = run.prompter;
-        const QString path = install.file("mine.dat");
+        const QString path = run.file("mine.dat");
 
         // Untitled: Save goes to the dialog; cancelling it changes nothing.
         Trigger(w, "mnuFileSave");
@@ -121,59 +119,58 @@ private slots:
         Trigger(w, "mnuFileSave");
         QVERIFY(!model.IsModified());
 
-        p.fileNames << install.file("copy.dat");
+        p.fileNames << run.file("copy.dat");
         Trigger(w, "mnuFileSaveAs");
-        QVERIFY(QFileInfo::exists(install.file("copy.fre")));
-        QCOMPARE(model.CurrentFileName, install.file("copy.dat"));
+        QVERIFY(QFileInfo::exists(run.file("copy.fre")));
+        QCOMPARE(model.CurrentFileName, run.file("copy.dat"));
 
         // A name without ".dat" gets it; a companion's name is refused.
-        p.fileNames << install.file("mybackup") << install.file("copy.fre");
+        p.fileNames << run.file("mybackup") << run.file("copy.fre");
         Trigger(w, "mnuFileSaveAs");
-        QVERIFY(QFileInfo::exists(install.file("mybackup.dat")) &&
-                QFileInfo::exists(install.file("mybackup.fre")));
-        QCOMPARE(model.CurrentFileName, install.file("mybackup.dat"));
+        QVERIFY(QFileInfo::exists(run.file("mybackup.dat")) &&
+                QFileInfo::exists(run.file("mybackup.fre")));
+        QCOMPARE(model.CurrentFileName, run.file("mybackup.dat"));
         Trigger(w, "mnuFileSaveAs");
         QVERIFY(p.texts().last().contains("cannot end in \".fre\""));
-        QCOMPARE(model.CurrentFileName, install.file("mybackup.dat"));
+        QCOMPARE(model.CurrentFileName, run.file("mybackup.dat"));
 
         // "copy" becomes copy.dat, which exists: asked about that name; Cancel keeps it.
-        const QByteArray copy = ReadFile(install.file("copy.dat"));
+        const QByteArray copy = ReadFile(run.file("copy.dat"));
         model.radio.Options.MicGain = 9;
         p.prompts.clear();
         p.answers << PromptAnswer::Cancel;
-        p.fileNames << install.file("copy");
+        p.fileNames << run.file("copy");
         Trigger(w, "mnuFileSaveAs");
         QCOMPARE(p.texts(), QStringList{"\"copy.dat\"file will be Overwrite,Continue?"});
-        QCOMPARE(ReadFile(install.file("copy.dat")), copy);
-        QCOMPARE(model.CurrentFileName, install.file("mybackup.dat"));
+        QCOMPARE(ReadFile(run.file("copy.dat")), copy);
+        QCOMPARE(model.CurrentFileName, run.file("mybackup.dat"));
 
         // A companion another data file shares is not saved through: Save As is offered.
-        QVERIFY(QFile::copy(install.file("copy.dat"), install.file("mybackup.old")));
+        QVERIFY(QFile::copy(run.file("copy.dat"), run.file("mybackup.old")));
         p.prompts.clear();
         Trigger(w, "mnuFileSave");
         QVERIFY(p.texts().value(1).endsWith("Choose another name."));
-        QCOMPARE(p.proposedNames.last(), install.file("mybackup.dat"));
+        QCOMPARE(p.proposedNames.last(), run.file("mybackup.dat"));
         QVERIFY(model.IsModified());
-        QVERIFY(QFile::remove(install.file("mybackup.old")));
+        QVERIFY(QFile::remove(run.file("mybackup.old")));
 
         // A Save As that fails keeps the name, the caption and the changed mark.
         model.radio.Options.MicGain = 8;
         p.prompts.clear();
-        p.fileNames << install.file("no/such/folder/lost.dat");
+        p.fileNames << run.file("no/such/folder/lost.dat");
         Trigger(w, "mnuFileSaveAs");
         QCOMPARE(p.texts(),
-                 QStringList{"file error.\r\n" + install.file("no/such/folder") + ": not found"});
-        QCOMPARE(model.CurrentFileName, install.file("mybackup.dat"));
+                 QStringList{"file error.\r\n" + run.file("no/such/folder") + ": not found"});
+        QCOMPARE(model.CurrentFileName, run.file("mybackup.dat"));
         QVERIFY(w.windowTitle().endsWith("[File Name:mybackup.dat][*]"));
         QVERIFY(model.IsModified());
     }
 
     void droppedAndRecentFilesOpen() {
-        Installation install;
-        Started run(install);
+        Fresh<Started> run;
         MainWindow& w = *run.window;
         RadioModel& model = run.context.model;
-        const QString other = WriteOtherFile(install, run.context);
+        const QString other = WriteOtherFile(run, run.context);
         // A data file dropped on the window: the save question, then opened.
         model.radio.Options.MicGain = 12;
         run.prompter.answers << PromptAnswer::No;
@@ -189,9 +186,9 @@ private slots:
 
         // Saved under another name: both listed, newest first; a file that is
         // gone is not offered.
-        run.prompter.fileNames << install.file("second.dat");
+        run.prompter.fileNames << run.file("second.dat");
         Trigger(w, "mnuFileSaveAs");
-        QVERIFY(QFile::remove(install.file("other.fre")) && QFile::remove(other));
+        QVERIFY(QFile::remove(run.file("other.fre")) && QFile::remove(other));
         auto* recent = w.findChild<QMenu*>("mnuFileRecent");
         emit recent->aboutToShow();
         QStringList offered;
@@ -204,10 +201,10 @@ private slots:
         run.prompter.answers << PromptAnswer::No;
         recent->actions().first()->trigger();
         QCOMPARE(model.radio.Options.MicGain, int16_t(33));
-        QCOMPARE(model.CurrentFileName, install.file("second.dat"));
+        QCOMPARE(model.CurrentFileName, run.file("second.dat"));
         // A text file dropped is refused at the door.
         QMimeData text;
-        text.setUrls({QUrl::fromLocalFile(install.file("notes.txt"))});
+        text.setUrls({QUrl::fromLocalFile(run.file("notes.txt"))});
         QDragEnterEvent refused(QPoint(10, 10), Qt::CopyAction, &text, Qt::LeftButton, {});
         refused.setAccepted(false);
         QApplication::sendEvent(&w, &refused);
@@ -284,8 +281,7 @@ private slots:
     }
 
     void newAndInitialSettingLoadTheInitialFiles() {
-        Installation install;
-        Started run(install);
+        Fresh<Started> run;
         MainWindow& w = *run.window;
         RadioModel& model = run.context.model;
         ScriptedPrompter& p = run.prompter;
@@ -297,7 +293,7 @@ private slots:
         other.ModelCode = QStringLiteral("QX7001");
         other.CommitToSnapshot();
         other.radio.Options.MicGain = 33;
-        const QString path = install.file("other.dat");
+        const QString path = run.file("other.dat");
         QCOMPARE(WriteDataFilePair(path, other.radio, other.channels), FileStatus::Ok);
         for (const char* command : {"mnuFileNew", "MnuInitial"}) {
             p.fileNames << path;
@@ -311,7 +307,7 @@ private slots:
             QVERIFY(!model.IsModified() && model.IsUntitled);
             QVERIFY(w.windowTitle().endsWith("[File Name:new.dat][*]"));
         }
-        p.fileNames << install.file("copy.dat");
+        p.fileNames << run.file("copy.dat");
         Trigger(w, "mnuFileSave");
         QCOMPARE(p.proposedNames, QStringList{"new.dat"});
 
@@ -379,11 +375,10 @@ private slots:
 
     void pendingEditsCountBeforeFileCommands() {
         QFETCH(PendingRow, row);
-        Installation install;
-        ShownProgram program(install);
+        Fresh<ShownProgram> program;
         ShowPendingEditor(program.window(), program.model());
         QVERIFY(!program.model().IsModified());
-        const QString path = install.file("pending.dat");
+        const QString path = program.file("pending.dat");
         program.prompter().fileNames << path;
         program.prompter().answers << row.answer;
         Trigger(program.window(), row.command);
@@ -392,7 +387,7 @@ private slots:
             QCOMPARE(program.prompter().texts(), QStringList{kSaveQuestion});
             return;
         }
-        Started reopened(install);
+        Started reopened(program);
         reopened.context.model.CurrentFileName = path;
         QCOMPARE(OpenDataFile(reopened.context.model, reopened.context.versions,
                               reopened.context.catalogue, reopened.prompter),

@@ -73,8 +73,7 @@ private slots:
     void textBoxes() {
         QFETCH(TypedRow, row);
         const auto& [name, typing, box, shown, stored, modified] = row;
-        Installation install;
-        ShownProgram program(install);
+        Fresh<ShownProgram> program;
         QWidget* form = OpenOptions(program);
         for (const QString& step : typing)
             TypeInto(Child<QLineEdit>(form, step.section('=', 0, 0)), step.section('=', 1));
@@ -84,8 +83,7 @@ private slots:
     }
 
     void openingStoresNothingAndTypingIsCommitted() {
-        Installation install;
-        ShownProgram program(install);
+        Fresh<ShownProgram> program;
         program.open(kToneForm);
         QWidget* form = OpenOptions(program);
         QVERIFY(program.run.window->FindChildForm(kToneForm));
@@ -117,8 +115,7 @@ private slots:
                     {"Combo2_2", "ON", "PublicEcho", 1},
                     {"Combo2_3", "ON", "PublicAdd10K", 1},
                     {"Combo1_18", "LSB", "PublicMode", 3}};
-        Installation install;
-        ShownProgram program(install);
+        Fresh<ShownProgram> program;
         QWidget* form = OpenOptions(program);
         for (const auto& row : rows) {
             QVERIFY2(Choose(Child<QComboBox>(form, row.list), row.entry), row.list);
@@ -128,8 +125,7 @@ private slots:
     }
 
     void oddStoredValuesShowAsStored() {
-        Installation install;
-        ShownProgram program(install);
+        Fresh<ShownProgram> program;
         OptionRecord& o = program.data().Options;
         o.MicGain = 0;
         o.PublicRoger = 6;
@@ -153,8 +149,7 @@ private slots:
     }
 
     void checkBoxes() {
-        Installation install;
-        ShownProgram program(install);
+        Fresh<ShownProgram> program;
         QWidget* form = OpenOptions(program);
         const OptionRecord& o = program.data().Options;
         Click(Child<QCheckBox>(form, "Check1_2"));
@@ -170,8 +165,7 @@ private slots:
     // AM switched off moves the public mode and the AM channels to FM; the
     // last mode stays enabled.
     void modeEnables() {
-        Installation install;
-        ShownProgram program(install);
+        Fresh<ShownProgram> program;
         RadioData& data = program.data();
         data.Options.PublicMode = 1;
         ChannelRecord& am = program.channels().at(1, 1, 2);

@@ -117,8 +117,7 @@ private slots:
     }
 
     void aboutWindowOpensFromTheMenu() {
-        Installation install;
-        Started run(install);
+        Fresh<Started> run;
         QString name;
         WhenModalShows([&](QWidget* dialog) {
             name = dialog->objectName();

@@ -48,8 +48,7 @@ private slots:
     void guardedEdits() {
         for (const bool another : {false, true}) { // is a second tone defined?
             const int roger = another ? 0 : 1;
-            Installation install;
-            ShownProgram program(install);
+            Fresh<ShownProgram> program;
             DefineOnly(program, another ? QList<int>{1, 2} : QList<int>{1});
             RogerListProbe* probe = nullptr;
             program.run.window->RegisterChildForm("probe",
@@ -76,8 +75,7 @@ private slots:
     }
 
     void barPictureFollowsLengths() {
-        Installation install;
-        ShownProgram program(install);
+        Fresh<ShownProgram> program;
         QWidget* form = OpenTones(program);
         Child<QTabBar>(form, "TabStrip1")->setCurrentIndex(5);
         QVERIFY(Choose(Child<QComboBox>(form, "Combo3_0"), "2100"));
@@ -103,8 +101,7 @@ private slots:
     }
 
     void unlistedValuesShownNotStored() {
-        Installation install;
-        ShownProgram program(install);
+        Fresh<ShownProgram> program;
         ToneEntry& tone = program.data().Tones[1];
         tone.Element[0].FreqCode = 30;
         tone.LoopCount = 20;
@@ -130,8 +127,7 @@ private slots:
 
     void playbackEnds() {
         QFETCH(QString, how);
-        Installation install;
-        ShownProgram program(install);
+        Fresh<ShownProgram> program;
         QWidget* form = OpenTones(program);
         auto* tabs = Child<QTabBar>(form, "TabStrip1");
         tabs->setCurrentIndex(how == "to the end" ? 0 : 4);
@@ -177,11 +173,10 @@ private slots:
     }
 
     void saveAsWav() {
-        Installation install;
-        ShownProgram program(install);
-        const QString path = install.file("beep.wav");
-        program.prompter().fileNames << install.file("beep") // ".wav" is added
-                                     << install.file("no/such/folder/beep.wav");
+        Fresh<ShownProgram> program;
+        const QString path = program.file("beep.wav");
+        program.prompter().fileNames << program.file("beep") // ".wav" is added
+                                     << program.file("no/such/folder/beep.wav");
         QWidget* form = OpenTones(program);
         auto* save = Child<QPushButton>(form, "CommandSaveWav");
         QTest::mouseClick(save, Qt::LeftButton);
@@ -192,15 +187,14 @@ private slots:
         QVERIFY(program.prompter().prompts.isEmpty());
         QTest::mouseClick(save, Qt::LeftButton);
         QCOMPARE(program.prompter().texts(),
-                 QStringList{"file error.\r\n" + install.file("no/such/folder") + ": not found"});
+                 QStringList{"file error.\r\n" + program.file("no/such/folder") + ": not found"});
         // Tone 6 makes no sound by default: nothing to save.
         Child<QTabBar>(form, "TabStrip1")->setCurrentIndex(5);
         QVERIFY(!save->isEnabled());
     }
 
     void tonesTheRadioKeepsAreReadOnly() {
-        Installation install;
-        ShownProgram program(install);
+        Fresh<ShownProgram> program;
         program.data().Tones[7] = program.data().Tones[1]; // tone 7 defined, as read
         QWidget* form = OpenTones(program);
         auto* tabs = Child<QTabBar>(form, "TabStrip1");
