@@ -58,10 +58,10 @@ private slots:
         QVERIFY(r.prompter().prompts.isEmpty());
     }
 
-    // The group's last channel goes: the group is no longer valid, here and
-    // in the work group list.
-    void clearingLastRegularChannel() {
+    void removingChannels() {
         Fresh<ChannelEditorRun> r;
+        // The group's last channel goes: the group is no longer valid, here
+        // and in the work group list.
         r.choose("Combo6", "B");
         QCOMPARE(r.cell(1), QStringLiteral("28.1450"));
         r.setCell(1, "");
@@ -70,73 +70,29 @@ private slots:
         QCOMPARE(r.cell(1), QString());
         QCOMPARE(r.list("Combo1_6")->currentText(), "OFF");
         QCOMPARE(r.list("Combo3")->findText("B"), -1);
-        QVERIFY(r.prompter().prompts.isEmpty());
-    }
-
-    void memoryViewCreatesChannel43() {
-        Fresh<ChannelEditorRun> r;
-        r.choose("Combo6", "MEM");
-        QCOMPARE(r.grid()->rowCount(), 7);
-        QCOMPARE(r.grid()->item(3, 0)->text(), QStringLiteral("M3"));
-        QVERIFY(!r.list("Combo1_0")->isVisible());
-        QVERIFY(!r.window()->findChild<QLineEdit*>("Text2")->isVisible());
-        r.setCell(3, ""); // the initial data holds M3: gone first
-        QCOMPARE(r.model().FindSlot(43, 1, 1), 0);
-        r.setCell(3, "28.3");
-        QCOMPARE(r.model().FindSlot(43, 1, 1), int(r.model().radio.ChannelCount(1, 1)));
-        QCOMPARE(RecordForRow(r.model(), 1, kMemoryView, 3)->RxFreq.text(),
-                 QStringLiteral("283000"));
-        QCOMPARE(r.cell(3), QStringLiteral("28.3000"));
+        // The bank's last channel stays, against the Delete key too.
         r.choose("Combo6", "A");
-        QCOMPARE(r.grid()->rowCount(), 41);
-        QCOMPARE(r.cell(3), QString());
-        QCOMPARE(r.model().FindSlot(3, 1, 1), 0);
-    }
-
-    // The step keys store the edit and open the next row's cell with its text.
-    void stepKeysCarryTheEdit() {
-        Fresh<ChannelEditorRun> r;
-        FreqCellEditor* box = r.cellEditor();
-        r.openCell(3, OpenBy::TypedDigit); // the box holds "2"
-        QTest::keyClicks(box, "8.1");
-        QTest::keyClick(box, Qt::Key_Down);
-        QCOMPARE(r.cell(3), QStringLiteral("28.1000"));
-        QVERIFY(r.model().FindSlot(3, 1, 1) != 0);
-        QVERIFY(box->isVisible());
-        QTest::keyClicks(box, "28.2");
-        QTest::keyClick(box, Qt::Key_Up);
-        QCOMPARE(r.cell(4), QStringLiteral("28.2000"));
-        QCOMPARE(box->text(), QStringLiteral("28.1000"));
-    }
-
-    void deleteKeyEmptiesTheCell() {
-        Fresh<ChannelEditorRun> r;
-        r.setCell(9, "28.5");
-        r.clickCell(9);
-        QTest::keyClick(r.grid(), Qt::Key_Delete);
-        QCOMPARE(r.model().FindSlot(9, 1, 1), 0);
-        QCOMPARE(r.cell(9), QString());
-        QCOMPARE(r.grid()->currentRow(), 9);
-        // The group's last regular channel stays, as when its cell is emptied.
         for (int g = 2; g <= kGroups; ++g)
             r.options().GroupValid(1, g) = 0;
         r.clickCell(1);
         QTest::keyClick(r.grid(), Qt::Key_Delete);
         QCOMPARE(r.cell(1), QStringLiteral("28.0150"));
         QVERIFY(r.model().FindSlot(1, 1, 1) != 0);
-    }
-
-    void dualWatchFollowsTableOrder() {
-        Fresh<ChannelEditorRun> r;
+        // Delete empties a cell; a reference to it goes to the first channel
+        // left in table order, not the lowest.
         for (const int row : {9, 3, 7})
             r.setCell(row, "28.5");
         r.setCell(1, ""); // group A: ... 9, 3, 7
         r.choose("Combo1_3", "7");
-        QCOMPARE(r.options().DwChannel(1, 1, 0), int16_t(7));
-        r.setCell(7, "");
-        QCOMPARE(r.options().DwChannel(1, 1, 0), int16_t(9)); // first in table order, not lowest
+        r.clickCell(7);
+        QTest::keyClick(r.grid(), Qt::Key_Delete);
+        QCOMPARE(r.model().FindSlot(7, 1, 1), 0);
+        QCOMPARE(r.cell(7), QString());
+        QCOMPARE(r.grid()->currentRow(), 7);
+        QCOMPARE(r.options().DwChannel(1, 1, 0), int16_t(9));
         QCOMPARE(r.list("Combo1_3")->currentText(), QStringLiteral("9"));
         QCOMPARE(r.list("Combo1_3")->count(), 2);
+        QVERIFY(r.prompter().prompts.isEmpty());
     }
 
     void pendingEditCommits_data() {
@@ -175,7 +131,9 @@ private slots:
         QCOMPARE(c->RxFreq.text(), QStringLiteral("282000"));
     }
 
-    void editBoxKeyFilter() {
+    // The key filter, and the step keys: they store the edit and open the
+    // next row's cell with its text.
+    void cellEditorKeys() {
         Fresh<ChannelEditorRun> r;
         FreqCellEditor* box = r.cellEditor();
         QCOMPARE(box->contextMenuPolicy(), Qt::NoContextMenu);
@@ -196,9 +154,21 @@ private slots:
         QCOMPARE(r.model().FindSlot(4, 1, 1), 0);
         QCOMPARE(r.cell(4), QString());
         QVERIFY(!r.model().IsModified());
+
+        r.openCell(3, OpenBy::TypedDigit); // the box holds "2"
+        QTest::keyClicks(box, "8.1");
+        QTest::keyClick(box, Qt::Key_Down);
+        QCOMPARE(r.cell(3), QStringLiteral("28.1000"));
+        QVERIFY(r.model().FindSlot(3, 1, 1) != 0);
+        QVERIFY(box->isVisible());
+        QTest::keyClicks(box, "28.2");
+        QTest::keyClick(box, Qt::Key_Up);
+        QCOMPARE(r.cell(4), QStringLiteral("28.2000"));
+        QCOMPARE(box->text(), QStringLiteral("28.1000"));
     }
 
-    void lastRowPerBankAndView() {
+    // The memory view, and the row each bank and view comes back to.
+    void memoryViewAndLastRows() {
         Fresh<ChannelEditorRun> r;
         r.openCell(1, OpenBy::Enter); // 28.0150, stored as "28015000": Enter changes nothing
         QTest::keyClick(r.cellEditor(), Qt::Key_Return);
@@ -207,10 +177,21 @@ private slots:
         r.openCell(7, OpenBy::Enter);
         QTest::keyClick(r.cellEditor(), Qt::Key_Return);
         QCOMPARE(r.model().radio.LastRow(1, 1), int16_t(7));
+
         r.choose("Combo6", "MEM");
-        r.openCell(2);
-        r.typeAndEnter("28.7");
-        QCOMPARE(r.model().radio.LastRow(1, kMemoryView), int16_t(2));
+        QCOMPARE(r.grid()->rowCount(), 7);
+        QCOMPARE(r.grid()->item(3, 0)->text(), QStringLiteral("M3"));
+        QVERIFY(!r.list("Combo1_0")->isVisible());
+        QVERIFY(!r.window()->findChild<QLineEdit*>("Text2")->isVisible());
+        r.setCell(3, ""); // the initial data holds M3: gone first
+        QCOMPARE(r.model().FindSlot(43, 1, 1), 0);
+        r.setCell(3, "28.3");
+        QCOMPARE(r.model().FindSlot(43, 1, 1), int(r.model().radio.ChannelCount(1, 1)));
+        QCOMPARE(RecordForRow(r.model(), 1, kMemoryView, 3)->RxFreq.text(),
+                 QStringLiteral("283000"));
+        QCOMPARE(r.cell(3), QStringLiteral("28.3000"));
+        QCOMPARE(r.model().radio.LastRow(1, kMemoryView), int16_t(3));
+
         r.choose("Combo6", "B");
         QCOMPARE(r.grid()->currentRow(), 1);
         r.choose("Combo2", kCb);
@@ -219,8 +200,11 @@ private slots:
         r.choose("Combo2", "HF -- 28.0000 - 29.6990 MHz");
         r.choose("Combo6", "A");
         QCOMPARE(r.grid()->currentRow(), 7);
+        QCOMPARE(r.grid()->rowCount(), 41);
+        QCOMPARE(r.cell(3), QString());
+        QCOMPARE(r.model().FindSlot(3, 1, 1), 0);
         r.choose("Combo6", "MEM");
-        QCOMPARE(r.grid()->currentRow(), 2);
+        QCOMPARE(r.grid()->currentRow(), 3);
     }
 };
 

@@ -36,7 +36,7 @@ private slots:
                  "A 1 9 29.699");
     }
 
-    void groupValidAddsDefaultChannel() {
+    void groupValid() {
         Fresh<ChannelEditorRun> r;
         r.choose("Combo6", "C");
         r.setCell(1, ""); // the group's only regular channel: the group is no longer valid
@@ -49,20 +49,18 @@ private slots:
         QCOMPARE(r.cell(1), QStringLiteral("28.1150"));
         QVERIFY(EntriesOf(r.list("Combo3")).contains("C"));
         QCOMPARE(EntriesOf(r.list("Combo1_0")), QStringList{"1"});
-    }
-
-    void onlyValidGroupStaysValid() {
-        Fresh<ChannelEditorRun> r;
-        for (int g = 2; g <= kGroups; ++g)
-            r.options().GroupValid(1, g) = 0;
+        // The bank's only valid group stays valid.
+        for (int g = 1; g <= kGroups; ++g)
+            r.options().GroupValid(1, g) = g == 3 ? 1 : 0;
+        r.options().WorkGroup[1] = 3;
         r.window()->InitComboWorkGroup();
         r.choose("Combo1_6", "OFF");
         QCOMPARE(r.list("Combo1_6")->currentText(), QStringLiteral("ON"));
-        QCOMPARE(r.options().GroupValid(1, 1), int16_t(1));
+        QCOMPARE(r.options().GroupValid(1, 3), int16_t(1));
         // With a second valid group, "OFF" holds, and the work group moves on.
         r.options().GroupValid(1, 4) = 1;
         r.choose("Combo1_6", "OFF");
-        QCOMPARE(r.options().GroupValid(1, 1), int16_t(0));
+        QCOMPARE(r.options().GroupValid(1, 3), int16_t(0));
         QCOMPARE(r.options().WorkGroup[1], int16_t(4));
         QCOMPARE(EntriesOf(r.list("Combo3")), QStringList{"D"});
     }
@@ -95,7 +93,7 @@ private slots:
         QCOMPARE(r.options().WorkGroup[1], int16_t(3));
     }
 
-    void storedValuesShownAsTheyAre() {
+    void panelSettings() {
         // Values no entry stands for show as themselves at the end of their list;
         // choosing that entry keeps the value, choosing another replaces it.
         Fresh<ChannelEditorRun> r;
@@ -117,13 +115,9 @@ private slots:
         QCOMPARE(record.HiCut, int16_t(1));
         QCOMPARE(EntriesOf(r.list("Combo8_2")), (QStringList{"OFF", "ON"}));
         QCOMPARE(record.Mode, int16_t(7));
-    }
 
-    void publicRule() {
-        Fresh<ChannelEditorRun> r;
-        r.clickCell(1);
-        const int slot = r.model().FindSlot(1, 1, 1);
-        const ChannelRecord& c = r.model().channels.at(1, slot, 1);
+        // Public: the settings that follow it are shown but not offered.
+        const ChannelRecord& c = record;
         for (const auto& [value, on] : {std::pair{"ON", true}, std::pair{"OFF", false}}) {
             r.choose("Combo8_9", value);
             QCOMPARE(c.Public, int16_t(on ? 1 : 0));
@@ -142,15 +136,6 @@ private slots:
         QVERIFY(!r.window()->findChild<QGroupBox*>("Frame2")->isVisible());
         r.clickCell(1);
         QCOMPARE(r.list("Combo8_7")->currentText(), QStringLiteral("-"));
-    }
-
-    void modeListOfMemoryChannels() {
-        Fresh<ChannelEditorRun> r;
-        r.choose("Combo6", "MEM");
-        r.clickCell(2);
-        QCOMPARE(EntriesOf(r.list("Combo8_12")), (QStringList{"FM", "AM", "USB", "LSB"}));
-        r.choose("Combo8_12", "USB");
-        QCOMPARE(r.model().channels.at(1, r.model().FindSlot(42, 1, 1), 1).Mode, int16_t(2));
     }
 
     void listsFollowToneAndModeChanges() {
@@ -173,6 +158,12 @@ private slots:
         r.run.window->RefreshModeLists();
         QCOMPARE(EntriesOf(r.list("Combo8_12")), (QStringList{"FM", "USB", "LSB", "PA"}));
         QCOMPARE(r.list("Combo8_12")->currentText(), QStringLiteral("FM"));
+        // Memory channels have no PA.
+        r.choose("Combo6", "MEM");
+        r.clickCell(2);
+        QCOMPARE(EntriesOf(r.list("Combo8_12")), (QStringList{"FM", "USB", "LSB"}));
+        r.choose("Combo8_12", "USB");
+        QCOMPARE(r.model().channels.at(1, r.model().FindSlot(42, 1, 1), 1).Mode, int16_t(2));
     }
 
     // The wheel over a list without the focus changes nothing; in a focused list it still works.
