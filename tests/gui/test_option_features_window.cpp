@@ -82,24 +82,11 @@ private slots:
         QCOMPARE(program.model().IsModified(), modified);
     }
 
-    void openingStoresNothingAndTypingIsCommitted() {
-        Fresh<ShownProgram> program;
-        program.open(kToneForm);
-        QWidget* form = OpenOptions(program);
-        QVERIFY(program.run.window->FindChildForm(kToneForm));
-        QVERIFY(!program.model().IsModified());
-        // What is still being typed is taken before a write.
-        auto* swr = Child<QLineEdit>(form, "Text2_0");
-        swr->setFocus();
-        QTest::keyClicks(swr, "3.5");
-        QCOMPARE(program.data().Options.SwrMax, 160);
-        program.run.window->ValidateOpenEditors();
-        QCOMPARE(program.data().Options.SwrMax, 35);
-    }
-
-    void listChoices() {
+    // Each list and check box stores into its field; opening the window stores
+    // nothing, and what is still being typed is taken before a write.
+    void choicesReachTheData() {
         const struct {
-            const char *list, *entry, *field;
+            const char *control, *entry, *field; // no entry: a check box, clicked
             int stored;
         } rows[] = {{"Combo1_9", "90s", "Tot", 9},
                     {"Combo1_2", "Battery Voltage Display", "Indic", 3},
@@ -114,14 +101,29 @@ private slots:
                     {"Combo2_1", "OFF", "PublicNbAnl", 0},
                     {"Combo2_2", "ON", "PublicEcho", 1},
                     {"Combo2_3", "ON", "PublicAdd10K", 1},
-                    {"Combo1_18", "LSB", "PublicMode", 3}};
+                    {"Combo1_18", "LSB", "PublicMode", 3},
+                    {"Check1_2", nullptr, "KeyBeep", 0},
+                    {"Check1_3", nullptr, "SwrProtect", 0},
+                    {"Check1_4", nullptr, "BatteryProtect", 0},
+                    {"Check1_4", nullptr, "BatteryProtect", 1}};
         Fresh<ShownProgram> program;
+        program.open(kToneForm);
         QWidget* form = OpenOptions(program);
+        QVERIFY(program.run.window->FindChildForm(kToneForm));
+        QVERIFY(!program.model().IsModified());
         for (const auto& row : rows) {
-            QVERIFY2(Choose(Child<QComboBox>(form, row.list), row.entry), row.list);
+            if (row.entry)
+                QVERIFY2(Choose(Child<QComboBox>(form, row.control), row.entry), row.control);
+            else
+                Click(Child<QCheckBox>(form, row.control));
             QVERIFY2(OptionField(row.field, program.data()) == row.stored, row.field);
         }
-        QVERIFY(program.model().IsModified());
+        auto* swr = Child<QLineEdit>(form, "Text2_0");
+        swr->setFocus();
+        QTest::keyClicks(swr, "3.5");
+        QCOMPARE(program.data().Options.SwrMax, 160);
+        program.run.window->ValidateOpenEditors();
+        QCOMPARE(program.data().Options.SwrMax, 35);
     }
 
     void oddStoredValuesShowAsStored() {
@@ -146,20 +148,6 @@ private slots:
         Child<QPushButton>(form, "CommandClose")->click();
         QTRY_VERIFY(!program.run.window->FindChildForm(kOptionsForm));
         QCOMPARE(Child<QComboBox>(OpenOptions(program), "Combo1_3")->currentText(), "5");
-    }
-
-    void checkBoxes() {
-        Fresh<ShownProgram> program;
-        QWidget* form = OpenOptions(program);
-        const OptionRecord& o = program.data().Options;
-        Click(Child<QCheckBox>(form, "Check1_2"));
-        QCOMPARE(o.KeyBeep, 0);
-        Click(Child<QCheckBox>(form, "Check1_3"));
-        QCOMPARE(o.SwrProtect, 0);
-        Click(Child<QCheckBox>(form, "Check1_4"));
-        QCOMPARE(o.BatteryProtect, 0);
-        Click(Child<QCheckBox>(form, "Check1_4"));
-        QCOMPARE(o.BatteryProtect, 1);
     }
 
     // AM switched off moves the public mode and the AM channels to FM; the
