@@ -82,7 +82,7 @@ const ListRow kA1{0, 1, 1}, kA2{0, 1, 2}, kA3{0, 1, 3}, kA7{0, 1, 7};
 class TestChannelListWindow : public QObject {
     Q_OBJECT
 private slots:
-    void choiceInASelectionThenUndo() {
+    void selectionChoicesCopyAndPaste() {
         Fresh<ListRun> r;
         QVERIFY(r.ShownProgram::shown);
         r.model().radio.BandFlag = 0;
@@ -127,6 +127,25 @@ private slots:
         QCOMPARE(r.prompter().texts(), QStringList{"Delete the 2 selected channels?"});
         QVERIFY(!RecordOfRow(r.model(), kA2) && !RecordOfRow(r.model(), kA3));
         QCOMPARE(r.onScreen(kA3, kColFrequency), QString());
+
+        // Copied: the row as text; pasted from a spreadsheet, without names:
+        // frequency and mode from row 2 on, the line with a bad mode left out and named.
+        r.click(kA1, kColMode);
+        QTest::keyClick(r.table, Qt::Key_C, Qt::ControlModifier);
+        QVERIFY(QGuiApplication::clipboard()->text().contains("\nCB\tA\t1\t27.0000\tAM\t"));
+        r.prompter().prompts.clear();
+        QGuiApplication::clipboard()->setText("27.1\tAM\n27.2\tPA2\n27.3\tLSB\n");
+        r.click(kA2, kColFrequency);
+        QTest::keyClick(r.table, Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(r.prompter().texts(),
+                 QStringList{"These lines were not pasted:\r\nline 2, column Mode: \"PA2\" is "
+                             "not offered here"});
+        QCOMPARE(r.onScreen(kA2, kColMode) + r.onScreen(kA3, kColMode) +
+                     r.onScreen({0, 1, 4}, kColMode),
+                 QStringLiteral("AMLSB"));
+        // The paste is one step.
+        Trigger(*r.run.window, "mnuUndo");
+        QVERIFY(!RecordOfRow(r.model(), kA2) && !RecordOfRow(r.model(), {0, 1, 4}));
     }
 
     void theTwoChannelWindowsShowEachOthersChanges() {
@@ -155,32 +174,6 @@ private slots:
                  QStringList{"These rows were not changed:\r\nCB A 7: Frequency is out of range. "
                              "25.6150 - 30.1050 MHz"});
         QCOMPARE(r.text(kA7, kColFrequency), QStringLiteral("26.9000"));
-    }
-
-    void copyAndPaste() {
-        Fresh<ListRun> r;
-        QVERIFY(r.ShownProgram::shown);
-        r.set(kA1, kColFrequency, "27.0");
-        r.set(kA1, kColMode, "USB");
-        r.openList("CB", "A");
-        r.click(kA1, kColMode);
-        QTest::keyClick(r.table, Qt::Key_C, Qt::ControlModifier);
-        QVERIFY(QGuiApplication::clipboard()->text().contains("\nCB\tA\t1\t27.0000\tUSB\t"));
-
-        // From a spreadsheet, without names: frequency and mode from row 2 on;
-        // the line with a bad mode is left out and named.
-        QGuiApplication::clipboard()->setText("27.1\tAM\n27.2\tPA2\n27.3\tLSB\n");
-        r.click(kA2, kColFrequency);
-        QTest::keyClick(r.table, Qt::Key_V, Qt::ControlModifier);
-        QCOMPARE(r.prompter().texts(),
-                 QStringList{"These lines were not pasted:\r\nline 2, column Mode: \"PA2\" is "
-                             "not offered here"});
-        QCOMPARE(r.onScreen(kA2, kColMode) + r.onScreen(kA3, kColMode) +
-                     r.onScreen({0, 1, 4}, kColMode),
-                 QStringLiteral("AMLSB"));
-        // The paste is one step.
-        Trigger(*r.run.window, "mnuUndo");
-        QVERIFY(!RecordOfRow(r.model(), kA2) && !RecordOfRow(r.model(), {0, 1, 4}));
     }
 
     void channelPlanImportAsksAndUndoes() {
