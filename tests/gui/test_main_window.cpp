@@ -209,7 +209,7 @@ private slots:
         QVERIFY(!refused.isAccepted());
     }
 
-    void openAndNewAskFirst() {
+    void openAsksFirst() {
         // Open with unsaved work: cancel keeps it, No drops it, Yes saves it first
         // (untitled: the save dialog comes first, and cancelling it opens nothing).
         const struct {
@@ -221,66 +221,62 @@ private slots:
                     {PromptAnswer::Yes, "before.dat", true},
                     {PromptAnswer::Yes, "", false}};
         for (const auto& [answer, saveName, opened] : rows) {
-            Installation install;
-            Started run(install);
+            Fresh<Started> run;
             MainWindow& w = *run.window;
             w.RegisterChildForm(kChannelInfoForm, [] { return new QLabel(QStringLiteral("e")); });
             RadioModel& model = run.context.model;
-            const QString source = WriteOtherFile(install, run.context);
+            const QString source = WriteOtherFile(run, run.context);
             model.radio.Options.MicGain = 12;
             run.prompter.answers << answer;
             if (answer == PromptAnswer::Yes)
-                run.prompter.fileNames << (saveName.isEmpty() ? "" : install.file(saveName));
+                run.prompter.fileNames << (saveName.isEmpty() ? "" : run.file(saveName));
             run.prompter.fileNames << source;
             Trigger(w, "mnuFileOpen");
             QCOMPARE(run.prompter.texts().value(0), kSaveQuestion);
             QCOMPARE(run.prompter.prompts[0].buttons, PromptButtons::YesNoCancel);
-            QCOMPARE(QFileInfo::exists(install.file("before.dat")), !saveName.isEmpty());
+            QCOMPARE(QFileInfo::exists(run.file("before.dat")), !saveName.isEmpty());
             QCOMPARE(model.radio.Options.MicGain, int16_t(opened ? 33 : 12));
             QCOMPARE(model.IsUntitled, !opened);
             QCOMPARE(w.windowTitle().endsWith("other.dat][*]"), opened);
             QVERIFY(!opened || w.FindChildForm(kChannelInfoForm));
         }
+    }
 
-        // Not modified: straight to the dialog; a refused file leaves everything as it was.
-        Installation install;
-        Started run(install);
+    void newInitialSettingAndRefusedFiles() {
+        Fresh<Started> run;
+        MainWindow& w = *run.window;
+        RadioModel& model = run.context.model;
         ScriptedPrompter& p = run.prompter;
-        QVERIFY(WriteFile(install.file("bad.dat"), "not a data file"));
-        p.fileNames = {install.file("bad.dat")};
-        Button(*run.window, "打开")->trigger();
+        // Not modified: straight to the dialog; a refused file leaves everything as it was.
+        QVERIFY(WriteFile(run.file("bad.dat"), "not a data file"));
+        p.fileNames = {run.file("bad.dat")};
+        Button(w, "打开")->trigger();
         QCOMPARE(p.texts().size(), 1);
         QVERIFY(p.texts()[0].startsWith("Unknown version Of DataFile!"));
         QCOMPARE(run.context.model.CurrentFileName, QStringLiteral("new.dat"));
         // Unchanged data: the toolbar's New asks nothing.
         p.prompts.clear();
-        Button(*run.window, "新建")->trigger();
+        Button(w, "新建")->trigger();
         QVERIFY(p.prompts.isEmpty());
 
         // Changed data: New (menu and toolbar) and Initial Setting ask to save first, and
         // Cancel stops them; the menu's New then asks before it clears.
-        RadioModel& model = run.context.model;
         model.radio.Options.MicGain = 12;
         p.answers << PromptAnswer::Cancel << PromptAnswer::Cancel << PromptAnswer::Cancel
                   << PromptAnswer::No << PromptAnswer::Cancel;
-        Trigger(*run.window, "mnuFileNew");
-        Button(*run.window, "新建")->trigger();
-        Trigger(*run.window, "MnuInitial");
-        Trigger(*run.window, "mnuFileNew");
+        Trigger(w, "mnuFileNew");
+        Button(w, "新建")->trigger();
+        Trigger(w, "MnuInitial");
+        Trigger(w, "mnuFileNew");
         QCOMPARE(p.texts(), (QStringList{kSaveQuestion, kSaveQuestion, kSaveQuestion, kSaveQuestion,
                                          "All data will be cleared."}));
         QCOMPARE(p.prompts[4].icon, PromptIcon::Warning);
         QCOMPARE(model.radio.Options.MicGain, int16_t(12));
-    }
 
-    void newAndInitialSettingLoadTheInitialFiles() {
-        Fresh<Started> run;
-        MainWindow& w = *run.window;
-        RadioModel& model = run.context.model;
-        ScriptedPrompter& p = run.prompter;
         // A file of another model: New and Initial Setting still load this program's
         // initial data and start an untitled document, so Save can't write over the
         // opened file.
+        p.answers << PromptAnswer::No; // the changes above go
         RadioModel other;
         InitialiseData(other, run.context.paths.InitFolder());
         other.ModelCode = QStringLiteral("QX7001");
