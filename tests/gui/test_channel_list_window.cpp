@@ -101,9 +101,7 @@ private slots:
         QVERIFY(r.chooseInCell("AM"));
         QCOMPARE(r.text(kA1, kColMode) + r.text(kA2, kColMode) + r.text(kA3, kColMode),
                  QStringLiteral("AMFMAM"));
-        QCOMPARE(r.prompter().texts(),
-                 QStringList{"These rows were not changed:\r\nCB A 2: the channel uses the "
-                             "public settings"});
+        QVERIFY(r.prompter().texts().size() == 1 && r.prompter().texts()[0].contains("\nCB A 2: "));
         QCOMPARE(r.onScreen(kA3, kColMode), QStringLiteral("AM"));
 
         // Undo puts all back at once, in the data and on screen, and the
@@ -137,9 +135,7 @@ private slots:
         QGuiApplication::clipboard()->setText("27.1\tAM\n27.2\tPA2\n27.3\tLSB\n");
         r.click(kA2, kColFrequency);
         QTest::keyClick(r.table, Qt::Key_V, Qt::ControlModifier);
-        QCOMPARE(r.prompter().texts(),
-                 QStringList{"These lines were not pasted:\r\nline 2, column Mode: \"PA2\" is "
-                             "not offered here"});
+        QVERIFY(r.prompter().texts().size() == 1 && r.prompter().texts()[0].contains("line 2,"));
         QCOMPARE(r.onScreen(kA2, kColMode) + r.onScreen(kA3, kColMode) +
                      r.onScreen({0, 1, 4}, kColMode),
                  QStringLiteral("AMLSB"));
@@ -170,9 +166,7 @@ private slots:
         r.run.window->ShowChildForm(kChannelListForm);
         r.click(kA7, kColFrequency);
         r.typeInCell("31");
-        QCOMPARE(r.prompter().texts(),
-                 QStringList{"These rows were not changed:\r\nCB A 7: Frequency is out of range. "
-                             "25.6150 - 30.1050 MHz"});
+        QVERIFY(r.prompter().texts().size() == 1 && r.prompter().texts()[0].contains("\nCB A 7: "));
         QCOMPARE(r.text(kA7, kColFrequency), QStringLiteral("26.9000"));
     }
 
@@ -189,9 +183,7 @@ private slots:
                                             "CB,A,5,27.5,AM\nCB,A,6,31,AM\n"));
         r.prompter().fileNames = {r.file("in.csv")};
         Trigger(*r.run.window, "mnuFileImportChannels");
-        QCOMPARE(r.prompter().texts().value(0),
-                 QStringLiteral("Nothing was imported. These lines are wrong:\r\nline 3, column "
-                                "Frequency: Frequency is out of range. 25.6150 - 30.1050 MHz"));
+        QVERIFY(r.prompter().texts().value(0).contains("line 3, column Frequency"));
         QVERIFY(!RecordOfRow(r.model(), {0, 1, 5}));
 
         QVERIFY(WriteFile(r.file("in.csv"), "Bank,Group,Channel,Frequency,Mode\n"
