@@ -73,6 +73,13 @@ private slots:
                 QCOMPARE(item->isChecked(), shown);
             }
         }
+        // Dragged wide, the tree panel never takes the window from the editors.
+        QWidget* handle = w.findChild<QWidget*>("CommandMove");
+        const int windowWidth = w.width();
+        QTest::mousePress(handle, Qt::LeftButton, {}, QPoint(2, 10));
+        QTest::mouseMove(handle, QPoint(2 + 10 * windowWidth, 10));
+        QTest::mouseRelease(handle, Qt::LeftButton, {}, QPoint(2 + 10 * windowWidth, 10));
+        QVERIFY(panel->width() < windowWidth);
         // The panel's own close button, then the menu brings it back.
         w.findChild<QToolBar*>("Toolbar1")->findChild<QAction*>(QStringLiteral("删除"))->trigger();
         QVERIFY(!panel->isVisible() && !w.findChild<QAction*>("mnuTreeView")->isChecked());
