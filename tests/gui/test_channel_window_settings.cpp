@@ -1,7 +1,6 @@
 // The lists of the channel information window, driven through their pop-ups:
 // bank and group choice, group settings with the "Group Valid" rules, the
-// "More Information" panel with the Public rule, the mode and roger lists,
-// the captions in both languages, and the modified test seeing every change.
+// "More Information" panel with the Public rule, the mode and roger lists.
 
 #include "core/codec/mode_codec.h"
 #include "support/channel_editor_driving.h"
@@ -14,37 +13,21 @@
 #include <QPushButton>
 #include <QWheelEvent>
 
-namespace {
-
-QString Title(ChannelEditorRun& r, const char* frame) {
-    return r.window()->findChild<QGroupBox*>(frame)->title();
-}
-
-QString Caption(ChannelEditorRun& r, const char* label) {
-    return r.window()->findChild<QLabel*>(label)->text();
-}
-
-} // namespace
-
 class TestChannelWindowSettings : public QObject {
     Q_OBJECT
 private slots:
     void bankChoice() {
-        Installation install;
-        ChannelEditorRun r(install);
+        Fresh<ChannelEditorRun> r;
         r.model().radio.CurrentGroup[0] = 10;             // J, offered in the CB bank only
         QCOMPARE(EntriesOf(r.list("Combo6")).size(), 10); // HF: A..I and MEM
         r.choose("Combo2", "CB -- 25.6150 - 30.1050 MHz");
         RadioModel& m = r.model();
-        QCOMPARE(Values(m.radio.BandFlag, m.BandText, m.BandLowMHz),
-                 "0 25.6150 - 30.1050 MHz 25.615");
-        QCOMPARE(r.run.window->windowTitle(),
-                 QStringLiteral("ZR-4400[25.6150 - 30.1050 MHz][File Name:new.dat][*]"));
-        // the bank's frame, its groups, the group kept and shown, its channel 1, work groups
-        QCOMPARE(Values(Title(r, "Frame3"), EntriesOf(r.list("Combo6")).size(),
-                        r.list("Combo6")->currentText(), Title(r, "Frame1"), r.cell(1),
+        QVERIFY(r.run.window->windowTitle().contains("[25.6150 - 30.1050 MHz]"));
+        // the bank, its groups, the group kept and shown, its channel 1, work groups
+        QCOMPARE(Values(m.radio.BandFlag, m.BandLowMHz, EntriesOf(r.list("Combo6")).size(),
+                        r.list("Combo6")->currentText(), r.cell(1),
                         EntriesOf(r.list("Combo3")).size()),
-                 "CB -- 25.6150 - 30.1050 MHz 11 J Band -- J 28.0850 10");
+                 "0 25.615 11 J 28.0850 10");
         // Back in HF, a stored group the bank lacks gives way to "A".
         m.radio.CurrentGroup[1] = 10;
         r.choose("Combo2", "HF -- 28.0000 - 29.6990 MHz");
@@ -53,48 +36,37 @@ private slots:
                  "A 1 9 29.699");
     }
 
-    void groupValidAddsDefaultChannel() {
-        const QStringList rows[] = {{"C", "28115000", "28.1150"}, {"E", "28055000", "28.0550"}};
-        for (const QStringList& row : rows) {
-            const QString& group = row[0];
-            Installation install;
-            ChannelEditorRun r(install);
-            const int g = GroupIndex(group);
-            r.choose("Combo6", group);
-            r.setCell(1, ""); // the group's only regular channel: the group is no longer valid
-            QCOMPARE(r.options().GroupValid(1, g), int16_t(0));
-            QCOMPARE(r.model().FindSlot(1, 1, g), 0);
-            r.choose("Combo1_6", "ON");
-            QCOMPARE(r.options().GroupValid(1, g), int16_t(1));
-            const int slot = r.model().FindSlot(1, 1, g);
-            QVERIFY(slot > 0);
-            QCOMPARE(r.model().channels.at(1, slot, g).RxFreq.text(), row[1]);
-            QCOMPARE(r.cell(1), row[2]);
-            QVERIFY(EntriesOf(r.list("Combo3")).contains(group));
-            QCOMPARE(EntriesOf(r.list("Combo1_0")), QStringList{"1"});
-        }
-    }
-
-    void onlyValidGroupStaysValid() {
-        Installation install;
-        ChannelEditorRun r(install);
-        for (int g = 2; g <= kGroups; ++g)
-            r.options().GroupValid(1, g) = 0;
+    void groupValid() {
+        Fresh<ChannelEditorRun> r;
+        r.choose("Combo6", "C");
+        r.setCell(1, ""); // the group's only regular channel: the group is no longer valid
+        QCOMPARE(r.options().GroupValid(1, 3), int16_t(0));
+        r.choose("Combo1_6", "ON");
+        QCOMPARE(r.options().GroupValid(1, 3), int16_t(1));
+        const int slot = r.model().FindSlot(1, 1, 3);
+        QVERIFY(slot > 0);
+        QCOMPARE(r.model().channels.at(1, slot, 3).RxFreq.text(), QStringLiteral("28115000"));
+        QCOMPARE(r.cell(1), QStringLiteral("28.1150"));
+        QVERIFY(EntriesOf(r.list("Combo3")).contains("C"));
+        QCOMPARE(EntriesOf(r.list("Combo1_0")), QStringList{"1"});
+        // The bank's only valid group stays valid.
+        for (int g = 1; g <= kGroups; ++g)
+            r.options().GroupValid(1, g) = g == 3 ? 1 : 0;
+        r.options().WorkGroup[1] = 3;
         r.window()->InitComboWorkGroup();
         r.choose("Combo1_6", "OFF");
         QCOMPARE(r.list("Combo1_6")->currentText(), QStringLiteral("ON"));
-        QCOMPARE(r.options().GroupValid(1, 1), int16_t(1));
+        QCOMPARE(r.options().GroupValid(1, 3), int16_t(1));
         // With a second valid group, "OFF" holds, and the work group moves on.
         r.options().GroupValid(1, 4) = 1;
         r.choose("Combo1_6", "OFF");
-        QCOMPARE(r.options().GroupValid(1, 1), int16_t(0));
+        QCOMPARE(r.options().GroupValid(1, 3), int16_t(0));
         QCOMPARE(r.options().WorkGroup[1], int16_t(4));
         QCOMPARE(EntriesOf(r.list("Combo3")), QStringList{"D"});
     }
 
     void groupSettingsStore() {
-        Installation install;
-        ChannelEditorRun r(install);
+        Fresh<ChannelEditorRun> r;
         r.setCell(12, "28.6");
         r.choose("Combo1_0", "12");
         r.choose("Combo1_4", "12");
@@ -121,11 +93,10 @@ private slots:
         QCOMPARE(r.options().WorkGroup[1], int16_t(3));
     }
 
-    void storedValuesShownAsTheyAre() {
+    void panelSettings() {
         // Values no entry stands for show as themselves at the end of their list;
         // choosing that entry keeps the value, choosing another replaces it.
-        Installation install;
-        ChannelEditorRun r(install);
+        Fresh<ChannelEditorRun> r;
         ChannelRecord& record = r.channels().at(1, r.model().FindSlot(1, 1, 1), 1);
         record.HiCut = 2;
         record.Mode = 7;
@@ -144,31 +115,9 @@ private slots:
         QCOMPARE(record.HiCut, int16_t(1));
         QCOMPARE(EntriesOf(r.list("Combo8_2")), (QStringList{"OFF", "ON"}));
         QCOMPARE(record.Mode, int16_t(7));
-    }
 
-    void tabOrder() {
-        Installation install;
-        ChannelEditorRun r(install);
-        r.list("Combo2")->setFocus(Qt::TabFocusReason);
-        QStringList visited;
-        for (int i = 0; i < 21; ++i) {
-            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-            visited << QApplication::focusWidget()->objectName();
-        }
-        QCOMPARE(visited,
-                 (QStringList{"Combo6",      "Combo3",   "Text2",     "Combo1_0",    "Combo1_1",
-                              "Combo1_3",    "Combo1_4", "Combo1_6",  "MSFlexGrid1", "Combo8_0",
-                              "Combo8_2",    "Combo8_3", "Combo8_4",  "Combo8_5",    "Combo8_6",
-                              "Combo8_7",    "Combo8_9", "Combo8_10", "Combo8_11",   "Combo8_12",
-                              "CommandClose"}));
-    }
-
-    void publicRule() {
-        Installation install;
-        ChannelEditorRun r(install);
-        r.clickCell(1);
-        const int slot = r.model().FindSlot(1, 1, 1);
-        const ChannelRecord& c = r.model().channels.at(1, slot, 1);
+        // Public: the settings that follow it are shown but not offered.
+        const ChannelRecord& c = record;
         for (const auto& [value, on] : {std::pair{"ON", true}, std::pair{"OFF", false}}) {
             r.choose("Combo8_9", value);
             QCOMPARE(c.Public, int16_t(on ? 1 : 0));
@@ -180,34 +129,17 @@ private slots:
             }
             QVERIFY(r.list("Combo8_6")->isEnabled());
         }
-        r.choose("Combo8_6", "ON");
         r.choose("Combo8_7", "-");
-        r.choose("Combo8_10", "Del");
-        r.choose("Combo8_0", "C_012(100.0Hz)");
-        r.choose("Combo8_11", "3");
-        QCOMPARE(Values(c.Busy, c.Repeater, c.ScanFlag, c.ToneIndex, c.Roger), "1 2 0 12 3");
+        QCOMPARE(c.Repeater, int16_t(2));
         // The panel shows what was stored when the row is entered again.
         r.clickCell(2);
         QVERIFY(!r.window()->findChild<QGroupBox*>("Frame2")->isVisible());
         r.clickCell(1);
         QCOMPARE(r.list("Combo8_7")->currentText(), QStringLiteral("-"));
-        QCOMPARE(r.list("Combo8_0")->currentIndex(), 12);
-    }
-
-    void modeListOfMemoryChannels() {
-        Installation install;
-        ChannelEditorRun r(install);
-        QCOMPARE(EntriesOf(r.list("Combo8_12")), (QStringList{"FM", "AM", "USB", "LSB", "PA"}));
-        r.choose("Combo6", "MEM");
-        r.clickCell(2);
-        QCOMPARE(EntriesOf(r.list("Combo8_12")), (QStringList{"FM", "AM", "USB", "LSB"}));
-        r.choose("Combo8_12", "USB");
-        QCOMPARE(r.model().channels.at(1, r.model().FindSlot(42, 1, 1), 1).Mode, int16_t(2));
     }
 
     void listsFollowToneAndModeChanges() {
-        Installation install;
-        ChannelEditorRun r(install);
+        Fresh<ChannelEditorRun> r;
         r.clickCell(1);
         r.choose("Combo8_11", "4");
         r.choose("Combo8_12", "AM");
@@ -226,12 +158,17 @@ private slots:
         r.run.window->RefreshModeLists();
         QCOMPARE(EntriesOf(r.list("Combo8_12")), (QStringList{"FM", "USB", "LSB", "PA"}));
         QCOMPARE(r.list("Combo8_12")->currentText(), QStringLiteral("FM"));
+        // Memory channels have no PA.
+        r.choose("Combo6", "MEM");
+        r.clickCell(2);
+        QCOMPARE(EntriesOf(r.list("Combo8_12")), (QStringList{"FM", "USB", "LSB"}));
+        r.choose("Combo8_12", "USB");
+        QCOMPARE(r.model().channels.at(1, r.model().FindSlot(42, 1, 1), 1).Mode, int16_t(2));
     }
 
     // The wheel over a list without the focus changes nothing; in a focused list it still works.
     void wheelNeedsTheFocus() {
-        Installation install;
-        ChannelEditorRun r(install);
+        Fresh<ChannelEditorRun> r;
         r.clickCell(1);
         const auto wheel = [](QComboBox* list, int delta) {
             const QPointF at = QPointF(list->rect().center());
@@ -249,18 +186,6 @@ private slots:
         r.list("Combo8_2")->setFocus();
         wheel(r.list("Combo8_2"), -120);
         QCOMPARE(r.list("Combo8_2")->currentText(), QStringLiteral("ON"));
-    }
-
-    void chineseCaptions() {
-        Installation install;
-        install.writeSetup("[language]\r\nIsFirstRun=0\r\nCurrentLanguage=2\r\n");
-        ChannelEditorRun r(install);
-        r.clickCell(1);
-        const QStringList shown{r.window()->windowTitle(), Caption(r, "Label6"), Title(r, "Frame2"),
-                                r.grid()->horizontalHeaderItem(0)->text()};
-        QCOMPARE(shown, (QStringList{"信道信息", "工作组", "更多信息 -- 信道 1", "信道"}));
-        QCOMPARE(EntriesOf(r.list("Combo8_2")), (QStringList{"关", "开"}));
-        QCOMPARE(r.list("Combo8_0")->itemText(0), "关");
     }
 };
 

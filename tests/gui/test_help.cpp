@@ -73,8 +73,7 @@ private slots:
     }
 
     void opensFromTheMenuAndTheHelpButtons() {
-        Installation install;
-        ShownProgram program(install);
+        Fresh<ShownProgram> program;
         QVERIFY(program.shown);
         Trigger(program.window(), "mnuHelpTopic");
         auto* help = program.window().findChild<HelpWindow*>("frmHelp");

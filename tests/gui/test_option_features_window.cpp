@@ -1,15 +1,12 @@
 // The option features window driven through its widgets: typed limits,
 // chosen list entries, clicked check boxes, and what reaches the radio data.
 
-#include "gui/options/option_features_window.h"
-#include "gui/widgets/twips.h"
 #include "support/option_fields.h"
 #include "support/option_tone_driving.h"
 #include "support/rows.h"
+#include "support/values.h"
 
 #include <QCheckBox>
-#include <QLabel>
-#include <QMdiSubWindow>
 #include <QPushButton>
 
 namespace {
@@ -76,8 +73,7 @@ private slots:
     void textBoxes() {
         QFETCH(TypedRow, row);
         const auto& [name, typing, box, shown, stored, modified] = row;
-        Installation install;
-        ShownProgram program(install);
+        Fresh<ShownProgram> program;
         QWidget* form = OpenOptions(program);
         for (const QString& step : typing)
             TypeInto(Child<QLineEdit>(form, step.section('=', 0, 0)), step.section('=', 1));
@@ -86,21 +82,11 @@ private slots:
         QCOMPARE(program.model().IsModified(), modified);
     }
 
-    void pendingEditCommittedBeforeWrite() {
-        Installation install;
-        ShownProgram program(install);
-        QWidget* form = OpenOptions(program);
-        auto* swr = Child<QLineEdit>(form, "Text2_0");
-        swr->setFocus();
-        QTest::keyClicks(swr, "3.5");
-        QCOMPARE(program.data().Options.SwrMax, 160);
-        program.run.window->ValidateOpenEditors();
-        QCOMPARE(program.data().Options.SwrMax, 35);
-    }
-
-    void listChoices() {
+    // Each list and check box stores into its field; opening the window stores
+    // nothing, and what is still being typed is taken before a write.
+    void choicesReachTheData() {
         const struct {
-            const char *list, *entry, *field;
+            const char *control, *entry, *field; // no entry: a check box, clicked
             int stored;
         } rows[] = {{"Combo1_9", "90s", "Tot", 9},
                     {"Combo1_2", "Battery Voltage Display", "Indic", 3},
@@ -115,46 +101,42 @@ private slots:
                     {"Combo2_1", "OFF", "PublicNbAnl", 0},
                     {"Combo2_2", "ON", "PublicEcho", 1},
                     {"Combo2_3", "ON", "PublicAdd10K", 1},
-                    {"Combo1_18", "LSB", "PublicMode", 3}};
-        Installation install;
-        ShownProgram program(install);
+                    {"Combo1_18", "LSB", "PublicMode", 3},
+                    {"Check1_2", nullptr, "KeyBeep", 0},
+                    {"Check1_3", nullptr, "SwrProtect", 0},
+                    {"Check1_4", nullptr, "BatteryProtect", 0},
+                    {"Check1_4", nullptr, "BatteryProtect", 1}};
+        Fresh<ShownProgram> program;
+        program.open(kToneForm);
         QWidget* form = OpenOptions(program);
+        QVERIFY(program.run.window->FindChildForm(kToneForm));
+        QVERIFY(!program.model().IsModified());
         for (const auto& row : rows) {
-            QVERIFY2(Choose(Child<QComboBox>(form, row.list), row.entry), row.list);
+            if (row.entry)
+                QVERIFY2(Choose(Child<QComboBox>(form, row.control), row.entry), row.control);
+            else
+                Click(Child<QCheckBox>(form, row.control));
             QVERIFY2(OptionField(row.field, program.data()) == row.stored, row.field);
         }
-        QVERIFY(program.model().IsModified());
-    }
-
-    void rogerListOfDefinedTones() {
-        Installation install;
-        ShownProgram program(install);
-        for (int n : {1, 3, 4})
-            program.data().Tones[n].LoopCount = 0;
-        QWidget* form = OpenOptions(program);
-        auto* roger = Child<QComboBox>(form, "Combo2_5");
-        QCOMPARE(EntriesOf(roger), (QStringList{"OFF", "2", "5"}));
-        QVERIFY(Choose(roger, "5"));
-        QCOMPARE(program.data().Options.PublicRoger, 5);
-        Child<QPushButton>(form, "CommandClose")->click();
-        QTRY_VERIFY(!program.run.window->FindChildForm(kOptionsForm));
-        form = OpenOptions(program);
-        QCOMPARE(Child<QComboBox>(form, "Combo2_5")->currentText(), "5");
+        auto* swr = Child<QLineEdit>(form, "Text2_0");
+        swr->setFocus();
+        QTest::keyClicks(swr, "3.5");
+        QCOMPARE(program.data().Options.SwrMax, 160);
+        program.run.window->ValidateOpenEditors();
+        QCOMPARE(program.data().Options.SwrMax, 35);
     }
 
     void oddStoredValuesShowAsStored() {
-        Installation install;
-        ShownProgram program(install);
+        Fresh<ShownProgram> program;
         OptionRecord& o = program.data().Options;
-        o.Tot = 4;
         o.MicGain = 0;
-        o.Indic = 7;
         o.PublicRoger = 6;
+        program.data().Tones[3].LoopCount = 0; // not offered
         program.model().CommitToSnapshot();
         QWidget* form = OpenOptions(program);
-        QCOMPARE(Child<QComboBox>(form, "Combo1_9")->currentText(), "40s");
-        QCOMPARE(Child<QComboBox>(form, "Combo1_2")->currentText(), "7");
-        QCOMPARE(Child<QComboBox>(form, "Combo2_5")->currentText(), "6");
+        auto* roger = Child<QComboBox>(form, "Combo2_5");
+        QCOMPARE(roger->currentText(), "6");
+        QCOMPARE(EntriesOf(roger), (QStringList{"OFF", "1", "2", "4", "5", "6"}));
         auto* mic = Child<QComboBox>(form, "Combo1_3");
         QCOMPARE(mic->currentText(), "0");
         QCOMPARE(mic->itemText(mic->count() - 1), "0");
@@ -163,41 +145,15 @@ private slots:
         QVERIFY(Choose(mic, "5"));
         QCOMPARE(o.MicGain, 5);
         QCOMPARE(mic->findText("0"), -1);
-        QCOMPARE(o.Tot, 4);
+        Child<QPushButton>(form, "CommandClose")->click();
+        QTRY_VERIFY(!program.run.window->FindChildForm(kOptionsForm));
+        QCOMPARE(Child<QComboBox>(OpenOptions(program), "Combo1_3")->currentText(), "5");
     }
 
-    void checkBoxes() {
-        Installation install;
-        ShownProgram program(install);
-        QWidget* form = OpenOptions(program);
-        const OptionRecord& o = program.data().Options;
-        Click(Child<QCheckBox>(form, "Check1_2"));
-        QCOMPARE(o.KeyBeep, 0);
-        Click(Child<QCheckBox>(form, "Check1_3"));
-        QCOMPARE(o.SwrProtect, 0);
-        Click(Child<QCheckBox>(form, "Check1_4"));
-        QCOMPARE(o.BatteryProtect, 0);
-        Click(Child<QCheckBox>(form, "Check1_4"));
-        QCOMPARE(o.BatteryProtect, 1);
-    }
-
-    void lastModeStaysEnabled() {
-        Installation install;
-        ShownProgram program(install);
-        QWidget* form = OpenOptions(program);
-        for (const char* box : {"Check1_6", "Check1_7", "Check1_8", "Check1_5"})
-            Click(Child<QCheckBox>(form, box));
-        const auto& enable = program.data().Options.ModeEnable;
-        QCOMPARE(enable, (std::array<int16_t, 5>{1, 0, 0, 0, 1}));
-        QVERIFY(Child<QCheckBox>(form, "Check1_5")->isChecked());
-        Click(Child<QCheckBox>(form, "Check1_9"));
-        QCOMPARE(enable[4], 0);
-        QCOMPARE(EntriesOf(Child<QComboBox>(form, "Combo1_18")), QStringList{"FM"});
-    }
-
-    void amOffMovesPublicModeAndChannels() {
-        Installation install;
-        ShownProgram program(install);
+    // AM switched off moves the public mode and the AM channels to FM; the
+    // last mode stays enabled.
+    void modeEnables() {
+        Fresh<ShownProgram> program;
         RadioData& data = program.data();
         data.Options.PublicMode = 1;
         ChannelRecord& am = program.channels().at(1, 1, 2);
@@ -207,20 +163,16 @@ private slots:
         auto* mode = Child<QComboBox>(form, "Combo1_18");
         QCOMPARE(mode->currentText(), "AM");
         Click(Child<QCheckBox>(form, "Check1_6"));
-        QCOMPARE(data.Options.ModeEnable[1], 0);
         QCOMPARE(EntriesOf(mode), (QStringList{"FM", "USB", "LSB", "PA"}));
         QCOMPARE(mode->currentText(), "FM");
-        QCOMPARE(data.Options.PublicMode, 0);
-        QCOMPARE(am.Mode, 0);
-    }
-
-    void openingStoresNothing() {
-        Installation install;
-        ShownProgram program(install);
-        OpenOptions(program);
-        program.open(kToneForm);
-        QVERIFY(program.run.window->FindChildForm(kToneForm));
-        QVERIFY(!program.model().IsModified());
+        QCOMPARE(Values(data.Options.PublicMode, am.Mode), "0 0");
+        for (const char* box : {"Check1_7", "Check1_8", "Check1_5"})
+            Click(Child<QCheckBox>(form, box));
+        QCOMPARE(data.Options.ModeEnable, (std::array<int16_t, 5>{1, 0, 0, 0, 1}));
+        QVERIFY(Child<QCheckBox>(form, "Check1_5")->isChecked());
+        Click(Child<QCheckBox>(form, "Check1_9"));
+        QCOMPARE(data.Options.ModeEnable[4], 0);
+        QCOMPARE(EntriesOf(mode), QStringList{"FM"});
     }
 };
 

@@ -1,5 +1,5 @@
 // Start-up: the splash window, settings that are missing or damaged, missing
-// pictures, and the about window of each language.
+// pictures, and the about window.
 
 #include "gui/shell/about_window.h"
 #include "gui/shell/splash_window.h"
@@ -12,6 +12,7 @@
 #include <QMdiArea>
 #include <QSignalSpy>
 #include <QTest>
+#include <QTimer>
 
 namespace {
 
@@ -37,9 +38,9 @@ private slots:
         QTest::mouseClick(clicked->picture(), Qt::LeftButton);
         QCOMPARE(finished.count(), 1);
         QVERIFY(!clicked->isVisible());
-        QTest::qWait(150); // past its time: the timer does not finish it a second time
+        // Its time can't end it a second time.
+        QVERIFY(!clicked->findChild<QTimer*>("Timer1")->isActive());
         QVERIFY(gone.count() == 1 || gone.wait());
-        QCOMPARE(finished.count(), 1);
 
         QElapsedTimer clock;
         clock.start();
@@ -115,26 +116,15 @@ private slots:
         QCOMPARE(pictured.window->mdiArea()->background().style(), Qt::TexturePattern);
     }
 
-    void aboutWindowFollowsLanguage() {
-        for (const int language : {1, 2}) {
-            Installation install;
-            install.writeSetup(QStringLiteral("[language]\nIsFirstRun=0\nCurrentLanguage=%1\n")
-                                   .arg(language)
-                                   .toLatin1());
-            Started run(install);
-            QString name;
-            QString version;
-            WhenModalShows([&](QWidget* dialog) {
-                name = dialog->objectName();
-                version = dialog->findChild<QLabel*>("lblVersion")->text();
-                dialog->close();
-            });
-            run.window->findChild<QAction*>("mnuHelpAbout")->trigger();
-            QCOMPARE(name,
-                     language == 1 ? QStringLiteral("FrmAbout2") : QStringLiteral("frmAbout"));
-            QVERIFY(version.startsWith(language == 1 ? QStringLiteral("Version ")
-                                                     : QStringLiteral("版本 ")));
-        }
+    void aboutWindowOpensFromTheMenu() {
+        Fresh<Started> run;
+        QString name;
+        WhenModalShows([&](QWidget* dialog) {
+            name = dialog->objectName();
+            dialog->close();
+        });
+        run.window->findChild<QAction*>("mnuHelpAbout")->trigger();
+        QCOMPARE(name, QStringLiteral("FrmAbout2"));
     }
 };
 

@@ -103,6 +103,11 @@ struct ShownProgram {
     bool shown = false;
 };
 
+// A run on an installation of its own, made before the run starts.
+template <typename Run> struct Fresh : Installation, Run {
+    Fresh() : Run(static_cast<const Installation&>(*this)) {}
+};
+
 // Runs a menu or toolbar command by its object name.
 inline void Trigger(QWidget& window, const char* name) {
     QAction* action = window.findChild<QAction*>(QLatin1String(name));
