@@ -85,8 +85,8 @@ QString SavePair(const QString& folder, RadioModel m) {
     ScriptedPrompter p;
     if (SaveDataFile(m, c, p))
         return {};
-    // The changed mark stays: Exit still asks, the data is not lost.
-    return m.IsModified() ? p.texts().join("|") : QStringLiteral("marked saved");
+    // The changed mark and the want of a name stay: Exit still asks, the data is not lost.
+    return m.IsModified() && m.IsUntitled ? p.texts().join("|") : QStringLiteral("marked saved");
 }
 
 QMap<QString, QByteArray> Contents(const QString& folder) {

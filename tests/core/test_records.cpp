@@ -1,13 +1,14 @@
 // Byte layout of the data file records: offsets, widths, order and round trips.
 
 #include "core/model/record_io.h"
+#include "support/values.h"
 
 #include <QRandomGenerator>
 #include <QTest>
 
 namespace {
 
-int16_t I16At(const QByteArray& b, int offset) {
+int I16At(const QByteArray& b, int offset) {
     return static_cast<int16_t>(static_cast<uint8_t>(b[offset]) |
                                 (static_cast<uint8_t>(b[offset + 1]) << 8));
 }
@@ -29,9 +30,7 @@ RadioData NumberedRadioData() {
 class TestRecords : public QObject {
     Q_OBJECT
 private slots:
-    void radioDataFieldOffsets_data() {
-        QTest::addColumn<int>("offset");
-        QTest::addColumn<int>("expected");
+    void radioDataFieldOffsets() {
         RadioData d;
         d.DataVersion.set(QStringLiteral("V100"));
         d.BandFlag = 1;
@@ -41,16 +40,17 @@ private slots:
         d.ChannelCount(1, 10) = 46; // last of 20
         d.Identity.IdentityWord = 248;
         d.Identity.IdentityMark = 67;
-        d.Options.GroupValid(0, 1) = 1;
-        d.Options.EmgChannel(1, 1, 1) = 39; // k = 1 starts after the 20 k = 0 values
-        d.Options.UpperNibble = 2;
-        d.Options.WorkGroup[1] = 9;
-        d.Options.WorkChannel(0, 2) = 17;
-        d.Options.DwChannel(0, 1, 1) = 33;
-        d.Options.MemChannel(1, 10) = 46;
-        d.Options.Rtix = -100;
-        d.Options.PublicMode = 4;
-        d.Options.ModeEnable[4] = 1;
+        OptionRecord& o = d.Options;
+        o.GroupValid(0, 1) = 1;
+        o.EmgChannel(1, 1, 1) = 39; // k = 1 starts after the 20 k = 0 values
+        o.UpperNibble = 2;
+        o.WorkGroup[1] = 9;
+        o.WorkChannel(0, 2) = 17;
+        o.DwChannel(0, 1, 1) = 33;
+        o.MemChannel(1, 10) = 46;
+        o.Rtix = -100;
+        o.PublicMode = 4;
+        o.ModeEnable[4] = 1;
         d.Tones[1].Element[0] = {210, 10};
         d.Tones[2].LoopCount = 5;
         d.Tones[8].IntervalCode = 255;
@@ -59,41 +59,25 @@ private slots:
         d.AsqLevel = 9;
         d.RssiPoint[11] = 35;
         const QByteArray b = WriteRadioData(d);
-
-        QTest::newRow("size") << int(b.size()) << kRadioDataBytes;
-        QTest::newRow("version V") << int(b[0]) << int('V');
-        QTest::newRow("BandFlag") << int(I16At(b, 4)) << 1;
-        QTest::newRow("CurrentGroup(1)") << int(I16At(b, 8)) << 11;
-        QTest::newRow("LastRow(1,1)") << int(I16At(b, 12)) << 21;
-        QTest::newRow("LastRow(0,11)") << int(I16At(b, 10 + 20 * 2)) << 40;
-        QTest::newRow("ChannelCount(1,10)") << int(I16At(b, 54 + 19 * 2)) << 46;
-        QTest::newRow("IdentityWord") << int(I16At(b, 94 + 7)) << 248;
-        QTest::newRow("IdentityMark") << int(I16At(b, 94 + 32)) << 67;
-        QTest::newRow("GroupValid(0,1)") << int(I16At(b, 128)) << 1;
-        QTest::newRow("EmgChannel(1,1,1)") << int(I16At(b, 128 + 120 + 21 * 2)) << 39;
-        QTest::newRow("UpperNibble") << int(I16At(b, 128 + 200)) << 2;
-        QTest::newRow("WorkGroup(1)") << int(I16At(b, 128 + 206)) << 9;
-        QTest::newRow("WorkChannel(0,2)") << int(I16At(b, 128 + 214 + 2 * 2)) << 17;
-        QTest::newRow("DwChannel(0,1,1)") << int(I16At(b, 128 + 254 + 20 * 2)) << 33;
-        QTest::newRow("MemChannel(1,10)") << int(I16At(b, 128 + 334 + 19 * 2)) << 46;
-        QTest::newRow("Rtix") << int(I16At(b, 128 + 374)) << -100;
-        QTest::newRow("PublicMode") << int(I16At(b, 128 + 374 + 22 * 2)) << 4;
-        QTest::newRow("ModeEnable(4)") << int(I16At(b, 128 + 374 + 27 * 2)) << 1;
-        QTest::newRow("tone 1 freq") << int(I16At(b, 558)) << 210;
-        QTest::newRow("tone 1 dur") << int(I16At(b, 560)) << 10;
-        QTest::newRow("tone 2 loops") << int(I16At(b, 558 + 60 + 56)) << 5;
-        QTest::newRow("tone 8 interval") << int(I16At(b, 558 + 7 * 60 + 58)) << 255;
-        QTest::newRow("TxOffset low") << int(uint8_t(b[1038])) << 0x78;
-        QTest::newRow("TxOffset high") << int(uint8_t(b[1041])) << 0x12;
-        QTest::newRow("FreqCh") << int(I16At(b, 1042)) << 1;
-        QTest::newRow("AsqLevel") << int(I16At(b, 1044)) << 9;
-        QTest::newRow("RssiPoint(11)") << int(I16At(b, 1046 + 22)) << 35;
-    }
-
-    void radioDataFieldOffsets() {
-        QFETCH(int, offset);
-        QFETCH(int, expected);
-        QCOMPARE(offset, expected);
+        QCOMPARE(b.size(), kRadioDataBytes);
+        // Version, band, groups, rows, counts and identity.
+        QCOMPARE(Values(b.left(4), I16At(b, 4), I16At(b, 8), I16At(b, 12), I16At(b, 10 + 20 * 2),
+                        I16At(b, 54 + 19 * 2), I16At(b, 94 + 7), I16At(b, 94 + 32)),
+                 "V100 1 11 21 40 46 248 67");
+        // Options from 128: GroupValid, EmgChannel, UpperNibble, WorkGroup,
+        // WorkChannel, DwChannel, MemChannel, Rtix, PublicMode, ModeEnable.
+        const int opt = 128;
+        QCOMPARE(Values(I16At(b, opt), I16At(b, opt + 120 + 21 * 2), I16At(b, opt + 200),
+                        I16At(b, opt + 206), I16At(b, opt + 214 + 2 * 2),
+                        I16At(b, opt + 254 + 20 * 2), I16At(b, opt + 334 + 19 * 2),
+                        I16At(b, opt + 374), I16At(b, opt + 374 + 22 * 2),
+                        I16At(b, opt + 374 + 27 * 2)),
+                 "1 39 2 9 17 33 46 -100 4 1");
+        // Tones from 558, 60 bytes each; then TxOffset, FreqCh, AsqLevel, RssiPoint.
+        QCOMPARE(Values(I16At(b, 558), I16At(b, 560), I16At(b, 558 + 60 + 56),
+                        I16At(b, 558 + 7 * 60 + 58), b.mid(1038, 4).toHex(), I16At(b, 1042),
+                        I16At(b, 1044), I16At(b, 1046 + 22)),
+                 "210 10 5 255 78563412 1 9 35");
     }
 
     void channelRecordLayout() {
@@ -122,13 +106,13 @@ private slots:
 
     void fixedTextsArePaddedAndCut() {
         OptionRecord o;
-        o.GroupName(0, 1).set(QStringLiteral("AB"));
-        QCOMPARE(o.GroupName(0, 1).raw(), QStringLiteral("AB  "));
-        QCOMPARE(o.GroupName(0, 1).text(), QStringLiteral("AB"));
-        o.GroupName(0, 1).set(QStringLiteral("LONGER"));
-        QCOMPARE(o.GroupName(0, 1).raw(), QStringLiteral("LONG"));
-        o.GroupName(0, 1).set(QStringLiteral("A") + QChar(0) + QStringLiteral("xy"));
-        QCOMPARE(o.GroupName(0, 1).text(), QStringLiteral("A"));
+        auto& name = o.GroupName(0, 1);
+        name.set(QStringLiteral("AB"));
+        QCOMPARE(name.raw() + name.text(), QStringLiteral("AB  AB"));
+        name.set(QStringLiteral("LONGER"));
+        QCOMPARE(name.raw(), QStringLiteral("LONG"));
+        name.set(QStringLiteral("A") + QChar(0) + QStringLiteral("xy"));
+        QCOMPARE(name.text(), QStringLiteral("A"));
         // Every byte value survives a file round trip.
         FixedText<7> t;
         for (int i = 0; i < 7; ++i)
@@ -140,13 +124,15 @@ private slots:
         QCOMPARE(back.Identity.IdentityModelCode.raw(), t.raw());
     }
 
-    void roundTrips() {
+    void roundTripsAndShortInput() {
         const RadioData d = NumberedRadioData();
         const QByteArray bytes = WriteRadioData(d);
         RadioData back;
         QVERIFY(ReadRadioData(bytes, back));
         QVERIFY(back == d);
         QCOMPARE(WriteRadioData(back), bytes);
+        QVERIFY(!ReadRadioData(bytes.left(kRadioDataBytes - 1), back));
+        QVERIFY(back == d); // a refused read changes nothing
 
         QByteArray raw(kChannelRecordBytes * 2, 0);
         for (char& c : raw)
@@ -154,17 +140,8 @@ private slots:
         ChannelRecord r;
         QVERIFY(ReadChannelRecord(raw, kChannelRecordBytes, r));
         QCOMPARE(WriteChannelRecord(r), raw.mid(kChannelRecordBytes));
-    }
-
-    void shortInputIsRefused() {
-        RadioData d = NumberedRadioData();
-        const RadioData before = d;
-        QVERIFY(!ReadRadioData(QByteArray(kRadioDataBytes - 1, 'x'), d));
-        QVERIFY(d == before);
-        ChannelRecord r;
-        QVERIFY(!ReadChannelRecord(QByteArray(95, 'x'), 48, r));
-        QVERIFY(!ReadChannelRecord(QByteArray(96, 'x'), -1, r));
-        QVERIFY(ReadChannelRecord(QByteArray(96, 'x'), 48, r));
+        QVERIFY(!ReadChannelRecord(raw.left(95), 48, r));
+        QVERIFY(!ReadChannelRecord(raw, -1, r));
     }
 };
 
