@@ -20,6 +20,7 @@
 
 #include <cerrno>
 #include <cstring>
+#include <functional>
 #include <sys/stat.h>
 
 namespace {
@@ -50,9 +51,15 @@ void SaveMarkedPair(const QString& path, int micGain) {
     QVERIFY(p.prompts.isEmpty());
 }
 
+// A saved pair to damage: the data file, its companion and the data file's bytes.
+struct Pair {
+    QString data, companion;
+    QByteArray bytes;
+};
+
 struct OpenRefusalsRow {
     const char* name;
-    int damage;
+    std::function<void(Pair&)> damage;
     QString message;
     int result;
 };
@@ -118,97 +125,61 @@ private slots:
             "Fail to start the software. This version does not exist.\r\n@bad.dat: ";
         const QString noVersion = "Unknown version Of DataFile!\r\n@bad.dat: does not begin with "
                                   "a data version (\"V\" and three digits)";
-        AddRows<OpenRefusalsRow>(
-            {{"1072 bytes", 0, wrongLength + "The file has 1072 bytes; a data file has 1070.",
-              int(OpenResult::WrongLength)},
-             {"V1x0", 1, noVersion, int(OpenResult::UnknownVersion)},
-             {"short companion", 2,
-              "file error.\r\n@bad.fre: holds fewer channels than its data file counts",
-              int(OpenResult::FileError)},
-             {"missing companion", 3, "file error.\r\n@bad.fre: not found",
-              int(OpenResult::FileError)},
-             {"missing data file", 4, "file error.\r\n@bad.dat: not found",
-              int(OpenResult::FileError)},
-             {"count above 46", 5, "file error.\r\n@bad.dat: a group counts more than 46 channels",
-              int(OpenResult::FileError)},
-             {"two bytes long", 6, noVersion, int(OpenResult::UnknownVersion)},
-             {"lower-case v", 7, noVersion, int(OpenResult::UnknownVersion)},
-             {"64 GiB", 8, wrongLength + "The file has 68719476736 bytes; a data file has 1070.",
-              int(OpenResult::WrongLength)},
-             {"a pipe", 9, "file error.\r\n@bad.dat: not a regular file",
-              int(OpenResult::FileError)},
-             {"a device", 10, "file error.\r\n@bad.dat: not a regular file",
-              int(OpenResult::FileError)},
-             {"companion is a folder", 11, "file error.\r\n@bad.fre: is a folder",
-              int(OpenResult::FileError)},
-             {"CSV text as companion", 12,
-              "file error.\r\n@bad.fre: record 1 holds values no channel can have",
-              int(OpenResult::FileError)},
-             {"mode 300 in record 3", 13,
-              "file error.\r\n@bad.fre: record 3 holds values no channel can have",
-              int(OpenResult::FileError)}});
+        const QString error = "file error.\r\n@";
+        const auto setMode = [](Pair& f) { // of record 3
+            QByteArray records = ReadFile(f.companion);
+            records[2 * 48 + 30] = char(300 & 0xFF);
+            records[2 * 48 + 31] = char(300 >> 8);
+            WriteFile(f.companion, records);
+        };
+        const int wrong = int(OpenResult::WrongLength), unknown = int(OpenResult::UnknownVersion),
+                  failed = int(OpenResult::FileError);
+        AddRows<OpenRefusalsRow>({
+            {"1072 bytes", [](Pair& f) { WriteFile(f.data, f.bytes + "xx"); },
+             wrongLength + "The file has 1072 bytes; a data file has 1070.", wrong},
+            {"V1x0", [](Pair& f) { WriteFile(f.data, f.bytes.replace(0, 4, "V1x0")); }, noVersion,
+             unknown},
+            {"short companion", [](Pair& f) { QFile::resize(f.companion, 139 * 48 + 47); },
+             error + "bad.fre: holds fewer channels than its data file counts", failed},
+            {"missing companion", [](Pair& f) { QFile::remove(f.companion); },
+             error + "bad.fre: not found", failed},
+            {"missing data file", [](Pair& f) { QFile::remove(f.data); },
+             error + "bad.dat: not found", failed},
+            {"count above 46", [](Pair& f) { WriteFile(f.data, f.bytes.replace(54, 1, "/")); },
+             error + "bad.dat: a group counts more than 46 channels", failed},
+            {"two bytes long", [](Pair& f) { WriteFile(f.data, "V1"); }, noVersion, unknown},
+            {"lower-case v", [](Pair& f) { WriteFile(f.data, f.bytes.replace(0, 1, "v")); },
+             noVersion, unknown},
+            {"64 GiB", [](Pair& f) { QVERIFY(QFile::resize(f.data, kHugeFile)); },
+             wrongLength + "The file has 68719476736 bytes; a data file has 1070.", wrong},
+            {"a pipe",
+             [](Pair& f) {
+                 QFile::remove(f.data);
+                 QCOMPARE(mkfifo(QFile::encodeName(f.data).constData(), 0600), 0);
+             },
+             error + "bad.dat: not a regular file", failed},
+            {"a device",
+             [](Pair& f) { QVERIFY(QFile::remove(f.data) && QFile::link("/dev/zero", f.data)); },
+             error + "bad.dat: not a regular file", failed},
+            {"companion is a folder",
+             [](Pair& f) { QVERIFY(QFile::remove(f.companion) && QDir().mkdir(f.companion)); },
+             error + "bad.fre: is a folder", failed},
+            {"CSV text as companion",
+             [](Pair& f) { WriteFile(f.companion, QByteArray("Bank,Group\r\n").repeated(600)); },
+             error + "bad.fre: record 1 holds values no channel can have", failed},
+            {"mode 300 in record 3", setMode,
+             error + "bad.fre: record 3 holds values no channel can have", failed},
+        });
     }
 
     void openRefusals() {
         QFETCH(OpenRefusalsRow, row);
-        auto [rowName, damage, message, result] = row;
         QTemporaryDir dir;
-        const QString path = dir.filePath("bad.dat");
-        SaveMarkedPair(path, 12);
-        QByteArray data = ReadFile(path);
-        const QString companion = dir.filePath("bad.fre");
-        switch (damage) {
-        case 0:
-            WriteFile(path, data + "xx");
-            break;
-        case 1:
-            WriteFile(path, data.replace(0, 4, "V1x0"));
-            break;
-        case 2:
-            QFile::resize(companion, 139 * 48 + 47);
-            break;
-        case 3:
-            QFile::remove(companion);
-            break;
-        case 4:
-            QFile::remove(path);
-            break;
-        case 5:
-            data[54] = 47; // ChannelCount(0, 1)
-            WriteFile(path, data);
-            break;
-        case 6:
-            WriteFile(path, "V1");
-            break;
-        case 7:
-            WriteFile(path, data.replace(0, 1, "v"));
-            break;
-        case 8:
-            QVERIFY(QFile::resize(path, kHugeFile));
-            break;
-        case 9:
-            QFile::remove(path);
-            QCOMPARE(mkfifo(QFile::encodeName(path).constData(), 0600), 0);
-            break;
-        case 10:
-            QFile::remove(path);
-            QVERIFY(QFile::link(QStringLiteral("/dev/zero"), path));
-            break;
-        case 11:
-            QFile::remove(companion);
-            QVERIFY(QDir().mkdir(companion));
-            break;
-        case 12:
-            WriteFile(companion, QByteArray("Bank,Group,Channel,Frequency\r\n").repeated(300));
-            break;
-        case 13: {
-            QByteArray records = ReadFile(companion);
-            records[2 * 48 + 30] = char(300 & 0xFF); // Mode of record 3
-            records[2 * 48 + 31] = char(300 >> 8);
-            WriteFile(companion, records);
-            break;
-        }
-        }
+        Pair files{dir.filePath("bad.dat"), dir.filePath("bad.fre"), {}};
+        SaveMarkedPair(files.data, 12);
+        files.bytes = ReadFile(files.data);
+        row.damage(files);
+        const QString path = files.data;
 
         RadioModel m = DefaultModel();
         m.radio.Options.KeyBeep = 0; // unsaved work that must survive
@@ -216,8 +187,8 @@ private slots:
         m.CurrentFileName = path;
         Catalogue c;
         ScriptedPrompter p;
-        QCOMPARE(int(OpenDataFile(m, V100Only(), c, p)), result);
-        QCOMPARE(p.texts(), QStringList{QString(message).replace("@", dir.path() + "/")});
+        QCOMPARE(int(OpenDataFile(m, V100Only(), c, p)), row.result);
+        QCOMPARE(p.texts(), QStringList{QString(row.message).replace("@", dir.path() + "/")});
         QCOMPARE(p.prompts.first().buttons, PromptButtons::Ok);
         QVERIFY(m.radio == before);
         QVERIFY(m.IsUntitled);

@@ -4,30 +4,11 @@
 #include "core/editing/tone_rules.h"
 #include "core/model/radio_image.h"
 #include "support/rows.h"
+#include "support/values.h"
 
 #include <QTest>
 
 namespace {
-
-// Tone n loops n times after an interval of 10 + n; element k has frequency
-// code 16n + k and duration code 100 + 8n + k.
-ToneTable NumberedTones() {
-    ToneTable tones;
-    for (int n = 1; n <= kToneCount; ++n) {
-        tones[n].LoopCount = static_cast<int16_t>(n);
-        tones[n].IntervalCode = static_cast<int16_t>(10 + n);
-        for (int k = 0; k < kToneElements; ++k)
-            tones[n].Element[k] = {int16_t(16 * n + k), int16_t(100 + 8 * n + k)};
-    }
-    return tones;
-}
-
-ToneTable TonesDefined(std::initializer_list<int> defined) {
-    ToneTable tones;
-    for (const int n : defined)
-        tones[n] = {{{{210, 10}}}, 1, 0};
-    return tones;
-}
 
 struct ValidRogerToneRow {
     const char* name;
@@ -39,33 +20,30 @@ struct ValidRogerToneRow {
 class TestToneBlock : public QObject {
     Q_OBJECT
 private slots:
-    void secondToneLayout() {
+    void layoutAndRoundTrip() {
+        // Tone n loops n times after an interval of 10 + n; element k has
+        // frequency code 16n + k and duration code 100 + 8n + k.
+        ToneTable tones;
+        for (int n = 1; n <= kToneCount; ++n) {
+            tones[n].LoopCount = static_cast<int16_t>(n);
+            tones[n].IntervalCode = static_cast<int16_t>(10 + n);
+            for (int k = 0; k < kToneElements; ++k)
+                tones[n].Element[k] = {int16_t(16 * n + k), int16_t(100 + 8 * n + k)};
+        }
         RadioImage image;
         image.fill(0xAB);
-        EncodeToneBlock(NumberedTones(), image);
-        QCOMPARE(int(image[0x3E1E]), 2);
-        QCOMPARE(int(image[0x3E1F]), 12);
-        for (int k = 0; k < kToneElements; ++k) {
-            QCOMPARE(int(image[0x3E20 + k]), 32 + k);
-            QCOMPARE(int(image[0x3E2E + k]), 116 + k);
-        }
-        QCOMPARE(int(image[0x3EDE]), 8); // tone 8
-        QCOMPARE(int(image[0x3EFB]), 100 + 64 + 13);
-        for (int block = 0x3E00; block < 0x3F00; block += 64) {
-            for (int unused = block + 60; unused < block + 64; ++unused)
-                QCOMPARE(int(image[unused]), 0xAB);
-        }
-        QCOMPARE(int(image[0x3DFF]), 0xAB);
-        QCOMPARE(int(image[0x3F00]), 0xAB);
-    }
-
-    void roundTrip() {
-        RadioImage image;
-        PrepareImage(image);
-        EncodeToneBlock(NumberedTones(), image);
+        EncodeToneBlock(tones, image);
+        // Two tones of 30 bytes in each 64: loops, interval, frequencies,
+        // lengths; four bytes left alone.
+        QCOMPARE(HexAt(image, 0x3E1E, 34), "020c202122232425262728292a2b2c2d"
+                                           "7475767778797a7b7c7d7e7f8081abababab");
+        QCOMPARE(Values(image[0x3EDE], image[0x3EFB], image[0x3DFF], image[0x3F00]),
+                 "8 177 171 171");
+        for (int unused = 0x3E7C; unused < 0x3F00; unused += unused % 64 == 63 ? 61 : 1)
+            QCOMPARE(int(image[unused]), 0xAB);
         ToneTable decoded;
         DecodeToneBlock(image, decoded);
-        QVERIFY(decoded == NumberedTones());
+        QVERIFY(decoded == tones);
     }
 
     void validRogerTone_data() {
@@ -93,23 +71,21 @@ private slots:
     void undefinedTonesSwitchOffTheirUsers() {
         RadioData data;
         ChannelTable channels;
-        data.Tones = TonesDefined({2, 5});
+        for (const int n : {2, 5})
+            data.Tones[n] = {{{{210, 10}}}, 1, 0};
         QCOMPARE(CountRogerTones(data.Tones), 2);
         data.ChannelCount(1, 10) = 3;
         data.ChannelCount(0, 1) = -4; // damaged: nothing in use
-        channels.at(1, 1, 10).Roger = 1;
-        channels.at(1, 2, 10).Roger = 2;
-        channels.at(1, 3, 10).Roger = 200;
-        channels.at(1, 4, 10).Roger = 1; // not in use
-        channels.at(0, 1, 1).Roger = 1;
         data.Options.PublicRoger = 1;
+        const int rogers[] = {1, 2, 200, 1}; // the fourth not in use
+        for (int slot = 1; slot <= 4; ++slot)
+            channels.at(1, slot, 10).Roger = static_cast<int16_t>(rogers[slot - 1]);
+        channels.at(0, 1, 1).Roger = 1;
         RevalidateRogerTones(data, channels);
-        QCOMPARE(channels.at(1, 1, 10).Roger, int16_t(0));
-        QCOMPARE(channels.at(1, 2, 10).Roger, int16_t(2));
-        QCOMPARE(channels.at(1, 3, 10).Roger, int16_t(0));
-        QCOMPARE(channels.at(1, 4, 10).Roger, int16_t(1));
-        QCOMPARE(channels.at(0, 1, 1).Roger, int16_t(1));
-        QCOMPARE(data.Options.PublicRoger, int16_t(0));
+        QCOMPARE(Values(channels.at(1, 1, 10).Roger, channels.at(1, 2, 10).Roger,
+                        channels.at(1, 3, 10).Roger, channels.at(1, 4, 10).Roger,
+                        channels.at(0, 1, 1).Roger, data.Options.PublicRoger),
+                 "0 2 0 1 1 0");
     }
 };
 
