@@ -1,7 +1,8 @@
 // Roger-beep tones without their window: the steps they play, their samples
-// and WAV files, and the guarded edits.
+// and WAV files, the rule of defined tones and the guarded edits.
 
 #include "core/editing/tone_edit.h"
+#include "core/editing/tone_rules.h"
 #include "core/editing/tone_samples.h"
 #include "core/editing/tone_sequence.h"
 #include "core/model/initial_data.h"
@@ -82,6 +83,11 @@ struct PcmLayoutsRow {
     QByteArray hex;
 };
 
+struct ValidRogerToneRow {
+    const char* name;
+    int loops, lengthAt, n, valid;
+};
+
 } // namespace
 
 class TestToneSound : public QObject {
@@ -159,6 +165,7 @@ private slots:
     }
 
     // -32768, 0 and 16384 in each sample format.
+
     void pcmLayouts_data() {
         AddRows<PcmLayoutsRow>(
             {{"8-bit mono", int(PcmSample::UInt8), 1, "0080c0"},
@@ -203,6 +210,48 @@ private slots:
         QCOMPARE(edit, row.result);
         QCOMPARE(Values(data.Options.PublicRoger, model.channels.at(0, 1, 1).Roger),
                  Values(row.rogerAfter, row.rogerAfter));
+    }
+
+    void validRogerTone_data() {
+        AddRows<ValidRogerToneRow>({{"defined", 1, 0, 3, 3},
+                                    {"only the last element sounds", 10, 13, 8, 8},
+                                    {"no loop", 0, 0, 3, 0},
+                                    {"no length", 1, -1, 3, 0},
+                                    {"tone 0", 1, 0, 0, 0},
+                                    {"tone 9", 1, 0, 9, 0},
+                                    {"negative tone", 1, 0, -1, 0}});
+    }
+
+    void validRogerTone() {
+        QFETCH(ValidRogerToneRow, row);
+        auto [rowName, loops, lengthAt, n, valid] = row;
+        ToneTable tones;
+        for (int t = 1; t <= kToneCount; ++t) {
+            tones[t].LoopCount = static_cast<int16_t>(loops);
+            if (lengthAt >= 0)
+                tones[t].Element[lengthAt].DurCode = 1;
+        }
+        QCOMPARE(ValidRogerTone(tones, n), valid);
+    }
+
+    void undefinedTonesSwitchOffTheirUsers() {
+        RadioData data;
+        ChannelTable channels;
+        for (const int n : {2, 5})
+            data.Tones[n] = {{{{210, 10}}}, 1, 0};
+        QCOMPARE(CountRogerTones(data.Tones), 2);
+        data.ChannelCount(1, 10) = 3;
+        data.ChannelCount(0, 1) = -4; // damaged: nothing in use
+        data.Options.PublicRoger = 1;
+        const int rogers[] = {1, 2, 200, 1}; // the fourth not in use
+        for (int slot = 1; slot <= 4; ++slot)
+            channels.at(1, slot, 10).Roger = static_cast<int16_t>(rogers[slot - 1]);
+        channels.at(0, 1, 1).Roger = 1;
+        RevalidateRogerTones(data, channels);
+        QCOMPARE(Values(channels.at(1, 1, 10).Roger, channels.at(1, 2, 10).Roger,
+                        channels.at(1, 3, 10).Roger, channels.at(1, 4, 10).Roger,
+                        channels.at(0, 1, 1).Roger, data.Options.PublicRoger),
+                 "0 2 0 1 1 0");
     }
 };
 
