@@ -70,26 +70,19 @@ RadioData SampleData() {
         }
     }
     o.GroupName(1, 10).set(QStringLiteral("ABCD"));
-    o.UpperNibble = 2;
     o.WorkGroup = {1, 3};
-    o.VoxFunction = o.MemMenu = 1;
-    o.PublicHiCut = o.PublicNbAnl = o.PublicBusy = 1;
-    o.PublicRoger = 3;
-    o.KeyBeep = 1;
-    o.Indic = 2;
-    o.MicGain = 30;
-    o.Nog = 32;
-    o.Tot = 60;
-    o.SwrProtect = 1;
-    o.BatteryProtect = 1;
-    o.ScanMode = 1;
-    o.Fin = 3;
-    o.BacklightColor = 6;
-    o.MenuPage = 9;
-    o.BatteryMin = 97;
-    o.BatteryMax = 168;
-    o.SwrMax = 160;
-    o.PublicMode = 4;
+    using O = OptionRecord;
+    const std::pair<int16_t O::*, int> values[] = {
+        {&O::UpperNibble, 2}, {&O::VoxFunction, 1},    {&O::MemMenu, 1},
+        {&O::PublicHiCut, 1}, {&O::PublicNbAnl, 1},    {&O::PublicBusy, 1},
+        {&O::PublicRoger, 3}, {&O::KeyBeep, 1},        {&O::Indic, 2},
+        {&O::MicGain, 30},    {&O::Nog, 32},           {&O::Tot, 60},
+        {&O::SwrProtect, 1},  {&O::BatteryProtect, 1}, {&O::ScanMode, 1},
+        {&O::Fin, 3},         {&O::BacklightColor, 6}, {&O::MenuPage, 9},
+        {&O::BatteryMin, 97}, {&O::BatteryMax, 168},   {&O::SwrMax, 160},
+        {&O::PublicMode, 4}};
+    for (const auto& [field, value] : values)
+        o.*field = static_cast<int16_t>(value);
     o.ModeEnable = {1, 0, 1, 0, 1};
     d.BandFlag = 1;
     d.TxOffset = 50000;
