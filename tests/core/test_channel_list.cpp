@@ -6,6 +6,7 @@
 #include "core/model/radio_model.h"
 #include "core/session/edit_history.h"
 #include "core/text/catalogue.h"
+#include "support/values.h"
 
 #include <QTest>
 
@@ -168,6 +169,10 @@ private slots:
         }
         m.radio.BandFlag = 1;
         QVERIFY(h.Record(m));
+        m.radio.Options.MicGain = 5; // another change without a key: a step of its own
+        QVERIFY(h.Record(m));
+        QVERIFY(h.Undo(m));
+        QCOMPARE(Values(m.radio.Options.MicGain == 5, m.radio.BandFlag), "false 1");
         QVERIFY(h.Undo(m));
         QCOMPARE(m.radio.BandFlag, int16_t(0));
         QCOMPARE(m.BandHighMHz, 30.105); // the band follows the bank

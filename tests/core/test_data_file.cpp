@@ -1,5 +1,5 @@
-// The data file pair: layout on disk, open checks and their messages, the
-// version gate, and saves that never leave a broken pair.
+// The data file pair: the byte layout of its records, open checks and their
+// messages, the version gate, backups, and saves that never leave a broken pair.
 
 #include "core/base/version_table.h"
 #include "core/model/data_file.h"
@@ -11,18 +11,36 @@
 #include "support/rows.h"
 #include "support/scripted_prompter.h"
 #include "support/test_files.h"
+#include "support/values.h"
 
 #include <QDir>
 #include <QFile>
-#include <QFileInfo>
+#include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QTest>
-
 #include <cerrno>
 #include <cstring>
+#include <functional>
 #include <sys/stat.h>
 
 namespace {
+
+int I16At(const QByteArray& b, int offset) {
+    return static_cast<int16_t>(static_cast<uint8_t>(b[offset]) |
+                                (static_cast<uint8_t>(b[offset + 1]) << 8));
+}
+
+// A record whose every integer is distinct, so a misplaced field shows.
+RadioData NumberedRadioData() {
+    RadioData d;
+    QByteArray bytes(kRadioDataBytes, 0);
+    for (int i = 0; i < kRadioDataBytes; ++i)
+        bytes[i] = static_cast<char>((i * 7 + 3) & 0x7F);
+    bytes.replace(0, 4, "V100");
+    bool ok = ReadRadioData(bytes, d);
+    Q_ASSERT(ok);
+    return d;
+}
 
 // Larger than memory: reading such a file whole would fail or take minutes.
 constexpr qint64 kHugeFile = qint64(64) << 30;
@@ -50,9 +68,15 @@ void SaveMarkedPair(const QString& path, int micGain) {
     QVERIFY(p.prompts.isEmpty());
 }
 
+// A saved pair to damage: the data file, its companion and the data file's bytes.
+struct Pair {
+    QString data, companion;
+    QByteArray bytes;
+};
+
 struct OpenRefusalsRow {
     const char* name;
-    int damage;
+    std::function<void(Pair&)> damage;
     QString message;
     int result;
 };
@@ -71,20 +95,118 @@ struct CompanionRow {
 class TestDataFile : public QObject {
     Q_OBJECT
 private slots:
-    void savedPairLayout() {
-        QTemporaryDir dir;
-        const QString path = dir.filePath("radio.dat");
-        SaveMarkedPair(path, 12);
-        const QByteArray data = ReadFile(path);
-        QCOMPARE(data.size(), 1070);
-        QCOMPARE(data.left(4), QByteArray("V100"));
-        const QByteArray companion = ReadFile(dir.filePath("radio.fre"));
-        QCOMPARE(companion.size(), 140 * 48);
-        // First record: bank 0, group A, slot 1 = memory channel 41 on 28.015000.
-        QCOMPARE(int(companion[0]), 41);
-        QCOMPARE(companion.mid(6, 8), QByteArray("28015000"));
-        // Slot 7 of group A is channel 1.
-        QCOMPARE(int(companion[6 * 48]), 1);
+    void radioDataFieldOffsets() {
+        RadioData d;
+        d.DataVersion.set(QStringLiteral("V100"));
+        d.BandFlag = 1;
+        d.CurrentGroup = {3, 11};
+        d.LastRow(1, 1) = 21;       // second element: bank varies fastest
+        d.LastRow(0, 11) = 40;      // element 20 of 22
+        d.ChannelCount(1, 10) = 46; // last of 20
+        d.Identity.IdentityWord = 248;
+        d.Identity.IdentityMark = 67;
+        OptionRecord& o = d.Options;
+        o.GroupValid(0, 1) = 1;
+        o.EmgChannel(1, 1, 1) = 39; // k = 1 starts after the 20 k = 0 values
+        o.UpperNibble = 2;
+        o.WorkGroup[1] = 9;
+        o.WorkChannel(0, 2) = 17;
+        o.DwChannel(0, 1, 1) = 33;
+        o.MemChannel(1, 10) = 46;
+        o.Rtix = -100;
+        o.PublicMode = 4;
+        o.ModeEnable[4] = 1;
+        d.Tones[1].Element[0] = {210, 10};
+        d.Tones[2].LoopCount = 5;
+        d.Tones[8].IntervalCode = 255;
+        d.TxOffset = 0x12345678;
+        d.FreqCh = 1;
+        d.AsqLevel = 9;
+        d.RssiPoint[11] = 35;
+        const QByteArray b = WriteRadioData(d);
+        QCOMPARE(b.size(), kRadioDataBytes);
+        // Version, band, groups, rows, counts and identity.
+        QCOMPARE(Values(b.left(4), I16At(b, 4), I16At(b, 8), I16At(b, 12), I16At(b, 10 + 20 * 2),
+                        I16At(b, 54 + 19 * 2), I16At(b, 94 + 7), I16At(b, 94 + 32)),
+                 "V100 1 11 21 40 46 248 67");
+        // Options from 128: GroupValid, EmgChannel, UpperNibble, WorkGroup,
+        // WorkChannel, DwChannel, MemChannel, Rtix, PublicMode, ModeEnable.
+        const int opt = 128;
+        QCOMPARE(Values(I16At(b, opt), I16At(b, opt + 120 + 21 * 2), I16At(b, opt + 200),
+                        I16At(b, opt + 206), I16At(b, opt + 214 + 2 * 2),
+                        I16At(b, opt + 254 + 20 * 2), I16At(b, opt + 334 + 19 * 2),
+                        I16At(b, opt + 374), I16At(b, opt + 374 + 22 * 2),
+                        I16At(b, opt + 374 + 27 * 2)),
+                 "1 39 2 9 17 33 46 -100 4 1");
+        // Tones from 558, 60 bytes each; then TxOffset, FreqCh, AsqLevel, RssiPoint.
+        QCOMPARE(Values(I16At(b, 558), I16At(b, 560), I16At(b, 558 + 60 + 56),
+                        I16At(b, 558 + 7 * 60 + 58), b.mid(1038, 4).toHex(), I16At(b, 1042),
+                        I16At(b, 1044), I16At(b, 1046 + 22)),
+                 "210 10 5 255 78563412 1 9 35");
+    }
+
+    void channelRecordLayout() {
+        ChannelRecord r;
+        r.ChannelNumber = 43;
+        r.InUse = 1;
+        r.ScanFlag = 0;
+        r.RxFreq.set(QStringLiteral("271850"));
+        r.TxFreq.set(QStringLiteral("28015000"));
+        r.Reserved = {-1, 2};
+        r.ToneIndex = 142;
+        r.TxToneIndex = 7;
+        r.Mode = 3;
+        r.HiCut = r.Echo = r.Busy = r.Public = 1;
+        r.Roger = 5;
+        r.Repeater = 2;
+        // number, in use, scan, receive and transmit digits, reserved, tone, transmit
+        // tone, mode, HI-CUT, NB/ANL, ECHO, +10KHz, BUSY, roger, REP, public.
+        QCOMPARE(WriteChannelRecord(r).toHex(),
+                 QByteArray("2b0001000000"
+                            "3237313835302020"
+                            "3238303135303030"
+                            "ffff0200"
+                            "8e000700030001000000010000000100050002000100"));
+    }
+
+    void fixedTextsArePaddedAndCut() {
+        OptionRecord o;
+        auto& name = o.GroupName(0, 1);
+        name.set(QStringLiteral("AB"));
+        QCOMPARE(name.raw() + name.text(), QStringLiteral("AB  AB"));
+        name.set(QStringLiteral("LONGER"));
+        QCOMPARE(name.raw(), QStringLiteral("LONG"));
+        name.set(QStringLiteral("A") + QChar(0) + QStringLiteral("xy"));
+        QCOMPARE(name.text(), QStringLiteral("A"));
+        // Every byte value survives a file round trip.
+        FixedText<7> t;
+        for (int i = 0; i < 7; ++i)
+            t.bytes[i] = static_cast<char>(0xF9 + i);
+        RadioData d;
+        d.Identity.IdentityModelCode = t;
+        RadioData back;
+        QVERIFY(ReadRadioData(WriteRadioData(d), back));
+        QCOMPARE(back.Identity.IdentityModelCode.raw(), t.raw());
+    }
+
+    void roundTripsAndShortInput() {
+        const RadioData d = NumberedRadioData();
+        const QByteArray bytes = WriteRadioData(d);
+        RadioData back;
+        QVERIFY(ReadRadioData(bytes, back));
+        QVERIFY(back == d);
+        QCOMPARE(WriteRadioData(back), bytes);
+        QVERIFY(!ReadRadioData(bytes.left(kRadioDataBytes - 1), back));
+        QVERIFY(back == d); // a refused read changes nothing
+
+        QByteArray raw(kChannelRecordBytes * 2, 0);
+        for (char& c : raw)
+            c = static_cast<char>(QRandomGenerator::global()->bounded(256));
+        ChannelRecord r;
+        QVERIFY(ReadChannelRecord(raw, kChannelRecordBytes, r));
+        QCOMPARE(WriteChannelRecord(r), raw.mid(kChannelRecordBytes));
+        QVERIFY(!ReadChannelRecord(raw.left(95), 48, r));
+        QVERIFY(!ReadChannelRecord(raw, -1, r));
     }
 
     void saveThenOpen() {
@@ -97,13 +219,21 @@ private slots:
         saved.AppendChannel(12, 1, 9, "29.1");
         for (int n = 2; n <= 40; ++n) // a full group
             saved.AppendChannel(n, 0, 4, "27.0");
+        saved.radio.ChannelCount(0, 2) = saved.radio.ChannelCount(1, 10) = 0; // no records
         saved.CurrentFileName = path;
         Catalogue c;
         ScriptedPrompter p;
         QVERIFY(SaveDataFile(saved, c, p));
         QVERIFY(!saved.IsUntitled);
         QVERIFY(!saved.IsModified());
-        const QString caption = WindowCaption(saved, c);
+        QCOMPARE(ReadFile(path).size(), kRadioDataBytes);
+        // Records by bank, group and slot: CB A slot 1 is M1 on 28.015000, slot 7
+        // is channel 1; the last is HF I's added channel 12.
+        const QByteArray companion = ReadFile(dir.filePath("pair.fre"));
+        QCOMPARE(companion.size(), (140 + 1 + 39 - 14) * kChannelRecordBytes);
+        QCOMPARE(Values(int(companion[0]), companion.mid(6, 8), int(companion[6 * 48]),
+                        int(companion[companion.size() - 48])),
+                 "41 28015000 1 12");
         // A longer companion is valid, however long: only the counted records are read.
         QVERIFY(QFile::resize(dir.filePath("pair.fre"), kHugeFile));
 
@@ -114,15 +244,10 @@ private slots:
         QVERIFY(!opened.IsModified());
         QVERIFY(!opened.IsUntitled);
         QCOMPARE(opened.channels.at(0, 7, 1).RxFreq.raw(), QStringLiteral("271850  "));
-        QCOMPARE(opened.radio.ChannelCount(1, 9), int16_t(8));
-        QCOMPARE(opened.radio.ChannelCount(0, 4), int16_t(kSlots));
-        QCOMPARE(opened.BandText, QStringLiteral("25.6150 - 30.1050 MHz"));
+        QCOMPARE(Values(opened.radio.ChannelCount(1, 9), opened.radio.ChannelCount(0, 4),
+                        opened.radio.ChannelCount(0, 2), opened.channels.at(0, 1, 3).ChannelNumber),
+                 "8 46 0 41");
         QCOMPARE(opened.BandLowMHz, 25.615);
-        QCOMPARE(WindowCaption(opened, c), caption);
-        QCOMPARE(caption, QStringLiteral("ZR-4400[25.6150 - 30.1050 MHz][File Name:pair.dat]"));
-        c.CurrentLanguage = Catalogue::kChinese;
-        QCOMPARE(WindowCaption(opened, c),
-                 QStringLiteral("ZR-4400[25.6150 - 30.1050 MHz][文件名:pair.dat]"));
     }
 
     void openRefusals_data() {
@@ -131,97 +256,61 @@ private slots:
             "Fail to start the software. This version does not exist.\r\n@bad.dat: ";
         const QString noVersion = "Unknown version Of DataFile!\r\n@bad.dat: does not begin with "
                                   "a data version (\"V\" and three digits)";
-        AddRows<OpenRefusalsRow>(
-            {{"1072 bytes", 0, wrongLength + "The file has 1072 bytes; a data file has 1070.",
-              int(OpenResult::WrongLength)},
-             {"V1x0", 1, noVersion, int(OpenResult::UnknownVersion)},
-             {"short companion", 2,
-              "file error.\r\n@bad.fre: holds fewer channels than its data file counts",
-              int(OpenResult::FileError)},
-             {"missing companion", 3, "file error.\r\n@bad.fre: not found",
-              int(OpenResult::FileError)},
-             {"missing data file", 4, "file error.\r\n@bad.dat: not found",
-              int(OpenResult::FileError)},
-             {"count above 46", 5, "file error.\r\n@bad.dat: a group counts more than 46 channels",
-              int(OpenResult::FileError)},
-             {"two bytes long", 6, noVersion, int(OpenResult::UnknownVersion)},
-             {"lower-case v", 7, noVersion, int(OpenResult::UnknownVersion)},
-             {"64 GiB", 8, wrongLength + "The file has 68719476736 bytes; a data file has 1070.",
-              int(OpenResult::WrongLength)},
-             {"a pipe", 9, "file error.\r\n@bad.dat: not a regular file",
-              int(OpenResult::FileError)},
-             {"a device", 10, "file error.\r\n@bad.dat: not a regular file",
-              int(OpenResult::FileError)},
-             {"companion is a folder", 11, "file error.\r\n@bad.fre: is a folder",
-              int(OpenResult::FileError)},
-             {"CSV text as companion", 12,
-              "file error.\r\n@bad.fre: record 1 holds values no channel can have",
-              int(OpenResult::FileError)},
-             {"mode 300 in record 3", 13,
-              "file error.\r\n@bad.fre: record 3 holds values no channel can have",
-              int(OpenResult::FileError)}});
+        const QString error = "file error.\r\n@";
+        const auto setMode = [](Pair& f) { // of record 3
+            QByteArray records = ReadFile(f.companion);
+            records[2 * 48 + 30] = char(300 & 0xFF);
+            records[2 * 48 + 31] = char(300 >> 8);
+            WriteFile(f.companion, records);
+        };
+        const int wrong = int(OpenResult::WrongLength), unknown = int(OpenResult::UnknownVersion),
+                  failed = int(OpenResult::FileError);
+        AddRows<OpenRefusalsRow>({
+            {"1072 bytes", [](Pair& f) { WriteFile(f.data, f.bytes + "xx"); },
+             wrongLength + "The file has 1072 bytes; a data file has 1070.", wrong},
+            {"V1x0", [](Pair& f) { WriteFile(f.data, f.bytes.replace(0, 4, "V1x0")); }, noVersion,
+             unknown},
+            {"short companion", [](Pair& f) { QFile::resize(f.companion, 139 * 48 + 47); },
+             error + "bad.fre: holds fewer channels than its data file counts", failed},
+            {"missing companion", [](Pair& f) { QFile::remove(f.companion); },
+             error + "bad.fre: not found", failed},
+            {"missing data file", [](Pair& f) { QFile::remove(f.data); },
+             error + "bad.dat: not found", failed},
+            {"count above 46", [](Pair& f) { WriteFile(f.data, f.bytes.replace(54, 1, "/")); },
+             error + "bad.dat: a group counts more than 46 channels", failed},
+            {"two bytes long", [](Pair& f) { WriteFile(f.data, "V1"); }, noVersion, unknown},
+            {"lower-case v", [](Pair& f) { WriteFile(f.data, f.bytes.replace(0, 1, "v")); },
+             noVersion, unknown},
+            {"64 GiB", [](Pair& f) { QVERIFY(QFile::resize(f.data, kHugeFile)); },
+             wrongLength + "The file has 68719476736 bytes; a data file has 1070.", wrong},
+            {"a pipe",
+             [](Pair& f) {
+                 QFile::remove(f.data);
+                 QCOMPARE(mkfifo(QFile::encodeName(f.data).constData(), 0600), 0);
+             },
+             error + "bad.dat: not a regular file", failed},
+            {"a device",
+             [](Pair& f) { QVERIFY(QFile::remove(f.data) && QFile::link("/dev/zero", f.data)); },
+             error + "bad.dat: not a regular file", failed},
+            {"companion is a folder",
+             [](Pair& f) { QVERIFY(QFile::remove(f.companion) && QDir().mkdir(f.companion)); },
+             error + "bad.fre: is a folder", failed},
+            {"CSV text as companion",
+             [](Pair& f) { WriteFile(f.companion, QByteArray("Bank,Group\r\n").repeated(600)); },
+             error + "bad.fre: record 1 holds values no channel can have", failed},
+            {"mode 300 in record 3", setMode,
+             error + "bad.fre: record 3 holds values no channel can have", failed},
+        });
     }
 
     void openRefusals() {
         QFETCH(OpenRefusalsRow, row);
-        auto [rowName, damage, message, result] = row;
         QTemporaryDir dir;
-        const QString path = dir.filePath("bad.dat");
-        SaveMarkedPair(path, 12);
-        QByteArray data = ReadFile(path);
-        const QString companion = dir.filePath("bad.fre");
-        switch (damage) {
-        case 0:
-            WriteFile(path, data + "xx");
-            break;
-        case 1:
-            WriteFile(path, data.replace(0, 4, "V1x0"));
-            break;
-        case 2:
-            QFile::resize(companion, 139 * 48 + 47);
-            break;
-        case 3:
-            QFile::remove(companion);
-            break;
-        case 4:
-            QFile::remove(path);
-            break;
-        case 5:
-            data[54] = 47; // ChannelCount(0, 1)
-            WriteFile(path, data);
-            break;
-        case 6:
-            WriteFile(path, "V1");
-            break;
-        case 7:
-            WriteFile(path, data.replace(0, 1, "v"));
-            break;
-        case 8:
-            QVERIFY(QFile::resize(path, kHugeFile));
-            break;
-        case 9:
-            QFile::remove(path);
-            QCOMPARE(mkfifo(QFile::encodeName(path).constData(), 0600), 0);
-            break;
-        case 10:
-            QFile::remove(path);
-            QVERIFY(QFile::link(QStringLiteral("/dev/zero"), path));
-            break;
-        case 11:
-            QFile::remove(companion);
-            QVERIFY(QDir().mkdir(companion));
-            break;
-        case 12:
-            WriteFile(companion, QByteArray("Bank,Group,Channel,Frequency\r\n").repeated(300));
-            break;
-        case 13: {
-            QByteArray records = ReadFile(companion);
-            records[2 * 48 + 30] = char(300 & 0xFF); // Mode of record 3
-            records[2 * 48 + 31] = char(300 >> 8);
-            WriteFile(companion, records);
-            break;
-        }
-        }
+        Pair files{dir.filePath("bad.dat"), dir.filePath("bad.fre"), {}};
+        SaveMarkedPair(files.data, 12);
+        files.bytes = ReadFile(files.data);
+        row.damage(files);
+        const QString path = files.data;
 
         RadioModel m = DefaultModel();
         m.radio.Options.KeyBeep = 0; // unsaved work that must survive
@@ -229,12 +318,16 @@ private slots:
         m.CurrentFileName = path;
         Catalogue c;
         ScriptedPrompter p;
-        QCOMPARE(int(OpenDataFile(m, V100Only(), c, p)), result);
-        QCOMPARE(p.texts(), QStringList{QString(message).replace("@", dir.path() + "/")});
+        QCOMPARE(int(OpenDataFile(m, V100Only(), c, p)), row.result);
+        QCOMPARE(p.texts(), QStringList{QString(row.message).replace("@", dir.path() + "/")});
         QCOMPARE(p.prompts.first().buttons, PromptButtons::Ok);
         QVERIFY(m.radio == before);
         QVERIFY(m.IsUntitled);
+        // A half-read file never becomes the baseline: the change still counts.
         QVERIFY(m.IsModified());
+        const RadioModel fresh = DefaultModel();
+        QVERIFY(m.SavedRadioData == fresh.SavedRadioData &&
+                m.SavedChannelTable == fresh.SavedChannelTable);
     }
 
     void incompatibleVersionLaunches() {
@@ -247,133 +340,64 @@ private slots:
         for (const PromptAnswer answer : {PromptAnswer::No, PromptAnswer::Yes}) {
             RadioModel m = DefaultModel();
             m.CurrentFileName = path;
-            Catalogue c;
             ScriptedPrompter p;
             p.answers << answer;
             QStringList launched;
-            QCOMPARE(OpenDataFile(m, V100Only(), c, p, [&](const QString& v) { launched << v; }),
+            QCOMPARE(OpenDataFile(m, V100Only(), Catalogue(), p,
+                                  [&](const QString& v) { launched << v; }),
                      OpenResult::IncompatibleVersion);
             QCOMPARE(p.prompts.size(), 1);
             QCOMPARE(p.prompts[0].buttons, PromptButtons::YesNo);
             QVERIFY(p.prompts[0].text.endsWith(
                 "DataFile version is V1.01\r\nprogramming software is V1.00"));
             QCOMPARE(launched, answer == PromptAnswer::Yes ? QStringList{"V101"} : QStringList{});
-            QCOMPARE(m.radio.Options.MicGain, int16_t(30));
+            QVERIFY(m.radio == DefaultModel().radio);
         }
-    }
-
-    void failedOpenKeepsModifiedState() {
-        // A half-read file must not become the baseline: the unsaved change
-        // still counts as a change afterwards.
-        QTemporaryDir dir;
-        const QString path = dir.filePath("half.dat");
-        SaveMarkedPair(path, 12);
-        QFile::resize(dir.filePath("half.fre"), 48);
-        RadioModel m = DefaultModel();
-        m.channels.at(1, 1, 1).RxFreq.set("29000000");
-        m.CurrentFileName = path;
-        Catalogue c;
-        ScriptedPrompter p;
-        QCOMPARE(OpenDataFile(m, V100Only(), c, p), OpenResult::FileError);
-        QVERIFY(m.IsModified());
-        QCOMPARE(m.SavedRadioData.Options.MicGain, int16_t(30));
-    }
-
-    void emptyGroupsWriteNoRecords() {
-        QTemporaryDir dir;
-        const QString path = dir.filePath("empty.dat");
-        RadioModel m = DefaultModel();
-        m.radio.ChannelCount(0, 1) = 0;
-        m.radio.ChannelCount(1, 10) = 0;
-        m.CurrentFileName = path;
-        Catalogue c;
-        ScriptedPrompter p;
-        QVERIFY(SaveDataFile(m, c, p));
-        QCOMPARE(QFileInfo(dir.filePath("empty.fre")).size(), qint64(126 * 48));
-        RadioModel back = DefaultModel();
-        back.CurrentFileName = path;
-        QCOMPARE(OpenDataFile(back, V100Only(), c, p), OpenResult::Loaded);
-        QCOMPARE(back.radio.ChannelCount(0, 1), int16_t(0));
-        QCOMPARE(int(back.channels.at(0, 1, 2).ChannelNumber), 41);
-    }
-
-    void failedSaveKeepsPreviousPair() {
-        QTemporaryDir dir;
-        const QString path = dir.filePath("keep.dat");
-        SaveMarkedPair(path, 12);
-        const QByteArray data = ReadFile(path);
-
-        // The companion cannot be written (its name is taken by a folder): the
-        // save fails, says so, and the data file is not replaced on its own.
-        QFile::remove(dir.filePath("keep.fre"));
-        QVERIFY(QDir(dir.path()).mkdir("keep.fre"));
-        RadioModel m = DefaultModel();
-        m.AppendChannel(9, 0, 1, "27.0");
-        m.CurrentFileName = path;
-        Catalogue c;
-        ScriptedPrompter p;
-        QVERIFY(!SaveDataFile(m, c, p));
-        QCOMPARE(p.texts(),
-                 QStringList{"file error.\r\n" + dir.filePath("keep.fre") + ": is a folder"});
-        QVERIFY(m.IsUntitled);
-        QVERIFY(m.IsModified()); // the change is still unsaved
-        QCOMPARE(ReadFile(path), data);
-        QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{"keep.dat"});
     }
 
     void causeLines() {
-        // Where a save goes wrong, and the system's texts behind the common causes.
+        // Where a save goes wrong, and the causes told apart from the system's texts.
         QTemporaryDir dir;
         QVERIFY(QDir(dir.path()).mkdir("taken.dat"));
-        Catalogue c;
+        const QString x = dir.filePath("x.dat");
         const struct {
             FileProblem problem;
-            int language;
             QString line;
         } rows[] = {
-            {WriteProblem(dir.filePath("no/x.dat"), {}), 1, dir.filePath("no") + ": not found"},
-            {WriteProblem(dir.filePath("taken.dat"), {}), 2,
-             dir.filePath("taken.dat") + ": 是一个文件夹"},
-            {WriteProblem(dir.filePath("x.dat"), QString::fromLocal8Bit(strerror(ENOSPC))), 1,
-             dir.filePath("x.dat") + ": disk full"},
-            {WriteProblem(dir.filePath("x.dat"), QString::fromLocal8Bit(strerror(EROFS))), 1,
-             dir.filePath("x.dat") + ": read-only file system"},
-            {WriteProblem(dir.filePath("x.dat"), QString::fromLocal8Bit(strerror(EACCES))), 1,
-             dir.filePath("x.dat") + ": permission denied"},
-            {WriteProblem(dir.filePath("x.dat"), "Input/output error"), 1,
-             dir.filePath("x.dat") + ": Input/output error"},
-            {ReadProblem(dir.filePath("taken.dat")), 1,
+            {WriteProblem(dir.filePath("no/x.dat"), {}), dir.filePath("no") + ": not found"},
+            {WriteProblem(dir.filePath("taken.dat"), {}),
              dir.filePath("taken.dat") + ": is a folder"},
-            {ReadProblem(dir.filePath("x.dat")), 2, dir.filePath("x.dat") + ": 找不到"},
-            {WriteProblem(dir.filePath("x.dat"), {}), 1, ""},
+            {WriteProblem(x, QString::fromLocal8Bit(strerror(ENOSPC))), x + ": disk full"},
+            {WriteProblem(x, QString::fromLocal8Bit(strerror(EROFS))),
+             x + ": read-only file system"},
+            {WriteProblem(x, QString::fromLocal8Bit(strerror(EACCES))), x + ": permission denied"},
+            {WriteProblem(x, "Input/output error"), x + ": Input/output error"},
+            {ReadProblem(x), x + ": not found"},
+            {WriteProblem(x, {}), ""},
         };
-        for (const auto& [problem, language, line] : rows) {
-            c.CurrentLanguage = language;
-            QCOMPARE(FileProblemLine(c, problem), line);
-        }
+        for (const auto& [problem, line] : rows)
+            QCOMPARE(FileProblemLine(Catalogue(), problem), line);
     }
 
     void backupsNamedAndPruned() {
         QTemporaryDir dir;
         const QString folder = dir.filePath("backups");
+        const QString stem = folder + "/2026-12-07_142501_PK2323";
         RadioModel m = DefaultModel();
         m.ModelCode = QStringLiteral("PK-23/23");
         m.image.fill(0x5A);
         const QDateTime when(QDate(2026, 12, 7), QTime(14, 25, 1));
-        const BackupResult first = StoreBackup(m, when, folder);
-        const BackupResult second = StoreBackup(m, when, folder);
-        QCOMPARE(first.imagePath, folder + "/2026-12-07_142501_PK2323.bin");
-        QCOMPARE(second.imagePath, folder + "/2026-12-07_142501_PK2323_2.bin");
-        QCOMPARE(ReadFile(first.imagePath), QByteArray(kImageSize, 0x5A));
+        QCOMPARE(StoreBackup(m, when, folder).imagePath, stem + ".bin");
+        QCOMPARE(StoreBackup(m, when, folder).imagePath, stem + "_2.bin");
+        QCOMPARE(ReadFile(stem + ".bin"), QByteArray(kImageSize, 0x5A));
         RadioModel opened = DefaultModel();
-        opened.CurrentFileName = folder + "/2026-12-07_142501_PK2323_2.dat";
-        Catalogue c;
+        opened.CurrentFileName = stem + "_2.dat";
         ScriptedPrompter p;
-        QCOMPARE(OpenDataFile(opened, V100Only(), c, p), OpenResult::Loaded);
-        QVERIFY(QFile::remove(folder + "/2026-12-07_142501_PK2323.dat"));
+        QCOMPARE(OpenDataFile(opened, V100Only(), Catalogue(), p), OpenResult::Loaded);
+        QVERIFY(QFile::remove(stem + ".dat"));
         const QList<BackupEntry> listed = ListBackups(folder);
         QCOMPARE(listed.size(), 2); // newest first: the second of that second
-        QCOMPARE(listed[0].stem, folder + "/2026-12-07_142501_PK2323_2");
+        QCOMPARE(listed[0].stem, stem + "_2");
         QVERIFY(listed[0].when == when && listed[0].model == "PK2323");
         QVERIFY(listed[0].hasData && listed[1].hasImage && !listed[1].hasData);
 

@@ -73,9 +73,9 @@ struct FullDiskRow {
     Writer write;
 };
 
-QString Line(const FileProblem& problem) {
-    Catalogue c;
-    return FileProblemLine(c, problem);
+// Nothing when the write succeeded, else the cause line it reports.
+QString Said(bool written, const FileProblem& problem) {
+    return written ? QString() : FileProblemLine(Catalogue(), problem);
 }
 
 QString SavePair(const QString& folder, RadioModel m) {
@@ -85,8 +85,8 @@ QString SavePair(const QString& folder, RadioModel m) {
     ScriptedPrompter p;
     if (SaveDataFile(m, c, p))
         return {};
-    // The changed mark stays: Exit still asks, the data is not lost.
-    return m.IsModified() ? p.texts().join("|") : QStringLiteral("marked saved");
+    // The changed mark and the want of a name stay: Exit still asks, the data is not lost.
+    return m.IsModified() && m.IsUntitled ? p.texts().join("|") : QStringLiteral("marked saved");
 }
 
 QMap<QString, QByteArray> Contents(const QString& folder) {
@@ -107,30 +107,24 @@ class TestFullDisk : public QObject {
     Q_OBJECT
 private slots:
     void everyWriterLeavesTheOldFile_data() {
+        const QStringList pair{"a.dat", "a.fre"};
         AddRows<FullDiskRow>({
-            {"data pair",
-             1000,
-             {"a.dat", "a.fre"},
-             [](const QString& f) { return SavePair(f, DefaultModel()); }},
-            {"data pair, companion cut late",
-             40000,
-             {"a.dat", "a.fre"},
+            {"data pair", 1000, pair, [](const QString& f) { return SavePair(f, DefaultModel()); }},
+            {"data pair, companion cut late", 40000, pair,
              [](const QString& f) { return SavePair(f, FullModel()); }},
             {"memory image",
              16000,
              {"a.bin"},
              [](const QString& f) {
-                 FileProblem problem;
-                 return WriteImageFile(f + "/a.bin", RadioImage{}, &problem) ? QString()
-                                                                             : Line(problem);
+                 FileProblem p;
+                 return Said(WriteImageFile(f + "/a.bin", RadioImage{}, &p), p);
              }},
             {"channel plan",
              1000,
              {"a.csv"},
              [](const QString& f) {
-                 FileProblem problem;
-                 return WritePlanFile(f + "/a.csv", DefaultModel(), &problem) ? QString()
-                                                                              : Line(problem);
+                 FileProblem p;
+                 return Said(WritePlanFile(f + "/a.csv", DefaultModel(), &p), p);
              }},
             {"backup",
              10000,
@@ -138,7 +132,7 @@ private slots:
              [](const QString& f) {
                  const BackupResult r =
                      StoreBackup(DefaultModel(), QDateTime::currentDateTime(), f + "/b");
-                 return r.imagePath.isEmpty() ? Line(r.problem) : QString();
+                 return Said(!r.imagePath.isEmpty(), r.problem);
              }},
             {"settings",
              100,
@@ -155,20 +149,16 @@ private slots:
              20000,
              {"a.wav"},
              [](const QString& f) {
-                 FileProblem problem;
-                 return WriteToneWav(f + "/a.wav", DefaultModel().radio.Tones[1], kWavSampleRate,
-                                     &problem)
-                            ? QString()
-                            : Line(problem);
+                 FileProblem p;
+                 const ToneEntry& tone = DefaultModel().radio.Tones[1];
+                 return Said(WriteToneWav(f + "/a.wav", tone, kWavSampleRate, &p), p);
              }},
             {"picture",
              30000,
              {"a.png"},
              [](const QString& f) {
-                 FileProblem problem;
-                 return WriteWholeFile(f + "/a.png", QByteArray(50000, 'p'), &problem)
-                            ? QString()
-                            : Line(problem);
+                 FileProblem p;
+                 return Said(WriteWholeFile(f + "/a.png", QByteArray(50000, 'p'), &p), p);
              }},
         });
     }

@@ -8,6 +8,7 @@
 #include "core/model/radio_model.h"
 #include "support/option_fields.h"
 #include "support/rows.h"
+#include "support/values.h"
 
 #include <QTest>
 
@@ -33,12 +34,6 @@ struct ShownPositionRow {
     QString field;
     int value;
     QString shown;
-};
-
-struct ListEntriesRow {
-    const char* name;
-    int code, language, count;
-    QString first, last;
 };
 
 struct KeyFilterRow {
@@ -111,29 +106,18 @@ private slots:
         QCOMPARE(choice.index >= 0 ? entries.value(choice.index) : "*" + choice.asStored, shown);
     }
 
-    void listEntries_data() {
-        AddRows<ListEntriesRow>({{"TOT", 9, 1, 21, "Off", "600s"},
-                                 {"TOT zh", 9, 2, 21, "关", "600s"},
-                                 {"NOG", 8, 1, 33, "Off", "32"},
-                                 {"MIC", 3, 1, 36, "1", "36"},
-                                 {"INDIC zh", 2, 2, 4, "发射频率显示", "电池电压显示"},
-                                 {"Color", 17, 1, 7, "White", "Cyan"},
-                                 {"Fin", 11, 1, 4, "Off", "RT"},
-                                 {"SCM zh", 10, 2, 2, "静噪扫描", "时间扫描"},
-                                 {"HI-CUT zh", 200, 2, 2, "关", "开"},
-                                 {"NB/ANL zh keeps ON", 201, 2, 2, "关", "ON"},
-                                 {"roger, tones 2 and 5", 205, 1, 3, "OFF", "5"},
-                                 {"Freq_CH", 23, 2, 2, "Channel", "Frequency"},
-                                 {"no list", 1, 1, 0, "", ""}});
-    }
-
+    // How many entries each list offers, and the ends of the number lists.
     void listEntries() {
-        QFETCH(ListEntriesRow, row);
-        auto [rowName, code, language, count, first, last] = row;
-        const QStringList entries = OptionListEntries(code, language, WithTonesTwoAndFive());
-        QCOMPARE(entries.size(), count);
-        QCOMPARE(entries.value(0), first);
-        QCOMPARE(entries.isEmpty() ? QString() : entries.last(), last);
+        const RadioData data = WithTonesTwoAndFive();
+        const auto list = [&](int code) { return OptionListEntries(code, 1, data); };
+        QCOMPARE(Values(list(9).size(), list(8).size(), list(3).size(), list(2).size(),
+                        list(17).size(), list(11).size(), list(10).size(), list(200).size(),
+                        list(23).size(), list(24).size(), list(1).size()),
+                 "21 33 36 4 7 4 2 2 2 9 0");
+        QCOMPARE(Values(list(9)[1], list(9).last(), list(8)[1], list(8).last(), list(3).first(),
+                        list(3).last(), list(24).last()),
+                 "30s 600s 1 32 1 36 9");
+        QCOMPARE(list(205), (QStringList{"OFF", "2", "5"})); // roger: defined tones only
     }
 
     void keyFilter_data() {

@@ -1,10 +1,12 @@
-// The working model: defaults, snapshot, modified test, helpers and the
-// image round trip.
+// The working model: snapshot, modified test, what a comparison names,
+// helpers and the initial file.
 
 #include "core/codec/image_codec.h"
 #include "core/model/data_file.h"
 #include "core/model/initial_data.h"
 #include "core/model/radio_model.h"
+#include "core/session/config_compare.h"
+#include "core/text/catalogue.h"
 #include "support/rows.h"
 #include "support/values.h"
 
@@ -28,10 +30,11 @@ struct BandLimitsRow {
     double low, high;
 };
 
-struct ModifiedRow {
+struct ChangeRow {
     const char* name;
     std::function<void(RadioModel&)> change;
-    bool modified;
+    bool modified; // the data counts as changed since the snapshot
+    int compared;  // lines a comparison with the data before gives
 };
 
 } // namespace
@@ -39,66 +42,17 @@ struct ModifiedRow {
 class TestRadioModel : public QObject {
     Q_OBJECT
 private slots:
-    void defaultsWithoutInitialFile() {
-        const RadioModel m = DefaultModel();
-        for (int v = 0; v < kBanks; ++v) {
-            for (int g = 1; g <= kGroups; ++g) {
-                QCOMPARE(m.radio.ChannelCount(v, g), int16_t(7));
-                const QList<int> expected{41, 42, 43, 44, 45, 46, 1};
-                for (int s = 1; s <= 7; ++s)
-                    QCOMPARE(int(m.channels.at(v, s, g).ChannelNumber), expected[s - 1]);
-            }
-        }
-        QVERIFY(!m.IsModified());
-        QVERIFY(m.IsUntitled);
-        QCOMPARE(m.CurrentFileName, QStringLiteral("new.dat"));
-    }
-
-    void defaultValues() {
-        const RadioModel m = DefaultModel();
-        const ChannelRecord& c3 = m.channels.at(1, 7, 3); // channel 1 of group C
-        // receive and transmit digits, tone, NB/ANL, scan
-        QCOMPARE(Values(c3.RxFreq.raw(), c3.TxFreq.raw(), c3.ToneIndex, c3.NbAnl, c3.ScanFlag),
-                 "28115000 28115000 8 1 1");
-        QCOMPARE(m.channels.at(0, 2, 1).RxFreq.text(), QStringLiteral("28145000"));
-        const RadioData& d = m.radio;
-        const OptionRecord& o = d.Options;
-        QCOMPARE(o.GroupName(1, 10).raw(), QStringLiteral("J") + QChar(0) + "  ");
-        // M channel of bank 0 group D, battery limits, public mode, Tx offset, an RSSI point
-        QCOMPARE(Values(o.MemChannel(0, 4), o.BatteryMin, o.BatteryMax, o.PublicMode, d.TxOffset,
-                        d.RssiPoint[7]),
-                 "41 97 168 1 100 5");
-        const RadioIdentity& id = d.Identity;
-        QCOMPARE(Values(id.IdentityDate.text(), id.IdentityModelCode.text(), id.IdentityWord,
-                        id.IdentityMark),
-                 "20261206 PK2323 248 67");
-        // tone 1 element 6, tone 2 element 13, tone 4 elements 4 and 5: frequency and length
-        const auto& t = d.Tones;
-        QCOMPARE(Values(t[1].Element[6].FreqCode, t[1].Element[6].DurCode,
-                        t[2].Element[13].FreqCode, t[2].Element[13].DurCode,
-                        t[4].Element[4].FreqCode, t[4].Element[4].DurCode, t[4].Element[5].FreqCode,
-                        t[4].Element[5].DurCode, t[6].LoopCount),
-                 "210 10 0 4 192 6 0 0 0");
-    }
-
     void helpers() {
-        QCOMPARE(GroupLetter(0), QStringLiteral("A"));
-        QCOMPARE(GroupLetter(10), QStringLiteral("J"));
-        QCOMPARE(GroupLetter(11), QStringLiteral("MEM"));
-        QCOMPARE(GroupLetter(12), QStringLiteral("A"));
-        QCOMPARE(GroupIndex("MEM"), 11);
-        QCOMPARE(GroupIndex("J"), 10);
-        QCOMPARE(GroupIndex("K"), 0);
-        QCOMPARE(GroupIndex("a"), 0);
-        QCOMPARE(BandFlagOf(""), 1);
-        QCOMPARE(BandFlagOf("25.6150 - 30.1050 MHz"), 0);
-        QCOMPARE(BandTextOf(5), QStringLiteral("28.0000 - 29.6990 MHz"));
-        QCOMPARE(BandTextOf(0), QStringLiteral("25.6150 - 30.1050 MHz"));
-        QCOMPARE(TrimText(QStringLiteral("AB") + QChar(0) + "xy  "), QStringLiteral("AB"));
-        QCOMPARE(TrimText("  AB  "), QStringLiteral("  AB"));
-        QCOMPARE(FileNameOf("C:\\data\\radio.dat"), QStringLiteral("radio.dat"));
-        QCOMPARE(FileNameOf("/home/u/radio.dat"), QStringLiteral("radio.dat"));
-        QCOMPARE(FileNameOf("new.dat"), QStringLiteral("new.dat"));
+        QCOMPARE(Values(GroupLetter(0), GroupLetter(10), GroupLetter(11), GroupLetter(12)),
+                 "A J MEM A");
+        QCOMPARE(Values(GroupIndex("MEM"), GroupIndex("J"), GroupIndex("K"), GroupIndex("a")),
+                 "11 10 0 0");
+        QCOMPARE(Values(BandFlagOf(""), BandFlagOf(BandTextOf(0)), BandFlagOf(BandTextOf(1))),
+                 "1 0 1");
+        QCOMPARE(TrimText(QStringLiteral("  AB") + QChar(0) + "xy  "), QStringLiteral("  AB"));
+        QCOMPARE(Values(FileNameOf("C:\\data\\a.dat"), FileNameOf("/home/u/b.dat"),
+                        FileNameOf("new.dat")),
+                 "a.dat b.dat new.dat");
     }
 
     void bandLimits_data() {
@@ -117,53 +71,57 @@ private slots:
         QCOMPARE(limits.highMHz, high);
     }
 
-    void modifiedTest_data() {
+    void changes_data() {
         using M = RadioModel&;
         auto first = [](M m) -> ChannelRecord& { return m.channels.at(0, 1, 2); };
-        AddRows<ModifiedRow>(
+        AddRows<ChangeRow>(
             {{"reorder two channels", [&](M m) { std::swap(first(m), m.channels.at(0, 7, 2)); },
-              false},
-             {"receive frequency", [&](M m) { first(m).RxFreq.set("28500000"); }, true},
-             {"roger tone of a channel", [&](M m) { first(m).Roger = 3; }, true},
+              false, 0},
+             {"receive frequency", [&](M m) { first(m).RxFreq.set("28500000"); }, true, 1},
+             {"roger tone of a channel", [&](M m) { first(m).Roger = 3; }, true, 1},
              {"transmit frequency (no editing path)", [&](M m) { first(m).TxFreq.set("29"); },
-              false},
-             {"transmit tone", [&](M m) { first(m).TxToneIndex = 12; }, true},
+              false, 0},
+             {"transmit tone", [&](M m) { first(m).TxToneIndex = 12; }, true, 0},
              {"frequency padded by a write",
               [&](M m) {
                   first(m).RxFreq.set("281");
                   m.CommitToSnapshot();
                   first(m).RxFreq.set("28100000");
               },
-              false},
-             {"renumbered channel", [&](M m) { first(m).ChannelNumber = 40; }, true},
-             {"public roger", [](M m) { m.radio.Options.PublicRoger = 2; }, true},
-             {"hidden Rtix", [](M m) { m.radio.Options.Rtix = 50; }, false},
-             {"tone length", [](M m) { m.radio.Tones[8].Element[13].DurCode = 1; }, true},
-             {"channel added", [](M m) { m.AppendChannel(5, 1, 10, "28.5"); }, true},
-             {"channel count alone", [](M m) { --m.radio.ChannelCount(0, 3); }, true},
-             {"identity date", [](M m) { m.radio.Identity.IdentityDate.set("19990101"); }, true},
-             {"RSSI point", [](M m) { m.radio.RssiPoint[0] = 1; }, true},
-             {"group name", [](M m) { m.radio.Options.GroupName(1, 9).set("XY"); }, true},
-             {"bank in force", [](M m) { m.radio.BandFlag = 1; }, true},
+              false, 1},
+             {"renumbered channel", [&](M m) { first(m).ChannelNumber = 40; }, true, 2},
+             {"public roger", [](M m) { m.radio.Options.PublicRoger = 2; }, true, 1},
+             {"hidden Rtix", [](M m) { m.radio.Options.Rtix = 50; }, false, 1},
+             {"tone length", [](M m) { m.radio.Tones[8].Element[13].DurCode = 1; }, true, 1},
+             {"channel added", [](M m) { m.AppendChannel(5, 1, 10, "28.5"); }, true, 1},
+             {"channel count alone", [](M m) { --m.radio.ChannelCount(0, 3); }, true, 1},
+             {"identity date", [](M m) { m.radio.Identity.IdentityDate.set("19990101"); }, true, 0},
+             {"FM/AM RSSI point", [](M m) { m.radio.RssiPoint[0] = 1; }, true, 1},
+             {"USB/LSB RSSI point", [](M m) { m.radio.RssiPoint[11] = 1; }, true, 1},
+             {"group name", [](M m) { m.radio.Options.GroupName(1, 9).set("XY"); }, true, 1},
+             {"bank in force", [](M m) { m.radio.BandFlag = 1; }, true, 1},
              {"view memory only",
               [](M m) {
                   m.radio.CurrentGroup[1] = 11;
                   m.radio.LastRow(0, 3) = 40;
               },
-              false},
+              false, 0},
              {"encoding for a write",
               [](M m) {
                   PrepareImage(m.image);
                   EncodeImage(m);
               },
-              false}});
+              false, 0}});
     }
 
-    void modifiedTest() {
-        QFETCH(ModifiedRow, row);
+    void changes() {
+        QFETCH(ChangeRow, row);
         RadioModel m = DefaultModel();
+        const RadioModel before = m;
         row.change(m);
         QCOMPARE(m.IsModified(), row.modified);
+        const QStringList lines = CompareConfigs(before, m, Catalogue());
+        QVERIFY2(lines.size() == row.compared, qPrintable(lines.join('\n')));
         m.CommitToSnapshot();
         QVERIFY(!m.IsModified());
     }
@@ -175,9 +133,7 @@ private slots:
         QCOMPARE(m.radio.ChannelCount(0, 5), int16_t(46));
         m.AppendChannel(40, 0, 5, "28.2");
         QCOMPARE(m.radio.ChannelCount(0, 5), int16_t(46));
-        QCOMPARE(m.FindSlot(40, 0, 5), 46);
-        QCOMPARE(m.FindSlot(1, 0, 5), 7);
-        QCOMPARE(m.FindSlot(39, 1, 5), 0);
+        QCOMPARE(Values(m.FindSlot(40, 0, 5), m.FindSlot(1, 0, 5), m.FindSlot(39, 1, 5)), "46 7 0");
         m.AppendChannel(3, 2, 1, "28.1");  // no such bank
         m.AppendChannel(3, 0, 11, "28.1"); // the memory view stores nothing
         QCOMPARE(m.radio.ChannelCount(0, 1), int16_t(7));
@@ -198,7 +154,7 @@ private slots:
         InitialiseData(m, dir.path(), kToday);
         QCOMPARE(m.radio.Options.MicGain, int16_t(12));
         QCOMPARE(m.channels.at(1, 7, 1).RxFreq.text(), QStringLiteral("29123400"));
-        QCOMPARE(m.BandText, QStringLiteral("28.0000 - 29.6990 MHz"));
+        QCOMPARE(m.BandText, BandTextOf(1));
         QCOMPARE(m.FirmwareVersion, QStringLiteral("V100"));
         QVERIFY(!m.IsModified());
         QVERIFY(m.IsUntitled);
@@ -207,7 +163,7 @@ private slots:
         QFile::resize(dir.filePath("1_PK2323_New.fre"), 100);
         RadioModel fallback;
         InitialiseData(fallback, dir.path(), kToday);
-        QCOMPARE(fallback.radio.Options.MicGain, int16_t(30));
+        QCOMPARE(fallback.radio.Options.MicGain, DefaultModel().radio.Options.MicGain);
         QVERIFY(!fallback.IsModified());
     }
 };

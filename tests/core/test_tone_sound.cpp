@@ -1,13 +1,14 @@
 // Roger-beep tones without their window: the steps they play, their samples
-// and WAV files, the bar picture, the list translations and the guarded edits.
+// and WAV files, the rule of defined tones and the guarded edits.
 
 #include "core/editing/tone_edit.h"
-#include "core/editing/tone_picture.h"
+#include "core/editing/tone_rules.h"
 #include "core/editing/tone_samples.h"
 #include "core/editing/tone_sequence.h"
 #include "core/model/initial_data.h"
 #include "core/model/radio_model.h"
 #include "support/rows.h"
+#include "support/values.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -62,22 +63,29 @@ QList<Burst> Bursts(const std::vector<int16_t>& samples, int rate) {
     return bursts;
 }
 
-} // namespace
-
-Q_DECLARE_METATYPE(ToneSegment)
-Q_DECLARE_METATYPE(ToneEdit)
-
-namespace {
-
 struct StepsRow {
     const char* name;
     int tone, loops, interval, firstFreqCode, count, totalMs;
     ToneSegment first;
 };
 
+struct GuardedEditRow {
+    const char* name;
+    QList<int> defined;
+    int lengthsKept, element, position;
+    ToneEdit result;
+    int rogerAfter;
+};
+
 struct PcmLayoutsRow {
     const char* name;
-    int kind, channels, bytes;
+    int kind, channels;
+    QByteArray hex;
+};
+
+struct ValidRogerToneRow {
+    const char* name;
+    int loops, lengthAt, n, valid;
 };
 
 } // namespace
@@ -156,107 +164,94 @@ private slots:
                  QByteArray(reinterpret_cast<const char*>(expected.data()), 1800));
     }
 
+    // -32768, 0 and 16384 in each sample format.
+
     void pcmLayouts_data() {
-        AddRows<PcmLayoutsRow>({{"8-bit mono", int(PcmSample::UInt8), 1, 3},
-                                {"16-bit stereo", int(PcmSample::Int16), 2, 12},
-                                {"32-bit mono", int(PcmSample::Int32), 1, 12},
-                                {"float stereo", int(PcmSample::Float), 2, 24}});
+        AddRows<PcmLayoutsRow>(
+            {{"8-bit mono", int(PcmSample::UInt8), 1, "0080c0"},
+             {"16-bit stereo", int(PcmSample::Int16), 2, "008000800000000000400040"},
+             {"32-bit mono", int(PcmSample::Int32), 1, "000000800000000000000040"},
+             {"float stereo", int(PcmSample::Float), 2,
+              "000080bf000080bf00000000000000000000003f0000003f"}});
     }
 
     void pcmLayouts() {
         QFETCH(PcmLayoutsRow, row);
-        auto [rowName, kind, channels, bytes] = row;
-        const std::vector<int16_t> samples{-32768, 0, 16384};
-        const QByteArray pcm = EncodePcm(samples, PcmSample(kind), channels);
-        QCOMPARE(pcm.size(), bytes);
-        const int frame = bytes / 3;
-        const char* last = pcm.constData() + 2 * frame;
-        switch (PcmSample(kind)) {
-        case PcmSample::UInt8:
-            QCOMPARE(quint8(pcm.at(0)), 0);
-            QCOMPARE(quint8(*last), 192);
-            break;
-        case PcmSample::Int16:
-            QCOMPARE(*reinterpret_cast<const int16_t*>(last + 2), 16384);
-            break;
-        case PcmSample::Int32:
-            QCOMPARE(*reinterpret_cast<const int32_t*>(last), 16384 * 65536);
-            break;
-        case PcmSample::Float:
-            QCOMPARE(*reinterpret_cast<const float*>(last + 4), 0.5f);
-            break;
-        }
-    }
-
-    void barPicture_data() {
-        QTest::addColumn<QList<int>>("lengths");
-        QTest::addColumn<QList<int>>("frequencies");
-        QTest::addColumn<QList<int>>("expected"); // x, width, height, odd per box
-        // 500 x 300 with 50 clear on each side: 400 x 200 to share.
-        QTest::newRow("10, 0, 30") << QList<int>{10, 0, 30} << QList<int>{210, 0, 100}
-                                   << QList<int>{50, 100, 164, 1, 150, 300, 78, 1};
-        QTest::newRow("pause between") << QList<int>{10, 10} << QList<int>{0, 256}
-                                       << QList<int>{50, 200, 0, 1, 250, 200, 200, 0};
-        QTest::newRow("no length") << QList<int>{0, 0} << QList<int>{100, 100} << QList<int>{};
-    }
-
-    void barPicture() {
-        QFETCH(QList<int>, lengths);
-        QFETCH(QList<int>, frequencies);
-        QFETCH(QList<int>, expected);
-        ToneEntry entry;
-        for (int k = 0; k < lengths.size(); ++k)
-            entry.Element[k] = {static_cast<int16_t>(frequencies[k]),
-                                static_cast<int16_t>(lengths[k])};
-        QList<int> boxes;
-        for (const ToneBar& bar : ToneBars(entry, 500, 300, 50))
-            boxes << bar.x << bar.width << bar.height << int(bar.oddElement);
-        QCOMPARE(boxes, expected);
+        QCOMPARE(EncodePcm({-32768, 0, 16384}, PcmSample(row.kind), row.channels).toHex(), row.hex);
     }
 
     void guardedEdits_data() {
-        QTest::addColumn<QList<int>>("defined"); // tones that loop, tone 1 among them
-        QTest::addColumn<int>("lengthsKept");    // elements of tone 1 that keep a length
-        QTest::addColumn<int>("element");        // of tone 1; 0 is its loop count
-        QTest::addColumn<int>("position");
-        QTest::addColumn<ToneEdit>("result");
-        QTest::addColumn<int>("rogerAfter"); // of a channel and the public channel, 1 before
-        QTest::newRow("only tone switched off")
-            << QList<int>{1} << 7 << 0 << 0 << ToneEdit::Refused << 1;
-        QTest::newRow("one of two switched off")
-            << QList<int>{1, 2} << 7 << 0 << 0 << ToneEdit::Stored << 0;
-        QTest::newRow("same loop count")
-            << QList<int>{1} << 7 << 0 << 1 << ToneEdit::Unchanged << 1;
-        QTest::newRow("a length of the only tone")
-            << QList<int>{1} << 7 << 1 << 0 << ToneEdit::Stored << 1;
-        QTest::newRow("last length of the only tone")
-            << QList<int>{1} << 1 << 1 << 0 << ToneEdit::Refused << 1;
-        // Tone 1 has no length, so it is not the tone kept defined.
-        QTest::newRow("undefined tone beside the only one")
-            << QList<int>{1, 2} << 0 << 0 << 0 << ToneEdit::Stored << 0;
+        // Tone 1 and the tones `defined` loop; tone 1 keeps `lengthsKept`
+        // lengths; `element` 0 is its loop count, set to `position`. A channel
+        // and the public channel use tone 1 before.
+        AddRows<GuardedEditRow>(
+            {{"only tone switched off", {1}, 7, 0, 0, ToneEdit::Refused, 1},
+             {"one of two switched off", {1, 2}, 7, 0, 0, ToneEdit::Stored, 0},
+             {"same loop count", {1}, 7, 0, 1, ToneEdit::Unchanged, 1},
+             {"a length of the only tone", {1}, 7, 1, 0, ToneEdit::Stored, 1},
+             {"last length of the only tone", {1}, 1, 1, 0, ToneEdit::Refused, 1},
+             // Tone 1 has no length, so it is not the tone kept defined.
+             {"undefined tone beside the only one", {1, 2}, 0, 0, 0, ToneEdit::Stored, 0}});
     }
 
     void guardedEdits() {
-        QFETCH(QList<int>, defined);
-        QFETCH(int, lengthsKept);
-        QFETCH(int, element);
-        QFETCH(int, position);
-        QFETCH(ToneEdit, result);
-        QFETCH(int, rogerAfter);
+        QFETCH(GuardedEditRow, row);
         RadioModel model = Defaults();
         RadioData& data = model.radio;
         for (int n = 1; n <= kToneCount; ++n)
-            data.Tones[n].LoopCount = defined.contains(n) ? 1 : 0;
-        for (int k = lengthsKept; k < kToneElements; ++k)
+            data.Tones[n].LoopCount = row.defined.contains(n) ? 1 : 0;
+        for (int k = row.lengthsKept; k < kToneElements; ++k)
             data.Tones[1].Element[k].DurCode = 0;
         data.Options.PublicRoger = 1;
         model.channels.at(0, 1, 1).Roger = 1;
-        const ToneEdit edit = element == 0
-                                  ? ChangeLoopCount(data, model.channels, 1, position)
-                                  : ChangeLength(data, model.channels, 1, element, position);
-        QCOMPARE(edit, result);
-        QCOMPARE(data.Options.PublicRoger, rogerAfter);
-        QCOMPARE(model.channels.at(0, 1, 1).Roger, rogerAfter);
+        const ToneEdit edit =
+            row.element == 0 ? ChangeLoopCount(data, model.channels, 1, row.position)
+                             : ChangeLength(data, model.channels, 1, row.element, row.position);
+        QCOMPARE(edit, row.result);
+        QCOMPARE(Values(data.Options.PublicRoger, model.channels.at(0, 1, 1).Roger),
+                 Values(row.rogerAfter, row.rogerAfter));
+    }
+
+    void validRogerTone_data() {
+        AddRows<ValidRogerToneRow>({{"defined", 1, 0, 3, 3},
+                                    {"only the last element sounds", 10, 13, 8, 8},
+                                    {"no loop", 0, 0, 3, 0},
+                                    {"no length", 1, -1, 3, 0},
+                                    {"tone 0", 1, 0, 0, 0},
+                                    {"tone 9", 1, 0, 9, 0},
+                                    {"negative tone", 1, 0, -1, 0}});
+    }
+
+    void validRogerTone() {
+        QFETCH(ValidRogerToneRow, row);
+        auto [rowName, loops, lengthAt, n, valid] = row;
+        ToneTable tones;
+        for (int t = 1; t <= kToneCount; ++t) {
+            tones[t].LoopCount = static_cast<int16_t>(loops);
+            if (lengthAt >= 0)
+                tones[t].Element[lengthAt].DurCode = 1;
+        }
+        QCOMPARE(ValidRogerTone(tones, n), valid);
+    }
+
+    void undefinedTonesSwitchOffTheirUsers() {
+        RadioData data;
+        ChannelTable channels;
+        for (const int n : {2, 5})
+            data.Tones[n] = {{{{210, 10}}}, 1, 0};
+        QCOMPARE(CountRogerTones(data.Tones), 2);
+        data.ChannelCount(1, 10) = 3;
+        data.ChannelCount(0, 1) = -4; // damaged: nothing in use
+        data.Options.PublicRoger = 1;
+        const int rogers[] = {1, 2, 200, 1}; // the fourth not in use
+        for (int slot = 1; slot <= 4; ++slot)
+            channels.at(1, slot, 10).Roger = static_cast<int16_t>(rogers[slot - 1]);
+        channels.at(0, 1, 1).Roger = 1;
+        RevalidateRogerTones(data, channels);
+        QCOMPARE(Values(channels.at(1, 1, 10).Roger, channels.at(1, 2, 10).Roger,
+                        channels.at(1, 3, 10).Roger, channels.at(1, 4, 10).Roger,
+                        channels.at(0, 1, 1).Roger, data.Options.PublicRoger),
+                 "0 2 0 1 1 0");
     }
 };
 

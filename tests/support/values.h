@@ -23,3 +23,9 @@ template <typename T> QString ValueText(const T& value) {
 template <typename... T> QString Values(const T&... values) {
     return QStringList{ValueText(values)...}.join(QLatin1Char(' '));
 }
+
+// `count` bytes from `from` on, as hex digits ("a0ff"): a stretch of a byte
+// layout in one comparison.
+template <typename Bytes> QByteArray HexAt(const Bytes& bytes, int from, int count) {
+    return QByteArray(reinterpret_cast<const char*>(bytes.data()) + from, count).toHex();
+}
