@@ -118,6 +118,11 @@ private slots:
         r.click(kA3, kColTsq, Qt::ShiftModifier);
         QTest::keyClick(r.table, Qt::Key_D, Qt::ControlModifier);
         QCOMPARE(r.text(kA3, kColTsq), QStringLiteral("C_008(88.5Hz)"));
+        r.set(kA1, kColFrequency, "27.5");
+        r.click(kA1, kColFrequency);
+        r.click(kA2, kColFrequency, Qt::ShiftModifier);
+        QTest::keyClick(r.table, Qt::Key_D, Qt::ControlModifier);
+        QCOMPARE(r.text(kA2, kColFrequency), QStringLiteral("27.5000"));
         r.prompter().prompts.clear();
         r.click(kA2, kColMode);
         r.click(kA3, kColMode, Qt::ShiftModifier);
