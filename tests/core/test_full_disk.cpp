@@ -150,8 +150,8 @@ private slots:
              {"a.wav"},
              [](const QString& f) {
                  FileProblem p;
-                 const ToneEntry& tone = DefaultModel().radio.Tones[1];
-                 return Said(WriteToneWav(f + "/a.wav", tone, kWavSampleRate, &p), p);
+                 const RadioModel m = DefaultModel();
+                 return Said(WriteToneWav(f + "/a.wav", m.radio.Tones[1], kWavSampleRate, &p), p);
              }},
             {"picture",
              30000,
