@@ -44,12 +44,6 @@ QList<int> Numbers(const RadioModel& m, int bank, int group) {
     return numbers;
 }
 
-struct RefRow {
-    const char* name;
-    QList<int> records;
-    int reference, validated;
-};
-
 struct GridRow {
     const char* name;
     int bank, view, row;
@@ -57,12 +51,6 @@ struct GridRow {
     GridEditResult result;
     QString digits; // the row's channel afterwards; "-" for none
     QStringList messages;
-};
-
-struct LastRow {
-    const char* name;
-    bool otherGroupHasChannels, wasWorkGroup;
-    GridEditResult result;
 };
 
 struct SettingRow {
@@ -95,23 +83,22 @@ private slots:
         QCOMPARE(Values(GetCHName(12), GetCHName(41), GetCHName(43), GetCHName(0)), "12 M1 M3 0");
     }
 
-    void referencesFollowTableOrder_data() {
-        AddRows<RefRow>({{"still there", {9, 3, 7}, 7, 7},
-                         {"first in table order, not the lowest", {9, 3}, 7, 9},
-                         {"memory kind stays memory", {9, 44, 42}, 43, 44},
-                         {"regular kind stays regular", {44, 3}, 7, 3},
-                         {"no channel of the kind", {41, 42}, 5, 0},
-                         {"zero names the regular kind", {41, 6}, 0, 6}});
-    }
-
+    // A reference to a channel the group lacks goes to the first of its kind in
+    // table order (0: none), checked alone and when the group is revalidated:
+    // still there, not the lowest, memory stays memory, regular stays regular,
+    // none of the kind, 0 names the regular kind.
     void referencesFollowTableOrder() {
-        QFETCH(RefRow, row);
-        RadioModel m = DefaultModel();
-        SetRecords(m, 0, 2, row.records);
-        QCOMPARE(ValidateChannelRef(m, 0, 2, row.reference), row.validated);
-        m.radio.Options.DwChannel(0, 2, 1) = static_cast<int16_t>(row.reference);
-        RevalidateGroupChannelRefs(m, 0, 2);
-        QCOMPARE(int(m.radio.Options.DwChannel(0, 2, 1)), row.validated);
+        const auto validated = [](const QList<int>& records, int reference) {
+            RadioModel m = DefaultModel();
+            SetRecords(m, 0, 2, records);
+            const int alone = ValidateChannelRef(m, 0, 2, reference);
+            m.radio.Options.DwChannel(0, 2, 1) = static_cast<int16_t>(reference);
+            RevalidateGroupChannelRefs(m, 0, 2);
+            return Values(alone, m.radio.Options.DwChannel(0, 2, 1));
+        };
+        QCOMPARE(Values(validated({9, 3, 7}, 7), validated({9, 3}, 7), validated({9, 44, 42}, 43),
+                        validated({44, 3}, 7), validated({41, 42}, 5), validated({41, 6}, 0)),
+                 "7 7 9 9 44 44 3 3 0 0 6 6");
     }
 
     void gridEdits_data() {
@@ -148,32 +135,30 @@ private slots:
         QCOMPARE(int(std::set<int>(numbers.begin(), numbers.end()).size()), int(numbers.size()));
     }
 
-    void lastRegularChannel_data() {
-        AddRows<LastRow>(
-            {{"another valid group has channels", true, false, GridEditResult::GroupEmptied},
-             {"the work group hands over", true, true, GridEditResult::GroupEmptied},
-             {"the bank's last channel stays", false, true, GridEditResult::KeptLast}});
-    }
-
+    // Group B's last regular channel deleted: emptied (E) or kept (K) as the
+    // bank's last; the group's valid mark and the work group follow, an
+    // emptied group keeps its references. Another valid group has channels
+    // (the work group handing over), or none has.
     void lastRegularChannel() {
-        QFETCH(LastRow, row);
-        RadioModel m = DefaultModel(0);
-        OptionRecord& o = m.radio.Options;
-        for (int g = 3; g <= kGroups; ++g)
-            o.GroupValid(0, g) = 0;
-        if (!row.otherGroupHasChannels)
-            o.GroupValid(0, 1) = 0;
-        o.WorkGroup[0] = row.wasWorkGroup ? 2 : 1;
-        o.DwChannel(0, 2, 0) = 1;
-        Edit edit(m);
-        QCOMPARE(edit(0, 2, 1, ""), row.result);
-        const bool emptied = row.result == GridEditResult::GroupEmptied;
-        // Gone or kept, the group's valid mark and the work group follow; an
-        // emptied group keeps its references.
-        QCOMPARE(Values(m.FindSlot(1, 0, 2) == 0, o.GroupValid(0, 2), o.WorkGroup[0],
-                        o.DwChannel(0, 2, 0)),
-                 Values(emptied, emptied ? 0 : 1, row.wasWorkGroup && !emptied ? 2 : 1, 1));
-        QVERIFY(edit.prompter.prompts.isEmpty());
+        const auto removeLast = [](bool otherGroupHasChannels, bool wasWorkGroup) {
+            RadioModel m = DefaultModel(0);
+            OptionRecord& o = m.radio.Options;
+            for (int g = 3; g <= kGroups; ++g)
+                o.GroupValid(0, g) = 0;
+            if (!otherGroupHasChannels)
+                o.GroupValid(0, 1) = 0;
+            o.WorkGroup[0] = wasWorkGroup ? 2 : 1;
+            o.DwChannel(0, 2, 0) = 1;
+            Edit edit(m);
+            const GridEditResult result = edit(0, 2, 1, "");
+            return Values(result == GridEditResult::GroupEmptied ? "E"
+                          : result == GridEditResult::KeptLast   ? "K"
+                                                                 : "?",
+                          m.FindSlot(1, 0, 2) == 0, o.GroupValid(0, 2), o.WorkGroup[0],
+                          o.DwChannel(0, 2, 0), edit.prompter.prompts.size());
+        };
+        QCOMPARE(Values(removeLast(true, false), removeLast(true, true), removeLast(false, true)),
+                 "E true 0 1 1 0 E true 0 1 1 0 K false 1 2 1 0");
     }
 
     void defaultChannelRepairsReferences() {
