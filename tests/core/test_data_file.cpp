@@ -3,11 +3,10 @@
 
 #include "core/base/version_table.h"
 #include "core/model/data_file.h"
-#include "core/model/initial_data.h"
-#include "core/model/radio_model.h"
 #include "core/model/record_io.h"
 #include "core/session/backups.h"
 #include "core/text/catalogue.h"
+#include "support/default_model.h"
 #include "support/rows.h"
 #include "support/scripted_prompter.h"
 #include "support/test_files.h"
@@ -44,12 +43,6 @@ RadioData NumberedRadioData() {
 
 // Larger than memory: reading such a file whole would fail or take minutes.
 constexpr qint64 kHugeFile = qint64(64) << 30;
-
-RadioModel DefaultModel() {
-    RadioModel m;
-    InitialiseData(m, QStringLiteral("/nonexistent"), QDate(2026, 12, 6));
-    return m;
-}
 
 VersionTable V100Only() {
     VersionTable t;
@@ -381,9 +374,9 @@ private slots:
         QCOMPARE(OpenDataFile(opened, V100Only(), Catalogue(), p), OpenResult::Loaded);
         QVERIFY(QFile::remove(stem + ".dat"));
         const QList<BackupEntry> listed = ListBackups(folder);
-        QCOMPARE(listed.size(), 2); // newest first: the second of that second
-        QCOMPARE(listed[0].stem, stem + "_2");
-        QVERIFY(listed[0].when == when && listed[0].model == "PK2323");
+        // Newest first: the second of that second.
+        QVERIFY(listed.size() == 2 && listed[0].stem == stem + "_2" && listed[0].when == when &&
+                listed[0].model == "PK2323");
         QVERIFY(listed[0].hasData && listed[1].hasImage && !listed[1].hasData);
 
         // The newest 100 stay; files not named like a backup are never touched.

@@ -4,8 +4,7 @@
 #include "core/editing/option_lists.h"
 #include "core/editing/option_store.h"
 #include "core/editing/option_text_rules.h"
-#include "core/model/initial_data.h"
-#include "core/model/radio_model.h"
+#include "support/default_model.h"
 #include "support/option_fields.h"
 #include "support/values.h"
 
@@ -13,15 +12,9 @@
 
 namespace {
 
-RadioData Defaults() {
-    RadioModel model;
-    SetBuiltInDefaults(model, QDate(2024, 1, 1));
-    return model.radio;
-}
-
 // Only tones 2 and 5 defined.
 RadioData WithTonesTwoAndFive() {
-    RadioData data = Defaults();
+    RadioData data = DefaultModel().radio;
     for (int n : {1, 3, 4})
         data.Tones[n].LoopCount = 0;
     return data;
@@ -49,7 +42,7 @@ private slots:
             {3, -1, "", nullptr, 0},
         };
         for (const auto& row : rows) {
-            RadioData data = Defaults();
+            RadioData data = DefaultModel().radio;
             data.Options.PublicRoger = 2;
             RadioData expected = data;
             if (row.field)
@@ -62,7 +55,7 @@ private slots:
 
     // The entry a stored value shows; one no entry stands for (marked *) is
     // shown as stored.
-    void shownPosition() {
+    void listsAndShownEntries() {
         const auto shown = [](int code, const char* field, int value) {
             RadioData data = WithTonesTwoAndFive();
             OptionField(field, data) = static_cast<int16_t>(value);
@@ -81,10 +74,8 @@ private slots:
                         shown(18, "PublicMode", 7), shown(201, "PublicNbAnl", 1),
                         shown(201, "PublicNbAnl", 2)),
                  "OFF 5 *3 USB *Mode 7 ON *2");
-    }
 
-    // How many entries each list offers, and the ends of the number lists.
-    void listEntries() {
+        // How many entries each list offers, and the ends of the number lists.
         const RadioData data = WithTonesTwoAndFive();
         const auto list = [&](int code) { return OptionListEntries(code, 1, data); };
         QCOMPARE(Values(list(9).size(), list(8).size(), list(3).size(), list(2).size(),

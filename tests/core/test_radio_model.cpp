@@ -3,10 +3,9 @@
 
 #include "core/codec/image_codec.h"
 #include "core/model/data_file.h"
-#include "core/model/initial_data.h"
-#include "core/model/radio_model.h"
 #include "core/session/config_compare.h"
 #include "core/text/catalogue.h"
+#include "support/default_model.h"
 #include "support/rows.h"
 #include "support/values.h"
 
@@ -17,12 +16,6 @@
 namespace {
 
 const QDate kToday(2026, 12, 6);
-
-RadioModel DefaultModel() {
-    RadioModel m;
-    InitialiseData(m, QStringLiteral("/nonexistent/Init"), kToday);
-    return m;
-}
 
 struct ChangeRow {
     const char* name;
@@ -47,10 +40,8 @@ private slots:
         QCOMPARE(Values(FileNameOf("C:\\data\\a.dat"), FileNameOf("/home/u/b.dat"),
                         FileNameOf("new.dat")),
                  "a.dat b.dat new.dat");
-    }
 
-    // A limit that is not a number falls back to 100 (low) or 500 (high).
-    void bandLimits() {
+        // A limit that is not a number falls back to 100 (low) or 500 (high).
         const auto limits = [](const QString& text) {
             const BandLimits l = ParseBandLimits(text);
             return Values(l.lowMHz, l.highMHz);

@@ -111,24 +111,22 @@ private slots:
     }
 
     void versionFileMissingOrDamaged_data() {
-        const QByteArray sound = "[Version]\nFirmVersionCount=1\n[Firm]\nFirm0=V101V102\n";
+        const QByteArray count = "[Version]\nFirmVersionCount=",
+                         pair = "\n[Firm]\nFirm0=V100V100\n";
+        const QByteArray sound = count + "1\n[Firm]\nFirm0=V101V102\n";
+        const auto damaged = VersionFileState::Damaged;
         AddRows<VersionFileRow>(
             {{"missing", "-", VersionFileState::Missing},
-             {"empty", "", VersionFileState::Damaged},
-             {"count not a number", "[Version]\nFirmVersionCount=abc\n", VersionFileState::Damaged},
-             {"count negative", "[Version]\nFirmVersionCount=-4\n", VersionFileState::Damaged},
-             {"count zero", "[Version]\nFirmVersionCount=0\n", VersionFileState::Damaged},
-             {"count signed", "[Version]\nFirmVersionCount=+1\n[Firm]\nFirm0=V100V100\n",
-              VersionFileState::Damaged},
-             {"count huge", "[Version]\nFirmVersionCount=2000000000\n[Firm]\nFirm0=V100V100\n",
-              VersionFileState::Damaged},
-             {"counted pair missing", "[Version]\nFirmVersionCount=2\n[Firm]\nFirm0=V100V100\n",
-              VersionFileState::Damaged},
-             {"pair cut short", "[Version]\nFirmVersionCount=1\n[Firm]\nFirm0=V100V1\n",
-              VersionFileState::Damaged},
+             {"empty", "", damaged},
+             {"count not a number", count + "abc\n", damaged},
+             {"count negative", count + "-4\n", damaged},
+             {"count zero", count + "0\n", damaged},
+             {"count signed", count + "+1" + pair, damaged},
+             {"count huge", count + "2000000000" + pair, damaged},
+             {"counted pair missing", count + "2" + pair, damaged},
+             {"pair cut short", count + "1\n[Firm]\nFirm0=V100V1\n", damaged},
              {"sound", sound, VersionFileState::Ok},
-             {"sound but over 1 MiB", sound + QByteArray(IniFile::kMaxBytes, ';'),
-              VersionFileState::Damaged}});
+             {"sound but over 1 MiB", sound + QByteArray(IniFile::kMaxBytes, ';'), damaged}});
     }
 
     void versionFileMissingOrDamaged() {

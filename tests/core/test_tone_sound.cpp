@@ -5,8 +5,7 @@
 #include "core/editing/tone_rules.h"
 #include "core/editing/tone_samples.h"
 #include "core/editing/tone_sequence.h"
-#include "core/model/initial_data.h"
-#include "core/model/radio_model.h"
+#include "support/default_model.h"
 #include "support/values.h"
 
 #include <QFile>
@@ -14,12 +13,6 @@
 #include <QTest>
 
 namespace {
-
-RadioModel Defaults() {
-    RadioModel model;
-    SetBuiltInDefaults(model, QDate(2024, 1, 1));
-    return model;
-}
 
 QList<ToneSegment> Steps(const ToneEntry& entry) {
     QList<ToneSegment> steps;
@@ -71,7 +64,7 @@ private slots:
     // and whether the tone sounds at all.
     void steps() {
         const auto steps = [](int tone, int loops, int interval, int firstFreqCode) {
-            ToneEntry entry = Defaults().radio.Tones[tone];
+            ToneEntry entry = DefaultModel().radio.Tones[tone];
             entry.LoopCount = static_cast<int16_t>(loops);
             entry.IntervalCode = static_cast<int16_t>(interval);
             entry.Element[0].FreqCode = static_cast<int16_t>(firstFreqCode);
@@ -94,7 +87,7 @@ private slots:
 
     void toneOneSamples() {
         const int rate = kWavSampleRate;
-        const std::vector<int16_t> samples = ToneSamples(Defaults().radio.Tones[1], rate);
+        const std::vector<int16_t> samples = ToneSamples(DefaultModel().radio.Tones[1], rate);
         QCOMPARE(static_cast<int>(samples.size()), rate * 700 / 1000);
         const QList<Burst> bursts = Bursts(samples, rate);
         QCOMPARE(bursts.size(), 4);
@@ -113,7 +106,7 @@ private slots:
     void wavFile() {
         QTemporaryDir dir;
         const QString path = dir.filePath("tone.wav");
-        ToneEntry entry = Defaults().radio.Tones[1];
+        ToneEntry entry = DefaultModel().radio.Tones[1];
         entry.LoopCount = 2;
         entry.IntervalCode = 10; // 100 ms after each pass
         QVERIFY(!WriteToneWav(dir.filePath("missing/tone.wav"), entry, 8000));
@@ -152,7 +145,7 @@ private slots:
     void guardedEdits() {
         const auto edit = [](const QList<int>& defined, int lengthsKept, int element,
                              int position) {
-            RadioModel model = Defaults();
+            RadioModel model = DefaultModel();
             RadioData& data = model.radio;
             for (int n = 1; n <= kToneCount; ++n)
                 data.Tones[n].LoopCount = defined.contains(n) ? 1 : 0;
@@ -175,7 +168,7 @@ private slots:
     }
 
     // Tone n when every tone loops and has a length somewhere (-1: none), else 0.
-    void validRogerTone() {
+    void definedTones() {
         const auto valid = [](int loops, int lengthAt, int n) {
             ToneTable tones;
             for (int t = 1; t <= kToneCount; ++t) {
@@ -189,9 +182,7 @@ private slots:
         QCOMPARE(Values(valid(1, 0, 3), valid(10, 13, 8), valid(0, 0, 3), valid(1, -1, 3),
                         valid(1, 0, 0), valid(1, 0, 9), valid(1, 0, -1)),
                  "3 8 0 0 0 0 0");
-    }
 
-    void undefinedTonesSwitchOffTheirUsers() {
         RadioData data;
         ChannelTable channels;
         for (const int n : {2, 5})

@@ -18,7 +18,7 @@ class TestValueTexts : public QObject {
     Q_OBJECT
 private slots:
     // Stored digits as shown ("-" for nothing); damaged ones complain (!).
-    void digitsToText() {
+    void frequencyTexts() {
         const auto shown = [](const QString& digits, double low = 28.0) {
             ScriptedPrompter prompter;
             const QString text = FreqDigitsToText(digits, low, &prompter);
@@ -27,10 +27,8 @@ private slots:
         QCOMPARE(Values(shown("27185000"), shown("271850"), shown("271850  "), shown("27185050"),
                         shown(""), shown("FFFFFFFF"), shown("27A85000"), shown("2.718500", 25.615)),
                  "27.1850 27.1850 27.1850 27.1851 - - 28! 25.615!");
-    }
 
-    // A typed text as digits, then padded to the stored eight.
-    void textToDigits() {
+        // A typed text as digits, then padded to the stored eight.
         const auto digits = [](const QString& text, double low = 28.0) {
             const QString d = FreqTextToDigits(text, low);
             return d + "/" + PadFreqDigits(d);
@@ -78,7 +76,7 @@ private slots:
     }
 
     // A shown tone as its code, and the code shown again.
-    void toneCodes() {
+    void toneCodesAndLists() {
         const QString off = QStringLiteral("关");
         const auto code = [&](const QString& shown) {
             const QString c = GetCTCSS_DCSByShow(shown, off);
@@ -87,9 +85,7 @@ private slots:
         QCOMPARE(Values(code("D754N"), code("100.0"), code("67.0"), code(off), code("xyz"),
                         code("1e300")),
                  "8754/D754N 1000/100.0 0670/67.0 0/关 0/关 0/关");
-    }
 
-    void toneListsAndCodeTexts() {
         // Both lists hold Off, the 38 CTCSS tones and the 104 DCS codes in one order.
         const QStringList brief = ShortToneListTexts("Off");
         const QStringList full = ToneListTexts("Off");
@@ -103,15 +99,13 @@ private slots:
 
     // An offered mode stays; another becomes the first offered (0 when none
     // is); a flag above 1 offers, a negative one does not.
-    void validMode() {
+    void modesAndLists() {
         QCOMPARE(Values(ValidMode(4, Flags{1, 1, 1, 1, 1}), ValidMode(1, Flags{1, 0, 1, 1, 1}),
                         ValidMode(1, Flags{0, 0, 1, 1, 1}), ValidMode(3, Flags{0, 0, 0, 0, 0}),
                         ValidMode(9, Flags{0, 1, 1, 1, 1}), ValidMode(-1, Flags{0, 0, 0, 1, 1}),
                         ValidMode(2, Flags{0, 0, 2, 0, 0}), ValidMode(1, Flags{1, -1, 0, 0, 0})),
                  "4 0 2 0 1 3 2 0");
-    }
 
-    void modeLists() {
         const Flags all{1, 1, 1, 1, 1};
         QCOMPARE(ModeListEntries(all, false), (QStringList{"FM", "AM", "USB", "LSB", "PA"}));
         QCOMPARE(ModeListEntries(all, true), (QStringList{"FM", "AM", "USB", "LSB"}));

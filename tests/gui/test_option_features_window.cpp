@@ -11,12 +11,6 @@
 
 namespace {
 
-QWidget* OpenOptions(ShownProgram& program) {
-    QWidget* form = program.open(kOptionsForm);
-    Q_ASSERT(form);
-    return form;
-}
-
 void Click(QCheckBox* box) {
     QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(8, box->height() / 2));
 }
@@ -72,7 +66,7 @@ private slots:
         QFETCH(TypedRow, row);
         const auto& [name, typing, box, shown, stored, modified] = row;
         Fresh<ShownProgram> program;
-        QWidget* form = OpenOptions(program);
+        QWidget* form = program.open(kOptionsForm);
         for (const QString& step : typing)
             TypeInto(Child<QLineEdit>(form, step.section('=', 0, 0)), step.section('=', 1));
         QCOMPARE(Child<QLineEdit>(form, box)->text(), shown);
@@ -106,7 +100,7 @@ private slots:
                     {"Check1_4", nullptr, "BatteryProtect", 1}};
         Fresh<ShownProgram> program;
         program.open(kToneForm);
-        QWidget* form = OpenOptions(program);
+        QWidget* form = program.open(kOptionsForm);
         QVERIFY(program.run.window->FindChildForm(kToneForm));
         QVERIFY(!program.model().IsModified());
         for (const auto& row : rows) {
@@ -131,7 +125,7 @@ private slots:
         o.PublicRoger = 6;
         program.data().Tones[3].LoopCount = 0; // not offered
         program.model().CommitToSnapshot();
-        QWidget* form = OpenOptions(program);
+        QWidget* form = program.open(kOptionsForm);
         auto* roger = Child<QComboBox>(form, "Combo2_5");
         auto* mic = Child<QComboBox>(form, "Combo1_3");
         QCOMPARE(Values(roger->currentText(), EntriesOf(roger).join(','), mic->currentText(),
@@ -143,7 +137,7 @@ private slots:
         QCOMPARE(Values(o.MicGain, mic->findText("0")), "5 -1");
         Child<QPushButton>(form, "CommandClose")->click();
         QTRY_VERIFY(!program.run.window->FindChildForm(kOptionsForm));
-        QCOMPARE(Child<QComboBox>(OpenOptions(program), "Combo1_3")->currentText(), "5");
+        QCOMPARE(Child<QComboBox>(program.open(kOptionsForm), "Combo1_3")->currentText(), "5");
     }
 
     // AM switched off moves the public mode and the AM channels to FM; the
@@ -155,7 +149,7 @@ private slots:
         ChannelRecord& am = program.channels().at(1, 1, 2);
         am.Mode = 1;
         data.ChannelCount(1, 2) = std::max<int16_t>(data.ChannelCount(1, 2), 1);
-        QWidget* form = OpenOptions(program);
+        QWidget* form = program.open(kOptionsForm);
         auto* mode = Child<QComboBox>(form, "Combo1_18");
         QCOMPARE(mode->currentText(), "AM");
         Click(Child<QCheckBox>(form, "Check1_6"));

@@ -24,22 +24,6 @@ public:
     int refreshes = 0;
 };
 
-QWidget* OpenTones(ShownProgram& program) {
-    QWidget* form = program.open(kToneForm);
-    Q_ASSERT(form);
-    return form;
-}
-
-// Leaves only `tones` defined; tone 1 becomes the roger beep of the public
-// channel and of a channel.
-void DefineOnly(ShownProgram& program, const QList<int>& tones) {
-    RadioData& data = program.data();
-    for (int n = 1; n <= kToneCount; ++n)
-        data.Tones[n].LoopCount = tones.contains(n) ? 1 : 0;
-    data.Options.PublicRoger = 1;
-    program.channels().at(0, 1, 1).Roger = 1;
-}
-
 } // namespace
 
 class TestToneTipsWindow : public QObject {
@@ -49,14 +33,19 @@ private slots:
     void guardedEdits() {
         for (const bool another : {false, true}) { // is a second tone defined?
             const int roger = another ? 0 : 1;
+            // Tone 1 (and tone 2) alone defined, the roger beep of the public
+            // channel and of a channel.
             Fresh<ShownProgram> program;
-            DefineOnly(program, another ? QList<int>{1, 2} : QList<int>{1});
+            for (int n = 1; n <= kToneCount; ++n)
+                program.data().Tones[n].LoopCount = n == 1 || (another && n == 2) ? 1 : 0;
+            program.data().Options.PublicRoger = 1;
+            program.channels().at(0, 1, 1).Roger = 1;
             RogerListProbe* probe = nullptr;
             program.run.window->RegisterChildForm("probe",
                                                   [&probe] { return probe = new RogerListProbe; });
             program.open("probe");
             QWidget* options = program.open(kOptionsForm);
-            QWidget* form = OpenTones(program);
+            QWidget* form = program.open(kToneForm);
             auto* loops = Child<QComboBox>(form, "Combo1_0");
             QVERIFY(Choose(loops, "Off"));
             QCOMPARE(Values(loops->currentText(), program.data().Tones[1].LoopCount,
@@ -83,7 +72,7 @@ private slots:
         first.Element[0].FreqCode = 30;
         first.LoopCount = 20;
         program.model().CommitToSnapshot();
-        QWidget* form = OpenTones(program);
+        QWidget* form = program.open(kToneForm);
         auto* frequency = Child<QComboBox>(form, "Combo3_0");
         QCOMPARE(
             Values(frequency->currentText(), Child<QComboBox>(form, "Combo1_0")->currentText()),
@@ -127,7 +116,7 @@ private slots:
     void playbackEnds() {
         QFETCH(QString, how);
         Fresh<ShownProgram> program;
-        QWidget* form = OpenTones(program);
+        QWidget* form = program.open(kToneForm);
         auto* tabs = Child<QTabBar>(form, "TabStrip1");
         tabs->setCurrentIndex(how == "to the end" ? 0 : 4);
         auto* play = Child<QPushButton>(form, "Command1_0");
@@ -177,7 +166,7 @@ private slots:
         const QString path = program.file("beep.wav");
         program.prompter().fileNames << program.file("beep") // ".wav" is added
                                      << program.file("no/such/folder/beep.wav");
-        QWidget* form = OpenTones(program);
+        QWidget* form = program.open(kToneForm);
         auto* save = Child<QPushButton>(form, "CommandSaveWav");
         QTest::mouseClick(save, Qt::LeftButton);
         const QByteArray wav = ReadFile(path);

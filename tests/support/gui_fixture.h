@@ -132,8 +132,8 @@ inline void ShowPendingEditor(MainWindow& window, RadioModel& model) {
     window.ShowChildForm(kChannelInfoForm);
 }
 
-// Runs `act` on the next modal window to show, from inside its event loop.
-// Acts on the next modal window to show (of that object name, when one is given).
+// Runs `act` on the next modal window to show (of that object name, when one
+// is given), from inside its event loop.
 inline void WhenModalShows(std::function<void(QWidget*)> act, const QString& name = {}) {
     auto* poll = new QTimer;
     poll->setInterval(20);
