@@ -5,20 +5,14 @@
 #include "core/codec/image_codec.h"
 #include "core/editing/channel_list.h"
 #include "core/editing/channel_plan.h"
-#include "core/model/initial_data.h"
-#include "core/model/radio_model.h"
 #include "core/text/catalogue.h"
+#include "support/default_model.h"
+#include "support/values.h"
 
 #include <QRandomGenerator>
 #include <QTest>
 
 namespace {
-
-RadioModel DefaultModel() {
-    RadioModel m;
-    InitialiseData(m, QStringLiteral("/nonexistent/Init"), QDate(2026, 12, 6));
-    return m;
-}
 
 RadioImage Encoded(RadioModel m) {
     PrepareImage(m.image);
@@ -105,13 +99,13 @@ private slots:
         QVERIFY2(in.problems.isEmpty(), qPrintable(in.problems.join('\n')));
         QCOMPARE(in.summary, QStringList{"CB B: 1 added, 1 changed, 8 removed"});
         const RadioModel& r = in.result;
-        QCOMPARE(r.radio.ChannelCount(0, 2), int16_t(2));
-        QCOMPARE(r.channels.at(0, 1, 2).ChannelNumber, int16_t(9));             // the file's order
-        QCOMPARE(r.channels.at(0, 1, 2).TxFreq.text(), QStringLiteral("2720")); // kept
-        QCOMPARE(CellText(r, {0, 2, 9}, kColTsq, c), QStringLiteral("C_008(88.5Hz)"));
-        QCOMPARE(CellText(r, {0, 2, 3}, kColTsq, c), QStringLiteral("D_104(754N)"));
-        QCOMPARE(CellText(r, {0, 2, 3}, kColMode, c), QStringLiteral("FM")); // a new channel's
-        QCOMPARE(CellText(r, {0, 2, 9}, kColFrequency, c), QStringLiteral("27.1050"));
+        // Two channels in the file's order, channel 9's transmit frequency kept;
+        // the tones, a new channel's mode, the frequency.
+        QCOMPARE(Values(r.radio.ChannelCount(0, 2), r.channels.at(0, 1, 2).ChannelNumber,
+                        r.channels.at(0, 1, 2).TxFreq.text(), CellText(r, {0, 2, 9}, kColTsq, c),
+                        CellText(r, {0, 2, 3}, kColTsq, c), CellText(r, {0, 2, 3}, kColMode, c),
+                        CellText(r, {0, 2, 9}, kColFrequency, c)),
+                 "2 9 2720 C_008(88.5Hz) D_104(754N) FM 27.1050");
         // The other groups stay as they were.
         QCOMPARE(ChannelPlanCsv(r).section("CB,C,", 1), before.section("CB,C,", 1));
         // Every reference of the group names a channel it has.

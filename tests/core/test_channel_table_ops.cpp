@@ -7,9 +7,8 @@
 #include "core/editing/channel_names.h"
 #include "core/editing/channel_settings.h"
 #include "core/editing/channel_table_ops.h"
-#include "core/model/initial_data.h"
-#include "core/model/radio_model.h"
 #include "core/text/catalogue.h"
+#include "support/default_model.h"
 #include "support/rows.h"
 #include "support/scripted_prompter.h"
 #include "support/values.h"
@@ -21,10 +20,9 @@
 
 namespace {
 
-// Built-in defaults: every group holds 41..46 and channel 1, every group valid.
-RadioModel DefaultModel(int bank = 0) {
-    RadioModel m;
-    InitialiseData(m, QStringLiteral("/nonexistent/Init"), QDate(2026, 12, 6));
+// The built-in defaults with `bank` in force.
+RadioModel BankModel(int bank = 0) {
+    RadioModel m = DefaultModel();
     m.radio.BandFlag = static_cast<int16_t>(bank);
     m.ApplyBandFlag();
     return m;
@@ -44,12 +42,6 @@ QList<int> Numbers(const RadioModel& m, int bank, int group) {
     return numbers;
 }
 
-struct RefRow {
-    const char* name;
-    QList<int> records;
-    int reference, validated;
-};
-
 struct GridRow {
     const char* name;
     int bank, view, row;
@@ -57,20 +49,6 @@ struct GridRow {
     GridEditResult result;
     QString digits; // the row's channel afterwards; "-" for none
     QStringList messages;
-};
-
-struct LastRow {
-    const char* name;
-    bool otherGroupHasChannels, wasWorkGroup;
-    GridEditResult result;
-};
-
-struct SettingRow {
-    const char* name;
-    int setting, index;
-    QString text;
-    int16_t ChannelRecord::*field; // none: the record must stay as it was
-    int stored;
 };
 
 struct Edit {
@@ -88,30 +66,40 @@ struct Edit {
 class TestChannelTableOps : public QObject {
     Q_OBJECT
 private slots:
-    void channelNames() {
+    void namesAndChoiceLists() {
         QCOMPARE(Values(GetCHID("12"), GetCHID("M1"), GetCHID("M3"), GetCHID("AB"), GetCHID("M"),
                         GetCHID("")),
                  "12 41 43 0 0 0");
         QCOMPARE(Values(GetCHName(12), GetCHName(41), GetCHName(43), GetCHName(0)), "12 M1 M3 0");
+
+        // The lists the windows offer: channels ascending, M1-M6, groups marked valid (1).
+        RadioModel m = BankModel(1);
+        SetRecords(m, 1, 2, {44, 12, 3, 42, 40});
+        QCOMPARE(ChannelComboEntries(m, 1, 2, ChannelKind::Regular),
+                 (QStringList{"3", "12", "40"}));
+        QCOMPARE(ChannelComboEntries(m, 1, 2, ChannelKind::Memory), (QStringList{"M2", "M4"}));
+        QCOMPARE(MemoryChannelEntries(), (QStringList{"M1", "M2", "M3", "M4", "M5", "M6"}));
+        m.radio.Options.GroupValid(1, 2) = 0;
+        m.radio.Options.GroupValid(1, 4) = 2;
+        QCOMPARE(ValidGroupLetters(m.radio, 1), (QStringList{"A", "C", "E", "F", "G", "H", "I"}));
     }
 
-    void referencesFollowTableOrder_data() {
-        AddRows<RefRow>({{"still there", {9, 3, 7}, 7, 7},
-                         {"first in table order, not the lowest", {9, 3}, 7, 9},
-                         {"memory kind stays memory", {9, 44, 42}, 43, 44},
-                         {"regular kind stays regular", {44, 3}, 7, 3},
-                         {"no channel of the kind", {41, 42}, 5, 0},
-                         {"zero names the regular kind", {41, 6}, 0, 6}});
-    }
-
+    // A reference to a channel the group lacks goes to the first of its kind in
+    // table order (0: none), checked alone and when the group is revalidated:
+    // still there, not the lowest, memory stays memory, regular stays regular,
+    // none of the kind, 0 names the regular kind.
     void referencesFollowTableOrder() {
-        QFETCH(RefRow, row);
-        RadioModel m = DefaultModel();
-        SetRecords(m, 0, 2, row.records);
-        QCOMPARE(ValidateChannelRef(m, 0, 2, row.reference), row.validated);
-        m.radio.Options.DwChannel(0, 2, 1) = static_cast<int16_t>(row.reference);
-        RevalidateGroupChannelRefs(m, 0, 2);
-        QCOMPARE(int(m.radio.Options.DwChannel(0, 2, 1)), row.validated);
+        const auto validated = [](const QList<int>& records, int reference) {
+            RadioModel m = BankModel();
+            SetRecords(m, 0, 2, records);
+            const int alone = ValidateChannelRef(m, 0, 2, reference);
+            m.radio.Options.DwChannel(0, 2, 1) = static_cast<int16_t>(reference);
+            RevalidateGroupChannelRefs(m, 0, 2);
+            return Values(alone, m.radio.Options.DwChannel(0, 2, 1));
+        };
+        QCOMPARE(Values(validated({9, 3, 7}, 7), validated({9, 3}, 7), validated({9, 44, 42}, 43),
+                        validated({44, 3}, 7), validated({41, 42}, 5), validated({41, 6}, 0)),
+                 "7 7 9 9 44 44 3 3 0 0 6 6");
     }
 
     void gridEdits_data() {
@@ -138,7 +126,7 @@ private slots:
     void gridEdits() {
         QFETCH(GridRow, row);
         const int bank = row.bank;
-        RadioModel m = DefaultModel(bank);
+        RadioModel m = BankModel(bank);
         Edit edit(m);
         QCOMPARE(edit(bank, row.view, row.row, row.value), row.result);
         QCOMPARE(edit.prompter.texts(), row.messages);
@@ -148,36 +136,34 @@ private slots:
         QCOMPARE(int(std::set<int>(numbers.begin(), numbers.end()).size()), int(numbers.size()));
     }
 
-    void lastRegularChannel_data() {
-        AddRows<LastRow>(
-            {{"another valid group has channels", true, false, GridEditResult::GroupEmptied},
-             {"the work group hands over", true, true, GridEditResult::GroupEmptied},
-             {"the bank's last channel stays", false, true, GridEditResult::KeptLast}});
-    }
-
+    // Group B's last regular channel deleted: emptied (E) or kept (K) as the
+    // bank's last; the group's valid mark and the work group follow, an
+    // emptied group keeps its references. Another valid group has channels
+    // (the work group handing over), or none has.
     void lastRegularChannel() {
-        QFETCH(LastRow, row);
-        RadioModel m = DefaultModel(0);
-        OptionRecord& o = m.radio.Options;
-        for (int g = 3; g <= kGroups; ++g)
-            o.GroupValid(0, g) = 0;
-        if (!row.otherGroupHasChannels)
-            o.GroupValid(0, 1) = 0;
-        o.WorkGroup[0] = row.wasWorkGroup ? 2 : 1;
-        o.DwChannel(0, 2, 0) = 1;
-        Edit edit(m);
-        QCOMPARE(edit(0, 2, 1, ""), row.result);
-        const bool emptied = row.result == GridEditResult::GroupEmptied;
-        // Gone or kept, the group's valid mark and the work group follow; an
-        // emptied group keeps its references.
-        QCOMPARE(Values(m.FindSlot(1, 0, 2) == 0, o.GroupValid(0, 2), o.WorkGroup[0],
-                        o.DwChannel(0, 2, 0)),
-                 Values(emptied, emptied ? 0 : 1, row.wasWorkGroup && !emptied ? 2 : 1, 1));
-        QVERIFY(edit.prompter.prompts.isEmpty());
+        const auto removeLast = [](bool otherGroupHasChannels, bool wasWorkGroup) {
+            RadioModel m = BankModel(0);
+            OptionRecord& o = m.radio.Options;
+            for (int g = 3; g <= kGroups; ++g)
+                o.GroupValid(0, g) = 0;
+            if (!otherGroupHasChannels)
+                o.GroupValid(0, 1) = 0;
+            o.WorkGroup[0] = wasWorkGroup ? 2 : 1;
+            o.DwChannel(0, 2, 0) = 1;
+            Edit edit(m);
+            const GridEditResult result = edit(0, 2, 1, "");
+            return Values(result == GridEditResult::GroupEmptied ? "E"
+                          : result == GridEditResult::KeptLast   ? "K"
+                                                                 : "?",
+                          m.FindSlot(1, 0, 2) == 0, o.GroupValid(0, 2), o.WorkGroup[0],
+                          o.DwChannel(0, 2, 0), edit.prompter.prompts.size());
+        };
+        QCOMPARE(Values(removeLast(true, false), removeLast(true, true), removeLast(false, true)),
+                 "E true 0 1 1 0 E true 0 1 1 0 K false 1 2 1 0");
     }
 
     void defaultChannelRepairsReferences() {
-        RadioModel m = DefaultModel(0);
+        RadioModel m = BankModel(0);
         SetRecords(m, 0, 3, {41, 7});
         m.radio.Options.EmgChannel(0, 3, 1) = 7;
         Edit edit(m);
@@ -191,7 +177,7 @@ private slots:
     }
 
     void fullGroupRefusesAndSays() {
-        RadioModel m = DefaultModel(0);
+        RadioModel m = BankModel(0);
         // A damaged file may fill a group with numbers no grid row shows.
         QList<int> foreign;
         for (int i = 0; i < kSlots; ++i)
@@ -205,7 +191,7 @@ private slots:
     }
 
     void groupsStayBoundedWhateverIsTyped() {
-        RadioModel m = DefaultModel(0);
+        RadioModel m = BankModel(0);
         Edit edit(m);
         edit.prompter.defaultAnswer = PromptAnswer::Ok;
         const QStringList values{"", "27.185", "28.5", "29.7", "30.2", "1..2", "28", ""};
@@ -230,54 +216,42 @@ private slots:
         }
     }
 
-    void settingsStore_data() {
-        AddRows<SettingRow>(
-            {{"tone", kSettingTsq, 12, "C_012(100.0Hz)", &ChannelRecord::ToneIndex, 12},
-             {"hi-cut", kSettingHiCut, 1, "ON", &ChannelRecord::HiCut, 1},
-             {"nb/anl", kSettingNbAnl, 0, "OFF", &ChannelRecord::NbAnl, 0},
-             {"echo", kSettingEcho, 1, "ON", &ChannelRecord::Echo, 1},
-             {"+10kHz", kSettingAdd10K, 1, "ON", &ChannelRecord::Add10K, 1},
-             {"busy", kSettingBusy, 1, "ON", &ChannelRecord::Busy, 1},
-             {"repeater -", kSettingRepeater, 2, "-", &ChannelRecord::Repeater, 2},
-             {"public", kSettingPublic, 1, "ON", &ChannelRecord::Public, 1},
-             {"scan del", kSettingScan, 0, "Del", &ChannelRecord::ScanFlag, 0},
-             {"roger by number", kSettingRoger, 3, "4", &ChannelRecord::Roger, 4},
-             {"roger off", kSettingRoger, 0, "OFF", &ChannelRecord::Roger, 0},
-             {"mode by text", kSettingMode, 1, "USB", &ChannelRecord::Mode, 2},
-             {"transmit tone", kSettingQtDqtEnc, 5, "91.5", nullptr, 0},
-             {"second tone switch", kSettingTsqSwitch, 1, "Enable", nullptr, 0}});
-    }
-
+    // A choice stores into its field and nowhere else: the value stored, and
+    // whether it is chosen by index (i) or by text (t); "-" for the settings
+    // without a field, "moved" when anything else changed.
     void settingsStore() {
-        QFETCH(SettingRow, row);
-        ChannelRecord before;
-        before.Roger = 2;
-        before.Mode = 1;
-        before.NbAnl = before.ScanFlag = 1;
-        before.ToneIndex = before.TxToneIndex = 8;
-        ChannelRecord after = before;
-        StoreChannelSetting(after, row.setting, row.index, row.text);
-        QCOMPARE(SettingStored(row.setting), row.field != nullptr);
-        if (row.field) {
-            QCOMPARE(int(after.*row.field), row.stored);
-            after.*row.field = before.*row.field;
-            QCOMPARE(SettingByIndex(row.setting),
-                     row.setting != kSettingRoger && row.setting != kSettingMode);
-        }
-        QVERIFY(after == before); // nothing else moved
-    }
-
-    // The lists the windows offer: channels ascending, M1-M6, groups marked valid (1).
-    void choiceLists() {
-        RadioModel m = DefaultModel(1);
-        SetRecords(m, 1, 2, {44, 12, 3, 42, 40});
-        QCOMPARE(ChannelComboEntries(m, 1, 2, ChannelKind::Regular),
-                 (QStringList{"3", "12", "40"}));
-        QCOMPARE(ChannelComboEntries(m, 1, 2, ChannelKind::Memory), (QStringList{"M2", "M4"}));
-        QCOMPARE(MemoryChannelEntries(), (QStringList{"M1", "M2", "M3", "M4", "M5", "M6"}));
-        m.radio.Options.GroupValid(1, 2) = 0;
-        m.radio.Options.GroupValid(1, 4) = 2;
-        QCOMPARE(ValidGroupLetters(m.radio, 1), (QStringList{"A", "C", "E", "F", "G", "H", "I"}));
+        using R = ChannelRecord;
+        const auto store = [](int setting, int index, const char* text, int16_t R::*field) {
+            ChannelRecord before;
+            before.Roger = 2;
+            before.Mode = 1;
+            before.NbAnl = before.ScanFlag = 1;
+            before.ToneIndex = before.TxToneIndex = 8;
+            ChannelRecord after = before;
+            StoreChannelSetting(after, setting, index, text);
+            QString stored = QStringLiteral("-");
+            if (field) {
+                stored = QString::number(after.*field) + (SettingByIndex(setting) ? "i" : "t");
+                after.*field = before.*field;
+            }
+            return SettingStored(setting) == (field != nullptr) && after == before ? stored
+                                                                                   : "moved";
+        };
+        QCOMPARE(
+            (QStringList{
+                store(kSettingTsq, 12, "C_012(100.0Hz)", &R::ToneIndex),
+                store(kSettingHiCut, 1, "ON", &R::HiCut), store(kSettingNbAnl, 0, "OFF", &R::NbAnl),
+                store(kSettingEcho, 1, "ON", &R::Echo), store(kSettingAdd10K, 1, "ON", &R::Add10K),
+                store(kSettingBusy, 1, "ON", &R::Busy),
+                store(kSettingRepeater, 2, "-", &R::Repeater),
+                store(kSettingPublic, 1, "ON", &R::Public),
+                store(kSettingScan, 0, "Del", &R::ScanFlag),
+                store(kSettingRoger, 3, "4", &R::Roger), store(kSettingRoger, 0, "OFF", &R::Roger),
+                store(kSettingMode, 1, "USB", &R::Mode),
+                store(kSettingQtDqtEnc, 5, "91.5", nullptr),
+                store(kSettingTsqSwitch, 1, "Enable", nullptr)}),
+            (QStringList{"12i", "1i", "0i", "1i", "1i", "1i", "2i", "1i", "0i", "4t", "0t", "2t",
+                         "-", "-"}));
     }
 };
 

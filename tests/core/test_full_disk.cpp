@@ -8,10 +8,9 @@
 #include "core/editing/tone_samples.h"
 #include "core/model/data_file.h"
 #include "core/model/image_file.h"
-#include "core/model/initial_data.h"
-#include "core/model/radio_model.h"
 #include "core/session/backups.h"
 #include "core/text/catalogue.h"
+#include "support/default_model.h"
 #include "support/rows.h"
 #include "support/scripted_prompter.h"
 #include "support/test_files.h"
@@ -44,12 +43,6 @@ public:
 private:
     rlimit previous_{};
 };
-
-RadioModel DefaultModel() {
-    RadioModel m;
-    InitialiseData(m, QStringLiteral("/nonexistent"), QDate(2026, 12, 7));
-    return m;
-}
 
 // Every group of both banks full: a companion of 44,160 bytes, more than a
 // write buffer holds.

@@ -7,10 +7,9 @@
 #include "core/codec/image_codec.h"
 #include "core/model/data_file.h"
 #include "core/model/freq_text.h"
-#include "core/model/initial_data.h"
-#include "core/model/radio_model.h"
 #include "core/model/record_io.h"
 #include "core/text/catalogue.h"
+#include "support/default_model.h"
 #include "support/scripted_prompter.h"
 #include "support/test_files.h"
 
@@ -45,12 +44,6 @@ void Mutate(QRandomGenerator& rng, QByteArray& bytes, int changes) {
     }
 }
 
-RadioModel Fresh() {
-    RadioModel m;
-    InitialiseData(m, QStringLiteral("/nonexistent"));
-    return m;
-}
-
 // Decoded data keeps its ranges: the bank and its band text, counts, tone
 // indexes, frequency digits, and each group's channels in ascending order.
 void CheckDecoded(const RadioModel& m) {
@@ -80,7 +73,7 @@ private slots:
         QRandomGenerator rng(20261206);
         QTemporaryDir dir;
         const QString path = dir.filePath("fuzz.dat");
-        const RadioModel valid = Fresh();
+        const RadioModel valid = DefaultModel();
         const QByteArray goodData = WriteRadioData(valid.radio);
         const QByteArray goodCompanion = CompanionBytes(valid.radio, valid.channels);
         VersionTable versions;
@@ -112,7 +105,7 @@ private slots:
             WriteFile(path, data);
             WriteFile(CompanionPathOf(path), companion);
 
-            RadioModel m = Fresh();
+            RadioModel m = DefaultModel();
             m.CurrentFileName = path;
             ScriptedPrompter prompter;
             prompter.defaultAnswer = PromptAnswer::No;
@@ -135,7 +128,7 @@ private slots:
 
     void hostileImages() {
         QRandomGenerator rng(4400);
-        RadioModel source = Fresh();
+        RadioModel source = DefaultModel();
         for (int g = 1; g <= kGroups; ++g)
             for (int n = 2; n <= 40; n += 3)
                 source.AppendChannel(n, g % 2, g, QStringLiteral("28.5"));
@@ -143,7 +136,7 @@ private slots:
         EncodeImage(source);
 
         for (int round = 0; round < kRounds; ++round) {
-            RadioModel m = Fresh();
+            RadioModel m = DefaultModel();
             if (round % 3 == 0) {
                 FillRandom(m.image, rng);
             } else {
@@ -156,7 +149,7 @@ private slots:
             // Whatever was decoded encodes, and decodes again to the same data.
             PrepareImage(m.image);
             EncodeImage(m);
-            RadioModel again = Fresh();
+            RadioModel again = DefaultModel();
             again.image = m.image;
             CompleteRead(again);
             // Names are compared as text: encoding drops trailing blanks.

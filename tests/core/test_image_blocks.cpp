@@ -47,11 +47,6 @@ struct SlotLayoutRow {
     int decodedTone;
 };
 
-struct DecodedToneRow {
-    const char* name;
-    int type, code, toneIndex;
-};
-
 // Distinct, valid values in every field the image carries.
 RadioData SampleData() {
     RadioData d;
@@ -101,12 +96,6 @@ RadioImage EncodedSample() {
     return image;
 }
 
-struct GroupNameDecodeRow {
-    const char* name;
-    QByteArray bytes;
-    QString field;
-};
-
 } // namespace
 
 class TestImageBlocks : public QObject {
@@ -142,9 +131,9 @@ private slots:
         RadioImage image = Prepared();
         EncodeChannelSlot(image, r, 5, 2, 1);
         QCOMPARE(SlotBytes(image, 1, 2, 5).toHex(), expected.toHex());
-        QVERIFY(MapBit(image, kPresenceMapBase, 1, 2, 5));
-        QVERIFY(MapBit(image, kScanMapBase, 1, 2, 5));
-        QCOMPARE(r.RxFreq.text().size(), 8); // normalised and stored back
+        // Present and scanned; the frequency normalised and stored back.
+        QVERIFY(MapBit(image, kPresenceMapBase, 1, 2, 5) && MapBit(image, kScanMapBase, 1, 2, 5));
+        QCOMPARE(r.RxFreq.text().size(), 8);
 
         RadioData data;
         ChannelTable channels;
@@ -156,29 +145,24 @@ private slots:
         }
     }
 
-    void decodedTone_data() {
-        AddRows<DecodedToneRow>({{"CTCSS 38", 1, 38, 38},
-                                 {"DCS 1", 2, 1, 39},
-                                 {"DCS 104", 2, 104, 142},
-                                 {"type 3", 3, 5, 0},
-                                 {"type 0 with a code", 0, 7, 0},
-                                 {"CTCSS beyond the table", 1, 39, 0},
-                                 {"DCS beyond the table", 2, 105, 0}});
-    }
-
+    // The tone index a stored tone type and code decode to: CTCSS 38, DCS 1 and
+    // 104; type 3, type 0 with a code and codes beyond the tables give none.
     void decodedTone() {
-        QFETCH(DecodedToneRow, row);
-        auto [rowName, type, code, toneIndex] = row;
-        RadioImage image = Prepared();
-        ChannelRecord r = Channel(1, "27185000");
-        EncodeChannelSlot(image, r, 1, 1, 0);
-        const int address = ChannelSlotAddress(0, 1, 1);
-        image[address + 5] = static_cast<uint8_t>(code);
-        image[address + 11] = static_cast<uint8_t>(type << 4);
-        RadioData data;
-        ChannelTable channels;
-        DecodeChannels(image, data, channels);
-        QCOMPARE(int(channels.at(0, 1, 1).ToneIndex), toneIndex);
+        const auto decoded = [](int type, int code) {
+            RadioImage image = Prepared();
+            ChannelRecord r = Channel(1, "27185000");
+            EncodeChannelSlot(image, r, 1, 1, 0);
+            const int address = ChannelSlotAddress(0, 1, 1);
+            image[address + 5] = static_cast<uint8_t>(code);
+            image[address + 11] = static_cast<uint8_t>(type << 4);
+            RadioData data;
+            ChannelTable channels;
+            DecodeChannels(image, data, channels);
+            return channels.at(0, 1, 1).ToneIndex;
+        };
+        QCOMPARE(Values(decoded(1, 38), decoded(2, 1), decoded(2, 104), decoded(3, 5),
+                        decoded(0, 7), decoded(1, 39), decoded(2, 105)),
+                 "38 39 142 0 0 0 0");
     }
 
     void dualWatchCopies() {
@@ -270,24 +254,20 @@ private slots:
         QCOMPARE(HexAt(image, 0x3FF8, 8), "5555555555555555");
     }
 
-    void groupNameDecode_data() {
-        AddRows<GroupNameDecodeRow>(
-            {{"ended by NUL", QByteArray::fromHex("41007879"),
-              QStringLiteral("A") + QChar(0) + "  "},
-             {"four letters", QByteArray("ABCD"), "ABCD"},
-             {"ended by FF", QByteArray::fromHex("4142ff43"),
-              QStringLiteral("AB") + QChar(0) + " "},
-             {"erased", QByteArray::fromHex("ffffffff"), QString(QChar(0)) + "   "}});
-    }
-
+    // Bank 0 group E's name bytes as read (NUL as 0, blank as _): ended by NUL
+    // or FF, four letters, erased.
     void groupNameDecode() {
-        QFETCH(GroupNameDecodeRow, row);
-        auto [rowName, bytes, field] = row;
-        RadioImage image = EncodedSample();
-        std::copy(bytes.begin(), bytes.end(), image.begin() + 0x3C04 + 4 * 4); // bank 0, group E
-        RadioData d;
-        DecodeOptionBlock(image, d);
-        QCOMPARE(d.Options.GroupName(0, 5).raw(), field);
+        const auto name = [](const QByteArray& bytes) {
+            RadioImage image = EncodedSample();
+            std::copy(bytes.begin(), bytes.end(), image.begin() + 0x3C04 + 4 * 4);
+            RadioData d;
+            DecodeOptionBlock(image, d);
+            return d.Options.GroupName(0, 5).raw().replace(QChar(0), '0').replace(' ', '_');
+        };
+        QCOMPARE(Values(name(QByteArray::fromHex("41007879")), name("ABCD"),
+                        name(QByteArray::fromHex("4142ff43")),
+                        name(QByteArray::fromHex("ffffffff"))),
+                 "A0__ ABCD AB0_ 0___");
     }
 
     void encodeNormalisesAndWraps() {
@@ -309,7 +289,9 @@ private slots:
         QCOMPARE(HexAt(image, 0x3F00, 2), "ffff");
     }
 
-    void bandByteKeepsTheBankUsable() {
+    // A band byte no bank has keeps the bank usable; what was encoded decodes
+    // the same, and what the image lacks is left alone.
+    void optionDecode() {
         RadioImage image = EncodedSample();
         RadioData d;
         image[0x3C7C] = 0x07;
@@ -318,9 +300,7 @@ private slots:
         image[0x3C7C] = 0x30;
         DecodeOptionBlock(image, d);
         QCOMPARE(d.BandFlag, int16_t(0));
-    }
 
-    void optionRoundTrip() {
         const RadioData sample = SampleData();
         RadioData decoded;
         decoded.Options.WorkBand = 7; // not in the image: left alone

@@ -4,43 +4,21 @@
 #include "core/editing/option_lists.h"
 #include "core/editing/option_store.h"
 #include "core/editing/option_text_rules.h"
-#include "core/model/initial_data.h"
-#include "core/model/radio_model.h"
+#include "support/default_model.h"
 #include "support/option_fields.h"
-#include "support/rows.h"
 #include "support/values.h"
 
 #include <QTest>
 
 namespace {
 
-RadioData Defaults() {
-    RadioModel model;
-    SetBuiltInDefaults(model, QDate(2024, 1, 1));
-    return model.radio;
-}
-
 // Only tones 2 and 5 defined.
 RadioData WithTonesTwoAndFive() {
-    RadioData data = Defaults();
+    RadioData data = DefaultModel().radio;
     for (int n : {1, 3, 4})
         data.Tones[n].LoopCount = 0;
     return data;
 }
-
-struct ShownPositionRow {
-    const char* name;
-    int code;
-    QString field;
-    int value;
-    QString shown;
-};
-
-struct KeyFilterRow {
-    const char* name;
-    int code;
-    bool decimal, passes;
-};
 
 } // namespace
 
@@ -64,7 +42,7 @@ private slots:
             {3, -1, "", nullptr, 0},
         };
         for (const auto& row : rows) {
-            RadioData data = Defaults();
+            RadioData data = DefaultModel().radio;
             data.Options.PublicRoger = 2;
             RadioData expected = data;
             if (row.field)
@@ -75,39 +53,29 @@ private slots:
         }
     }
 
-    void shownPosition_data() {
-        // Values no entry stands for (marked *) are shown as stored.
-        AddRows<ShownPositionRow>({{"Tot 3", 9, "Tot", 3, "30s"},
-                                   {"Tot 4 *", 9, "Tot", 4, "*40s"},
-                                   {"Tot 60", 9, "Tot", 60, "600s"},
-                                   {"Tot beyond the list *", 9, "Tot", 63, "*630s"},
-                                   {"Tot 0", 9, "Tot", 0, "Off"},
-                                   {"MIC 0 *", 3, "MicGain", 0, "*0"},
-                                   {"MIC 30", 3, "MicGain", 30, "30"},
-                                   {"INDIC beyond *", 2, "Indic", 9, "*9"},
-                                   {"INDIC 0", 2, "Indic", 0, "Tx Frequency Display"},
-                                   {"ASQ 5", 24, "AsqLevel", 5, "5"},
-                                   {"roger off", 205, "PublicRoger", 0, "OFF"},
-                                   {"roger 5", 205, "PublicRoger", 5, "5"},
-                                   {"roger undefined *", 205, "PublicRoger", 3, "*3"},
-                                   {"public USB", 18, "PublicMode", 2, "USB"},
-                                   {"public mode beyond *", 18, "PublicMode", 7, "*Mode 7"},
-                                   {"NB/ANL 1", 201, "PublicNbAnl", 1, "ON"},
-                                   {"NB/ANL 2 *", 201, "PublicNbAnl", 2, "*2"}});
-    }
+    // The entry a stored value shows; one no entry stands for (marked *) is
+    // shown as stored.
+    void listsAndShownEntries() {
+        const auto shown = [](int code, const char* field, int value) {
+            RadioData data = WithTonesTwoAndFive();
+            OptionField(field, data) = static_cast<int16_t>(value);
+            const QStringList entries = OptionListEntries(code, 1, data);
+            const ShownChoice choice = ShownOptionChoice(data, code, entries, 1);
+            return choice.index >= 0 ? entries.value(choice.index) : "*" + choice.asStored;
+        };
+        QCOMPARE(Values(shown(9, "Tot", 3), shown(9, "Tot", 4), shown(9, "Tot", 60),
+                        shown(9, "Tot", 63), shown(9, "Tot", 0)),
+                 "30s *40s 600s *630s Off");
+        QCOMPARE(Values(shown(3, "MicGain", 0), shown(3, "MicGain", 30), shown(2, "Indic", 9),
+                        shown(2, "Indic", 0), shown(24, "AsqLevel", 5)),
+                 "*0 30 *9 Tx Frequency Display 5");
+        QCOMPARE(Values(shown(205, "PublicRoger", 0), shown(205, "PublicRoger", 5),
+                        shown(205, "PublicRoger", 3), shown(18, "PublicMode", 2),
+                        shown(18, "PublicMode", 7), shown(201, "PublicNbAnl", 1),
+                        shown(201, "PublicNbAnl", 2)),
+                 "OFF 5 *3 USB *Mode 7 ON *2");
 
-    void shownPosition() {
-        QFETCH(ShownPositionRow, row);
-        auto [rowName, code, field, value, shown] = row;
-        RadioData data = WithTonesTwoAndFive();
-        OptionField(field, data) = static_cast<int16_t>(value);
-        const QStringList entries = OptionListEntries(code, 1, data);
-        const ShownChoice choice = ShownOptionChoice(data, code, entries, 1);
-        QCOMPARE(choice.index >= 0 ? entries.value(choice.index) : "*" + choice.asStored, shown);
-    }
-
-    // How many entries each list offers, and the ends of the number lists.
-    void listEntries() {
+        // How many entries each list offers, and the ends of the number lists.
         const RadioData data = WithTonesTwoAndFive();
         const auto list = [&](int code) { return OptionListEntries(code, 1, data); };
         QCOMPARE(Values(list(9).size(), list(8).size(), list(3).size(), list(2).size(),
@@ -120,26 +88,16 @@ private slots:
         QCOMPARE(list(205), (QStringList{"OFF", "2", "5"})); // roger: defined tones only
     }
 
-    void keyFilter_data() {
-        AddRows<KeyFilterRow>({{"digit", int('7'), false, true},
-                               {"point in decimal box", int('.'), true, true},
-                               {"point in RSSI box", int('.'), false, false},
-                               {"letter", int('a'), true, false},
-                               {"minus", int('-'), true, false},
-                               {"copy", 3, true, false},
-                               {"paste", 22, true, false},
-                               {"cut", 24, true, false},
-                               {"backspace", 8, false, true},
-                               {"delete", 127, false, true},
-                               {"beyond ASCII", 0x4E2D, true, false}});
-    }
-
+    // Digits, a point in a decimal box, backspace and delete pass; copy, paste
+    // and cut (3, 22, 24) and anything beyond ASCII do not.
     void keyFilter() {
-        QFETCH(KeyFilterRow, row);
-        auto [rowName, code, decimal, passes] = row;
-        QCOMPARE(AcceptOptionKey(static_cast<char16_t>(code),
-                                 decimal ? TextBoxKind::Decimal : TextBoxKind::Digits),
-                 passes);
+        const auto key = [](char16_t code, bool decimal) {
+            return AcceptOptionKey(code, decimal ? TextBoxKind::Decimal : TextBoxKind::Digits);
+        };
+        QCOMPARE(Values(key('7', false), key('.', true), key('.', false), key('a', true),
+                        key('-', true), key(3, true), key(22, true), key(24, true), key(8, false),
+                        key(127, false), key(0x4E2D, true)),
+                 "true true false false false false false false true true false");
     }
 };
 

@@ -6,6 +6,7 @@
 #include "core/text/catalogue.h"
 #include "support/rows.h"
 #include "support/test_files.h"
+#include "support/values.h"
 
 #include <QTemporaryDir>
 #include <QTest>
@@ -18,24 +19,11 @@ QString WriteFile(const QTemporaryDir& dir, const QString& name, const QByteArra
     return path;
 }
 
-struct IniReadsRow {
-    const char* name;
-    QString section, key, expected;
-};
-
 struct IniWriteRow {
     const char* name;
     QByteArray before;
     QString section, key, value;
     QByteArray after;
-};
-
-struct VersionTableRow {
-    const char* name;
-    QByteArray file;
-    QString software, other;
-    bool compatible;
-    QString softwareForOther;
 };
 
 struct VersionFileRow {
@@ -49,25 +37,22 @@ struct VersionFileRow {
 class TestSettings : public QObject {
     Q_OBJECT
 private slots:
-    void iniReads_data() {
-        AddRows<IniReadsRow>({{"exact", "language", "comPort", "3"},
-                              {"case-insensitive names", "LANGUAGE", "COMPORT", "3"},
-                              {"trimmed value", "language", "CurrentLanguage", "2"},
-                              {"missing key", "language", "StopBit", ""},
-                              {"missing section", "ports", "COM99", ""},
-                              {"key of another section", "other", "comPort", "9"},
-                              {"comment is not a key", "language", ";comPort", ""}});
-    }
-
+    // Names in any case, values trimmed, a key only in its own section ("-": none).
     void iniReads() {
-        QFETCH(IniReadsRow, row);
-        auto [rowName, section, key, expected] = row;
         QTemporaryDir dir;
-        const QString path = WriteFile(dir, "s.ini",
-                                       "; settings\r\n[language]\r\ncomPort=3\r\n"
-                                       "  CurrentLanguage =   2  \r\n[other]\r\ncomPort=9\r\n");
-        QCOMPARE(IniFile(path).value(section, key), expected);
-        QCOMPARE(IniFile(dir.filePath("none.ini")).value(section, key), QString());
+        const IniFile ini(WriteFile(dir, "s.ini",
+                                    "; settings\r\n[language]\r\ncomPort=3\r\n"
+                                    "  CurrentLanguage =   2  \r\n[other]\r\ncomPort=9\r\n"));
+        const auto read = [&](const char* section, const char* key) {
+            const QString value = ini.value(section, key);
+            return value.isEmpty() ? QStringLiteral("-") : value;
+        };
+        QCOMPARE(Values(read("language", "comPort"), read("LANGUAGE", "COMPORT"),
+                        read("language", "CurrentLanguage"), read("language", "StopBit"),
+                        read("ports", "COM99"), read("other", "comPort"),
+                        read("language", ";comPort")),
+                 "3 3 2 - - 9 -");
+        QCOMPARE(IniFile(dir.filePath("none.ini")).value("language", "comPort"), QString());
     }
 
     // Only the one key's line changes: every other byte stays, line ends
@@ -101,48 +86,47 @@ private slots:
         QCOMPARE(IniFile(path).value(row.section, row.key), row.value);
     }
 
-    void versionTable_data() {
-        const QByteArray one = "[Version]\r\nFirmVersionCount=1\r\n[Firm]\r\nFirm0=V100V100\r\n";
-        AddRows<VersionTableRow>(
-            {{"same", one, "V100", "V100", true, "V100"},
-             {"other unknown", one, "V100", "V101", false, ""},
-             {"case matters", one, "v100", "V100", false, "V100"},
-             {"first and last four",
-              "[Version]\nFirmVersionCount=2\n[Firm]\nFirm0=V100V100\nFirm1=V101 V102\n", "V101",
-              "V102", true, "V101"},
-             {"count limits the entries",
-              "[Version]\nFirmVersionCount=1\n[Firm]\nFirm0=V100V100\nFirm1=V103V104\n", "V103",
-              "V104", false, ""}});
-    }
-
+    // Whether a version of the software and another (a file's or a radio's) go
+    // together, and the software for the other ("-": none): the same, another
+    // unknown, another case; the first and last four of a pair; only the
+    // counted pairs.
     void versionTable() {
-        QFETCH(VersionTableRow, row);
         QTemporaryDir dir;
-        const VersionTable table =
-            VersionTable::LoadVersionTable(IniFile(WriteFile(dir, "Version.ini", row.file)));
-        QCOMPARE(table.IsCompatibleVersion(row.software, row.other), row.compatible);
-        QCOMPARE(table.SoftwareForVersion(row.other), row.softwareForOther);
+        const auto check = [&](const QByteArray& file, const char* software, const char* other) {
+            const VersionTable table =
+                VersionTable::LoadVersionTable(IniFile(WriteFile(dir, "Version.ini", file)));
+            const QString forOther = table.SoftwareForVersion(other);
+            return Values(table.IsCompatibleVersion(software, other),
+                          forOther.isEmpty() ? "-" : forOther);
+        };
+        const QByteArray one = "[Version]\r\nFirmVersionCount=1\r\n[Firm]\r\nFirm0=V100V100\r\n";
+        const QByteArray two =
+            "[Version]\nFirmVersionCount=2\n[Firm]\nFirm0=V100V100\nFirm1=V101 V102\n";
+        const QByteArray counted =
+            "[Version]\nFirmVersionCount=1\n[Firm]\nFirm0=V100V100\nFirm1=V103V104\n";
+        QCOMPARE(Values(check(one, "V100", "V100"), check(one, "V100", "V101"),
+                        check(one, "v100", "V100"), check(two, "V101", "V102"),
+                        check(counted, "V103", "V104")),
+                 "true V100 false - false V100 true V101 false -");
     }
 
     void versionFileMissingOrDamaged_data() {
-        const QByteArray sound = "[Version]\nFirmVersionCount=1\n[Firm]\nFirm0=V101V102\n";
+        const QByteArray count = "[Version]\nFirmVersionCount=",
+                         pair = "\n[Firm]\nFirm0=V100V100\n";
+        const QByteArray sound = count + "1\n[Firm]\nFirm0=V101V102\n";
+        const auto damaged = VersionFileState::Damaged;
         AddRows<VersionFileRow>(
             {{"missing", "-", VersionFileState::Missing},
-             {"empty", "", VersionFileState::Damaged},
-             {"count not a number", "[Version]\nFirmVersionCount=abc\n", VersionFileState::Damaged},
-             {"count negative", "[Version]\nFirmVersionCount=-4\n", VersionFileState::Damaged},
-             {"count zero", "[Version]\nFirmVersionCount=0\n", VersionFileState::Damaged},
-             {"count signed", "[Version]\nFirmVersionCount=+1\n[Firm]\nFirm0=V100V100\n",
-              VersionFileState::Damaged},
-             {"count huge", "[Version]\nFirmVersionCount=2000000000\n[Firm]\nFirm0=V100V100\n",
-              VersionFileState::Damaged},
-             {"counted pair missing", "[Version]\nFirmVersionCount=2\n[Firm]\nFirm0=V100V100\n",
-              VersionFileState::Damaged},
-             {"pair cut short", "[Version]\nFirmVersionCount=1\n[Firm]\nFirm0=V100V1\n",
-              VersionFileState::Damaged},
+             {"empty", "", damaged},
+             {"count not a number", count + "abc\n", damaged},
+             {"count negative", count + "-4\n", damaged},
+             {"count zero", count + "0\n", damaged},
+             {"count signed", count + "+1" + pair, damaged},
+             {"count huge", count + "2000000000" + pair, damaged},
+             {"counted pair missing", count + "2" + pair, damaged},
+             {"pair cut short", count + "1\n[Firm]\nFirm0=V100V1\n", damaged},
              {"sound", sound, VersionFileState::Ok},
-             {"sound but over 1 MiB", sound + QByteArray(IniFile::kMaxBytes, ';'),
-              VersionFileState::Damaged}});
+             {"sound but over 1 MiB", sound + QByteArray(IniFile::kMaxBytes, ';'), damaged}});
     }
 
     void versionFileMissingOrDamaged() {

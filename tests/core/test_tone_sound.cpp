@@ -5,9 +5,7 @@
 #include "core/editing/tone_rules.h"
 #include "core/editing/tone_samples.h"
 #include "core/editing/tone_sequence.h"
-#include "core/model/initial_data.h"
-#include "core/model/radio_model.h"
-#include "support/rows.h"
+#include "support/default_model.h"
 #include "support/values.h"
 
 #include <QFile>
@@ -15,12 +13,6 @@
 #include <QTest>
 
 namespace {
-
-RadioModel Defaults() {
-    RadioModel model;
-    SetBuiltInDefaults(model, QDate(2024, 1, 1));
-    return model;
-}
 
 QList<ToneSegment> Steps(const ToneEntry& entry) {
     QList<ToneSegment> steps;
@@ -63,68 +55,39 @@ QList<Burst> Bursts(const std::vector<int16_t>& samples, int rate) {
     return bursts;
 }
 
-struct StepsRow {
-    const char* name;
-    int tone, loops, interval, firstFreqCode, count, totalMs;
-    ToneSegment first;
-};
-
-struct GuardedEditRow {
-    const char* name;
-    QList<int> defined;
-    int lengthsKept, element, position;
-    ToneEdit result;
-    int rogerAfter;
-};
-
-struct PcmLayoutsRow {
-    const char* name;
-    int kind, channels;
-    QByteArray hex;
-};
-
-struct ValidRogerToneRow {
-    const char* name;
-    int loops, lengthAt, n, valid;
-};
-
 } // namespace
 
 class TestToneSound : public QObject {
     Q_OBJECT
 private slots:
-    void steps_data() {
-        AddRows<StepsRow>(
-            {{"tone 1", 1, 1, 0, 210, 7, 700, ToneSegment{2100, 100}},
-             {"tone 2", 2, 1, 0, 80, 14, 560, ToneSegment{800, 40}},
-             {"three passes, 500 ms after each", 4, 3, 50, 64, 18, 2400, ToneSegment{640, 60}},
-             {"code below 5 is a pause", 1, 1, 0, 4, 7, 700, ToneSegment{0, 100}},
-             {"code 30 sounds 300 Hz", 1, 1, 0, 30, 7, 700, ToneSegment{300, 100}},
-             {"off", 1, 0, 0, 210, 0, 0, ToneSegment{}},
-             {"at most 255 passes", 3, 300, 0, 170, 7 * 255, 210 * 255, ToneSegment{1700, 30}}});
-    }
-
+    // The steps a tone plays: their count and total length, then the first step,
+    // and whether the tone sounds at all.
     void steps() {
-        QFETCH(StepsRow, row);
-        auto [rowName, tone, loops, interval, firstFreqCode, count, totalMs, first] = row;
-        ToneEntry entry = Defaults().radio.Tones[tone];
-        entry.LoopCount = static_cast<int16_t>(loops);
-        entry.IntervalCode = static_cast<int16_t>(interval);
-        entry.Element[0].FreqCode = static_cast<int16_t>(firstFreqCode);
-        const QList<ToneSegment> steps = Steps(entry);
-        QCOMPARE(steps.size(), count);
-        int total = 0;
-        for (const ToneSegment& s : steps)
-            total += s.durationMs;
-        QCOMPARE(total, totalMs);
-        if (count > 0)
-            QCOMPARE(steps.first(), first);
-        QCOMPARE(ToneSounds(entry), count > 0);
+        const auto steps = [](int tone, int loops, int interval, int firstFreqCode) {
+            ToneEntry entry = DefaultModel().radio.Tones[tone];
+            entry.LoopCount = static_cast<int16_t>(loops);
+            entry.IntervalCode = static_cast<int16_t>(interval);
+            entry.Element[0].FreqCode = static_cast<int16_t>(firstFreqCode);
+            const QList<ToneSegment> played = Steps(entry);
+            int total = 0;
+            for (const ToneSegment& s : played)
+                total += s.durationMs;
+            return Values(played.size(), total, played.value(0).frequencyHz,
+                          played.value(0).durationMs, ToneSounds(entry));
+        };
+        // Tones 1 and 2; three passes, 500 ms after each; a code below 5 is a
+        // pause, 30 sounds 300 Hz; off; at most 255 passes.
+        QCOMPARE((QStringList{steps(1, 1, 0, 210), steps(2, 1, 0, 80), steps(4, 3, 50, 64),
+                              steps(1, 1, 0, 4), steps(1, 1, 0, 30), steps(1, 0, 0, 210),
+                              steps(3, 300, 0, 170)}),
+                 (QStringList{"7 700 2100 100 true", "14 560 800 40 true", "18 2400 640 60 true",
+                              "7 700 0 100 true", "7 700 300 100 true", "0 0 0 0 false",
+                              "1785 53550 1700 30 true"}));
     }
 
     void toneOneSamples() {
         const int rate = kWavSampleRate;
-        const std::vector<int16_t> samples = ToneSamples(Defaults().radio.Tones[1], rate);
+        const std::vector<int16_t> samples = ToneSamples(DefaultModel().radio.Tones[1], rate);
         QCOMPARE(static_cast<int>(samples.size()), rate * 700 / 1000);
         const QList<Burst> bursts = Bursts(samples, rate);
         QCOMPARE(bursts.size(), 4);
@@ -143,7 +106,7 @@ private slots:
     void wavFile() {
         QTemporaryDir dir;
         const QString path = dir.filePath("tone.wav");
-        ToneEntry entry = Defaults().radio.Tones[1];
+        ToneEntry entry = DefaultModel().radio.Tones[1];
         entry.LoopCount = 2;
         entry.IntervalCode = 10; // 100 ms after each pass
         QVERIFY(!WriteToneWav(dir.filePath("missing/tone.wav"), entry, 8000));
@@ -165,76 +128,61 @@ private slots:
     }
 
     // -32768, 0 and 16384 in each sample format.
-
-    void pcmLayouts_data() {
-        AddRows<PcmLayoutsRow>(
-            {{"8-bit mono", int(PcmSample::UInt8), 1, "0080c0"},
-             {"16-bit stereo", int(PcmSample::Int16), 2, "008000800000000000400040"},
-             {"32-bit mono", int(PcmSample::Int32), 1, "000000800000000000000040"},
-             {"float stereo", int(PcmSample::Float), 2,
-              "000080bf000080bf00000000000000000000003f0000003f"}});
-    }
-
     void pcmLayouts() {
-        QFETCH(PcmLayoutsRow, row);
-        QCOMPARE(EncodePcm({-32768, 0, 16384}, PcmSample(row.kind), row.channels).toHex(), row.hex);
+        const auto pcm = [](PcmSample kind, int channels) {
+            return EncodePcm({-32768, 0, 16384}, kind, channels).toHex();
+        };
+        QCOMPARE(Values(pcm(PcmSample::UInt8, 1), pcm(PcmSample::Int16, 2),
+                        pcm(PcmSample::Int32, 1), pcm(PcmSample::Float, 2)),
+                 "0080c0 008000800000000000400040 000000800000000000000040 "
+                 "000080bf000080bf00000000000000000000003f0000003f");
     }
 
-    void guardedEdits_data() {
-        // Tone 1 and the tones `defined` loop; tone 1 keeps `lengthsKept`
-        // lengths; `element` 0 is its loop count, set to `position`. A channel
-        // and the public channel use tone 1 before.
-        AddRows<GuardedEditRow>(
-            {{"only tone switched off", {1}, 7, 0, 0, ToneEdit::Refused, 1},
-             {"one of two switched off", {1, 2}, 7, 0, 0, ToneEdit::Stored, 0},
-             {"same loop count", {1}, 7, 0, 1, ToneEdit::Unchanged, 1},
-             {"a length of the only tone", {1}, 7, 1, 0, ToneEdit::Stored, 1},
-             {"last length of the only tone", {1}, 1, 1, 0, ToneEdit::Refused, 1},
-             // Tone 1 has no length, so it is not the tone kept defined.
-             {"undefined tone beside the only one", {1, 2}, 0, 0, 0, ToneEdit::Stored, 0}});
-    }
-
+    // Tone 1 and the tones `defined` loop; tone 1 keeps `lengthsKept` lengths;
+    // `element` 0 is its loop count, set to `position`. A channel and the
+    // public channel use tone 1 before: the edit (Unchanged, Refused, Stored)
+    // and their roger tones after.
     void guardedEdits() {
-        QFETCH(GuardedEditRow, row);
-        RadioModel model = Defaults();
-        RadioData& data = model.radio;
-        for (int n = 1; n <= kToneCount; ++n)
-            data.Tones[n].LoopCount = row.defined.contains(n) ? 1 : 0;
-        for (int k = row.lengthsKept; k < kToneElements; ++k)
-            data.Tones[1].Element[k].DurCode = 0;
-        data.Options.PublicRoger = 1;
-        model.channels.at(0, 1, 1).Roger = 1;
-        const ToneEdit edit =
-            row.element == 0 ? ChangeLoopCount(data, model.channels, 1, row.position)
-                             : ChangeLength(data, model.channels, 1, row.element, row.position);
-        QCOMPARE(edit, row.result);
-        QCOMPARE(Values(data.Options.PublicRoger, model.channels.at(0, 1, 1).Roger),
-                 Values(row.rogerAfter, row.rogerAfter));
+        const auto edit = [](const QList<int>& defined, int lengthsKept, int element,
+                             int position) {
+            RadioModel model = DefaultModel();
+            RadioData& data = model.radio;
+            for (int n = 1; n <= kToneCount; ++n)
+                data.Tones[n].LoopCount = defined.contains(n) ? 1 : 0;
+            for (int k = lengthsKept; k < kToneElements; ++k)
+                data.Tones[1].Element[k].DurCode = 0;
+            data.Options.PublicRoger = 1;
+            model.channels.at(0, 1, 1).Roger = 1;
+            const ToneEdit result = element == 0
+                                        ? ChangeLoopCount(data, model.channels, 1, position)
+                                        : ChangeLength(data, model.channels, 1, element, position);
+            return Values(QString("URS")[int(result)], data.Options.PublicRoger,
+                          model.channels.at(0, 1, 1).Roger);
+        };
+        // The only tone or one of two switched off, the same loop count, a
+        // length or the last length of the only tone; an undefined tone (no
+        // length) beside the only one.
+        QCOMPARE((QStringList{edit({1}, 7, 0, 0), edit({1, 2}, 7, 0, 0), edit({1}, 7, 0, 1),
+                              edit({1}, 7, 1, 0), edit({1}, 1, 1, 0), edit({1, 2}, 0, 0, 0)}),
+                 (QStringList{"R 1 1", "S 0 0", "U 1 1", "S 1 1", "R 1 1", "S 0 0"}));
     }
 
-    void validRogerTone_data() {
-        AddRows<ValidRogerToneRow>({{"defined", 1, 0, 3, 3},
-                                    {"only the last element sounds", 10, 13, 8, 8},
-                                    {"no loop", 0, 0, 3, 0},
-                                    {"no length", 1, -1, 3, 0},
-                                    {"tone 0", 1, 0, 0, 0},
-                                    {"tone 9", 1, 0, 9, 0},
-                                    {"negative tone", 1, 0, -1, 0}});
-    }
+    // Tone n when every tone loops and has a length somewhere (-1: none), else 0.
+    void definedTones() {
+        const auto valid = [](int loops, int lengthAt, int n) {
+            ToneTable tones;
+            for (int t = 1; t <= kToneCount; ++t) {
+                tones[t].LoopCount = static_cast<int16_t>(loops);
+                if (lengthAt >= 0)
+                    tones[t].Element[lengthAt].DurCode = 1;
+            }
+            return ValidRogerTone(tones, n);
+        };
+        // Defined, only the last element sounding, no loop, no length, tones 0, 9 and -1.
+        QCOMPARE(Values(valid(1, 0, 3), valid(10, 13, 8), valid(0, 0, 3), valid(1, -1, 3),
+                        valid(1, 0, 0), valid(1, 0, 9), valid(1, 0, -1)),
+                 "3 8 0 0 0 0 0");
 
-    void validRogerTone() {
-        QFETCH(ValidRogerToneRow, row);
-        auto [rowName, loops, lengthAt, n, valid] = row;
-        ToneTable tones;
-        for (int t = 1; t <= kToneCount; ++t) {
-            tones[t].LoopCount = static_cast<int16_t>(loops);
-            if (lengthAt >= 0)
-                tones[t].Element[lengthAt].DurCode = 1;
-        }
-        QCOMPARE(ValidRogerTone(tones, n), valid);
-    }
-
-    void undefinedTonesSwitchOffTheirUsers() {
         RadioData data;
         ChannelTable channels;
         for (const int n : {2, 5})

@@ -7,121 +7,65 @@
 #include "core/model/freq_text.h"
 #include "core/model/radio_data.h"
 #include "core/text/catalogue.h"
-#include "support/rows.h"
 #include "support/scripted_prompter.h"
 #include "support/values.h"
 
 #include <QTest>
 
 using Flags = ModeEnableFlags;
-Q_DECLARE_METATYPE(ModeEnableFlags)
-
-namespace {
-
-struct DigitsToTextRow {
-    const char* name;
-    QString digits;
-    double low;
-    QString shown;
-    bool complains;
-};
-
-struct TextToDigitsRow {
-    const char* name;
-    QString text;
-    double low;
-    QString digits, padded;
-};
-
-struct NormalizeInputRow {
-    const char* name;
-    bool cb, clamp, warn;
-    int language;
-    QString typed, shown;
-    bool warned;
-};
-
-struct ToneCodesRow {
-    const char* name;
-    QString shown, code, shownAgain;
-};
-
-struct ValidModeRow {
-    const char* name;
-    Flags enable;
-    int mode, valid;
-};
-
-} // namespace
 
 class TestValueTexts : public QObject {
     Q_OBJECT
 private slots:
-    void digitsToText_data() {
-        AddRows<DigitsToTextRow>({{"eight digits", "27185000", 28.0, "27.1850", false},
-                                  {"six digits", "271850", 28.0, "27.1850", false},
-                                  {"padded field", "271850  ", 28.0, "27.1850", false},
-                                  {"half rounds up", "27185050", 28.0, "27.1851", false},
-                                  {"empty", "", 28.0, "", false},
-                                  {"no frequency", "FFFFFFFF", 28.0, "", false},
-                                  {"damaged, HF", "27A85000", 28.0, "28", true},
-                                  {"point inside, CB", "2.718500", 25.615, "25.615", true}});
+    // Stored digits as shown ("-" for nothing); damaged ones complain (!).
+    void frequencyTexts() {
+        const auto shown = [](const QString& digits, double low = 28.0) {
+            ScriptedPrompter prompter;
+            const QString text = FreqDigitsToText(digits, low, &prompter);
+            return (text.isEmpty() ? "-" : text) + QString(prompter.prompts.size(), '!');
+        };
+        QCOMPARE(Values(shown("27185000"), shown("271850"), shown("271850  "), shown("27185050"),
+                        shown(""), shown("FFFFFFFF"), shown("27A85000"), shown("2.718500", 25.615)),
+                 "27.1850 27.1850 27.1850 27.1851 - - 28! 25.615!");
+
+        // A typed text as digits, then padded to the stored eight.
+        const auto digits = [](const QString& text, double low = 28.0) {
+            const QString d = FreqTextToDigits(text, low);
+            return d + "/" + PadFreqDigits(d);
+        };
+        QCOMPARE(Values(digits("27.1850"), digits("28.015000"), digits("7.5"), digits(".5"),
+                        digits("28"), digits("abc", 25.615), digits("")),
+                 "271850/27185000 28015000/28015000 075/07500000 005/00500000 28/28000000 "
+                 "25615/25615000 /FFFFFFFF");
     }
 
-    void digitsToText() {
-        QFETCH(DigitsToTextRow, row);
-        auto [rowName, digits, low, shown, complains] = row;
-        ScriptedPrompter prompter;
-        QCOMPARE(FreqDigitsToText(digits, low, &prompter), shown);
-        QCOMPARE(prompter.texts(), complains ? QStringList{"Not IsNumeric"} : QStringList{});
-    }
-
-    void textToDigits_data() {
-        AddRows<TextToDigitsRow>({{"shown", "27.1850", 28.0, "271850", "27185000"},
-                                  {"six decimals", "28.015000", 28.0, "28015000", "28015000"},
-                                  {"one MHz digit", "7.5", 28.0, "075", "07500000"},
-                                  {"no MHz digit", ".5", 28.0, "005", "00500000"},
-                                  {"no point", "28", 28.0, "28", "28000000"},
-                                  {"not a number, CB", "abc", 25.615, "25615", "25615000"},
-                                  {"empty", "", 28.0, "", "FFFFFFFF"}});
-    }
-
-    void textToDigits() {
-        QFETCH(TextToDigitsRow, row);
-        auto [rowName, text, low, digits, padded] = row;
-        QCOMPARE(FreqTextToDigits(text, low), digits);
-        QCOMPARE(PadFreqDigits(digits), padded);
-    }
-
-    void normalizeInput_data() {
-        const int en = Catalogue::kEnglish;
-        AddRows<NormalizeInputRow>(
-            {{"HF above", false, false, true, en, "29.7", "", true},
-             {"HF low edge", false, false, true, en, "28", "28.0000", false},
-             {"HF high edge", false, false, true, en, "29.699", "29.6990", false},
-             {"HF below, clamped", false, true, true, en, "27.9", "28.0000", true},
-             {"HF above, clamped", false, true, false, en, "31", "29.6990", false},
-             {"not a number", false, false, true, en, "2x", "", true},
-             {"not a number, clamped", false, true, true, en, "x", "28.0000", true},
-             {"too large to be a number", false, false, true, en, "1e400", "", true},
-             {"CB down to grid", true, false, true, en, "25.615004", "25.6150", false},
-             {"CB grid, then half up", true, false, true, en, "27.185054", "27.1851", false},
-             {"CB grid moves down", true, false, true, en, "27.185049", "27.1850", false}});
-    }
-
+    // A typed frequency as shown ("-" for nothing), "!" when the range message came.
     void normalizeInput() {
-        QFETCH(NormalizeInputRow, row);
-        auto [rowName, cb, clamp, warn, language, typed, shown, warned] = row;
         Catalogue catalogue;
-        catalogue.CurrentLanguage = language;
-        ScriptedPrompter prompter;
-        const BandLimits band = cb ? BandLimits{25.615, 30.105} : BandLimits{28.0, 29.699};
-        QCOMPARE(NormalizeFreqInput(typed, clamp, warn, band, catalogue, &prompter), shown);
-        QCOMPARE(prompter.prompts.size(), warned ? 1 : 0);
-        if (warned) {
-            QCOMPARE(prompter.prompts[0].text, catalogue.Text(TextId::FreqOutOfRange));
-            QCOMPARE(prompter.prompts[0].icon, PromptIcon::Exclamation);
-        }
+        const auto normal = [&](const QString& typed, bool clamp, bool warn, bool cb) {
+            ScriptedPrompter prompter;
+            const BandLimits band = cb ? BandLimits{25.615, 30.105} : BandLimits{28.0, 29.699};
+            const QString shown =
+                NormalizeFreqInput(typed, clamp, warn, band, catalogue, &prompter);
+            for (const ScriptedPrompter::Prompt& p : prompter.prompts)
+                if (p.text != catalogue.Text(TextId::FreqOutOfRange) ||
+                    p.icon != PromptIcon::Exclamation)
+                    return QStringLiteral("?");
+            return (shown.isEmpty() ? "-" : shown) + QString(prompter.prompts.size(), '!');
+        };
+        const auto hf = [&](const QString& typed, bool clamp = false, bool warn = true) {
+            return normal(typed, clamp, warn, false);
+        };
+        const auto cb = [&](const QString& typed) { return normal(typed, false, true, true); };
+        // Above, both edges, clamped below and (without the message) above.
+        QCOMPARE(
+            Values(hf("29.7"), hf("28"), hf("29.699"), hf("27.9", true), hf("31", true, false)),
+            "-! 28.0000 29.6990 28.0000! 29.6990");
+        // Not a number, also clamped; too large to be one.
+        QCOMPARE(Values(hf("2x"), hf("x", true), hf("1e400")), "-! 28.0000! -!");
+        // Down to the 10 Hz grid, then half up.
+        QCOMPARE(Values(cb("25.615004"), cb("27.185054"), cb("27.185049")),
+                 "25.6150 27.1851 27.1850");
     }
 
     void gridIsAnchoredAtTheLowLimit() {
@@ -131,24 +75,17 @@ private slots:
         QCOMPARE(AlignFreqToStep(25.614995, 25.615), 25.61499); // below the limit: still down
     }
 
-    void toneCodes_data() {
-        AddRows<ToneCodesRow>({{"DCS", "D754N", "8754", "D754N"},
-                               {"CTCSS", "100.0", "1000", "100.0"},
-                               {"CTCSS below 100", "67.0", "0670", "67.0"},
-                               {"off", "关", "0", "关"},
-                               {"no tone text", "xyz", "0", "关"},
-                               {"absurd number", "1e300", "0", "关"}});
-    }
-
-    void toneCodes() {
-        QFETCH(ToneCodesRow, row);
-        auto [rowName, shown, code, shownAgain] = row;
+    // A shown tone as its code, and the code shown again.
+    void toneCodesAndLists() {
         const QString off = QStringLiteral("关");
-        QCOMPARE(GetCTCSS_DCSByShow(shown, off), code);
-        QCOMPARE(ShowCTCSS_DCS(code, off), shownAgain);
-    }
+        const auto code = [&](const QString& shown) {
+            const QString c = GetCTCSS_DCSByShow(shown, off);
+            return c + "/" + ShowCTCSS_DCS(c, off);
+        };
+        QCOMPARE(Values(code("D754N"), code("100.0"), code("67.0"), code(off), code("xyz"),
+                        code("1e300")),
+                 "8754/D754N 1000/100.0 0670/67.0 0/关 0/关 0/关");
 
-    void toneListsAndCodeTexts() {
         // Both lists hold Off, the 38 CTCSS tones and the 104 DCS codes in one order.
         const QStringList brief = ShortToneListTexts("Off");
         const QStringList full = ToneListTexts("Off");
@@ -160,24 +97,15 @@ private slots:
         QCOMPARE(ShowCTCSS_DCS("123", "Off"), QStringLiteral("Off")); // codes have four characters
     }
 
-    void validMode_data() {
-        AddRows<ValidModeRow>({{"offered", Flags{1, 1, 1, 1, 1}, 4, 4},
-                               {"AM off", Flags{1, 0, 1, 1, 1}, 1, 0},
-                               {"FM and AM off", Flags{0, 0, 1, 1, 1}, 1, 2},
-                               {"none offered", Flags{0, 0, 0, 0, 0}, 3, 0},
-                               {"unknown mode", Flags{0, 1, 1, 1, 1}, 9, 1},
-                               {"negative mode", Flags{0, 0, 0, 1, 1}, -1, 3},
-                               {"flag above 1 offers", Flags{0, 0, 2, 0, 0}, 2, 2},
-                               {"negative flag does not", Flags{1, -1, 0, 0, 0}, 1, 0}});
-    }
+    // An offered mode stays; another becomes the first offered (0 when none
+    // is); a flag above 1 offers, a negative one does not.
+    void modesAndLists() {
+        QCOMPARE(Values(ValidMode(4, Flags{1, 1, 1, 1, 1}), ValidMode(1, Flags{1, 0, 1, 1, 1}),
+                        ValidMode(1, Flags{0, 0, 1, 1, 1}), ValidMode(3, Flags{0, 0, 0, 0, 0}),
+                        ValidMode(9, Flags{0, 1, 1, 1, 1}), ValidMode(-1, Flags{0, 0, 0, 1, 1}),
+                        ValidMode(2, Flags{0, 0, 2, 0, 0}), ValidMode(1, Flags{1, -1, 0, 0, 0})),
+                 "4 0 2 0 1 3 2 0");
 
-    void validMode() {
-        QFETCH(ValidModeRow, row);
-        auto [rowName, enable, mode, valid] = row;
-        QCOMPARE(ValidMode(mode, enable), valid);
-    }
-
-    void modeLists() {
         const Flags all{1, 1, 1, 1, 1};
         QCOMPARE(ModeListEntries(all, false), (QStringList{"FM", "AM", "USB", "LSB", "PA"}));
         QCOMPARE(ModeListEntries(all, true), (QStringList{"FM", "AM", "USB", "LSB"}));

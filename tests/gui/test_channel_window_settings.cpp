@@ -3,6 +3,7 @@
 // "More Information" panel with the Public rule, the mode and roger lists.
 
 #include "core/codec/mode_codec.h"
+#include "core/editing/channel_table_ops.h"
 #include "support/channel_editor_driving.h"
 #include "support/values.h"
 
@@ -10,7 +11,6 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QWheelEvent>
 
 class TestChannelWindowSettings : public QObject {
@@ -42,27 +42,25 @@ private slots:
         r.setCell(1, ""); // the group's only regular channel: the group is no longer valid
         QCOMPARE(r.options().GroupValid(1, 3), int16_t(0));
         r.choose("Combo1_6", "ON");
-        QCOMPARE(r.options().GroupValid(1, 3), int16_t(1));
-        const int slot = r.model().FindSlot(1, 1, 3);
-        QVERIFY(slot > 0);
-        QCOMPARE(r.model().channels.at(1, slot, 3).RxFreq.text(), QStringLiteral("28115000"));
-        QCOMPARE(r.cell(1), QStringLiteral("28.1150"));
-        QVERIFY(EntriesOf(r.list("Combo3")).contains("C"));
-        QCOMPARE(EntriesOf(r.list("Combo1_0")), QStringList{"1"});
+        // Valid again with its channel 1 back, in the data, the grid and the lists.
+        const ChannelRecord* one = RecordForRow(r.model(), 1, 3, 1);
+        QCOMPARE(Values(r.options().GroupValid(1, 3), one ? one->RxFreq.text() : "-", r.cell(1),
+                        EntriesOf(r.list("Combo3")).contains("C"),
+                        EntriesOf(r.list("Combo1_0")).join(',')),
+                 "1 28115000 28.1150 true 1");
         // The bank's only valid group stays valid.
         for (int g = 1; g <= kGroups; ++g)
             r.options().GroupValid(1, g) = g == 3 ? 1 : 0;
         r.options().WorkGroup[1] = 3;
         r.window()->InitComboWorkGroup();
         r.choose("Combo1_6", "OFF");
-        QCOMPARE(r.list("Combo1_6")->currentText(), QStringLiteral("ON"));
-        QCOMPARE(r.options().GroupValid(1, 3), int16_t(1));
+        QCOMPARE(Values(r.list("Combo1_6")->currentText(), r.options().GroupValid(1, 3)), "ON 1");
         // With a second valid group, "OFF" holds, and the work group moves on.
         r.options().GroupValid(1, 4) = 1;
         r.choose("Combo1_6", "OFF");
-        QCOMPARE(r.options().GroupValid(1, 3), int16_t(0));
-        QCOMPARE(r.options().WorkGroup[1], int16_t(4));
-        QCOMPARE(EntriesOf(r.list("Combo3")), QStringList{"D"});
+        QCOMPARE(Values(r.options().GroupValid(1, 3), r.options().WorkGroup[1],
+                        EntriesOf(r.list("Combo3")).join(',')),
+                 "0 4 D");
     }
 
     void groupSettingsStore() {
@@ -70,9 +68,10 @@ private slots:
         r.setCell(12, "28.6");
         r.choose("Combo1_0", "12");
         r.choose("Combo1_4", "12");
-        QCOMPARE(r.options().EmgChannel(1, 1, 0), int16_t(12));
-        QCOMPARE(r.options().DwChannel(1, 1, 1), int16_t(12));
-        QVERIFY(!r.list("Combo1_2")->isEnabled()); // the work channel is shown only
+        // Stored; the work channel is shown only.
+        QCOMPARE(Values(r.options().EmgChannel(1, 1, 0), r.options().DwChannel(1, 1, 1),
+                        r.list("Combo1_2")->isEnabled()),
+                 "12 12 false");
         r.options().WorkChannel(1, 1) = 43;
         r.window()->InitValidComboList();
         r.window()->ShowValidComboText();
@@ -104,29 +103,25 @@ private slots:
         r.model().CommitToSnapshot();
         r.clickCell(2);
         r.clickCell(1);
-        QCOMPARE(EntriesOf(r.list("Combo8_2")), (QStringList{"OFF", "ON", "2"}));
-        QCOMPARE(r.list("Combo8_2")->currentText(), QStringLiteral("2"));
-        QCOMPARE(r.list("Combo8_12")->currentText(), QStringLiteral("Mode 7"));
-        QCOMPARE(r.list("Combo8_11")->currentText(), QStringLiteral("9"));
+        QCOMPARE(Values(EntriesOf(r.list("Combo8_2")).join(','), r.list("Combo8_2")->currentText(),
+                        r.list("Combo8_12")->currentText(), r.list("Combo8_11")->currentText()),
+                 "OFF,ON,2 2 Mode 7 9");
         r.choose("Combo8_2", "2");
         r.choose("Combo8_12", "Mode 7");
         QVERIFY(!r.model().IsModified());
         r.choose("Combo8_2", "ON");
-        QCOMPARE(record.HiCut, int16_t(1));
-        QCOMPARE(EntriesOf(r.list("Combo8_2")), (QStringList{"OFF", "ON"}));
-        QCOMPARE(record.Mode, int16_t(7));
+        QCOMPARE(Values(record.HiCut, EntriesOf(r.list("Combo8_2")).join(','), record.Mode),
+                 "1 OFF,ON 7");
 
         // Public: the settings that follow it are shown but not offered.
         const ChannelRecord& c = record;
         for (const auto& [value, on] : {std::pair{"ON", true}, std::pair{"OFF", false}}) {
             r.choose("Combo8_9", value);
             QCOMPARE(c.Public, int16_t(on ? 1 : 0));
-            for (const int k : {2, 3, 4, 5, 11, 12}) {
-                QCOMPARE(r.list(QStringLiteral("Combo8_%1").arg(k))->isEnabled(), !on);
-                QCOMPARE(
-                    r.window()->findChild<QLabel*>(QStringLiteral("Label5_%1").arg(k))->isEnabled(),
-                    !on);
-            }
+            for (const QString k : {"2", "3", "4", "5", "11", "12"})
+                QCOMPARE(Values(r.list("Combo8_" + k)->isEnabled(),
+                                r.window()->findChild<QLabel*>("Label5_" + k)->isEnabled()),
+                         Values(!on, !on));
             QVERIFY(r.list("Combo8_6")->isEnabled());
         }
         r.choose("Combo8_7", "-");
@@ -146,18 +141,21 @@ private slots:
         RadioData& d = r.model().radio;
         d.Tones[2].LoopCount = 0;
         r.run.window->RefreshRogerLists();
-        QCOMPARE(EntriesOf(r.list("Combo8_11")), (QStringList{"OFF", "1", "3", "4", "5"}));
-        QCOMPARE(r.list("Combo8_11")->currentText(), QStringLiteral("4"));
+        QCOMPARE(
+            Values(EntriesOf(r.list("Combo8_11")).join(','), r.list("Combo8_11")->currentText()),
+            "OFF,1,3,4,5 4");
         // A tone no longer offered stays in sight while the channel holds it.
         d.Tones[4].LoopCount = 0;
         r.run.window->RefreshRogerLists();
-        QCOMPARE(EntriesOf(r.list("Combo8_11")), (QStringList{"OFF", "1", "3", "5", "4"}));
-        QCOMPARE(r.list("Combo8_11")->currentText(), QStringLiteral("4"));
+        QCOMPARE(
+            Values(EntriesOf(r.list("Combo8_11")).join(','), r.list("Combo8_11")->currentText()),
+            "OFF,1,3,5,4 4");
         d.Options.ModeEnable[1] = 0; // AM no longer offered
         RevalidateAllModes(d, r.model().channels);
         r.run.window->RefreshModeLists();
-        QCOMPARE(EntriesOf(r.list("Combo8_12")), (QStringList{"FM", "USB", "LSB", "PA"}));
-        QCOMPARE(r.list("Combo8_12")->currentText(), QStringLiteral("FM"));
+        QCOMPARE(
+            Values(EntriesOf(r.list("Combo8_12")).join(','), r.list("Combo8_12")->currentText()),
+            "FM,USB,LSB,PA FM");
         // Memory channels have no PA.
         r.choose("Combo6", "MEM");
         r.clickCell(2);

@@ -11,27 +11,19 @@
 
 namespace {
 
-QWidget* OpenOptions(ShownProgram& program) {
-    QWidget* form = program.open(kOptionsForm);
-    Q_ASSERT(form);
-    return form;
-}
-
 void Click(QCheckBox* box) {
     QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(8, box->height() / 2));
 }
 
 // The stored value a typed box names.
 int Stored(RadioData& d, const QString& box) {
-    if (box == "Text2_0")
-        return d.Options.SwrMax;
-    if (box == "Text2_1")
-        return d.Options.BatteryMin;
-    if (box == "Text2_2")
-        return d.Options.BatteryMax;
-    if (box == "Text4_12")
-        return d.TxOffset;
-    return d.RssiPoint[box.mid(6).toInt()];
+    if (box.startsWith("Text4_") && box != "Text4_12")
+        return d.RssiPoint[box.mid(6).toInt()];
+    const QMap<QString, int> named{{"Text2_0", d.Options.SwrMax},
+                                   {"Text2_1", d.Options.BatteryMin},
+                                   {"Text2_2", d.Options.BatteryMax},
+                                   {"Text4_12", d.TxOffset}};
+    return named.value(box);
 }
 
 struct TypedRow {
@@ -74,7 +66,7 @@ private slots:
         QFETCH(TypedRow, row);
         const auto& [name, typing, box, shown, stored, modified] = row;
         Fresh<ShownProgram> program;
-        QWidget* form = OpenOptions(program);
+        QWidget* form = program.open(kOptionsForm);
         for (const QString& step : typing)
             TypeInto(Child<QLineEdit>(form, step.section('=', 0, 0)), step.section('=', 1));
         QCOMPARE(Child<QLineEdit>(form, box)->text(), shown);
@@ -108,7 +100,7 @@ private slots:
                     {"Check1_4", nullptr, "BatteryProtect", 1}};
         Fresh<ShownProgram> program;
         program.open(kToneForm);
-        QWidget* form = OpenOptions(program);
+        QWidget* form = program.open(kOptionsForm);
         QVERIFY(program.run.window->FindChildForm(kToneForm));
         QVERIFY(!program.model().IsModified());
         for (const auto& row : rows) {
@@ -126,53 +118,48 @@ private slots:
         QCOMPARE(program.data().Options.SwrMax, 35);
     }
 
-    void oddStoredValuesShowAsStored() {
+    // A value no entry stands for shows as stored, and choosing it stores nothing.
+    void oddStoredValuesAndModeEnables() {
         Fresh<ShownProgram> program;
         OptionRecord& o = program.data().Options;
         o.MicGain = 0;
         o.PublicRoger = 6;
         program.data().Tones[3].LoopCount = 0; // not offered
         program.model().CommitToSnapshot();
-        QWidget* form = OpenOptions(program);
+        QWidget* form = program.open(kOptionsForm);
         auto* roger = Child<QComboBox>(form, "Combo2_5");
-        QCOMPARE(roger->currentText(), "6");
-        QCOMPARE(EntriesOf(roger), (QStringList{"OFF", "1", "2", "4", "5", "6"}));
         auto* mic = Child<QComboBox>(form, "Combo1_3");
-        QCOMPARE(mic->currentText(), "0");
-        QCOMPARE(mic->itemText(mic->count() - 1), "0");
+        QCOMPARE(Values(roger->currentText(), EntriesOf(roger).join(','), mic->currentText(),
+                        mic->itemText(mic->count() - 1)),
+                 "6 OFF,1,2,4,5,6 0 0");
         QVERIFY(Choose(mic, "0"));
         QVERIFY(!program.model().IsModified());
         QVERIFY(Choose(mic, "5"));
-        QCOMPARE(o.MicGain, 5);
-        QCOMPARE(mic->findText("0"), -1);
+        QCOMPARE(Values(o.MicGain, mic->findText("0")), "5 -1");
         Child<QPushButton>(form, "CommandClose")->click();
         QTRY_VERIFY(!program.run.window->FindChildForm(kOptionsForm));
-        QCOMPARE(Child<QComboBox>(OpenOptions(program), "Combo1_3")->currentText(), "5");
-    }
 
-    // AM switched off moves the public mode and the AM channels to FM; the
-    // last mode stays enabled.
-    void modeEnables() {
-        Fresh<ShownProgram> program;
+        // Opened again: what was chosen shows. AM switched off moves the public
+        // mode and the AM channels to FM; the last mode stays enabled.
         RadioData& data = program.data();
         data.Options.PublicMode = 1;
         ChannelRecord& am = program.channels().at(1, 1, 2);
         am.Mode = 1;
         data.ChannelCount(1, 2) = std::max<int16_t>(data.ChannelCount(1, 2), 1);
-        QWidget* form = OpenOptions(program);
+        form = program.open(kOptionsForm);
         auto* mode = Child<QComboBox>(form, "Combo1_18");
-        QCOMPARE(mode->currentText(), "AM");
+        QCOMPARE(Values(Child<QComboBox>(form, "Combo1_3")->currentText(), mode->currentText()),
+                 "5 AM");
         Click(Child<QCheckBox>(form, "Check1_6"));
-        QCOMPARE(EntriesOf(mode), (QStringList{"FM", "USB", "LSB", "PA"}));
-        QCOMPARE(mode->currentText(), "FM");
-        QCOMPARE(Values(data.Options.PublicMode, am.Mode), "0 0");
+        QCOMPARE(Values(EntriesOf(mode).join(','), mode->currentText(), data.Options.PublicMode,
+                        am.Mode),
+                 "FM,USB,LSB,PA FM 0 0");
         for (const char* box : {"Check1_7", "Check1_8", "Check1_5"})
             Click(Child<QCheckBox>(form, box));
         QCOMPARE(data.Options.ModeEnable, (std::array<int16_t, 5>{1, 0, 0, 0, 1}));
         QVERIFY(Child<QCheckBox>(form, "Check1_5")->isChecked());
         Click(Child<QCheckBox>(form, "Check1_9"));
-        QCOMPARE(data.Options.ModeEnable[4], 0);
-        QCOMPARE(EntriesOf(mode), QStringList{"FM"});
+        QCOMPARE(Values(data.Options.ModeEnable[4], EntriesOf(mode).join(',')), "0 FM");
     }
 };
 

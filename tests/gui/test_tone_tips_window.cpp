@@ -6,9 +6,10 @@
 #include "gui/tones/tone_bar_picture.h"
 #include "gui/tones/tone_player.h"
 #include "support/option_tone_driving.h"
+#include "support/test_files.h"
+#include "support/values.h"
 
 #include <QElapsedTimer>
-#include <QFile>
 #include <QLabel>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -23,22 +24,6 @@ public:
     int refreshes = 0;
 };
 
-QWidget* OpenTones(ShownProgram& program) {
-    QWidget* form = program.open(kToneForm);
-    Q_ASSERT(form);
-    return form;
-}
-
-// Leaves only `tones` defined; tone 1 becomes the roger beep of the public
-// channel and of a channel.
-void DefineOnly(ShownProgram& program, const QList<int>& tones) {
-    RadioData& data = program.data();
-    for (int n = 1; n <= kToneCount; ++n)
-        data.Tones[n].LoopCount = tones.contains(n) ? 1 : 0;
-    data.Options.PublicRoger = 1;
-    program.channels().at(0, 1, 1).Roger = 1;
-}
-
 } // namespace
 
 class TestToneTipsWindow : public QObject {
@@ -48,29 +33,34 @@ private slots:
     void guardedEdits() {
         for (const bool another : {false, true}) { // is a second tone defined?
             const int roger = another ? 0 : 1;
+            // Tone 1 (and tone 2) alone defined, the roger beep of the public
+            // channel and of a channel.
             Fresh<ShownProgram> program;
-            DefineOnly(program, another ? QList<int>{1, 2} : QList<int>{1});
+            for (int n = 1; n <= kToneCount; ++n)
+                program.data().Tones[n].LoopCount = n == 1 || (another && n == 2) ? 1 : 0;
+            program.data().Options.PublicRoger = 1;
+            program.channels().at(0, 1, 1).Roger = 1;
             RogerListProbe* probe = nullptr;
             program.run.window->RegisterChildForm("probe",
                                                   [&probe] { return probe = new RogerListProbe; });
             program.open("probe");
             QWidget* options = program.open(kOptionsForm);
-            QWidget* form = OpenTones(program);
+            QWidget* form = program.open(kToneForm);
             auto* loops = Child<QComboBox>(form, "Combo1_0");
             QVERIFY(Choose(loops, "Off"));
-            QCOMPARE(loops->currentText(), another ? "Off" : "1");
-            QCOMPARE(program.data().Tones[1].LoopCount, roger);
-            QCOMPARE(program.data().Options.PublicRoger, roger);
-            QCOMPARE(program.channels().at(0, 1, 1).Roger, roger);
-            QCOMPARE(probe->refreshes, roger == 0 ? 1 : 0);
-            QCOMPARE(EntriesOf(Child<QComboBox>(options, "Combo2_5")).contains("1"), roger == 1);
+            QCOMPARE(Values(loops->currentText(), program.data().Tones[1].LoopCount,
+                            program.data().Options.PublicRoger,
+                            program.channels().at(0, 1, 1).Roger, probe->refreshes,
+                            EntriesOf(Child<QComboBox>(options, "Combo2_5")).contains("1")),
+                     Values(another ? "Off" : "1", roger, roger, roger, 1 - roger, roger == 1));
             if (another)
                 continue;
             // The only tone keeps its last length.
             for (int k = 0; k < 7; ++k)
                 QVERIFY(Choose(Child<QComboBox>(form, QStringLiteral("Combo4_%1").arg(k)), "0"));
-            QCOMPARE(program.data().Tones[1].Element[6].DurCode, 10);
-            QCOMPARE(Child<QComboBox>(form, "Combo4_6")->currentText(), "100");
+            QCOMPARE(Values(program.data().Tones[1].Element[6].DurCode,
+                            Child<QComboBox>(form, "Combo4_6")->currentText()),
+                     "10 100");
         }
     }
 
@@ -82,17 +72,16 @@ private slots:
         first.Element[0].FreqCode = 30;
         first.LoopCount = 20;
         program.model().CommitToSnapshot();
-        QWidget* form = OpenTones(program);
+        QWidget* form = program.open(kToneForm);
         auto* frequency = Child<QComboBox>(form, "Combo3_0");
-        QCOMPARE(frequency->currentText(), "300 Hz");
-        QCOMPARE(Child<QComboBox>(form, "Combo1_0")->currentText(), "20");
+        QCOMPARE(
+            Values(frequency->currentText(), Child<QComboBox>(form, "Combo1_0")->currentText()),
+            "300 Hz 20");
         QVERIFY(Choose(frequency, "300 Hz"));
-        QCOMPARE(first.Element[0].FreqCode, 30);
-        QCOMPARE(first.LoopCount, 20);
-        QVERIFY(!program.model().IsModified());
+        QCOMPARE(Values(first.Element[0].FreqCode, first.LoopCount, program.model().IsModified()),
+                 "30 20 false");
         QVERIFY(Choose(frequency, "400"));
-        QCOMPARE(first.Element[0].FreqCode, 40);
-        QCOMPARE(frequency->findText("300 Hz"), -1);
+        QCOMPARE(Values(first.Element[0].FreqCode, frequency->findText("300 Hz")), "40 -1");
 
         Child<QTabBar>(form, "TabStrip1")->setCurrentIndex(5);
         QVERIFY(Choose(Child<QComboBox>(form, "Combo3_0"), "2100"));
@@ -100,8 +89,9 @@ private slots:
         QVERIFY(Choose(Child<QComboBox>(form, "Combo3_2"), "1000"));
         QVERIFY(Choose(Child<QComboBox>(form, "Combo4_2"), "300"));
         const ToneEntry& tone = program.data().Tones[6];
-        QCOMPARE(tone.Element[0], (ToneElement{210, 10}));
-        QCOMPARE(tone.Element[2], (ToneElement{100, 30}));
+        QCOMPARE(Values(tone.Element[0].FreqCode, tone.Element[0].DurCode, tone.Element[2].FreqCode,
+                        tone.Element[2].DurCode),
+                 "210 10 100 30");
         // The tone's bars as they now are, painted in red and blue.
         auto* picture = Child<ToneBarPicture>(form, "Picture1_0");
         const QImage image = picture->grab().toImage();
@@ -126,7 +116,7 @@ private slots:
     void playbackEnds() {
         QFETCH(QString, how);
         Fresh<ShownProgram> program;
-        QWidget* form = OpenTones(program);
+        QWidget* form = program.open(kToneForm);
         auto* tabs = Child<QTabBar>(form, "TabStrip1");
         tabs->setCurrentIndex(how == "to the end" ? 0 : 4);
         auto* play = Child<QPushButton>(form, "Command1_0");
@@ -176,14 +166,12 @@ private slots:
         const QString path = program.file("beep.wav");
         program.prompter().fileNames << program.file("beep") // ".wav" is added
                                      << program.file("no/such/folder/beep.wav");
-        QWidget* form = OpenTones(program);
+        QWidget* form = program.open(kToneForm);
         auto* save = Child<QPushButton>(form, "CommandSaveWav");
         QTest::mouseClick(save, Qt::LeftButton);
-        QFile file(path);
-        QVERIFY(file.open(QIODevice::ReadOnly));
-        QCOMPARE(file.read(4), "RIFF");
-        QCOMPARE(file.size(), 44 + 2 * (22050 * 700 / 1000));
-        QVERIFY(program.prompter().prompts.isEmpty());
+        const QByteArray wav = ReadFile(path);
+        QCOMPARE(Values(wav.left(4), wav.size(), program.prompter().prompts.size()),
+                 Values("RIFF", 44 + 2 * (22050 * 700 / 1000), 0));
         QTest::mouseClick(save, Qt::LeftButton);
         QCOMPARE(program.prompter().texts(),
                  QStringList{"file error.\r\n" + program.file("no/such/folder") + ": not found"});
@@ -198,9 +186,9 @@ private slots:
         for (int tab : {6, 7, 0}) {
             QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(tab).center());
             const bool kept = tab >= 6;
-            QCOMPARE(note->isVisible(), kept);
-            QCOMPARE(loops->isEnabled(), !kept);
-            QCOMPARE(Child<QComboBox>(form, "Combo4_13")->isEnabled(), !kept);
+            QCOMPARE(Values(note->isVisible(), loops->isEnabled(),
+                            Child<QComboBox>(form, "Combo4_13")->isEnabled()),
+                     Values(kept, !kept, !kept));
         }
         QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(6).center());
         QVERIFY(play->isEnabled() && save->isEnabled());

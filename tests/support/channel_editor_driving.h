@@ -49,17 +49,13 @@ struct ChannelEditorRun : ShownProgram {
     }
 
     void openCell(int row, OpenBy how = OpenBy::DoubleClick) {
+        clickCell(row); // a double click follows the click of its first press
         ChannelGrid* g = grid();
-        g->scrollToItem(g->item(row, 1));
-        const QPoint centre = g->visualItemRect(g->item(row, 1)).center();
-        if (how == OpenBy::DoubleClick) {
-            // A double click follows the click of its first press.
-            QTest::mouseClick(g->viewport(), Qt::LeftButton, {}, centre);
-            QTest::mouseDClick(g->viewport(), Qt::LeftButton, {}, centre);
-        } else {
-            clickCell(row);
+        if (how == OpenBy::DoubleClick)
+            QTest::mouseDClick(g->viewport(), Qt::LeftButton, {},
+                               g->visualItemRect(g->item(row, 1)).center());
+        else
             QTest::keyClick(g, how == OpenBy::Enter ? Qt::Key_Return : Qt::Key_2);
-        }
     }
 
     // Types over the cell's text (an opened cell holds its text selected) and presses Enter.

@@ -9,6 +9,7 @@
 #include "core/session/startup.h"
 #include "gui/shell/main_window.h"
 #include "support/scripted_prompter.h"
+#include "support/test_files.h"
 
 #include <QAction>
 #include <QApplication>
@@ -52,16 +53,8 @@ public:
     QString setupPath() const { return dir.filePath("base/language/mysetup.ini"); }
     QString file(const QString& name) const { return dir.filePath(name); }
 
-    void writeSetup(const QByteArray& content) {
-        QFile f(setupPath());
-        f.open(QIODevice::WriteOnly | QIODevice::Truncate);
-        f.write(content);
-    }
-    QByteArray setup() const {
-        QFile f(setupPath());
-        f.open(QIODevice::ReadOnly);
-        return f.readAll();
-    }
+    void writeSetup(const QByteArray& content) { WriteFile(setupPath(), content); }
+    QByteArray setup() const { return ReadFile(setupPath()); }
 
     QTemporaryDir dir;
 };
@@ -139,8 +132,8 @@ inline void ShowPendingEditor(MainWindow& window, RadioModel& model) {
     window.ShowChildForm(kChannelInfoForm);
 }
 
-// Runs `act` on the next modal window to show, from inside its event loop.
-// Acts on the next modal window to show (of that object name, when one is given).
+// Runs `act` on the next modal window to show (of that object name, when one
+// is given), from inside its event loop.
 inline void WhenModalShows(std::function<void(QWidget*)> act, const QString& name = {}) {
     auto* poll = new QTimer;
     poll->setInterval(20);

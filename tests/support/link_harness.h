@@ -104,15 +104,10 @@ public:
         }
     }
 
-    bool Read() {
-        if (!engine.BeginTransfer(LinkOperationCode::Read))
-            return false;
-        engine.StartHandshake();
-        Pump();
-        return lastSuccess;
-    }
-    bool Write() {
-        if (!engine.BeginTransfer(LinkOperationCode::Write))
+    bool Read() { return Run(LinkOperationCode::Read); }
+    bool Write() { return Run(LinkOperationCode::Write); }
+    bool Run(LinkOperationCode operation) {
+        if (!engine.BeginTransfer(operation))
             return false;
         engine.StartHandshake();
         Pump();

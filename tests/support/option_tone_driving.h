@@ -12,7 +12,7 @@
 #include <QTest>
 
 template <typename T = QWidget> T* Child(QWidget* form, const QString& name) {
-    T* child = form->findChild<T*>(name);
+    T* child = form ? form->findChild<T*>(name) : nullptr;
     Q_ASSERT_X(child, "Child", qPrintable(name));
     return child;
 }

@@ -25,7 +25,6 @@ public:
 
     QStringList fileNames;             // answers of the file dialogs, in order
     QList<std::optional<int>> numbers; // answers of number questions (none: cancelled)
-    QStringList dialogFilters;         // the filter of every file dialog shown
     QStringList proposedNames;         // the proposed name of every save dialog
     // Runs inside every question, as a message box lets events go on; a
     // question withdrawn meanwhile gets its safe answer.
@@ -44,14 +43,10 @@ public:
 
     void withdraw() override { ++withdrawn; }
 
-    QString openFileName(const QString& filter) override {
-        dialogFilters.append(filter);
-        return nextFileName();
-    }
+    QString openFileName(const QString&) override { return nextFileName(); }
 
-    QString saveFileName(const QString& proposed, const QString& filter) override {
+    QString saveFileName(const QString& proposed, const QString&) override {
         proposedNames.append(proposed);
-        dialogFilters.append(filter);
         return nextFileName();
     }
 
