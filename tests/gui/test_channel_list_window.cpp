@@ -135,7 +135,7 @@ private slots:
         // frequency and mode from row 2 on, the line with a bad mode left out and named.
         r.click(kA1, kColMode);
         QTest::keyClick(r.table, Qt::Key_C, Qt::ControlModifier);
-        QVERIFY(QGuiApplication::clipboard()->text().contains("\nCB\tA\t1\t27.0000\tAM\t"));
+        QVERIFY(QGuiApplication::clipboard()->text().contains("\nCB\tA\t1\t27.5000\tAM\t"));
         r.prompter().prompts.clear();
         QGuiApplication::clipboard()->setText("27.1\tAM\n27.2\tPA2\n27.3\tLSB\n");
         r.click(kA2, kColFrequency);
