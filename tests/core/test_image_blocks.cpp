@@ -112,8 +112,7 @@ struct GroupNameDecodeRow {
     QString field;
 };
 
-// The built-in defaults' image changed by `change`, and how many kinds of
-// reasons it gives to doubt it.
+// The built-in defaults' image changed, and how many kinds of doubt it gives.
 struct ForeignImageRow {
     const char* name;
     void (*change)(RadioImage&);
