@@ -30,7 +30,7 @@ constexpr int kFirstMemChannel = 41;
 constexpr uint8_t kEndMarker = 0x55;
 
 // Options kept one per byte, as they are, with the values the option window
-// stores (the menu page has no control; the radio shows pages 1 to 9).
+// stores (for the menu page, which has no control, those of its hidden list).
 struct ByteOption {
     int address;
     int16_t OptionRecord::*field;
@@ -78,7 +78,7 @@ struct ByteRange {
 constexpr ByteRange kByteRanges[] = {
     {kWorkGroupBase, kBanks, 0, kGroups - 1},
     {0x3C7F, 1, 0, 7}, // VOX, channel mode, MEM menu bits
-    {kMemChannelBase, kBanks* kGroups, 0, kSlots - kFirstMemChannel},
+    {kMemChannelBase, (kBanks * kGroups), 0, kSlots - kFirstMemChannel},
     {kModeEnableByte, 2, 0, 31}, // mode enables, public switches
     {kFreqChByte, 1, 0, 1},
     {kAsqLevelByte, 1, 1, 9},
