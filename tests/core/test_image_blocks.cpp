@@ -1,14 +1,19 @@
 // The blocks of the memory image: channel slots and their bitmaps, the
 // settings area and the roger-beep tones; byte layout, what a decode keeps or
-// drops, and round trips.
+// drops, round trips, and images that are not this model's memory.
 
 #include "core/codec/channel_slot_codec.h"
+#include "core/codec/image_check.h"
+#include "core/codec/image_codec.h"
 #include "core/codec/option_block_codec.h"
 #include "core/codec/tone_block_codec.h"
-#include "core/model/radio_image.h"
+#include "core/model/initial_data.h"
+#include "core/model/radio_model.h"
+#include "core/text/catalogue.h"
 #include "support/rows.h"
 #include "support/values.h"
 
+#include <QRandomGenerator>
 #include <QTest>
 
 namespace {
@@ -94,6 +99,19 @@ RadioImage EncodedSample() {
     RadioData d = SampleData();
     EncodeOptionBlock(image, d);
     return image;
+}
+
+// The built-in defaults' image changed, and how many kinds of doubt it gives.
+struct ForeignImageRow {
+    const char* name;
+    void (*change)(RadioImage&);
+    int reasons;
+};
+
+// Slot 1 of the first `count` groups (each holds channel 1) with no frequency.
+void DamageSlots(RadioImage& image, int count) {
+    for (int group = 1; group <= count; ++group)
+        image[ChannelSlotAddress(0, group, 1)] = 0xFF;
 }
 
 } // namespace
@@ -319,6 +337,31 @@ private slots:
         QCOMPARE(Values(decoded.BandFlag, decoded.TxOffset, decoded.FreqCh, decoded.AsqLevel),
                  Values(sample.BandFlag, sample.TxOffset, sample.FreqCh, sample.AsqLevel));
         QVERIFY(decoded.RssiPoint == sample.RssiPoint);
+    }
+
+    void foreignImages_data() {
+        AddRows<ForeignImageRow>(
+            {{"built-in defaults", [](RadioImage&) {}, 0},
+             {"one damaged slot", [](RadioImage& i) { DamageSlots(i, 1); }, 0},
+             {"five damaged slots", [](RadioImage& i) { DamageSlots(i, 5); }, 1},
+             {"a group past J", [](RadioImage& i) { i[0x3C03] = 0x07; }, 1},
+             {"MIC 0, ASQ level 10", [](RadioImage& i) { i[0x3F0B] = 0, i[0x3F17] = 10; }, 1},
+             {"random bytes",
+              [](RadioImage& i) {
+                  QRandomGenerator rng(27);
+                  std::generate(i.begin(), i.end(), [&] { return uint8_t(rng.bounded(256)); });
+              },
+              3}});
+    }
+
+    void foreignImages() {
+        QFETCH(ForeignImageRow, row);
+        RadioModel m;
+        InitialiseData(m, QStringLiteral("/nonexistent"));
+        PrepareImage(m.image);
+        EncodeImage(m);
+        row.change(m.image);
+        QCOMPARE(ForeignImageReasons(m.image, Catalogue()).size(), row.reasons);
     }
 
     void toneLayoutAndRoundTrip() {

@@ -42,9 +42,16 @@ private slots:
     void statuses_data() {
         AddRows<StatusesRow>(
             {{"no arguments", QStringList{}, 64, "usage:"},
-             {"unknown command", QStringList{"print", "x"}, 64, "usage:"},
-             {"missing argument", QStringList{"encode", "x.dat"}, 64, "usage:"},
-             {"bad option", QStringList{"show", InitFile(1), "--xml"}, 64, "usage:"},
+             {"unknown command", QStringList{"print", "x"}, 64, "not a command.\nusage:"},
+             {"missing argument", QStringList{"encode", "x.dat"}, 64, "OUT.bin\".\nusage:"},
+             {"bad option", QStringList{"show", InitFile(1), "--xml"}, 64,
+              "not an option of show."},
+             {"no count", QStringList{"group-write", "COM1", "x.dat"}, 64, "needs --count N"},
+             {"empty port", QStringList{"read", "", "@out"}, 64, "PORT is empty"},
+             {"port is a device", QStringList{"read", "/dev/null", "@out"}, 69,
+              "not a serial port"},
+             {"port is a folder", QStringList{"read", "@s/", "@out"}, 69, "@s/: is a folder"},
+             {"erased image decoded", QStringList{"decode", "@image.bin", "@e"}, 0, "warning: The"},
              {"missing input", QStringList{"show", "/nonexistent/x.dat"}, 66,
               "file error.\n/nonexistent/x.dat: not found"},
              {"missing image", QStringList{"decode", "/nonexistent/x.bin", "@o"}, 66,
@@ -183,7 +190,7 @@ private slots:
 
         const QString decoded = dir.filePath("decoded.dat");
         const CliRun d = Cli({"decode", first, decoded});
-        QVERIFY2(d.status == 0, qPrintable(d.err));
+        QVERIFY2(d.status == 0 && d.err.isEmpty(), qPrintable(d.err));
         QCOMPARE(QFileInfo(decoded).size(), qint64(1070));
         // A name without ".dat" gets it, so its companion is its own; a companion's
         // name is refused.

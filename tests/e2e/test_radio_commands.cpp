@@ -23,6 +23,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <QTreeWidget>
 
 namespace {
 
@@ -46,10 +47,19 @@ QString RadioImageFile(const Installation& install, int micGain) {
     return image;
 }
 
-// Opens File > Open Backup... and presses `button` with the newest backup chosen.
+// Opens File > Open Backup... and presses `button` with the newest backup
+// chosen; the list, whose two newest are told apart, stays open but for Open.
 void ChooseNewestBackup(MainWindow& window, const char* button) {
     WhenModalShows(
-        [button](QWidget* list) { list->findChild<QPushButton*>(QLatin1String(button))->click(); },
+        [button](QWidget* list) {
+            auto* items = list->findChild<QTreeWidget*>("lvBackups");
+            const bool apart = items->topLevelItem(0)->text(0) != items->topLevelItem(1)->text(0);
+            list->findChild<QPushButton*>(QLatin1String(button))->click();
+            const bool open = list->isVisible();
+            if (open)
+                list->findChild<QPushButton*>("cmdClose")->click();
+            QVERIFY(apart && open == (qstrcmp(button, "cmdOpen") != 0));
+        },
         "frmBackups");
     Trigger(window, "mnuFileOpenBackup");
 }
@@ -139,6 +149,11 @@ private slots:
         shown.radio.Options.MicGain = 5;
         shown.CurrentFileName = install.file("mine.dat");
         shown.IsUntitled = false;
+        // A second backup of the same second.
+        const QDir backups(install.file("xdg/zr4400/backups"));
+        for (const QString& name : backups.entryList(QDir::Files))
+            QFile::copy(backups.filePath(name),
+                        backups.filePath(QString(name).replace(".", "_2.")));
 
         // Compared with the backup: the one value that differs.
         QString differences;
@@ -160,6 +175,14 @@ private slots:
         QCOMPARE(ReadFile(saved).left(0x3EC0), expected.left(0x3EC0));
         QCOMPARE(shown.radio.Options.MicGain, int16_t(5)); // the data on screen stays
         QVERIFY(shown.IsModified());
+        // A backup image that is no longer this model's memory: the reasons,
+        // and nothing written but after Yes.
+        run->prompter.prompts.clear();
+        for (const QString& name : backups.entryList({"*.bin"}))
+            WriteFile(backups.filePath(name), QByteArray(kImageSize, char(0xFF)));
+        ChooseNewestBackup(w, "cmdRestore");
+        QCOMPARE(run->prompter.prompts.size(), 1);
+        QCOMPARE(run->prompter.prompts[0].buttons, PromptButtons::YesNoDefaultNo);
 
         // Opened: the save question first, then the backup's data, untitled.
         run->prompter.prompts.clear();
@@ -168,7 +191,10 @@ private slots:
         QCOMPARE(run->prompter.texts(), QStringList{"File has been modify,save it now?"});
         QCOMPARE(shown.radio.Options.MicGain, int16_t(17));
         QVERIFY(shown.IsUntitled && !shown.IsModified());
-        QVERIFY(w.windowTitle().contains("_PK2323.dat"));
+        QVERIFY(w.windowTitle().contains("_PK2323_2.dat"));
+        Trigger(w, "mnuFileSave"); // proposed among the documents, not the backups
+        QCOMPARE(QFileInfo(run->prompter.proposedNames.value(0)).path(),
+                 AppPaths::DocumentsFolder());
 
         // The same data as the radio's image: nothing differs.
         run->prompter.fileNames = {image};
@@ -365,8 +391,8 @@ private slots:
         const struct {
             QByteArray settings;
             QString line; // "@": the settings file
-        } rows[] = {{"comPort=98\r\n", "/nonexistent: not found"},
-                    {"comPort=97\r\n", "COM97: not found"},
+        } rows[] = {{"comPort=98\r\n", "COM98 (/nonexistent): not found"},
+                    {"comPort=97\r\n", "COM97 (/dev/ttyACM32): not found"},
                     {"comPort=99\r\nStopBit=1.5\r\n", "@: StopBit=1.5" + reasons},
                     {"comPort=99\r\nHandshaking=3\r\n", "@: Handshaking=3" + reasons},
                     {"comPort=99\r\nStopBit=0\r\nHandshaking=1\r\n", "@: StopBit=0" + reasons}};

@@ -11,6 +11,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -85,15 +86,30 @@ private slots:
     }
 
     void commandLineToolReadsTheUsersCopy() {
-        // The tool's own tree names no COM77; the user's copy does.
+        // The tool's own tree names no COM77 and no COM78; the user's copy does.
         QTemporaryDir dir;
         qputenv("XDG_CONFIG_HOME", QFile::encodeName(dir.filePath("config")));
         QVERIFY(QDir().mkpath(dir.filePath("config/ZR-4400/ZR-4400")));
-        QVERIFY(WriteFile(dir.filePath("config/ZR-4400/ZR-4400/mysetup.ini"),
-                          "[language]\r\ncomPort=1\r\n[ports]\r\nCOM77=/nonexistent/tty77\r\n"));
+        QVERIFY(
+            WriteFile(dir.filePath("config/ZR-4400/ZR-4400/mysetup.ini"),
+                      "[language]\r\ncomPort=1\r\n[ports]\r\nCOM77=/nonexistent/tty77\r\nCOM78=" +
+                          QFile::encodeName(dir.filePath("locked")) + "\r\n"));
         const CliRun r = Cli({"read", "COM77", dir.filePath("out.dat")});
         QCOMPARE(r.status, 69);
-        QVERIFY2(r.err.contains("/nonexistent/tty77: not found"), qPrintable(r.err));
+        QVERIFY2(r.err.contains("COM77 (/nonexistent/tty77): not found"), qPrintable(r.err));
+        // `ports` run by a user who may not open COM78 (root, who may open any, as nobody).
+        QVERIFY(WriteFile(dir.filePath("locked"), "") &&
+                QFile::setPermissions(dir.filePath("locked"), {}) &&
+                QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::WriteOwner |
+                                                      QFile::ExeOwner | QFile::ExeOther));
+        QProcess ports;
+        ports.setChildProcessModifier([] {
+            if (getuid() == 0)
+                (void)(setgid(65534) + setuid(65534));
+        });
+        ports.start(QStringLiteral(ZR_PROGRAM_DIR "/zr4400-cli"), {"ports"});
+        QVERIFY(ports.waitForFinished(60000));
+        QVERIFY(ports.readAllStandardError().contains("dialout"));
     }
 };
 

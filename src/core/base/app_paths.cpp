@@ -1,5 +1,6 @@
 #include "core/base/app_paths.h"
 
+#include <QDir>
 #include <QFileInfo>
 #include <QStandardPaths>
 
@@ -16,6 +17,11 @@ QString AppPaths::UserSetupIni() {
     // Both programs share it, whatever each one's application name.
     return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
            QStringLiteral("/ZR-4400/ZR-4400/mysetup.ini");
+}
+
+QString AppPaths::DocumentsFolder() {
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    return QFileInfo(documents).isDir() ? documents : QDir::homePath();
 }
 
 IniFile AppPaths::Setup() const {

@@ -24,6 +24,9 @@ struct AppPaths {
     // The user's own copy of the settings file, for a program whose tree
     // cannot be written (an installed one): ~/.config/ZR-4400/ZR-4400/mysetup.ini.
     static QString UserSetupIni();
+    // Where the user's files go unless they chose a folder: the documents
+    // folder, or the home folder when there is none.
+    static QString DocumentsFolder();
     // The settings file in force: the user's copy once there is one, else the
     // tree's. The first write the tree's file can't take, and in an installed
     // tree every first write (even by root), copies it to the user's place.

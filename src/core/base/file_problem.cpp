@@ -39,6 +39,8 @@ TextId CauseText(FileCause cause) {
         return TextId::CauseImpossibleRecord;
     case FileCause::NoCompanionName:
         return TextId::CauseNoCompanionName;
+    case FileCause::NotASerialPort:
+        return TextId::CauseNotASerialPort;
     default:
         return TextId::CauseCountsOutOfRange;
     }
@@ -76,10 +78,10 @@ FileCause CauseOfSystemText(const QString& systemText) {
     const struct {
         int code;
         FileCause cause;
-    } known[] = {{ENOENT, FileCause::NotFound},         {EACCES, FileCause::PermissionDenied},
-                 {EPERM, FileCause::PermissionDenied},  {EISDIR, FileCause::IsFolder},
-                 {ENOSPC, FileCause::DiskFull},         {EDQUOT, FileCause::DiskFull},
-                 {EROFS, FileCause::ReadOnlyFileSystem}};
+    } known[] = {{ENOENT, FileCause::NotFound},          {EACCES, FileCause::PermissionDenied},
+                 {EPERM, FileCause::PermissionDenied},   {EISDIR, FileCause::IsFolder},
+                 {ENOSPC, FileCause::DiskFull},          {EDQUOT, FileCause::DiskFull},
+                 {EROFS, FileCause::ReadOnlyFileSystem}, {ENOTTY, FileCause::NotASerialPort}};
     for (const auto& k : known)
         if (systemText.compare(QString::fromLocal8Bit(std::strerror(k.code)),
                                Qt::CaseInsensitive) == 0)

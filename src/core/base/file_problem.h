@@ -21,6 +21,7 @@ enum class FileCause {
     NotDataVersion,    // does not start with a data version
     ImpossibleRecord,  // a companion record no channel can have (`record`)
     NoCompanionName,   // the name leaves no place for a companion beside it
+    NotASerialPort,    // a device or file that has no serial line settings
     Other,             // `systemText` says why
 };
 

@@ -6,8 +6,9 @@
 
 // Every message box, question and file dialog goes through this interface:
 // the windows use a Qt implementation, tests and the command-line tool
-// scripted ones.
-enum class PromptButtons { Ok, OkCancel, YesNo, YesNoCancel, RetryCancel };
+// scripted ones. YesNoDefaultNo: a question whose Yes does what is unwise
+// to do by a hasty Enter.
+enum class PromptButtons { Ok, OkCancel, YesNo, YesNoCancel, RetryCancel, YesNoDefaultNo };
 enum class PromptIcon { None, Information, Question, Warning, Exclamation, Critical };
 enum class PromptAnswer { Ok, Cancel, Yes, No, Retry };
 

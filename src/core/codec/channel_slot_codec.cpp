@@ -133,6 +133,18 @@ void DecodeChannels(const RadioImage& image, RadioData& data, ChannelTable& chan
     }
 }
 
+int DamagedChannelSlots(const RadioImage& image) {
+    int damaged = 0;
+    std::array<char, 8> digits;
+    for (int bank = 0; bank < kBanks; ++bank)
+        for (int group = 1; group <= kGroups; ++group)
+            for (int slot = 1; slot <= kSlots; ++slot)
+                if (TestSlotBit(image, kPresenceMapBase, bank, group, slot) &&
+                    !SlotFreqDigits(image.data() + ChannelSlotAddress(bank, group, slot), digits))
+                    ++damaged;
+    return damaged;
+}
+
 void EncodeChannelSlot(RadioImage& image, ChannelRecord& record, int slot, int group, int bank) {
     if (!ValidBank(bank) || !ValidGroup(group) || slot < 1 || slot > kRadioSlots)
         return;

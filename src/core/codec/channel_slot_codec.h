@@ -25,6 +25,10 @@ void DecodeChannelSlot(const RadioImage& image, RadioData& data, ChannelTable& c
 // slot is decoded in order, so records stand in ascending channel number.
 void DecodeChannels(const RadioImage& image, RadioData& data, ChannelTable& channels);
 
+// Slots 1..46 marked present whose frequency is not decimal digits: the
+// erased or damaged slots a decode skips.
+int DamagedChannelSlots(const RadioImage& image);
+
 // Writes `record` into radio slot `slot` (1..48) with its bitmap bits; the
 // receive text is normalised to eight digits (or FFFFFFFF) and stored back.
 // Expects a prepared image: bytes it does not own stay as they are.

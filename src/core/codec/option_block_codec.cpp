@@ -4,6 +4,7 @@
 #include "core/codec/image_bytes.h"
 
 #include <QByteArray>
+#include <QMap>
 #include <algorithm>
 
 namespace {
@@ -28,26 +29,29 @@ constexpr int kRssiPointBase = 0x3F30;
 constexpr int kFirstMemChannel = 41;
 constexpr uint8_t kEndMarker = 0x55;
 
-// Options kept one per byte, as they are.
+// Options kept one per byte, as they are, with the values the option window
+// stores (for the menu page, which has no control, those of its hidden list).
 struct ByteOption {
     int address;
     int16_t OptionRecord::*field;
+    int low;
+    int high;
 };
 constexpr ByteOption kByteOptions[] = {
-    {0x3F04, &OptionRecord::SwrMax},
-    {0x3F05, &OptionRecord::PublicMode},
-    {0x3F08, &OptionRecord::PublicRoger},
-    {0x3F09, &OptionRecord::KeyBeep},
-    {0x3F0A, &OptionRecord::Indic},
-    {0x3F0B, &OptionRecord::MicGain},
-    {0x3F0C, &OptionRecord::Nog},
-    {0x3F0D, &OptionRecord::Tot},
-    {0x3F0E, &OptionRecord::SwrProtect},
-    {0x3F0F, &OptionRecord::BatteryProtect},
-    {0x3F10, &OptionRecord::ScanMode},
-    {0x3F11, &OptionRecord::Fin},
-    {0x3F12, &OptionRecord::BacklightColor},
-    {0x3F18, &OptionRecord::MenuPage},
+    {0x3F04, &OptionRecord::SwrMax, 12, 200},
+    {0x3F05, &OptionRecord::PublicMode, 0, 4},
+    {0x3F08, &OptionRecord::PublicRoger, 0, kToneCount},
+    {0x3F09, &OptionRecord::KeyBeep, 0, 1},
+    {0x3F0A, &OptionRecord::Indic, 0, 3},
+    {0x3F0B, &OptionRecord::MicGain, 1, 36},
+    {0x3F0C, &OptionRecord::Nog, 0, 32},
+    {0x3F0D, &OptionRecord::Tot, 0, 60},
+    {0x3F0E, &OptionRecord::SwrProtect, 0, 1},
+    {0x3F0F, &OptionRecord::BatteryProtect, 0, 1},
+    {0x3F10, &OptionRecord::ScanMode, 0, 1},
+    {0x3F11, &OptionRecord::Fin, 0, 3},
+    {0x3F12, &OptionRecord::BacklightColor, 0, 6},
+    {0x3F18, &OptionRecord::MenuPage, 1, 9},
 };
 
 // Options kept as one bit each; the bytes hold nothing else.
@@ -61,6 +65,24 @@ constexpr BitOption kBitOptions[] = {
     {0x3C7F, 2, &OptionRecord::MemMenu},      {0x3F07, 0, &OptionRecord::PublicHiCut},
     {0x3F07, 1, &OptionRecord::PublicNbAnl},  {0x3F07, 2, &OptionRecord::PublicEcho},
     {0x3F07, 3, &OptionRecord::PublicAdd10K}, {0x3F07, 4, &OptionRecord::PublicBusy},
+};
+
+// The other bytes of settings, `count` in a row, and the values an encode
+// of the option window's data leaves in them.
+struct ByteRange {
+    int address;
+    int count;
+    int low;
+    int high;
+};
+constexpr ByteRange kByteRanges[] = {
+    {kWorkGroupBase, kBanks, 0, kGroups - 1},
+    {0x3C7F, 1, 0, 7}, // VOX, channel mode, MEM menu bits
+    {kMemChannelBase, (kBanks * kGroups), 0, kSlots - kFirstMemChannel},
+    {kModeEnableByte, 2, 0, 31}, // mode enables, public switches
+    {kFreqChByte, 1, 0, 1},
+    {kAsqLevelByte, 1, 1, 9},
+    {kRssiPointBase, 12, 0, 35},
 };
 
 int GroupSlot(int bank, int group) {
@@ -191,6 +213,31 @@ void DecodeOptionBlock(const RadioImage& image, RadioData& data) {
     data.AsqLevel = image[kAsqLevelByte];
     for (int i = 0; i < static_cast<int>(data.RssiPoint.size()); ++i)
         data.RssiPoint[i] = image[kRssiPointBase + i];
+}
+
+QStringList OptionBytesOutOfRange(const RadioImage& image) {
+    QMap<int, QString> found; // by address
+    const auto check = [&](int address, int low, int high) {
+        if (image[address] < low || image[address] > high)
+            found[address] = QStringLiteral("0x%1 = %2 (%3-%4)")
+                                 .arg(QString::number(address, 16).toUpper())
+                                 .arg(image[address])
+                                 .arg(low)
+                                 .arg(high);
+    };
+    for (const ByteRange& range : kByteRanges)
+        for (int i = 0; i < range.count; ++i)
+            check(range.address + i, range.low, range.high);
+    for (const ByteOption& option : kByteOptions)
+        check(option.address, option.low, option.high);
+    return found.values();
+}
+
+bool MarksGroupsBeyondLast(const RadioImage& image) {
+    for (int bank = 0; bank < kBanks; ++bank)
+        if (image[kGroupValidBase + 2 * bank + 1] >> (kGroups - 8) != 0)
+            return true;
+    return false;
 }
 
 void EncodeOptionBlock(RadioImage& image, RadioData& data) {

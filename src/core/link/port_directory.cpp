@@ -103,7 +103,8 @@ QString DevicePathOf(int number, const IniFile& setup) {
         return QStringLiteral("/dev/ttyS%1").arg(number - 1);
     if (number >= 33 && number <= 64)
         return QStringLiteral("/dev/ttyUSB%1").arg(number - 33);
-    if (number >= 65 && number <= 96)
+    // The last kind of device takes every number above, as the rule numbers it.
+    if (number >= 65)
         return QStringLiteral("/dev/ttyACM%1").arg(number - 65);
     return {};
 }

@@ -52,9 +52,10 @@ int AutomaticPortNumber(const QString& devicePath);
 // The ports present (discovered devices plus the mapped ones), by number.
 QList<PortEntry> ListSerialPorts(const IniFile& setup);
 
-// The device of a port number, or "" when no such port is known.
+// The device of a port number: a mapped one, else the rule's (every number
+// from 65 up is a /dev/ttyACM device); "" below 1.
 QString DevicePathOf(int number, const IniFile& setup);
 
 // A port named on a command line: "COM5" (any case) or a device path.
-// Returns the device path, or "" for a COM number that is not known.
+// Returns the device path.
 QString ResolvePortArgument(const QString& argument, const IniFile& setup);

@@ -38,11 +38,15 @@ bool SerialLink::OpenDevice() {
     }
     port_.setPortName(settings_.devicePath);
     if (!port_.open(QIODevice::ReadWrite)) {
-        const FileCause cause =
-            port_.error() == QSerialPort::DeviceNotFoundError ? FileCause::NotFound
-            : port_.error() == QSerialPort::PermissionError   ? FileCause::PermissionDenied
-                                                              : FileCause::Other;
-        openProblem_ = {settings_.devicePath, cause, port_.errorString()};
+        // The system's words for a folder or a file that is no serial port
+        // ("Inappropriate ioctl for device") become ours.
+        const FileCause cause = port_.error() == QSerialPort::DeviceNotFoundError
+                                    ? FileCause::NotFound
+                                : port_.error() == QSerialPort::PermissionError
+                                    ? FileCause::PermissionDenied
+                                    : CauseOfSystemText(port_.errorString());
+        // Named as the user chose it: the COM number and the device it stands for.
+        openProblem_ = {PortLabel(), cause, port_.errorString()};
         return false;
     }
     const QSerialPort::FlowControl flow =

@@ -73,6 +73,7 @@ QList<BackupEntry> ListBackups(const QString& folder) {
             continue;
         auto& [key, entry] = found[m.captured(1)];
         key = {m.captured(2), m.captured(4).isEmpty() ? 1 : m.captured(4).toInt()};
+        entry.number = key.second;
         entry.stem = dir.filePath(m.captured(1));
         entry.when = QDateTime::fromString(m.captured(2), QStringLiteral("yyyy-MM-dd_HHmmss"));
         entry.model = m.captured(3);

@@ -31,6 +31,7 @@ struct BackupEntry {
     QString stem;   // the folder and the name without its extension
     QDateTime when; // invalid when the name's date is not one
     QString model;  // as the name gives it: letters and digits only
+    int number = 1; // 2, 3...: a later backup of the same second
     bool hasImage = false;
     bool hasData = false;
 

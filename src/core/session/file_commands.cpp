@@ -1,11 +1,15 @@
 #include "core/session/file_commands.h"
 
+#include "core/base/app_paths.h"
 #include "core/base/prompter.h"
 #include "core/model/data_file.h"
 #include "core/model/initial_data.h"
 #include "core/session/app_context.h"
 #include "core/session/output_choice.h"
 #include "core/session/version_launcher.h"
+
+#include <QDir>
+#include <QFileInfo>
 
 FileCommands::FileCommands(AppContext& context, Prompter& prompter, DocumentHost& host,
                            VersionLauncher& launcher)
@@ -139,7 +143,10 @@ void FileCommands::OpenNamed(const QString& path) {
 void FileCommands::OpenBackup(const QString& dataPath) {
     if (!MayDiscardChanges() || !OpenPath(dataPath))
         return;
+    // Saved as the user's own file: under the backup's name, among their documents.
     context_.model.IsUntitled = true;
+    context_.model.CurrentFileName =
+        QDir(AppPaths::DocumentsFolder()).filePath(QFileInfo(dataPath).fileName());
 }
 
 bool FileCommands::OpenPath(const QString& path) {

@@ -298,6 +298,20 @@ constexpr Entry kEntries[] = {
     {TextId::SettingsGarbledLine, "line %1 is not a section, a setting or a comment", "第 %1 行不是节、设置或注释"},
     {TextId::SettingsNotPort, "%1 is not a port number (1 to 999)", "%1 不是端口号（1 至 999）"},
     {TextId::SettingsNotLanguage, "%1 is not a language (1 English, 2 Chinese)", "%1 不是语言（1 英文，2 中文）"},
+    {TextId::CauseNotASerialPort, "not a serial port", "不是串口"},
+    {TextId::ImageNotThisModel, "The image does not look like the memory of this radio model:", "该映像看起来不像本型号对讲机的存储器内容："},
+    {TextId::ImageDamagedSlots, "%1 channel slots are marked in use but hold no frequency.", "%1 个信道位置标记为已使用，但没有频率。"},
+    {TextId::ImageGroupFlags, "The group flags mark groups the radio does not have.", "组标志标记了对讲机没有的组。"},
+    {TextId::ImageOptionBytes, "Option bytes outside their ranges (%1): %2.", "超出范围的选项字节（%1 个）：%2。"},
+    {TextId::ImageForceHint, "To restore it anyway, add --force.", "如仍要恢复，请加上 --force。"},
+    {TextId::RestoreAnyway, "Restore it anyway?", "仍要恢复吗？"},
+    {TextId::UsageUnknownCommand, "\"%1\" is not a command.", "“%1”不是命令。"},
+    {TextId::UsageNotAnOption, "%1 is not an option of %2.", "%1 不是 %2 的选项。"},
+    {TextId::UsageNeedsValue, "%1 needs a value.", "%1 需要一个值。"},
+    {TextId::UsageArguments, "Wrong number of arguments: the command is \"%1\".", "参数个数不对：命令格式为“%1”。"},
+    {TextId::UsageNumber, "%1 needs a whole number of at least %2, not \"%3\".", "%1 需要不小于 %2 的整数，而不是“%3”。"},
+    {TextId::UsageNeedsCount, "group-write needs --count N, the number of radios to write.", "group-write 需要 --count N，即要写入的对讲机数量。"},
+    {TextId::UsageEmptyPort, "PORT is empty: give COMn or a device path.", "端口为空：请给出 COMn 或设备路径。"},
 };
 // clang-format on
 

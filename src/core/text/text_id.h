@@ -319,6 +319,23 @@ enum class TextId {
     SettingsGarbledLine,
     SettingsNotPort,
     SettingsNotLanguage,
+    // Devices that are no serial port
+    CauseNotASerialPort,
+    // Images that do not look like this model's memory
+    ImageNotThisModel,
+    ImageDamagedSlots,
+    ImageGroupFlags,
+    ImageOptionBytes,
+    ImageForceHint,
+    RestoreAnyway,
+    // What was wrong with a command line of the tool
+    UsageUnknownCommand,
+    UsageNotAnOption,
+    UsageNeedsValue,
+    UsageArguments,
+    UsageNumber,
+    UsageNeedsCount,
+    UsageEmptyPort,
 
     Count_ // keep last
 };

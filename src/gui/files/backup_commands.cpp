@@ -12,23 +12,12 @@
 void OpenBackupList(RadioHost& host, FileCommands& files, const MainCommands& commands,
                     QWidget* parent) {
     BackupsWindow window(host.context().catalogue, ListBackups(), parent);
-    if (window.exec() != QDialog::Accepted)
-        return;
-    const BackupEntry backup = window.chosen();
-    switch (window.choice()) {
-    case BackupsWindow::Choice::Open:
-        files.OpenBackup(backup.dataPath());
-        break;
-    case BackupsWindow::Choice::Restore:
-        if (commands.restoreBackup)
-            commands.restoreBackup(backup);
-        break;
-    case BackupsWindow::Choice::Compare:
-        ShowComparison(host, backup.dataPath(), parent);
-        break;
-    default:
-        break;
-    }
+    window.onRestore = commands.restoreBackup;
+    window.onCompare = [&host, &window](const BackupEntry& backup) {
+        ShowComparison(host, backup.dataPath(), &window);
+    };
+    if (window.exec() == QDialog::Accepted)
+        files.OpenBackup(window.chosen().dataPath());
 }
 
 void CompareWithFile(RadioHost& host, QWidget* parent) {

@@ -13,10 +13,12 @@
 namespace {
 
 QString DateText(const BackupEntry& backup) {
-    // A name whose date is not one is shown as it stands.
-    return backup.when.isValid()
-               ? backup.when.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"))
-               : QFileInfo(backup.stem).fileName().section(QLatin1Char('_'), 0, 1);
+    // A name whose date is not one is shown as it stands; backups of one
+    // second are told apart by their number.
+    const QString date = backup.when.isValid()
+                             ? backup.when.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"))
+                             : QFileInfo(backup.stem).fileName().section(QLatin1Char('_'), 0, 1);
+    return backup.number > 1 ? QStringLiteral("%1 (%2)").arg(date).arg(backup.number) : date;
 }
 
 } // namespace
@@ -85,7 +87,12 @@ void BackupsWindow::Choose(Choice choice) {
     if (row < 0 || !backups_.at(row).hasData ||
         (choice == Choice::Restore && !backups_.at(row).hasImage))
         return;
-    row_ = row;
-    choice_ = choice;
-    accept();
+    if (choice == Choice::Open) {
+        row_ = row;
+        accept();
+        return;
+    }
+    const auto& act = choice == Choice::Restore ? onRestore : onCompare;
+    if (act)
+        act(backups_.at(row));
 }

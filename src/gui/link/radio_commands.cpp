@@ -1,6 +1,7 @@
 #include "gui/link/radio_commands.h"
 
 #include "core/base/text_util.h"
+#include "core/codec/image_check.h"
 #include "core/codec/image_codec.h"
 #include "core/link/port_directory.h"
 #include "core/model/data_file.h"
@@ -152,6 +153,12 @@ void RadioCommands::RestoreBackup(const BackupEntry& backup) {
         return;
     }
     AdoptDataFilePair(restored, pair); // the data only: the image read stays
+    // A backup file changed since the read may hold anything: said, and only if wanted.
+    if (const QString doubt = ForeignImageMessage(restored.image, c);
+        !doubt.isEmpty() &&
+        Ask(doubt + QStringLiteral("\r\n") + c.Text(TextId::RestoreAnyway),
+            PromptButtons::YesNoDefaultNo, PromptIcon::Warning) != PromptAnswer::Yes)
+        return;
     SerialLink link(*this, restored, ctx.versions, c);
     const QString question = c.Text(TextId::RestoreConfirm)
                                  .arg(TrimText(restored.ModelCode),

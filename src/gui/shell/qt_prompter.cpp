@@ -1,5 +1,6 @@
 #include "gui/shell/qt_prompter.h"
 
+#include "core/base/app_paths.h"
 #include "gui/shell/file_dialog_texts.h"
 
 #include <QCoreApplication>
@@ -9,7 +10,6 @@
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QSettings>
-#include <QStandardPaths>
 
 QtPrompter::QtPrompter(QString title, QWidget* parent)
     : title_(std::move(title)), parent_(parent) {}
@@ -48,6 +48,10 @@ PromptAnswer QtPrompter::ask(const QString& text, PromptButtons buttons, PromptI
     case PromptButtons::YesNoCancel:
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
         break;
+    case PromptButtons::YesNoDefaultNo:
+        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+        box.setDefaultButton(QMessageBox::No);
+        break;
     case PromptButtons::RetryCancel:
         box.setStandardButtons(QMessageBox::Retry | QMessageBox::Cancel);
         break;
@@ -66,9 +70,10 @@ PromptAnswer QtPrompter::ask(const QString& text, PromptButtons buttons, PromptI
         return PromptAnswer::Retry;
     default:
         // Closing the box counts as its safe answer.
-        return buttons == PromptButtons::Ok      ? PromptAnswer::Ok
-               : buttons == PromptButtons::YesNo ? PromptAnswer::No
-                                                 : PromptAnswer::Cancel;
+        return buttons == PromptButtons::Ok ? PromptAnswer::Ok
+               : buttons == PromptButtons::YesNo || buttons == PromptButtons::YesNoDefaultNo
+                   ? PromptAnswer::No
+                   : PromptAnswer::Cancel;
     }
 }
 
@@ -104,8 +109,7 @@ QString QtPrompter::StartFolder() {
     const QString last = QSettings().value(kLastFolderKey).toString();
     if (!last.isEmpty() && QFileInfo(last).isDir())
         return last;
-    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    return QFileInfo(documents).isDir() ? documents : QDir::homePath();
+    return AppPaths::DocumentsFolder();
 }
 
 QString QtPrompter::RunFileDialog(int acceptMode, const QString& proposed, const QString& filter) {

@@ -1,6 +1,7 @@
 // zr4400-cli: the programmer's core without windows, for scripts and tests.
 
 #include "core/base/file_writer.h"
+#include "core/codec/image_check.h"
 #include "core/codec/image_codec.h"
 #include "core/model/data_file.h"
 #include "core/model/image_file.h"
@@ -19,41 +20,77 @@
 
 namespace {
 
-const char* const kUsage =
-    "usage: zr4400-cli COMMAND ARGUMENTS [OPTIONS]\n"
-    "  decode IMAGE OUT.dat                 a 16384-byte memory image to a data file pair\n"
-    "  encode IN.dat OUT.bin                a data file pair to the image a write sends\n"
-    "  show IN.dat [--json]                 the configuration in readable form\n"
-    "  diff A B                             what differs between two data files or images\n"
-    "  export-csv IN.dat OUT.csv            the channel plan as a CSV file\n"
-    "  import-csv IN.dat PLAN.csv OUT.dat   a channel plan taken into a data file pair\n"
-    "  read PORT OUT.dat                    read a radio into a data file pair\n"
-    "  write PORT IN.dat                    write a data file pair into a radio\n"
-    "  group-write PORT[,PORT] IN.dat       write it into --count N radios (ports side by side)\n"
-    "  dump PORT IMAGE.bin                  read a radio's raw memory image\n"
-    "  restore PORT IMAGE.bin               write a raw memory image into a radio\n"
-    "  ports                                the serial ports and their COM numbers\n"
-    "  --help | --version                   this text, or the version\n"
+// A command: the arguments it takes, as the usage names them, what it does,
+// and the options it takes (separated by blanks).
+struct CommandSpec {
+    const char* name;
+    const char* arguments;
+    int words;
+    const char* summary;
+    const char* options;
+};
+
+constexpr CommandSpec kCommands[] = {
+    {"decode", "IMAGE OUT.dat", 2, "a 16384-byte memory image to a data file pair", ""},
+    {"encode", "IN.dat OUT.bin", 2, "a data file pair to the image a write sends", ""},
+    {"show", "IN.dat [--json]", 1, "the configuration in readable form", "--json"},
+    {"diff", "A B", 2, "what differs between two data files or images", ""},
+    {"export-csv", "IN.dat OUT.csv", 2, "the channel plan as a CSV file", ""},
+    {"import-csv", "IN.dat PLAN.csv OUT.dat", 3, "a channel plan taken into a data file pair", ""},
+    {"read", "PORT OUT.dat", 2, "read a radio into a data file pair",
+     "--no-backup --retries --trace"},
+    {"write", "PORT IN.dat", 2, "write a data file pair into a radio",
+     "--verify --retries --trace"},
+    {"group-write", "PORT[,PORT] IN.dat", 2, "write it into --count N radios (ports side by side)",
+     "--count --wait --verify --retries --trace"},
+    {"dump", "PORT IMAGE.bin", 2, "read a radio's raw memory image",
+     "--no-backup --retries --trace"},
+    {"restore", "PORT IMAGE.bin", 2, "write a raw memory image into a radio",
+     "--verify --force --retries --trace"},
+    {"ports", "", 0, "the serial ports and their COM numbers", ""},
+};
+
+// The options followed by a value.
+const QStringList kValued{"--retries", "--trace", "--count", "--wait"};
+
+const char* const kOptionsUsage =
     "PORT is COMn (see 'ports') or a device path. Options:\n"
     "  --count N        group-write: the number of radios to write\n"
     "  --wait SECONDS   group-write: give up waiting for the next radio after that long\n"
     "  --verify         write, restore, group-write: read each radio back and compare\n"
+    "  --force          restore: also an image that does not look like this model's memory\n"
     "  --no-backup      read, dump: keep no copy in the backup folder\n"
     "  --retries N      answer Retry/OK to N link prompts before giving up (default 0)\n"
     "  --trace FILE     log every packet, with times, as hex (or set ZR4400_TRACE)\n"
     "  --json           show: JSON instead of text\n";
 
-int Usage() {
-    std::fputs(kUsage, stderr);
+QString UsageText() {
+    QString text = QStringLiteral("usage: zr4400-cli COMMAND ARGUMENTS [OPTIONS]\n");
+    const auto line = [&text](const QString& command, const char* summary) {
+        text += QStringLiteral("  %1 %2\n").arg(command, -36).arg(QLatin1String(summary));
+    };
+    for (const CommandSpec& command : kCommands)
+        line(QStringLiteral("%1 %2").arg(QLatin1String(command.name),
+                                         QLatin1String(command.arguments)),
+             command.summary);
+    line(QStringLiteral("--help | --version"), "this text, or the version");
+    return text + QLatin1String(kOptionsUsage);
+}
+
+// The usage text, after the line saying what was wrong.
+int Usage(const QString& problem = {}) {
+    if (!problem.isEmpty())
+        PrintError(problem);
+    std::fputs(qPrintable(UsageText()), stderr);
     return ExitUsage;
 }
 
-// Options after the command's words: --name VALUE pairs and plain flags.
+// The command's words and options, or what was wrong with them.
 struct Options {
     QStringList words;
     QMap<QString, QString> values;
     QStringList flags;
-    bool valid = true;
+    QString problem;
 
     std::optional<int> number(const QString& name) const {
         if (!values.contains(name))
@@ -64,21 +101,44 @@ struct Options {
     }
 };
 
-Options ParseOptions(const QStringList& args, const QStringList& valued, const QStringList& flags) {
+Options ParseOptions(const Catalogue& c, const CommandSpec& command, const QStringList& args) {
     Options o;
-    for (qsizetype i = 0; i < args.size(); ++i) {
+    const QStringList allowed =
+        QString::fromLatin1(command.options).split(QLatin1Char(' '), Qt::SkipEmptyParts);
+    for (qsizetype i = 0; i < args.size() && o.problem.isEmpty(); ++i) {
         const QString& a = args[i];
-        if (!a.startsWith(QLatin1String("--"))) {
+        if (!a.startsWith(QLatin1String("--")))
             o.words << a;
-        } else if (valued.contains(a) && i + 1 < args.size()) {
-            o.values.insert(a, args[++i]);
-        } else if (flags.contains(a)) {
+        else if (!allowed.contains(a))
+            o.problem = c.Text(TextId::UsageNotAnOption).arg(a, QLatin1String(command.name));
+        else if (!kValued.contains(a))
             o.flags << a;
-        } else {
-            o.valid = false;
-        }
+        else if (i + 1 < args.size())
+            o.values.insert(a, args[++i]);
+        else
+            o.problem = c.Text(TextId::UsageNeedsValue).arg(a);
     }
     return o;
+}
+
+// What is wrong with a command line, in one line; "" when nothing is.
+QString UsageProblem(const Catalogue& c, const CommandSpec& command, const Options& o) {
+    if (!o.problem.isEmpty())
+        return o.problem;
+    const QLatin1String name(command.name);
+    if (o.words.size() != command.words)
+        return c.Text(TextId::UsageArguments)
+            .arg(QStringLiteral("%1 %2").arg(name, QLatin1String(command.arguments)).trimmed());
+    for (const auto& [option, least] :
+         {std::pair<QString, int>{"--retries", 0}, {"--count", 1}, {"--wait", 1}})
+        if (o.values.contains(option) && o.number(option).value_or(-1) < least)
+            return c.Text(TextId::UsageNumber).arg(option).arg(least).arg(o.values.value(option));
+    if (name == QLatin1String("group-write") && !o.values.contains("--count"))
+        return c.Text(TextId::UsageNeedsCount);
+    if (QLatin1String(command.arguments).startsWith(QLatin1String("PORT")) &&
+        o.words[0].split(QLatin1Char(',')).contains(QString()))
+        return c.Text(TextId::UsageEmptyPort);
+    return {};
 }
 
 void PrintFileError(const CliSession& s, const FileProblem& problem) {
@@ -90,6 +150,9 @@ int Decode(CliSession& s, const QString& imagePath, const QString& outPath) {
         return status;
     if (const int status = ReadImageFile(s, imagePath); status != ExitOk)
         return status;
+    // Decoded all the same: the data file shows what the image holds.
+    if (const QString doubt = ForeignImageMessage(s.model.image, s.catalogue); !doubt.isEmpty())
+        PrintWarning(doubt);
     CompleteRead(s.model);
     s.model.CurrentFileName = outPath;
     return SaveDataFile(s.model, s.catalogue, s.prompter) ? ExitOk : ExitIoError;
@@ -150,6 +213,10 @@ int Show(CliSession& s, const QString& inPath, bool json) {
 
 void PrintError(const QString& text) {
     std::fprintf(stderr, "%s\n", qPrintable(QString(text).replace(QLatin1String("\r\n"), "\n")));
+}
+
+void PrintWarning(const QString& text) {
+    PrintError(QStringLiteral("warning: ") + QString(text).replace(QLatin1String("\r\n"), " "));
 }
 
 QStringList PairFiles(const QString& dataPath) {
@@ -233,85 +300,57 @@ int main(int argc, char** argv) {
         return Usage();
     const QString command = args.takeFirst();
     if (command == QLatin1String("--help") || command == QLatin1String("-h")) {
-        std::fputs(kUsage, stdout);
+        std::fputs(qPrintable(UsageText()), stdout);
         return ExitOk;
     }
     if (command == QLatin1String("--version")) {
         std::printf("zr4400-cli %s\n", ZR_VERSION);
         return ExitOk;
     }
-    const Options o = ParseOptions(args, {"--retries", "--trace", "--count", "--wait"},
-                                   {"--json", "--no-backup", "--verify"});
-    if (!o.valid)
-        return Usage();
-    const std::optional<int> retries = o.number("--retries");
-    if (o.values.contains("--retries") && (!retries || *retries < 0))
-        return Usage();
-    const QString trace = o.values.value("--trace");
+    const Catalogue english;
+    const auto spec = std::find_if(std::begin(kCommands), std::end(kCommands),
+                                   [&](const CommandSpec& c) { return command == c.name; });
+    if (spec == std::end(kCommands))
+        return Usage(english.Text(TextId::UsageUnknownCommand).arg(command));
+    const Options o = ParseOptions(english, *spec, args);
+    if (const QString problem = UsageProblem(english, *spec, o); !problem.isEmpty())
+        return Usage(problem);
     const QStringList& w = o.words;
-    const bool plain = o.values.isEmpty() && o.flags.isEmpty();
-    const auto flagsWithin = [&o](const QString& allowed) {
-        return std::all_of(o.flags.begin(), o.flags.end(),
-                           [&](const QString& flag) { return flag == allowed; });
-    };
+    const QString trace = o.values.value("--trace");
 
-    CliSession session(retries.value_or(0));
+    CliSession session(o.number("--retries").value_or(0));
     // A new data file's name ends in ".dat", so its companion can't take
     // another file's name; a companion's own name is refused.
-    const bool writesDataFile =
-        ((command == QLatin1String("decode") || command == QLatin1String("read")) &&
-         w.size() == 2) ||
-        (command == QLatin1String("import-csv") && w.size() == 3);
+    const bool writesDataFile = command == QLatin1String("decode") ||
+                                command == QLatin1String("read") ||
+                                command == QLatin1String("import-csv");
     if (writesDataFile && IsCompanionName(w.last())) {
         PrintError(session.catalogue.Text(TextId::DataNameIsCompanion));
         return ExitUsage;
     }
     const QString dataOut = writesDataFile ? DataFileNameFor(w.last()) : QString();
-    if (command == QLatin1String("decode") && w.size() == 2 && plain)
-        return Decode(session, w[0], dataOut);
-    if (command == QLatin1String("encode") && w.size() == 2 && plain)
-        return Encode(session, w[0], w[1]);
-    if (command == QLatin1String("show") && w.size() == 1 && o.values.isEmpty() &&
-        flagsWithin("--json"))
-        return Show(session, w[0], o.flags.contains("--json"));
-    if (command == QLatin1String("diff") && w.size() == 2 && plain)
-        return Diff(session, w[0], w[1]);
-    if (command == QLatin1String("export-csv") && w.size() == 2 && plain)
-        return ExportPlan(session, w[0], w[1]);
-    if (command == QLatin1String("import-csv") && w.size() == 3 && plain)
-        return ImportPlan(session, w[0], w[1], dataOut);
-    if (command == QLatin1String("ports") && w.isEmpty() && plain)
-        return RunPorts(session);
     const bool backup = !o.flags.contains("--no-backup");
-    const bool reads = command == QLatin1String("read") || command == QLatin1String("dump");
-    const bool writes = command == QLatin1String("write") || command == QLatin1String("restore") ||
-                        command == QLatin1String("group-write");
-    if (!(reads    ? flagsWithin("--no-backup")
-          : writes ? flagsWithin("--verify")
-                   : o.flags.isEmpty()))
-        return Usage();
-    const bool verify = o.flags.contains("--verify");
-    if (o.values.contains("--wait") && command != QLatin1String("group-write"))
-        return Usage();
-    if (command == QLatin1String("read") && w.size() == 2 && !o.values.contains("--count"))
+    const WriteOptions write{o.number("--count").value_or(0), trace, o.flags.contains("--verify"),
+                             o.number("--wait").value_or(0)};
+    if (command == QLatin1String("decode"))
+        return Decode(session, w[0], dataOut);
+    if (command == QLatin1String("encode"))
+        return Encode(session, w[0], w[1]);
+    if (command == QLatin1String("show"))
+        return Show(session, w[0], o.flags.contains("--json"));
+    if (command == QLatin1String("diff"))
+        return Diff(session, w[0], w[1]);
+    if (command == QLatin1String("export-csv"))
+        return ExportPlan(session, w[0], w[1]);
+    if (command == QLatin1String("import-csv"))
+        return ImportPlan(session, w[0], w[1], dataOut);
+    if (command == QLatin1String("ports"))
+        return RunPorts(session);
+    if (command == QLatin1String("read"))
         return RunRead(session, w[0], dataOut, trace, ReadOutput::DataFile, backup);
-    if (command == QLatin1String("dump") && w.size() == 2 && !o.values.contains("--count"))
+    if (command == QLatin1String("dump"))
         return RunRead(session, w[0], w[1], trace, ReadOutput::RawImage, backup);
-    WriteOptions write{0, trace, verify, 0};
-    if (command == QLatin1String("restore") && w.size() == 2 && !o.values.contains("--count") &&
-        !o.values.contains("--wait"))
-        return RunRestore(session, w[0], w[1], write);
-    if (command == QLatin1String("write") && w.size() == 2 && !o.values.contains("--count") &&
-        !o.values.contains("--wait"))
-        return RunWrite(session, w[0], w[1], write);
-    if (command == QLatin1String("group-write") && w.size() == 2) {
-        const std::optional<int> count = o.number("--count");
-        const std::optional<int> wait = o.number("--wait");
-        if (!count || *count < 1 || (o.values.contains("--wait") && (!wait || *wait < 1)))
-            return Usage();
-        write.radios = *count;
-        write.waitSeconds = wait.value_or(0);
-        return RunWrite(session, w[0], w[1], write);
-    }
-    return Usage();
+    if (command == QLatin1String("restore"))
+        return RunRestore(session, w[0], w[1], write, o.flags.contains("--force"));
+    return RunWrite(session, w[0], w[1], write); // write, group-write
 }

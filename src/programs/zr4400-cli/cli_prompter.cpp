@@ -16,6 +16,7 @@ PromptAnswer CliPrompter::ask(const QString& text, PromptButtons buttons, Prompt
         return PromptAnswer::Ok;
     case PromptButtons::YesNo:
     case PromptButtons::YesNoCancel:
+    case PromptButtons::YesNoDefaultNo:
         return PromptAnswer::No;
     case PromptButtons::RetryCancel:
         if (retriesLeft_ > 0) {

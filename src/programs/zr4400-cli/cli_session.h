@@ -12,6 +12,8 @@
 #include <QCoreApplication>
 
 void PrintError(const QString& text);
+// One "warning: " line, the text's lines joined.
+void PrintWarning(const QString& text);
 
 // What the tool shares with the windowed program: the installed tree's
 // settings and version table, the model after start-up, the English texts.
@@ -23,11 +25,10 @@ struct CliSession {
           prompter(retries) {
         LoadPortAndLanguage(setup, settings);
         LoadLineSettings(setup, settings);
-        for (QString notice : {VersionFileNotice(catalogue, versionFile, versions),
-                               SettingsNotice(catalogue, settings)})
+        for (const QString& notice : {VersionFileNotice(catalogue, versionFile, versions),
+                                      SettingsNotice(catalogue, settings)})
             if (!notice.isEmpty())
-                PrintError(QStringLiteral("warning: ") +
-                           notice.replace(QStringLiteral("\r\n"), QStringLiteral(" ")));
+                PrintWarning(notice);
         InitialiseData(model, paths.InitFolder());
     }
 

@@ -1,5 +1,6 @@
 #include "programs/zr4400-cli/link_commands.h"
 
+#include "core/codec/image_check.h"
 #include "core/codec/image_codec.h"
 #include "core/link/port_directory.h"
 #include "core/link/serial_link.h"
@@ -128,9 +129,11 @@ int RunRead(CliSession& s, const QString& port, const QString& outPath, const QS
     if (backup) {
         // A backup that cannot be stored never fails the read.
         const BackupResult stored = StoreBackup(s.model, QDateTime::currentDateTime());
-        PrintError(stored.imagePath.isEmpty() ? QStringLiteral("warning: no backup stored: ") +
-                                                    FileProblemLine(s.catalogue, stored.problem)
-                                              : QStringLiteral("Backup: ") + stored.imagePath);
+        if (stored.imagePath.isEmpty())
+            PrintWarning(QStringLiteral("no backup stored: ") +
+                         FileProblemLine(s.catalogue, stored.problem));
+        else
+            PrintError(QStringLiteral("Backup: ") + stored.imagePath);
     }
     if (output == ReadOutput::RawImage)
         return WriteImageFile(s, outPath);
@@ -139,9 +142,15 @@ int RunRead(CliSession& s, const QString& port, const QString& outPath, const QS
 }
 
 int RunRestore(CliSession& s, const QString& port, const QString& imagePath,
-               const WriteOptions& options) {
+               const WriteOptions& options, bool force) {
     if (const int status = ReadImageFile(s, imagePath); status != ExitOk)
         return status;
+    // Any 16384 bytes would go out: what is not this model's memory only when asked to.
+    if (const QString doubt = ForeignImageMessage(s.model.image, s.catalogue);
+        !doubt.isEmpty() && !force) {
+        PrintError(doubt + QStringLiteral("\n") + s.catalogue.Text(TextId::ImageForceHint));
+        return ExitBadData;
+    }
     // The image goes out as it is: no data is encoded into it.
     return RunWriting(s, port, options);
 }
@@ -156,10 +165,15 @@ int RunWrite(CliSession& s, const QString& port, const QString& inPath,
 }
 
 int RunPorts(CliSession& s) {
+    bool barred = false;
     for (const PortEntry& port : ListSerialPorts(s.setup)) {
         const QString details = PortDetails(port, s.catalogue);
         std::printf("%-6s %s%s\n", qPrintable(port.name()), qPrintable(port.path),
                     qPrintable(details.isEmpty() ? QString() : QStringLiteral("  ") + details));
+        barred = barred || !port.mayOpen;
     }
+    // Beside the list, which scripts read: how to be let in.
+    if (barred)
+        PrintError(s.catalogue.Text(TextId::PortGroupHint));
     return ExitOk;
 }

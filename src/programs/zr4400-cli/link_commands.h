@@ -18,8 +18,9 @@ int RunRead(CliSession& session, const QString& port, const QString& outPath,
 int RunWrite(CliSession& session, const QString& port, const QString& inPath,
              const WriteOptions& options);
 // Writes a raw image as a write sends blocks, after the same confirmation and
-// identity check: every byte a write can put back, modelled or not.
+// identity check: every byte a write can put back, modelled or not. An image
+// that does not look like this model's memory is refused (65) unless `force`.
 int RunRestore(CliSession& session, const QString& port, const QString& imagePath,
-               const WriteOptions& options);
+               const WriteOptions& options, bool force);
 
 int RunPorts(CliSession& session);

@@ -24,11 +24,6 @@ int ExitFor(LinkOutcome outcome) {
 
 int PrepareLink(CliSession& s, SerialLink& link, const QString& port, const QString& tracePath) {
     const QString device = ResolvePortArgument(port, s.setup);
-    if (device.isEmpty()) {
-        PrintError(WithProblem(s.catalogue.Text(TextId::CannotOpenPort), s.catalogue,
-                               {port, FileCause::NotFound, {}}));
-        return ExitPortUnavailable;
-    }
     link.setTraceFile(tracePath);
     if (link.traceProblem().known()) {
         PrintError(
