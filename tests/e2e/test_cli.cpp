@@ -105,16 +105,10 @@ private slots:
             QFile::copy(CompanionPathOf(InitFile(1)), CompanionPathOf(path));
             return path;
         };
-        const QString bad = copyInit("badversion");
-        QFile f(bad);
-        f.open(QIODevice::ReadWrite);
-        f.write("X100");
-        f.close();
-        const QString v101 = copyInit("v101");
-        QFile g(v101);
-        g.open(QIODevice::ReadWrite);
-        g.write("V101");
-        g.close();
+        for (const char* version : {"X100", "V101"}) {
+            QFile file(copyInit(version[0] == 'X' ? "badversion" : "v101"));
+            QVERIFY(file.open(QIODevice::ReadWrite) && file.write(version) == 4);
+        }
         QFile::resize(CompanionPathOf(copyInit("shortfre")), 100);
         QFile::remove(CompanionPathOf(copyInit("nofre")));
         QFile::resize(copyInit("long"), 1072);
