@@ -15,6 +15,7 @@ QList<CsvRecord> ParseCsv(const QString& text, QChar delimiter) {
         while (!done) {
             if (i >= end) {
                 record.malformed = record.malformed || quoted;
+                record.unclosedQuote = quoted;
                 done = true;
                 break;
             }

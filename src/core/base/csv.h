@@ -12,7 +12,8 @@
 struct CsvRecord {
     int line = 0; // the physical line the record starts on, from 1
     QStringList fields;
-    bool malformed = false; // text after a closing quote, or a quote never closed
+    bool malformed = false;     // text after a closing quote, or a quote never closed
+    bool unclosedQuote = false; // a quote still open at the end of the text
 };
 
 // The records of `text` (a byte-order mark at its start is skipped). An

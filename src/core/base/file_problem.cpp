@@ -41,6 +41,8 @@ TextId CauseText(FileCause cause) {
         return TextId::CauseNoCompanionName;
     case FileCause::NotASerialPort:
         return TextId::CauseNotASerialPort;
+    case FileCause::NotUtf8Text:
+        return TextId::CauseNotUtf8Text;
     default:
         return TextId::CauseCountsOutOfRange;
     }

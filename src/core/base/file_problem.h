@@ -22,6 +22,7 @@ enum class FileCause {
     ImpossibleRecord,  // a companion record no channel can have (`record`)
     NoCompanionName,   // the name leaves no place for a companion beside it
     NotASerialPort,    // a device or file that has no serial line settings
+    NotUtf8Text,       // text in another encoding than UTF-8
     Other,             // `systemText` says why
 };
 

@@ -46,9 +46,12 @@ QStringList ModeListEntries(const ModeEnableFlags& modeEnable, bool isMemory) {
     return entries;
 }
 
-void RevalidateAllModes(RadioData& data, ChannelTable& channels) {
+void RevalidateAllModes(RadioData& data, ChannelTable& channels, QMap<int, int>* movedFrom) {
     const ModeEnableFlags& enable = data.Options.ModeEnable;
     ForEachChannelInUse(data, channels, [&](ChannelRecord& record, int, int) {
-        record.Mode = ValidMode(record.Mode, enable);
+        const int valid = ValidMode(record.Mode, enable);
+        if (valid != record.Mode && movedFrom)
+            ++(*movedFrom)[record.Mode];
+        record.Mode = static_cast<int16_t>(valid);
     });
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QMap>
 #include <QString>
 #include <QStringList>
 #include <array>
@@ -26,5 +27,7 @@ int ValidMode(int mode, const ModeEnableFlags& modeEnable);
 // for memory channels.
 QStringList ModeListEntries(const ModeEnableFlags& modeEnable, bool isMemory);
 
-// Moves every channel in use whose mode is no longer offered to an offered one.
-void RevalidateAllModes(RadioData& data, ChannelTable& channels);
+// Moves every channel in use whose mode is no longer offered to an offered
+// one; `movedFrom` (when given) counts the channels moved by the mode they left.
+void RevalidateAllModes(RadioData& data, ChannelTable& channels,
+                        QMap<int, int>* movedFrom = nullptr);

@@ -52,7 +52,22 @@ BandLimits LimitsOf(int bank) {
 }
 
 QString NotOffered(const QString& text, const Catalogue& c) {
-    return c.Text(TextId::ListNotOffered).arg(text.trimmed());
+    return c.Text(TextId::ListNotOffered).arg(EscapeControls(text.trimmed()));
+}
+
+// The entry a tone names by itself: "88.5" for "C_008(88.5Hz)", "754N" or
+// "D754N" for "D_..(754N)".
+int ToneIndex(const QStringList& choices, const QString& value) {
+    QString tone = value.trimmed().toUpper();
+    if (tone.size() > 1 && tone.startsWith(QLatin1Char('D')) && tone.at(1).isDigit())
+        tone.remove(0, 1);
+    for (qsizetype i = 0; i < choices.size(); ++i) {
+        const QString entry = choices[i].toUpper();
+        if (entry.endsWith(QLatin1Char('(') + tone + QStringLiteral("HZ)")) ||
+            entry.endsWith(QLatin1Char('(') + tone + QLatin1Char(')')))
+            return static_cast<int>(i);
+    }
+    return -1;
 }
 
 } // namespace
@@ -105,13 +120,33 @@ QString ReadBankAndGroup(const QString& bank, const QString& group, ListRow& row
     row.group = GroupIndex(group.trimmed().toUpper());
     if (row.group < 1 || row.group > GroupsInBank(row.bank)) {
         column = kColGroup;
-        return c.Text(TextId::ListNoGroup).arg(BankName(row.bank), group.trimmed());
+        return c.Text(TextId::ListNoGroup).arg(BankName(row.bank), EscapeControls(group.trimmed()));
     }
     return {};
 }
 
 QString BandFrequency(const QString& text, int bank, const Catalogue& c) {
     return NormalizeFreqInput(text.trimmed(), false, false, LimitsOf(bank), c, nullptr);
+}
+
+QString ReadFrequency(const QString& text, int bank, const Catalogue& c, QString& why) {
+    bool number = false;
+    ParseNumber(text.trimmed(), &number);
+    const QString frequency = number ? BandFrequency(text, bank, c) : QString();
+    why = number ? OutOfBand(bank, c) : c.Text(TextId::ListNotNumber);
+    return frequency;
+}
+
+int ValueIndex(const RadioModel& model, const ListRow& row, int column, const QString& value,
+               const Catalogue& c) {
+    // Copied rows and plan files carry English values, whatever the language in force.
+    const Catalogue english;
+    const QStringList choices = CellChoices(model, row, column, english);
+    if (const int index = ChoiceIndex(choices, value); index >= 0)
+        return index;
+    if (const int index = ChoiceIndex(CellChoices(model, row, column, c), value); index >= 0)
+        return index;
+    return column == kColTsq ? ToneIndex(choices, value) : -1;
 }
 
 QString OutOfBand(int bank, const Catalogue& c) {
@@ -293,44 +328,37 @@ public:
             Problem(column, why);
             return true;
         }
-        row.number = GetCHID(values_.value(kColChannel).trimmed().toUpper());
-        if (!IsListRow(model_, row))
+        row.number = ChannelOfName(values_.value(kColChannel));
+        if (row.number == 0)
+            Problem(kColChannel, c_.Text(TextId::PlanNotChannel));
+        else if (!IsListRow(model_, row))
             Problem(kColChannel, c_.Text(TextId::ListNoRow));
         return true;
     }
 
     void Check(const ListRow& row) {
         const ChannelRecord* record = RecordOfRow(model_, row);
-        // A spreadsheet may paste a decimal comma.
-        const QString typed =
-            values_.value(kColFrequency).trimmed().replace(QLatin1Char(','), QLatin1Char('.'));
+        // A spreadsheet may paste a decimal comma: the number reader takes it.
+        const QString typed = values_.value(kColFrequency).trimmed();
         if (!typed.isEmpty()) {
-            frequency_ = BandFrequency(typed, row.bank, c_);
+            QString why;
+            frequency_ = ReadFrequency(typed, row.bank, c_, why);
             if (frequency_.isEmpty())
-                Problem(kColFrequency, OutOfBand(row.bank, c_));
+                Problem(kColFrequency, why);
         } else if (!record) {
             Problem(kColFrequency, c_.Text(TextId::ListNeedsFrequency));
         }
         if (!record && model_.radio.ChannelCount(row.bank, row.group) >= kSlots)
             Problem(kColFrequency, c_.Text(TextId::ChGroupFull));
-        int publicOn = record ? record->Public : 0;
         for (int column = kColMode; column < kListColumnCount; ++column) {
             if (!values_.contains(column))
                 continue;
-            const QStringList choices = CellChoices(model_, row, column, c_);
-            const int index = ChoiceIndex(choices, values_.value(column));
+            const int index = ValueIndex(model_, row, column, values_.value(column), c_);
             if (index < 0)
                 Problem(column, NotOffered(values_.value(column), c_));
             else
                 choices_.insert(column, index);
-            if (column == kColPublic && index >= 0)
-                publicOn = index;
         }
-        // With Public on the channel does not use these: they stay as they are.
-        if (publicOn == 1)
-            for (int column = kColMode; column < kListColumnCount; ++column)
-                if (FollowsPublic(SettingOfColumn(column)))
-                    choices_.remove(column);
     }
 
     void Store(RadioModel& model, const ListRow& row) const {
@@ -339,8 +367,9 @@ public:
         ChannelRecord* record = MutableRecord(model, row);
         if (!record)
             return;
+        const Catalogue english;
         for (auto it = choices_.begin(); it != choices_.end(); ++it) {
-            const QStringList choices = CellChoices(model, row, it.key(), c_);
+            const QStringList choices = CellChoices(model, row, it.key(), english);
             StoreChannelSetting(*record, SettingOfColumn(it.key()), it.value(),
                                 choices.value(it.value()));
         }
@@ -401,10 +430,11 @@ PasteOutcome PasteRowsText(RadioModel& model, const QString& text, const QList<L
         PastedLine line(model, values, c);
         ListRow row;
         if (!line.NamedRow(row)) {
-            if (next < targets.size())
-                row = targets[next++];
-            else
-                line.Problem(-1, c.Text(TextId::ListNoRowLeft));
+            if (next >= targets.size()) {
+                ++outcome.leftOut;
+                continue;
+            }
+            row = targets[next++];
         }
         const int key = RowKey(row);
         if (line.problems().isEmpty() && seen.contains(key))

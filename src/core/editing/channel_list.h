@@ -100,9 +100,17 @@ int ChoiceIndex(const QStringList& choices, const QString& text);
 // why not, with `column` the field at fault.
 QString ReadBankAndGroup(const QString& bank, const QString& group, ListRow& row, int& column,
                          const Catalogue& catalogue);
+// The entry of a setting cell's choices a pasted or imported value names: its
+// English text (as copied and exported), the text shown in the catalogue's
+// language, or for a tone the tone alone ("88.5", "754N", "D754N"); -1 for none.
+int ValueIndex(const RadioModel& model, const ListRow& row, int column, const QString& value,
+               const Catalogue& catalogue);
 // A typed frequency (decimal point) within the bank's band, shown "#0.0000";
 // "" when it is not one.
 QString BandFrequency(const QString& text, int bank, const Catalogue& catalogue);
+// The same for a pasted or imported value, with `why` saying what is wrong
+// with it: not a number, or outside the bank's band.
+QString ReadFrequency(const QString& text, int bank, const Catalogue& catalogue, QString& why);
 // "Frequency is out of range." and the bank's band.
 QString OutOfBand(int bank, const Catalogue& catalogue);
 
@@ -122,11 +130,14 @@ QString CopyRowsText(const RadioModel& model, const QList<ListRow>& rows);
 struct PasteOutcome {
     QList<ListRow> pasted;
     QStringList problems; // "line N, column NAME: reason"
+    int leftOut = 0;      // lines past the last of `targets`, not pasted
 };
 // Pastes tab-separated lines: with a header line, its names pick the columns
 // (any order, any case); without one the fields fill the columns from
 // `firstColumn` on. A line naming its Bank, Group and Channel goes to that
-// row, any other to the next of `targets`. A line with a bad value changes
-// nothing; the others are pasted.
+// row, any other to the next of `targets` (the lines beyond the last target are
+// counted, not pasted). A line with a bad value changes nothing; the others
+// are pasted, with every value the line carries (also the settings a Public
+// channel takes from the public channel: they stay the channel's own).
 PasteOutcome PasteRowsText(RadioModel& model, const QString& text, const QList<ListRow>& targets,
                            int firstColumn, const Catalogue& catalogue);

@@ -14,3 +14,11 @@ QString GetCHName(int number) {
         return QLatin1Char('M') + QString::number(number - kRegularChannelCount);
     return QString::number(number);
 }
+
+int ChannelOfName(const QString& name) {
+    const QString typed = name.trimmed().toUpper();
+    for (int number = 1; number <= kLastMemoryChannel; ++number)
+        if (typed == GetCHName(number))
+            return number;
+    return 0;
+}

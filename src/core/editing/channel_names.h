@@ -20,5 +20,9 @@ constexpr bool IsMemoryChannel(int number) {
 // value, anything else 0.
 int GetCHID(const QString& name);
 
+// The channel a typed or pasted name stands for: exactly "1".."40" or
+// "M1".."M6", in any case, blanks around ignored; 0 for anything else.
+int ChannelOfName(const QString& name);
+
 // A channel's name: "M" + (number - 40) above 40, else the number itself.
 QString GetCHName(int number);

@@ -1,6 +1,7 @@
 #include "core/editing/channel_plan.h"
 
 #include "core/base/csv.h"
+#include "core/base/text_util.h"
 #include "core/base/file_head.h"
 #include "core/base/file_writer.h"
 #include "core/editing/channel_list.h"
@@ -14,6 +15,8 @@
 #include <QHash>
 #include <QMap>
 #include <QSet>
+#include <QStringDecoder>
+#include <algorithm>
 
 namespace {
 
@@ -46,11 +49,14 @@ public:
         return complete;
     }
 
-    void ReadLine(const CsvRecord& record, bool decimalComma) {
-        if (record.fields.size() == 1 && record.fields.first().trimmed().isEmpty())
-            return; // a blank line
-        if (record.malformed || record.fields.size() != columns_.size()) {
-            Problem(record.line, QStringLiteral("-"), c_.Text(TextId::PlanMalformed));
+    void ReadLine(const CsvRecord& record) {
+        // A blank line, or a spreadsheet's blank row (delimiters only).
+        if (std::ranges::all_of(record.fields, [](const QString& f) { return f.trimmed().isEmpty(); }))
+            return;
+        if (record.unclosedQuote || record.malformed || record.fields.size() != columns_.size()) {
+            Problem(record.line, QStringLiteral("-"),
+                    c_.Text(record.unclosedQuote ? TextId::PlanUnclosedQuote
+                                                 : TextId::PlanMalformed));
             return;
         }
         QHash<int, QString> values;
@@ -62,19 +68,18 @@ public:
         line.line = record.line;
         if (!ReadRow(values, line))
             return;
-        QString typed = values.value(kColFrequency);
-        if (decimalComma)
-            typed.replace(QLatin1Char(','), QLatin1Char('.'));
-        line.frequency = BandFrequency(typed, line.row.bank, c_);
+        QString why;
+        line.frequency = ReadFrequency(values.value(kColFrequency), line.row.bank, c_, why);
         if (line.frequency.isEmpty())
-            Problem(line.line, ColumnName(kColFrequency), OutOfBand(line.row.bank, c_));
+            Problem(line.line, ColumnName(kColFrequency), why);
         for (int column = kColMode; column < kListColumnCount; ++column) {
             const QString value = values.value(column);
             if (value.isEmpty())
                 continue; // kept as it is, or a new channel's default
-            const int index = ChoiceOf(line.row, column, value);
+            const int index = ValueIndex(model_, line.row, column, value, c_);
             if (index < 0)
-                Problem(line.line, ColumnName(column), c_.Text(TextId::ListNotOffered).arg(value));
+                Problem(line.line, ColumnName(column),
+                        c_.Text(TextId::ListNotOffered).arg(EscapeControls(value)));
             else
                 line.choices.insert(column, index);
         }
@@ -94,8 +99,8 @@ private:
             Problem(line.line, ColumnName(column), why);
             return false;
         }
-        line.row.number = GetCHID(values.value(kColChannel).toUpper());
-        if (!IsRegularChannel(line.row.number) && !IsMemoryChannel(line.row.number)) {
+        line.row.number = ChannelOfName(values.value(kColChannel));
+        if (line.row.number == 0) {
             Problem(line.line, ColumnName(kColChannel), c_.Text(TextId::PlanNotChannel));
             return false;
         }
@@ -108,26 +113,8 @@ private:
         return true;
     }
 
-    // The entry a value names; a tone also by itself ("88.5", "754N", "D754N").
-    int ChoiceOf(const ListRow& row, int column, const QString& value) const {
-        const QStringList choices = CellChoices(model_, row, column, english_);
-        if (const int index = ChoiceIndex(choices, value); index >= 0 || column != kColTsq)
-            return index;
-        QString tone = value.toUpper();
-        if (tone.size() > 1 && tone.startsWith(QLatin1Char('D')) && tone.at(1).isDigit())
-            tone.remove(0, 1);
-        for (qsizetype i = 0; i < choices.size(); ++i) {
-            const QString entry = choices[i].toUpper();
-            if (entry.endsWith(QLatin1Char('(') + tone + QStringLiteral("HZ)")) ||
-                entry.endsWith(QLatin1Char('(') + tone + QLatin1Char(')')))
-                return static_cast<int>(i);
-        }
-        return -1;
-    }
-
     const RadioModel& model_;
     const Catalogue& c_;
-    const Catalogue english_;
     QList<int> columns_;
     QSet<int> seen_;
 };
@@ -209,7 +196,9 @@ ChannelPlanImport ReadChannelPlan(const RadioModel& model, const QString& text,
         reader.Problem(1, QStringLiteral("-"), catalogue.Text(TextId::PlanMalformed));
     } else if (reader.ReadHeader(records.first().fields)) {
         for (qsizetype i = 1; i < records.size(); ++i)
-            reader.ReadLine(records[i], delimiter != QLatin1Char(','));
+            reader.ReadLine(records[i]);
+        if (reader.problems.isEmpty() && reader.lines.isEmpty())
+            reader.Problem(2, QStringLiteral("-"), catalogue.Text(TextId::PlanNoGroup));
     }
     import.problems = reader.problems;
     if (!import.problems.isEmpty())
@@ -251,7 +240,16 @@ PlanFileStatus ReadPlanFile(const QString& path, QString& text, FileProblem* pro
     }
     if (size > kMaxPlanBytes)
         return PlanFileStatus::TooLarge;
-    text = QString::fromUtf8(bytes);
+    // A spreadsheet's "Unicode text" is UTF-16: read as UTF-8 it would be
+    // refused line by line for reasons that are not the user's.
+    QStringDecoder utf8(QStringConverter::Utf8);
+    text = utf8(bytes);
+    if (utf8.hasError() || bytes.startsWith("\xff\xfe") || bytes.startsWith("\xfe\xff")) {
+        text.clear();
+        if (problem)
+            *problem = {path, FileCause::NotUtf8Text, {}};
+        return PlanFileStatus::NotUtf8;
+    }
     return PlanFileStatus::Ok;
 }
 

@@ -32,9 +32,10 @@ ChannelPlanImport ReadChannelPlan(const RadioModel& model, const QString& text,
 // The largest plan file read: far more than the 874 lines of a full radio.
 constexpr qint64 kMaxPlanBytes = 16 * 1024 * 1024;
 
-enum class PlanFileStatus { Ok, Missing, Unreadable, TooLarge };
+enum class PlanFileStatus { Ok, Missing, Unreadable, TooLarge, NotUtf8 };
 // A plan file as text (UTF-8): anything but a regular file of at most
-// kMaxPlanBytes is refused before it is read whole.
+// kMaxPlanBytes is refused before it is read whole, and text in another
+// encoding (UTF-16 included) is refused with `problem` saying so.
 PlanFileStatus ReadPlanFile(const QString& path, QString& text, FileProblem* problem);
 // The model's plan written in one piece: a failed write leaves no partial file.
 bool WritePlanFile(const QString& path, const RadioModel& model, FileProblem* problem);

@@ -5,6 +5,10 @@
 #include "core/model/freq_text.h"
 #include "core/model/radio_model.h"
 
+#include <QHash>
+#include <algorithm>
+#include <limits>
+
 namespace {
 
 // Whether `number` is a channel of the kind `reference` names: memory above 40, else regular.
@@ -79,6 +83,42 @@ void RevalidateGroupChannelRefs(RadioModel& model, int bank, int group) {
          {&o.EmgChannel(bank, group, 0), &o.EmgChannel(bank, group, 1), &o.WorkChannel(bank, group),
           &o.DwChannel(bank, group, 0), &o.DwChannel(bank, group, 1)})
         *ref = static_cast<int16_t>(ValidateChannelRef(model, bank, group, *ref));
+}
+
+bool SortGroupByFrequency(RadioModel& model, int bank, int group) {
+    QList<int> places; // the regular channels' slots, in table order
+    QList<ChannelRecord> records;
+    ForEachRecord(model, bank, group, [&](const ChannelRecord& r, int slot) {
+        if (IsRegularChannel(r.ChannelNumber)) {
+            places << slot;
+            records << r;
+        }
+    });
+    // A frequency that is not digits (none stored) goes last.
+    const auto key = [](const ChannelRecord& r) {
+        bool ok = false;
+        const qlonglong digits = r.RxFreq.text().toLongLong(&ok);
+        return std::pair{ok ? digits : std::numeric_limits<qlonglong>::max(),
+                         static_cast<int>(r.ChannelNumber)};
+    };
+    std::stable_sort(records.begin(), records.end(),
+                     [&](const ChannelRecord& a, const ChannelRecord& b) { return key(a) < key(b); });
+    QHash<int, int> renumbered; // old number -> new
+    bool changed = false;
+    for (qsizetype i = 0; i < records.size(); ++i) {
+        renumbered.insert(records[i].ChannelNumber, static_cast<int>(i) + 1);
+        ChannelRecord sorted = records[i];
+        sorted.ChannelNumber = static_cast<int16_t>(i + 1);
+        ChannelRecord& record = model.channels.at(bank, places[i], group);
+        changed = changed || record != sorted;
+        record = sorted;
+    }
+    OptionRecord& o = model.radio.Options;
+    for (int16_t* ref :
+         {&o.EmgChannel(bank, group, 0), &o.EmgChannel(bank, group, 1), &o.WorkChannel(bank, group),
+          &o.DwChannel(bank, group, 0), &o.DwChannel(bank, group, 1)})
+        *ref = static_cast<int16_t>(renumbered.value(*ref, *ref));
+    return changed;
 }
 
 void DeleteChannelAt(RadioModel& model, int position, int bank, int group) {

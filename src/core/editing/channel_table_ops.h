@@ -27,6 +27,12 @@ int ValidateChannelRef(const RadioModel& model, int bank, int group, int number)
 // ValidateChannelRef, so none names a channel the group no longer has.
 void RevalidateGroupChannelRefs(RadioModel& model, int bank, int group);
 
+// Renumbers the group's regular channels 1 to n in the order of their
+// receive frequencies (equal ones keep their order); each keeps its settings
+// and the group's emergency, work and dual-watch references follow their
+// channels. Memory channels stay as they are. False when nothing changed.
+bool SortGroupByFrequency(RadioModel& model, int bank, int group);
+
 // Removes the record at `position` (1..count); the following records move down.
 void DeleteChannelAt(RadioModel& model, int position, int bank, int group);
 // Column 1 of the grid is the receive frequency.

@@ -6,6 +6,7 @@
 #include "core/editing/option_lists.h"
 #include "core/editing/stored_value_texts.h"
 #include "core/model/radio_data.h"
+#include "core/text/catalogue.h"
 
 namespace {
 
@@ -157,7 +158,7 @@ int KeepOneChecked(int value, int minimum, const QList<int>& values, int self) {
 }
 
 int StoreModeEnable(RadioData& data, ChannelTable& channels, int code, int value,
-                    const QString& shownPublicMode) {
+                    const QString& shownPublicMode, QMap<int, int>* movedFrom) {
     if (!OptionCode::IsModeEnable(code))
         return value;
     if (code <= OptionCode::LsbEnable) {
@@ -166,10 +167,23 @@ int StoreModeEnable(RadioData& data, ChannelTable& channels, int code, int value
         value = KeepOneChecked(value, 1, fourModes, code - OptionCode::FmEnable);
     }
     SaveOptFeat(data, code, value, QString());
-    RevalidateAllModes(data, channels);
+    RevalidateAllModes(data, channels, movedFrom);
     const QStringList offered = ModeListEntries(data.Options.ModeEnable, false);
     const int shown = SelectComboText(offered, shownPublicMode);
     if (shown >= 0)
         SaveOptFeat(data, OptionCode::PublicMode, shown, offered.at(shown));
     return value;
+}
+
+QString ModesMovedText(const QMap<int, int>& movedFrom, const ModeEnableFlags& modeEnable,
+                       const Catalogue& c) {
+    QStringList lines;
+    const QString to = ModeIndexToText(ValidMode(-1, modeEnable));
+    for (auto it = movedFrom.begin(); it != movedFrom.end(); ++it) {
+        const QString from = it.key() >= 0 && it.key() < kModeCount
+                                 ? ModeIndexToText(it.key())
+                                 : c.Text(TextId::StoredMode).arg(it.key());
+        lines << c.Counted(TextId::OptModesMoved, it.value()).arg(it.value()).arg(from, to);
+    }
+    return lines.join(QStringLiteral("\r\n"));
 }

@@ -1,11 +1,14 @@
 #pragma once
 
+#include "core/codec/mode_codec.h"
 #include "core/editing/combo_list.h"
 
 #include <QList>
+#include <QMap>
 #include <QString>
 #include <QStringList>
 
+class Catalogue;
 struct RadioData;
 class ChannelTable;
 
@@ -38,6 +41,10 @@ int KeepOneChecked(int value, int minimum, const QList<int>& values, int self);
 // least one enabled; PA is free. Channels on a mode no longer offered move to
 // the first offered one, and the public mode keeps `shownPublicMode` when it
 // is still offered, else takes the first offered mode. Returns the check
-// value stored, for the box to show.
+// value stored, for the box to show; `movedFrom` counts the channels moved by
+// the mode they left.
 int StoreModeEnable(RadioData& data, ChannelTable& channels, int code, int value,
-                    const QString& shownPublicMode);
+                    const QString& shownPublicMode, QMap<int, int>* movedFrom = nullptr);
+// "12 channels changed from PA to FM.", a line for each mode channels left.
+QString ModesMovedText(const QMap<int, int>& movedFrom, const ModeEnableFlags& modeEnable,
+                       const Catalogue& catalogue);

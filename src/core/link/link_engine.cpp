@@ -104,8 +104,9 @@ void LinkEngine::EndGroup() {
     if (!Busy() || !IsGroup())
         return;
     groupEnding_ = true;
-    // A port between radios has none in work: it ends now.
-    if (phase_ == LinkPhase::NextRadio && (pausing_ || !awaitingReply_))
+    // A port between radios, or holding one, has none in work: it ends now.
+    const bool between = phase_ == LinkPhase::NextRadio || phase_ == LinkPhase::Identify;
+    if (between && (pausing_ || !awaitingReply_))
         StopTransfer(Stop::GroupDone);
 }
 
@@ -248,9 +249,15 @@ void LinkEngine::AfterIdentify() {
         return;
     }
     if (IsGroup() && pass_ == Pass::Write && !ui_.MayStartRadio()) {
-        // Enough radios are written or in work elsewhere: this one is let go.
-        groupEnding_ = true;
-        StopTransfer(Stop::GroupDone);
+        if (groupEnding_) {
+            StopTransfer(Stop::GroupDone);
+            return;
+        }
+        // Enough radios are in work elsewhere, but one of them may still
+        // fail: this radio is held, asked again after a pause, until it is
+        // needed or the count is reached.
+        pausing_ = true;
+        port_.StartPause();
         return;
     }
     StartBlocks();
@@ -403,7 +410,10 @@ void LinkEngine::HandleReplyTimeout() {
     if (pausing_) {
         pausing_ = false;
         port_.StopReplyTimer();
-        SendHandshake();
+        if (phase_ == LinkPhase::Identify)
+            Identify(); // a held radio
+        else
+            SendHandshake();
         return;
     }
     StopTimer();

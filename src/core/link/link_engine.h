@@ -69,8 +69,9 @@ public:
         (void)written;
         (void)more;
     }
-    // Group write: whether the radio just identified may be written. With
-    // several ports the count may be reached on another one first.
+    // Group write: whether the radio just identified may be written now. With
+    // several ports the radios in work elsewhere may make up the count: the
+    // radio is then held and asked for again, until EndGroup.
     virtual bool MayStartRadio() { return true; }
 };
 

@@ -47,8 +47,14 @@ void ChannelPlanCommands::ImportChannels() {
         return;
     QString text;
     FileProblem problem;
-    if (ReadPlanFile(path, text, &problem) != PlanFileStatus::Ok) {
-        prompter.tell(WithProblem(c.Text(TextId::FileError), c, problem), PromptIcon::Critical);
+    if (const PlanFileStatus read = ReadPlanFile(path, text, &problem);
+        read != PlanFileStatus::Ok) {
+        // A file in another encoding is the user's to convert, not a fault of the disk.
+        if (read == PlanFileStatus::NotUtf8)
+            prompter.tell(FileProblemLine(c, problem), PromptIcon::Exclamation);
+        else
+            prompter.tell(WithProblem(c.Text(TextId::FileError), c, problem),
+                          PromptIcon::Critical);
         return;
     }
     // Values still being typed belong to the data the plan goes into.

@@ -6,14 +6,17 @@ EditHistory::State EditHistory::StateOf(const RadioModel& model) {
     return {model.radio, model.channels};
 }
 
+RadioData EditHistory::Kept(RadioData radio, const RadioData& now) {
+    // Moving around is not an edit, nor the stamps a save puts in.
+    radio.CurrentGroup = now.CurrentGroup;
+    radio.LastRow = now.LastRow;
+    radio.Identity = now.Identity;
+    radio.DataVersion = now.DataVersion;
+    return radio;
+}
+
 bool EditHistory::SameData(const State& a, const State& b) {
-    if (!(a.channels == b.channels))
-        return false;
-    RadioData left = a.radio;
-    // Moving around is not an edit.
-    left.CurrentGroup = b.radio.CurrentGroup;
-    left.LastRow = b.radio.LastRow;
-    return left == b.radio;
+    return a.channels == b.channels && Kept(a.radio, b.radio) == b.radio;
 }
 
 void EditHistory::Reset(const RadioModel& model) {
@@ -42,12 +45,8 @@ bool EditHistory::Record(const RadioModel& model, const QString& mergeKey) {
 }
 
 void EditHistory::Restore(const State& state, RadioModel& model) {
-    const auto group = model.radio.CurrentGroup;
-    const auto rows = model.radio.LastRow;
-    model.radio = state.radio;
+    model.radio = Kept(state.radio, model.radio);
     model.channels = state.channels;
-    model.radio.CurrentGroup = group;
-    model.radio.LastRow = rows;
     // The bank in force decides the band the windows check frequencies against.
     model.ApplyBandFlag();
     current_ = StateOf(model);

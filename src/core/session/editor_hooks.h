@@ -30,3 +30,10 @@ public:
     virtual ~DataShower() = default;
     virtual void ShowCurrentData() = 0;
 };
+
+// Opens where the user last left it, or at a size that shows what it holds.
+class PlacedWindow {
+public:
+    virtual ~PlacedWindow() = default;
+    virtual void PlaceWindow() = 0;
+};

@@ -31,4 +31,6 @@ public:
     // and the other open windows show the change. Changes with the same
     // non-empty `mergeKey` in a row (the keys typed into one box) are one step.
     virtual void DataEdited(QObject* source, const QString& mergeKey = {}) = 0;
+    // The typing in a box with a merge key ended: its next change is a new step.
+    virtual void EndEditStep() = 0;
 };

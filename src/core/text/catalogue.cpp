@@ -42,7 +42,7 @@ constexpr Entry kEntries[] = {
     {TextId::ComLabel, "COM", "通信口"},
     {TextId::LanguageMode, "Language Mode", "语言模式"},
     {TextId::LanguageSetup, "Language Setup", "语言设置"},
-    {TextId::MnuFile, "&File", "文件&F"},
+    {TextId::MnuFile, "&File", "文件(&F)"},
     {TextId::MnuFileNew, "&New", "新建(&N)"},
     {TextId::MnuFileOpen, "&Open", "打开(&O)"},
     {TextId::MnuFileSave, "&Save", "保存(&S)"},
@@ -236,7 +236,7 @@ constexpr Entry kEntries[] = {
     {TextId::ListCopy, "&Copy", "复制(&C)"},
     {TextId::ListPaste, "&Paste", "粘贴(&P)"},
     {TextId::ListFillDown, "Fill &Down", "向下填充(&D)"},
-    {TextId::ListDelete, "&Delete Channels", "删除信道(&D)"},
+    {TextId::ListDelete, "De&lete Channels", "删除信道(&L)"},
     {TextId::ListNoChannel, "no channel", "没有信道"},
     {TextId::ListFollowsPublic, "the channel uses the public settings", "该信道使用公共设置"},
     {TextId::ListNotOffered, "\"%1\" is not offered here", "此处不提供“%1”"},
@@ -246,7 +246,6 @@ constexpr Entry kEntries[] = {
     {TextId::ListNoRow, "the list has no such channel", "列表中没有此信道"},
     {TextId::ListTwice, "the channel is given twice", "该信道重复出现"},
     {TextId::ListNeedsFrequency, "a new channel needs a frequency", "新信道需要频率"},
-    {TextId::ListNoRowLeft, "no row left to paste into", "没有可粘贴的行"},
     {TextId::ListProblemLine, "line %1, column %2: %3", "第 %1 行，%2 列：%3"},
     {TextId::ListRowsNotChanged, "These rows were not changed:", "以下行未更改："},
     {TextId::ListLinesNotPasted, "These lines were not pasted:", "以下行未粘贴："},
@@ -312,6 +311,16 @@ constexpr Entry kEntries[] = {
     {TextId::UsageNumber, "%1 needs a whole number of at least %2, not \"%3\".", "%1 需要不小于 %2 的整数，而不是“%3”。"},
     {TextId::UsageNeedsCount, "group-write needs --count N, the number of radios to write.", "group-write 需要 --count N，即要写入的对讲机数量。"},
     {TextId::UsageEmptyPort, "PORT is empty: give COMn or a device path.", "端口为空：请给出 COMn 或设备路径。"},
+    {TextId::ListNotNumber, "not a number", "不是数字"},
+    {TextId::ListLeftOut, "%1 lines went beyond the end of the group and were not pasted.", "有 %1 行超出该组末尾，未粘贴。"},
+    {TextId::ListLeftOutOne, "%1 line went beyond the end of the group and was not pasted.", "有 %1 行超出该组末尾，未粘贴。"},
+    {TextId::ListSortByFrequency, "&Sort Group by Frequency", "按频率排序组(&S)"},
+    {TextId::ListUsedOnly, "&Used channels only", "仅显示已用信道(&U)"},
+    {TextId::PlanUnclosedQuote, "a quote is not closed", "引号未闭合"},
+    {TextId::PlanNoGroup, "no channel follows the header, so the file names no group", "标题行之后没有信道，文件未指定任何组"},
+    {TextId::CauseNotUtf8Text, "not UTF-8 text: save the plan as \"CSV UTF-8\"", "不是 UTF-8 文本：请将信道表另存为“CSV UTF-8”"},
+    {TextId::OptModesMoved, "%1 channels changed from %2 to %3: %2 is off.", "%1 个信道已从 %2 改为 %3：%2 已关闭。"},
+    {TextId::OptModesMovedOne, "%1 channel changed from %2 to %3: %2 is off.", "%1 个信道已从 %2 改为 %3：%2 已关闭。"},
 };
 // clang-format on
 
@@ -332,6 +341,8 @@ constexpr std::pair<TextId, TextId> kSingulars[] = {
     {TextId::RadiosWritten, TextId::RadiosWrittenOne},
     {TextId::VerifyFailed, TextId::VerifyFailedOne},
     {TextId::CmpOtherBytes, TextId::CmpOtherBytesOne},
+    {TextId::ListLeftOut, TextId::ListLeftOutOne},
+    {TextId::OptModesMoved, TextId::OptModesMovedOne},
 };
 
 } // namespace

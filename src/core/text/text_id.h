@@ -271,7 +271,6 @@ enum class TextId {
     ListNoRow,
     ListTwice,
     ListNeedsFrequency,
-    ListNoRowLeft,
     ListProblemLine,
     ListRowsNotChanged,
     ListLinesNotPasted,
@@ -336,6 +335,17 @@ enum class TextId {
     UsageNumber,
     UsageNeedsCount,
     UsageEmptyPort,
+    // The channel list: pasting, plans, sorting and the filter
+    ListNotNumber,
+    ListLeftOut,
+    ListLeftOutOne,
+    ListSortByFrequency,
+    ListUsedOnly,
+    PlanUnclosedQuote,
+    PlanNoGroup,
+    CauseNotUtf8Text,
+    OptModesMoved,
+    OptModesMovedOne,
 
     Count_ // keep last
 };

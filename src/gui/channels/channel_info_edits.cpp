@@ -180,6 +180,15 @@ void ChannelInfoWindow::OnSettingChosen(int setting, int index, const QString& t
     Edited();
 }
 
+void ChannelInfoWindow::SortByFrequency() {
+    // The memory channels keep their numbers.
+    SaveShowGridData();
+    if (MemoryView() || !SortGroupByFrequency(model(), Bank(), view_))
+        return;
+    Edited();
+    ShowGroup();
+}
+
 void ChannelInfoWindow::Edited(const QString& mergeKey) {
     host_.DataEdited(this, mergeKey);
 }

@@ -18,6 +18,7 @@
 #include "gui/widgets/form_helpers.h"
 #include "gui/widgets/keep_place.h"
 
+#include <QAction>
 #include <QComboBox>
 #include <QFormLayout>
 #include <QGroupBox>
@@ -95,6 +96,10 @@ void ChannelInfoWindow::BuildControls() {
     workGroupLabel_->setBuddy(workGroupList_);
     settings_ = new GroupSettingsFrame(this);
     grid_ = new ChannelGrid(this);
+    sortAction_ = new QAction(grid_);
+    sortAction_->setObjectName(QStringLiteral("actSortByFrequency"));
+    grid_->addAction(sortAction_);
+    grid_->setContextMenuPolicy(Qt::ActionsContextMenu);
     panel_ = new ChannelPanel(this);
     KeepPlaceWhenHidden(panel_);
     close_ = new QPushButton(this);
@@ -154,7 +159,9 @@ void ChannelInfoWindow::Connect() {
             &ChannelInfoWindow::OnGroupValidChosen);
     connect(settings_, &GroupSettingsFrame::nameEdited, this,
             &ChannelInfoWindow::OnGroupNameEdited);
+    connect(settings_, &GroupSettingsFrame::nameFinished, this, [this] { host_.EndEditStep(); });
     connect(panel_, &ChannelPanel::settingChosen, this, &ChannelInfoWindow::OnSettingChosen);
+    connect(sortAction_, &QAction::triggered, this, &ChannelInfoWindow::SortByFrequency);
     connect(grid_, &QTableWidget::cellDoubleClicked, this, &ChannelInfoWindow::OnCellDoubleClicked);
     connect(grid_, &ChannelGrid::editRequested, this, &ChannelInfoWindow::EnterGridEdit);
     connect(grid_, &ChannelGrid::editTyped, this, &ChannelInfoWindow::OnEditTyped);
@@ -183,6 +190,7 @@ void ChannelInfoWindow::ChangShowByLanguage() {
     panel_->SetCaptions(cat);
     ShowRB();
     close_->setText(cat.Text(TextId::CommandClose));
+    sortAction_->setText(cat.Text(TextId::ListSortByFrequency));
 }
 
 void ChannelInfoWindow::ReShowChInfoByLanguage() {

@@ -8,6 +8,7 @@
 class ChannelGrid;
 class ChannelPanel;
 class EditorHost;
+class QAction;
 class QComboBox;
 class QGroupBox;
 class QLabel;
@@ -82,6 +83,8 @@ private:
     void OnGroupValidChosen(int index);
     void OnGroupNameEdited(const QString& name);
     void OnSettingChosen(int setting, int index, const QString& text);
+    // Renumbers the group's regular channels in frequency order: one step.
+    void SortByFrequency();
     void OnCellDoubleClicked(int row, int column);
     void OnEditTyped(const QString& text);
     void OnDeleteKey();
@@ -108,6 +111,7 @@ private:
     ChannelGrid* grid_ = nullptr;
     ChannelPanel* panel_ = nullptr;
     QPushButton* close_ = nullptr;
+    QAction* sortAction_ = nullptr;
 
     int view_ = 1;
     // The cell being edited; row 0 while none has been.

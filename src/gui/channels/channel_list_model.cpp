@@ -5,18 +5,168 @@
 
 #include <QBrush>
 #include <QPalette>
+#include <QSet>
+
+#include <algorithm>
+
+namespace {
+
+// The value a column sorts by: numbers where the column holds numbers.
+QVariant SortKey(const ListRow& row, int column, const QStringList& texts) {
+    switch (column) {
+    case kColBank:
+    case kColGroup:
+        return RowKey(row);
+    case kColChannel:
+        return row.number;
+    case kColFrequency: {
+        // Empty rows after every channel.
+        bool ok = false;
+        const double mhz = texts.value(column).toDouble(&ok);
+        return ok ? mhz : 1e9;
+    }
+    default:
+        return texts.value(column).toLower();
+    }
+}
+
+bool Before(const QVariant& a, const QVariant& b) {
+    return QVariant::compare(a, b) == QPartialOrdering::Less;
+}
+
+// Calls `run(first, last)` for each run of consecutive indexes where `take` holds.
+template <typename Take, typename Run>
+void ForEachRun(int size, Take take, Run run) {
+    for (int i = 0; i < size;) {
+        if (!take(i)) {
+            ++i;
+            continue;
+        }
+        int last = i;
+        while (last + 1 < size && take(last + 1))
+            ++last;
+        run(i, last);
+        i = last + 1;
+    }
+}
+
+} // namespace
 
 ChannelListModel::ChannelListModel(RadioModel& model, const Catalogue& catalogue, QObject* parent)
     : QAbstractTableModel(parent), model_(model), catalogue_(catalogue) {}
 
-void ChannelListModel::ShowRows(int bank, int group) {
+QList<ListRow> ChannelListModel::FilteredRows(QHash<int, QStringList>& texts) const {
+    const CellTexts cells(model_, catalogue_);
+    QList<ListRow> rows;
+    for (const ListRow& row : ChannelListRows(model_)) {
+        if ((filter_.bank >= 0 && row.bank != filter_.bank) ||
+            (filter_.group >= 0 && row.group != filter_.group) ||
+            (filter_.usedOnly && !RecordOfRow(model_, row)))
+            continue;
+        rows << row;
+        texts.insert(RowKey(row), cells.Texts(row));
+    }
+    if (sortColumn_ >= 0) {
+        const int column = sortColumn_;
+        const bool ascending = sortOrder_ == Qt::AscendingOrder;
+        std::stable_sort(rows.begin(), rows.end(), [&](const ListRow& a, const ListRow& b) {
+            const QVariant ka = SortKey(a, column, texts[RowKey(a)]);
+            const QVariant kb = SortKey(b, column, texts[RowKey(b)]);
+            return ascending ? Before(ka, kb) : Before(kb, ka);
+        });
+    }
+    return rows;
+}
+
+void ChannelListModel::ShowRows(const ListFilter& filter) {
     beginResetModel();
-    texts_.emplace(model_, catalogue_);
-    rows_.clear();
-    for (const ListRow& row : ChannelListRows(model_))
-        if ((bank < 0 || row.bank == bank) && (group < 0 || row.group == group))
-            rows_.append(row);
+    filter_ = filter;
+    QHash<int, QStringList> texts;
+    rows_ = FilteredRows(texts);
+    texts_.clear();
+    for (const ListRow& row : rows_)
+        texts_ << texts.value(RowKey(row));
     endResetModel();
+}
+
+void ChannelListModel::Refresh() {
+    QHash<int, QStringList> texts;
+    const QList<ListRow> next = FilteredRows(texts);
+    // Rows that went, from the end so the indexes ahead stay right.
+    QList<bool> gone;
+    for (const ListRow& row : std::as_const(rows_))
+        gone << !texts.contains(RowKey(row));
+    for (int i = static_cast<int>(rows_.size()) - 1; i >= 0;) {
+        if (!gone[i]) {
+            --i;
+            continue;
+        }
+        int first = i;
+        while (first > 0 && gone[first - 1])
+            --first;
+        beginRemoveRows({}, first, i);
+        rows_.remove(first, i - first + 1);
+        texts_.remove(first, i - first + 1);
+        endRemoveRows();
+        i = first - 1;
+    }
+    // The rows that stay, in the new order (a sorted column's values changed).
+    QSet<int> present;
+    for (const ListRow& row : std::as_const(rows_))
+        present.insert(RowKey(row));
+    QList<ListRow> staying;
+    for (const ListRow& row : next)
+        if (present.contains(RowKey(row)))
+            staying << row;
+    if (staying != rows_) {
+        emit layoutAboutToBeChanged({}, QAbstractItemModel::VerticalSortHint);
+        QHash<int, int> rowOfKey;
+        for (int i = 0; i < staying.size(); ++i)
+            rowOfKey.insert(RowKey(staying[i]), i);
+        const QModelIndexList from = persistentIndexList();
+        QModelIndexList to;
+        for (const QModelIndex& old : from)
+            to << index(rowOfKey.value(RowKey(rows_[old.row()])), old.column());
+        QList<QStringList> moved;
+        QHash<int, int> oldRowOfKey;
+        for (int i = 0; i < rows_.size(); ++i)
+            oldRowOfKey.insert(RowKey(rows_[i]), i);
+        for (const ListRow& row : staying)
+            moved << texts_[oldRowOfKey.value(RowKey(row))];
+        rows_ = staying;
+        texts_ = moved;
+        changePersistentIndexList(from, to);
+        emit layoutChanged({}, QAbstractItemModel::VerticalSortHint);
+    }
+    // Rows that came, where the new order puts them.
+    ForEachRun(
+        static_cast<int>(next.size()), [&](int i) { return !present.contains(RowKey(next[i])); },
+        [&](int first, int last) {
+            beginInsertRows({}, first, last);
+            for (int i = first; i <= last; ++i) {
+                rows_.insert(i, next[i]);
+                texts_.insert(i, texts.value(RowKey(next[i])));
+            }
+            endInsertRows();
+        });
+    // Rows whose cells show something else now.
+    QList<bool> changed;
+    for (int i = 0; i < rows_.size(); ++i) {
+        const QStringList& now = texts[RowKey(rows_[i])];
+        changed << (texts_[i] != now);
+        texts_[i] = now;
+    }
+    ForEachRun(
+        static_cast<int>(rows_.size()), [&](int i) { return changed[i]; },
+        [&](int first, int last) {
+            emit dataChanged(index(first, 0), index(last, kListColumnCount - 1));
+        });
+}
+
+void ChannelListModel::sort(int column, Qt::SortOrder order) {
+    sortColumn_ = column;
+    sortOrder_ = order;
+    Refresh();
 }
 
 int ChannelListModel::rowCount(const QModelIndex& parent) const {
@@ -34,8 +184,7 @@ QVariant ChannelListModel::data(const QModelIndex& index, int role) const {
     switch (role) {
     case Qt::DisplayRole:
     case Qt::EditRole:
-        return texts_ ? texts_->Text(row, index.column())
-                      : CellText(model_, row, index.column(), catalogue_);
+        return texts_[index.row()].value(index.column());
     case Qt::ForegroundRole:
         // The public channel decides these: shown, but not the channel's own.
         if (CellFollowsPublic(model_, row, index.column()))

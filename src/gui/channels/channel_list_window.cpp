@@ -7,17 +7,22 @@
 #include "core/session/editor_host.h"
 #include "gui/channels/channel_list_delegate.h"
 #include "gui/channels/channel_list_model.h"
+#include "gui/channels/channel_list_table.h"
 #include "gui/widgets/combo_box_fill.h"
 
 #include <QAction>
+#include <QCheckBox>
 #include <QClipboard>
+#include <QCloseEvent>
 #include <QComboBox>
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QItemSelectionModel>
 #include <QLabel>
-#include <QTableView>
+#include <QScreen>
+#include <QScrollBar>
+#include <QSettings>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -25,6 +30,8 @@
 namespace {
 
 constexpr int kMaxListedRows = 50;
+constexpr int kRowsShown = 20;
+const QString kPlaceKey = QStringLiteral("Settings/ChannelListPlace");
 
 } // namespace
 
@@ -42,17 +49,24 @@ ChannelListWindow::ChannelListWindow(EditorHost& host, QWidget* parent)
     groupFilter_ = new QComboBox(this);
     groupFilter_->setObjectName(QStringLiteral("cboGroup"));
     groupLabel_->setBuddy(groupFilter_);
-    OnChosen(bankFilter_, this, [this](int) { ShowFilteredRows(); });
+    usedOnly_ = new QCheckBox(this);
+    usedOnly_->setObjectName(QStringLiteral("chkUsedOnly"));
+    OnChosen(bankFilter_, this, [this](int) {
+        FillGroupFilter();
+        ShowFilteredRows();
+    });
     OnChosen(groupFilter_, this, [this](int) { ShowFilteredRows(); });
+    connect(usedOnly_, &QCheckBox::toggled, this, [this] { ShowFilteredRows(); });
 
-    table_ = new QTableView(this);
+    table_ = new ChannelListTable(this);
     table_->setObjectName(QStringLiteral("tblChannels"));
     table_->setModel(model_);
     table_->setItemDelegate(new ChannelListDelegate(table_));
     table_->setSelectionBehavior(QAbstractItemView::SelectRows);
     table_->setSelectionMode(QAbstractItemView::ExtendedSelection);
-    table_->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
-                            QAbstractItemView::AnyKeyPressed);
+    // A header click sorts the view; until then the data's order.
+    table_->horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder);
+    table_->setSortingEnabled(true);
     table_->verticalHeader()->hide();
     table_->verticalHeader()->setDefaultSectionSize(table_->fontMetrics().height() + 6);
     table_->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
@@ -66,6 +80,7 @@ ChannelListWindow::ChannelListWindow(EditorHost& host, QWidget* parent)
         {"actPaste", QKeySequence::Paste, &ChannelListWindow::PasteRows},
         {"actFillDown", QKeySequence(Qt::CTRL | Qt::Key_D), &ChannelListWindow::FillDown},
         {"actDelete", QKeySequence::Delete, &ChannelListWindow::DeleteChannels},
+        {"actSortByFrequency", QKeySequence(), &ChannelListWindow::SortByFrequency},
     };
     for (const auto& a : actions) {
         auto* action = new QAction(this);
@@ -82,6 +97,7 @@ ChannelListWindow::ChannelListWindow(EditorHost& host, QWidget* parent)
     filters->addWidget(bankFilter_);
     filters->addWidget(groupLabel_);
     filters->addWidget(groupFilter_);
+    filters->addWidget(usedOnly_);
     filters->addStretch(1);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(filters);
@@ -90,7 +106,6 @@ ChannelListWindow::ChannelListWindow(EditorHost& host, QWidget* parent)
     SetCaptions();
     ShowFilteredRows();
     SizeColumns();
-    resize(900, 480);
 }
 
 void ChannelListWindow::SetCaptions() {
@@ -99,17 +114,13 @@ void ChannelListWindow::SetCaptions() {
     bankLabel_->setText(c.Text(TextId::ListBank) + QLatin1Char(':'));
     groupLabel_->setText(c.Text(TextId::ListGroup) + QLatin1Char(':'));
     const int bank = std::max(bankFilter_->currentIndex(), 0);
-    const int group = std::max(groupFilter_->currentIndex(), 0);
     FillComboBox(bankFilter_,
                  {c.Text(TextId::ListAll), QStringLiteral("CB"), QStringLiteral("HF")});
-    QStringList groups{c.Text(TextId::ListAll)};
-    for (int g = 1; g <= kGroups; ++g)
-        groups << GroupLetter(g);
-    FillComboBox(groupFilter_, groups);
     SelectComboBoxIndex(bankFilter_, bank);
-    SelectComboBoxIndex(groupFilter_, group);
+    FillGroupFilter();
+    usedOnly_->setText(c.Text(TextId::ListUsedOnly));
     const TextId texts[] = {TextId::ListCopy, TextId::ListPaste, TextId::ListFillDown,
-                            TextId::ListDelete};
+                            TextId::ListDelete, TextId::ListSortByFrequency};
     const QList<QAction*> actions = table_->actions();
     for (qsizetype i = 0; i < actions.size(); ++i)
         actions[i]->setText(c.Text(texts[i]));
@@ -131,26 +142,71 @@ void ChannelListWindow::SizeColumns() {
     }
 }
 
+void ChannelListWindow::FillGroupFilter() {
+    // Only the groups of the bank chosen: HF has no group J.
+    const int group = std::max(groupFilter_->currentIndex(), 0);
+    const int bank = bankFilter_->currentIndex() - 1;
+    QStringList groups{context_.catalogue.Text(TextId::ListAll)};
+    for (int g = 1; g <= (bank < 0 ? kGroups : GroupsInBank(bank)); ++g)
+        groups << GroupLetter(g);
+    FillComboBox(groupFilter_, groups);
+    SelectComboBoxIndex(groupFilter_, group < groups.size() ? group : 0);
+}
+
 void ChannelListWindow::ShowFilteredRows() {
-    model_->ShowRows(bankFilter_->currentIndex() - 1,
-                     groupFilter_->currentIndex() < 1 ? -1 : groupFilter_->currentIndex());
+    const int group = groupFilter_->currentIndex();
+    model_->ShowRows({bankFilter_->currentIndex() - 1, group < 1 ? -1 : group,
+                      usedOnly_->isChecked()});
 }
 
 void ChannelListWindow::ShowCurrentData() {
-    // The same rows stay current and selected as the data is shown anew.
-    const QList<ListRow> selected = SelectedRows();
-    const QModelIndex current = table_->currentIndex();
-    const ListRow currentRow =
-        current.isValid() ? model_->rows().value(current.row()) : ListRow{-1, 0, 0};
-    ShowFilteredRows();
-    QItemSelection selection;
-    for (const ListRow& row : selected)
-        if (const int at = model_->RowOf(row); at >= 0)
-            selection.select(model_->index(at, 0), model_->index(at, kListColumnCount - 1));
-    if (const int at = model_->RowOf(currentRow); at >= 0)
-        table_->selectionModel()->setCurrentIndex(model_->index(at, current.column()),
-                                                  QItemSelectionModel::NoUpdate);
-    table_->selectionModel()->select(selection, QItemSelectionModel::ClearAndSelect);
+    model_->Refresh();
+}
+
+QSize ChannelListWindow::sizeHint() const {
+    const int frame = 2 * table_->frameWidth();
+    int width = frame + table_->verticalScrollBar()->sizeHint().width();
+    for (int column = 0; column < kListColumnCount; ++column)
+        width += table_->columnWidth(column);
+    const int rows = frame + table_->horizontalHeader()->sizeHint().height() +
+                     kRowsShown * table_->verticalHeader()->defaultSectionSize() +
+                     table_->horizontalScrollBar()->sizeHint().height();
+    const QMargins margins = layout()->contentsMargins();
+    return {margins.left() + margins.right() + width,
+            margins.top() + margins.bottom() + layout()->spacing() +
+                bankFilter_->sizeHint().height() + rows};
+}
+
+void ChannelListWindow::PlaceWindow() {
+    QWidget* frame = parentWidget();
+    QWidget* area = frame ? frame->parentWidget() : nullptr;
+    if (!area)
+        return;
+    const QRect saved = QSettings().value(kPlaceKey).toRect();
+    if (saved.isValid() && area->rect().intersects(saved)) {
+        frame->setGeometry(saved);
+        return;
+    }
+    const QSize wanted = frame->size() - size() + sizeHint();
+    // A work area too small for every column grows with the main window, up
+    // to the screen.
+    const QSize missing = (wanted - area->size()).expandedTo({0, 0});
+    if (missing.width() > 0 || missing.height() > 0) {
+        QWidget* main = window();
+        QSize grown = main->size() + missing;
+        if (const QScreen* screen = main->screen())
+            grown = grown.boundedTo(screen->availableGeometry().size());
+        main->resize(grown);
+    }
+    frame->resize(wanted.boundedTo(area->size()));
+    if (!area->rect().contains(frame->geometry()))
+        frame->move(0, 0);
+}
+
+void ChannelListWindow::closeEvent(QCloseEvent* event) {
+    if (parentWidget())
+        QSettings().setValue(kPlaceKey, parentWidget()->geometry());
+    QWidget::closeEvent(event);
 }
 
 QList<ListRow> ChannelListWindow::SelectedRows() const {
@@ -235,23 +291,42 @@ void ChannelListWindow::PasteRows() {
     const QModelIndex current = table_->currentIndex();
     if (text.isEmpty())
         return;
-    // Lines without their own bank, group and channel fill down from the current row.
-    const QList<ListRow> targets = model_->rows().mid(current.isValid() ? current.row() : 0);
+    // Lines without their own bank, group and channel fill down from the
+    // current row, to the end of its group.
+    QList<ListRow> targets;
+    if (current.isValid()) {
+        const ListRow first = model_->rows().at(current.row());
+        for (const ListRow& row : model_->rows().mid(current.row()))
+            if (row.bank == first.bank && row.group == first.group)
+                targets << row;
+    }
     const Catalogue& c = context_.catalogue;
     const PasteOutcome outcome =
         PasteRowsText(context_.model, text, targets, std::max(current.column(), 0), c);
     Edited();
-    if (outcome.problems.isEmpty())
-        return;
-    QStringList lines = outcome.problems.mid(0, kMaxListedRows);
-    if (outcome.problems.size() > kMaxListedRows)
-        lines << QStringLiteral("...");
-    host_.prompter().tell(c.Text(TextId::ListLinesNotPasted) + QStringLiteral("\r\n") +
-                              lines.join(QStringLiteral("\r\n")),
-                          PromptIcon::Exclamation);
+    QStringList lines;
+    if (!outcome.problems.isEmpty()) {
+        lines << c.Text(TextId::ListLinesNotPasted) << outcome.problems.mid(0, kMaxListedRows);
+        if (outcome.problems.size() > kMaxListedRows)
+            lines << QStringLiteral("...");
+    }
+    if (outcome.leftOut > 0)
+        lines << c.Counted(TextId::ListLeftOut, outcome.leftOut).arg(outcome.leftOut);
+    if (!lines.isEmpty())
+        host_.prompter().tell(lines.join(QStringLiteral("\r\n")), PromptIcon::Exclamation);
+}
+
+void ChannelListWindow::SortByFrequency() {
+    QList<std::pair<int, int>> groups;
+    for (const ListRow& row : SelectedRows())
+        if (!groups.contains(std::pair{row.bank, row.group}))
+            groups << std::pair{row.bank, row.group};
+    for (const auto& [bank, group] : groups)
+        SortGroupByFrequency(context_.model, bank, group);
+    Edited();
 }
 
 void ChannelListWindow::Edited() {
     host_.DataEdited(this);
-    ShowCurrentData();
+    model_->Refresh();
 }

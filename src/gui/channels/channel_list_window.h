@@ -6,32 +6,42 @@
 #include <QWidget>
 
 class ChannelListModel;
+class ChannelListTable;
 class EditorHost;
+class QCheckBox;
 class QComboBox;
 class QLabel;
-class QTableView;
 struct AppContext;
 
 // The channel list window (`frmChannelList`): every channel of both banks in
-// one table, filtered by bank and group. A choice made in a cell of a
-// selection sets that column for every selected row where the rules allow
-// it; Fill Down, Delete, Copy and Paste work on the selection. Every change
+// one table, filtered by bank, group and use, sorted by a column when its
+// header is clicked. A choice made in a cell of a selection sets that column
+// for every selected row where the rules allow it; Fill Down, Delete, Copy,
+// Paste and sorting a group by frequency work on the selection. Every change
 // goes through the same rules as the channel information window.
-class ChannelListWindow : public QWidget, public DataShower {
+class ChannelListWindow : public QWidget, public DataShower, public PlacedWindow {
     Q_OBJECT
 public:
     explicit ChannelListWindow(EditorHost& host, QWidget* parent = nullptr);
 
     void ShowCurrentData() override;
+    void PlaceWindow() override;
+    // Every column and 20 rows.
+    QSize sizeHint() const override;
 
     void CopyRows();
     void PasteRows();
     void FillDown();
     void DeleteChannels();
+    void SortByFrequency();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     void SetCaptions();
     void SizeColumns();
+    void FillGroupFilter();
     void ShowFilteredRows();
     void OnCellEdited(int row, int column, const QString& text);
     // The selected rows in table order; the current row when none is selected.
@@ -48,5 +58,6 @@ private:
     QComboBox* bankFilter_;
     QLabel* groupLabel_;
     QComboBox* groupFilter_;
-    QTableView* table_;
+    QCheckBox* usedOnly_;
+    ChannelListTable* table_;
 };

@@ -44,6 +44,7 @@ GroupSettingsFrame::GroupSettingsFrame(QWidget* parent) : QGroupBox(parent) {
     layout->addWidget(nameLabel_, 0, 0);
     layout->addWidget(name_, 0, 1);
     connect(name_, &QLineEdit::textEdited, this, &GroupSettingsFrame::nameEdited);
+    connect(name_, &QLineEdit::editingFinished, this, &GroupSettingsFrame::nameFinished);
 
     for (int k = 0; k < kListCount; ++k) {
         const auto list = static_cast<List>(k);

@@ -36,6 +36,8 @@ signals:
     void channelChosen(GroupSettingsFrame::List list, const QString& name);
     void groupValidChosen(int index);
     void nameEdited(const QString& name);
+    // Enter, or the name box lost the focus.
+    void nameFinished();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -2,6 +2,7 @@
 
 #include "gui/shell/help_window.h"
 
+#include "core/base/prompter.h"
 #include "core/base/text_util.h"
 #include "core/editing/option_codes.h"
 #include "core/editing/option_lists.h"
@@ -298,13 +299,19 @@ void OptionFeaturesWindow::CheckClicked(int code, bool checked) {
         return;
     }
     QComboBox* mode = lists_.value(OptionCode::PublicMode);
+    QMap<int, int> moved;
     const int stored =
-        StoreModeEnable(data_, channels_, code, checked ? 1 : 0, mode->currentText());
+        StoreModeEnable(data_, channels_, code, checked ? 1 : 0, mode->currentText(), &moved);
     checks_.value(code)->setChecked(stored > 0);
     FillList(mode, OptionListEntries(OptionCode::PublicMode, language_, data_), -1);
     ShowStoredOption(OptionCode::PublicMode);
     host_.RefreshModeLists();
     host_.DataEdited(this);
+    // The channels' modes changed with the switch: the user is told which.
+    if (!moved.isEmpty())
+        host_.prompter().tell(
+            ModesMovedText(moved, data_.Options.ModeEnable, host_.context().catalogue),
+            PromptIcon::Information);
 }
 
 void OptionFeaturesWindow::SwrCommitted() {

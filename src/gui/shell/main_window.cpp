@@ -458,6 +458,8 @@ QWidget* MainWindow::ShowChildForm(const QString& name) {
     sub->setAttribute(Qt::WA_DeleteOnClose);
     form->show();
     mdi_->cascadeSubWindows();
+    if (auto* placed = dynamic_cast<PlacedWindow*>(form))
+        placed->PlaceWindow();
     return form;
 }
 

@@ -40,6 +40,7 @@ public:
     void RefreshRogerLists() override;
     void RefreshModeLists() override;
     void DataEdited(QObject* source, const QString& mergeKey = {}) override;
+    void EndEditStep() override { history_.EndStep(); }
     void Change_Language() override;
 
     FileCommands& files() { return files_; }

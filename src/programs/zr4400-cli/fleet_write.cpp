@@ -91,9 +91,10 @@ public:
         if (more && needed)
             PrintError(QStringLiteral("%1: ").arg(port.name) +
                        session_.catalogue.Text(TextId::RadioWrittenNext).arg(written()));
-        if (needed)
+        // A radio in work elsewhere may still fail: the ports end when the
+        // radios written make the count, not before.
+        if (written() < count_)
             return;
-        // Enough radios written or in work: no port takes another.
         for (Port& p : ports)
             if (!p.inWork)
                 p.link->engine().EndGroup();

@@ -44,6 +44,9 @@ int ImportPlan(CliSession& s, const QString& inPath, const QString& csvPath,
     case PlanFileStatus::Unreadable:
         PrintError(WithProblem(s.catalogue.Text(TextId::FileError), s.catalogue, problem));
         return ExitIoError;
+    case PlanFileStatus::NotUtf8:
+        PrintError(FileProblemLine(s.catalogue, problem));
+        return ExitBadData;
     default:
         PrintError(WithProblem(s.catalogue.Text(TextId::FileError), s.catalogue, problem));
         return ExitNoInput;

@@ -1,0 +1,59 @@
+#include "gui/channels/channel_list_table.h"
+
+#include <QKeyEvent>
+#include <QMouseEvent>
+
+ChannelListTable::ChannelListTable(QWidget* parent) : QTableView(parent) {
+    setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
+                    QAbstractItemView::AnyKeyPressed);
+}
+
+void ChannelListTable::MoveDown() {
+    const QModelIndex next = moveCursor(QAbstractItemView::MoveDown, Qt::NoModifier);
+    if (next.isValid() && next != currentIndex())
+        selectionModel()->setCurrentIndex(next, QItemSelectionModel::ClearAndSelect |
+                                                    QItemSelectionModel::Rows);
+}
+
+void ChannelListTable::closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint hint) {
+    // Enter in an editor: committed, and on to the row below.
+    const bool enter = hint == QAbstractItemDelegate::SubmitModelCache;
+    QTableView::closeEditor(editor, enter ? QAbstractItemDelegate::NoHint : hint);
+    if (enter)
+        MoveDown();
+}
+
+void ChannelListTable::keyPressEvent(QKeyEvent* event) {
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (enter && state() != QAbstractItemView::EditingState &&
+        event->modifiers() == Qt::NoModifier) {
+        MoveDown();
+        return;
+    }
+    QTableView::keyPressEvent(event);
+}
+
+void ChannelListTable::mousePressEvent(QMouseEvent* event) {
+    clickedSelection_ = {};
+    const QModelIndex index = indexAt(event->position().toPoint());
+    if (event->button() == Qt::LeftButton && event->modifiers() == Qt::NoModifier &&
+        index.isValid() && selectionModel()->isRowSelected(index.row(), {}) &&
+        selectionModel()->selectedRows().size() > 1) {
+        clickedSelection_ = selectionModel()->selection();
+        clickedIndex_ = index;
+    }
+    QTableView::mousePressEvent(event);
+}
+
+void ChannelListTable::mouseDoubleClickEvent(QMouseEvent* event) {
+    const QModelIndex index = indexAt(event->position().toPoint());
+    if (!clickedSelection_.isEmpty() && index.isValid() && index == clickedIndex_) {
+        // The first click of the double click took the selection away.
+        selectionModel()->select(clickedSelection_, QItemSelectionModel::ClearAndSelect);
+        selectionModel()->setCurrentIndex(index, QItemSelectionModel::NoUpdate);
+        clickedSelection_ = {};
+        edit(index, QAbstractItemView::DoubleClicked, event);
+        return;
+    }
+    QTableView::mouseDoubleClickEvent(event);
+}
