@@ -5,6 +5,7 @@
 #include "core/text/language_names.h"
 #include "core/text/tone_text.h"
 
+#include <QRegularExpression>
 #include <QSet>
 #include <QTest>
 #include <utility>
@@ -57,7 +58,19 @@ private slots:
                     chinese == Catalogue::TextIn(other, kChinese))
                     QVERIFY2(kAlike.contains({id, other}), Describe(i) + " / " + Describe(j));
             }
+            // An accelerator: the same key in both, shown "(&X)" after the Chinese.
+            const QRegularExpression key("&(\\w)");
+            const QString letter = key.match(english).captured(1).toUpper();
+            QVERIFY2(letter.isEmpty() ? !chinese.contains('&')
+                                      : chinese.contains("(&" + letter + ")"),
+                     Describe(i));
         }
+        // The channel list's right-click menu: a key for each command.
+        QSet<QChar> keys;
+        for (const TextId id : {TextId::ListCopy, TextId::ListPaste, TextId::ListFillDown,
+                                TextId::ListDelete, TextId::ListSortByFrequency})
+            keys.insert(Catalogue::TextIn(id, kEnglish).section('&', 1).at(0).toUpper());
+        QCOMPARE(keys.size(), 5);
         QVERIFY(Catalogue::TextIn(TextId::Count_, kEnglish).isEmpty());
         for (const auto& [language, in] : {std::pair{0, 1}, {3, 1}, {1, 0}, {2, 3}})
             QVERIFY(LanguageName(language, in).isEmpty()); // no such language: no name

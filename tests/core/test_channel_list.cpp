@@ -118,6 +118,27 @@ private slots:
         QVERIFY(down.problems.isEmpty());
         QCOMPARE(CellText(other, {1, 4, 8}, kColMode, c), QStringLiteral("LSB"));
         QCOMPARE(CellText(other, {1, 4, 7}, kColFrequency, c), QStringLiteral("28.5000"));
+
+        // With the interface in Chinese: copied (English) and shown values
+        // paste alike, and a Public channel's own mode goes with it.
+        Catalogue zh;
+        zh.CurrentLanguage = Catalogue::kChinese;
+        RadioModel fresh = DefaultModel();
+        QVERIFY(PasteRowsText(fresh, text, {}, 0, zh).problems.isEmpty());
+        QCOMPARE(Record(fresh, {0, 1, 12}), Record(m, {0, 1, 12}));
+        SetCellChoice(m, {0, 1, 12}, kColPublic, "ON", c);
+        QVERIFY(PasteRowsText(fresh, CopyRowsText(m, {{0, 1, 12}}).replace("\t12\t", "\t13\t"), {},
+                              0, zh)
+                    .problems.isEmpty());
+        QCOMPARE(CellText(fresh, {0, 1, 13}, kColMode, c), QStringLiteral("AM"));
+        const QString shown = CellText(m, {0, 1, 12}, kColScan, zh) + "\n";
+        QVERIFY(shown != "Add\n" &&
+                PasteRowsText(fresh, shown, {{0, 1, 13}}, kColScan, zh).problems.isEmpty());
+        // Lines past the last target are counted, not pasted anywhere.
+        const PasteOutcome rest =
+            PasteRowsText(fresh, "27.9x\n27.2\n27.3\n", {{0, 1, 45}, {0, 1, 46}}, kColFrequency, c);
+        QCOMPARE(Values(rest.problems.join(""), rest.leftOut),
+                 "line 1, column Frequency: not a number 1");
     }
 
     void badLinesAreNotPasted() {
@@ -141,6 +162,16 @@ private slots:
         QCOMPARE(CellText(m, {0, 2, 5}, kColMode, c), QStringLiteral("AM"));
         QVERIFY(!RecordOfRow(m, {0, 2, 6}));
         QCOMPARE(CellText(m, {0, 2, 41}, kColMode, c), QStringLiteral("LSB"));
+        // Only real channel names; others never land on another channel.
+        for (const char* name : {"41", "M0", "M-5", "46", "M7", "0", "1.5"}) {
+            RadioModel untouched = DefaultModel();
+            const PasteOutcome named = PasteRowsText(
+                untouched, QStringLiteral("Bank\tGroup\tChannel\tFrequency\nCB\tB\t%1\t27.5\n").arg(name), {},
+                0, c);
+            QCOMPARE(named.problems,
+                     QStringList{"line 2, column Channel: not a channel (1-40, M1-M6)"});
+            QVERIFY2(untouched.channels == DefaultModel().channels, name);
+        }
     }
 
     void historyUndoesStepsNotMoves() {
@@ -157,6 +188,9 @@ private slots:
             m.radio.Options.GroupName(0, 1).set(name);
             h.Record(m, "name");
         }
+        h.EndStep(); // the box lost the focus: typing there again is a step of its own
+        m.radio.Options.GroupName(0, 1).set("ABCD");
+        h.Record(m, "name");
         m.radio.BandFlag = 1;
         QVERIFY(h.Record(m));
         m.radio.Options.MicGain = 5; // another change without a key: a step of its own
@@ -166,12 +200,19 @@ private slots:
         QVERIFY(h.Undo(m));
         QCOMPARE(Values(m.radio.BandFlag, m.BandHighMHz), "0 30.105"); // the band follows the bank
         QVERIFY(h.Undo(m));
+        QCOMPARE(m.radio.Options.GroupName(0, 1).text(), QStringLiteral("ABC"));
+        QVERIFY(h.Undo(m));
         QCOMPARE(m.radio.Options.GroupName(0, 1).text(), QStringLiteral("A"));
         QVERIFY(h.Undo(m) && !h.CanUndo());
         QCOMPARE(Values(m.IsModified(), m.radio.LastRow(0, 1)),
                  "false 9"); // back where it was saved
         QVERIFY(h.Redo(m));
         QCOMPARE(CellText(m, {0, 1, 1}, kColMode, c), QStringLiteral("AM"));
+        // A save stamps identity and version: not a step, and redo stays.
+        m.ModelCode = "ZX1";
+        m.CommitToSnapshot();
+        QVERIFY(!h.Record(m) && h.CanRedo() && h.Redo(m) && h.Undo(m));
+        QVERIFY(!m.IsModified() && h.Redo(m));
         // A new change drops what could be redone.
         SetCellChoice(m, {0, 1, 1}, kColMode, "USB", c);
         QVERIFY(h.Record(m) && !h.CanRedo());

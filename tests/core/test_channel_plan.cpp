@@ -9,6 +9,8 @@
 #include "support/default_model.h"
 #include "support/values.h"
 
+#include <QDir>
+#include <QFile>
 #include <QRandomGenerator>
 #include <QTest>
 
@@ -123,7 +125,13 @@ private slots:
                              "CB,B,2,31,FM\n"
                              "CB,B,3,27.3,SSB\n"
                              "CB,B,4\n"
-                             "XX,B,5,27.3,FM\n";
+                             "XX,B,5,27.3,FM\n"
+                             ",,,,\n" // a spreadsheet's blank row
+                             "CB,B,41,27.3,FM\n"
+                             "CB,B,m0,27.3,FM\n"
+                             "CB,B,7,27.9x,FM\n"
+                             "CB,B,8,27.3,\"F\x01M\"\n"
+                             "CB,B,9,27.3,\"FM\n";
         const ChannelPlanImport in = ReadChannelPlan(m, plan, c);
         QCOMPARE(in.problems,
                  (QStringList{"line 3, column Bank: not a bank (CB or HF)",
@@ -133,10 +141,30 @@ private slots:
                               "30.1050 MHz",
                               "line 8, column Mode: \"SSB\" is not offered here",
                               "line 9, column -: not a line of the file's columns",
-                              "line 10, column Bank: not a bank (CB or HF)"}));
+                              "line 10, column Bank: not a bank (CB or HF)",
+                              "line 12, column Channel: not a channel (1-40, M1-M6)",
+                              "line 13, column Channel: not a channel (1-40, M1-M6)",
+                              "line 14, column Frequency: not a number",
+                              "line 15, column Mode: \"F\\x01M\" is not offered here",
+                              "line 16, column -: a quote is not closed"}));
         QCOMPARE(ChannelPlanCsv(in.result), ChannelPlanCsv(m));
         QCOMPARE(ReadChannelPlan(m, "Bank,Group,Frequency\n", c).problems,
                  QStringList{"line 1, column Channel: the column is missing"});
+        QCOMPARE(ReadChannelPlan(m, "Bank,Group,Channel,Frequency\r\n,,,\r\n", c).problems,
+                 QStringList{"line 2, column -: no channel follows the header, so the file "
+                             "names no group"});
+        // Saved as a spreadsheet's "Unicode text": refused as such, not line by line.
+        const QString utf16 = QDir::temp().filePath("zr4400-plan-utf16.csv");
+        QFile file(utf16);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(QByteArray("\xff\xfe") +
+                   QByteArray(reinterpret_cast<const char*>(u"Bank,Group"), 20));
+        file.close();
+        QString text;
+        FileProblem problem;
+        QCOMPARE(ReadPlanFile(utf16, text, &problem), PlanFileStatus::NotUtf8);
+        QVERIFY(FileProblemLine(c, problem).endsWith("not UTF-8 text: save the plan as \"CSV UTF-8\""));
+        file.remove();
         // A plan that would leave a bank without a regular channel is refused whole.
         QString memoryOnly = "Bank,Group,Channel,Frequency\n";
         for (int g = 0; g < 10; ++g)

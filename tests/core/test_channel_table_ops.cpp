@@ -102,6 +102,27 @@ private slots:
                  "7 7 9 9 44 44 3 3 0 0 6 6");
     }
 
+    void sortByFrequency() {
+        RadioModel m = BankModel();
+        m.radio.ChannelCount(0, 2) = 0;
+        const QList<std::pair<int, const char*>> records{
+            {5, "27.3"}, {42, "26.0"}, {2, "27.1"}, {9, "26.9"}, {3, "27.1"}};
+        for (const auto& [number, mhz] : records)
+            m.AppendChannel(number, 0, 2, mhz);
+        m.channels.at(0, 1, 2).Mode = 1; // channel 5 is AM
+        OptionRecord& o = m.radio.Options;
+        o.WorkChannel(0, 2) = 5;
+        o.EmgChannel(0, 2, 0) = 9;
+        o.DwChannel(0, 2, 1) = 42;
+        QVERIFY(SortGroupByFrequency(m, 0, 2));
+        // Memory channel M2 keeps its place; equal frequencies keep their order.
+        QCOMPARE(Numbers(m, 0, 2), (QList<int>{1, 42, 2, 3, 4}));
+        QCOMPARE(Values(m.channels.at(0, 5, 2).Mode, o.WorkChannel(0, 2), o.EmgChannel(0, 2, 0),
+                        o.DwChannel(0, 2, 1)),
+                 "1 4 1 42");
+        QVERIFY(!SortGroupByFrequency(m, 0, 2));
+    }
+
     void gridEdits_data() {
         const QStringList none;
         const QStringList hf{"Frequency is out of range.\r\n28.0000 - 29.6990 MHz"};

@@ -3,6 +3,7 @@
 
 #include "core/codec/mode_codec.h"
 #include "core/codec/tone_codes.h"
+#include "core/editing/option_store.h"
 #include "core/editing/combo_list.h"
 #include "core/model/freq_text.h"
 #include "core/model/radio_data.h"
@@ -128,10 +129,16 @@ private slots:
             channels.at(1, slot, 10).Mode = 1;
             channels.at(0, slot, 1).Mode = 1;
         }
-        RevalidateAllModes(data, channels);
+        channels.at(1, 1, 10).Mode = 9;
+        QMap<int, int> moved;
+        RevalidateAllModes(data, channels, &moved);
         QCOMPARE(Values(channels.at(1, 2, 10).Mode, channels.at(1, 3, 10).Mode,
                         channels.at(0, kSlots, 1).Mode),
                  "0 1 0"); // the third not in use
+        // The user is told what moved where.
+        QCOMPARE(ModesMovedText(moved, data.Options.ModeEnable, Catalogue()),
+                 QStringLiteral("47 channels changed from AM to FM.\r\n"
+                                "1 channel changed from Mode 9 to FM."));
     }
 };
 

@@ -154,6 +154,7 @@ private slots:
         QCOMPARE(Values(EntriesOf(mode).join(','), mode->currentText(), data.Options.PublicMode,
                         am.Mode),
                  "FM,USB,LSB,PA FM 0 0");
+        QVERIFY(program.prompter().texts().last().endsWith(" changed from AM to FM."));
         for (const char* box : {"Check1_7", "Check1_8", "Check1_5"})
             Click(Child<QCheckBox>(form, box));
         QCOMPARE(data.Options.ModeEnable, (std::array<int16_t, 5>{1, 0, 0, 0, 1}));

@@ -319,8 +319,8 @@ constexpr Entry kEntries[] = {
     {TextId::PlanUnclosedQuote, "a quote is not closed", "引号未闭合"},
     {TextId::PlanNoGroup, "no channel follows the header, so the file names no group", "标题行之后没有信道，文件未指定任何组"},
     {TextId::CauseNotUtf8Text, "not UTF-8 text: save the plan as \"CSV UTF-8\"", "不是 UTF-8 文本：请将信道表另存为“CSV UTF-8”"},
-    {TextId::OptModesMoved, "%1 channels changed from %2 to %3: %2 is off.", "%1 个信道已从 %2 改为 %3：%2 已关闭。"},
-    {TextId::OptModesMovedOne, "%1 channel changed from %2 to %3: %2 is off.", "%1 个信道已从 %2 改为 %3：%2 已关闭。"},
+    {TextId::OptModesMoved, "%1 channels changed from %2 to %3.", "%1 个信道已从 %2 改为 %3。"},
+    {TextId::OptModesMovedOne, "%1 channel changed from %2 to %3.", "%1 个信道已从 %2 改为 %3。"},
 };
 // clang-format on
 

@@ -19,12 +19,8 @@ QVariant SortKey(const ListRow& row, int column, const QStringList& texts) {
         return RowKey(row);
     case kColChannel:
         return row.number;
-    case kColFrequency: {
-        // Empty rows after every channel.
-        bool ok = false;
-        const double mhz = texts.value(column).toDouble(&ok);
-        return ok ? mhz : 1e9;
-    }
+    case kColFrequency:
+        return texts.value(column).toDouble();
     default:
         return texts.value(column).toLower();
     }
@@ -69,7 +65,11 @@ QList<ListRow> ChannelListModel::FilteredRows(QHash<int, QStringList>& texts) co
     if (sortColumn_ >= 0) {
         const int column = sortColumn_;
         const bool ascending = sortOrder_ == Qt::AscendingOrder;
+        // Empty rows after the channels, whichever way round.
+        const auto empty = [&](const ListRow& row) { return texts[RowKey(row)][kColFrequency].isEmpty(); };
         std::stable_sort(rows.begin(), rows.end(), [&](const ListRow& a, const ListRow& b) {
+            if (empty(a) != empty(b))
+                return empty(b);
             const QVariant ka = SortKey(a, column, texts[RowKey(a)]);
             const QVariant kb = SortKey(b, column, texts[RowKey(b)]);
             return ascending ? Before(ka, kb) : Before(kb, ka);

@@ -1,5 +1,6 @@
 #include "gui/channels/channel_list_table.h"
 
+#include <QApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
 
@@ -34,20 +35,25 @@ void ChannelListTable::keyPressEvent(QKeyEvent* event) {
 }
 
 void ChannelListTable::mousePressEvent(QMouseEvent* event) {
-    clickedSelection_ = {};
     const QModelIndex index = indexAt(event->position().toPoint());
+    // Some systems send the second click of a double click as a press first.
+    if (index != clickedIndex_)
+        clickedSelection_ = {};
     if (event->button() == Qt::LeftButton && event->modifiers() == Qt::NoModifier &&
         index.isValid() && selectionModel()->isRowSelected(index.row(), {}) &&
         selectionModel()->selectedRows().size() > 1) {
         clickedSelection_ = selectionModel()->selection();
         clickedIndex_ = index;
+        sinceClick_.start();
     }
     QTableView::mousePressEvent(event);
 }
 
 void ChannelListTable::mouseDoubleClickEvent(QMouseEvent* event) {
     const QModelIndex index = indexAt(event->position().toPoint());
-    if (!clickedSelection_.isEmpty() && index.isValid() && index == clickedIndex_) {
+    const bool soon = sinceClick_.isValid() &&
+                      sinceClick_.elapsed() <= QApplication::doubleClickInterval();
+    if (!clickedSelection_.isEmpty() && soon && index.isValid() && index == clickedIndex_) {
         // The first click of the double click took the selection away.
         selectionModel()->select(clickedSelection_, QItemSelectionModel::ClearAndSelect);
         selectionModel()->setCurrentIndex(index, QItemSelectionModel::NoUpdate);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QElapsedTimer>
 #include <QItemSelection>
 #include <QPersistentModelIndex>
 #include <QTableView>
@@ -26,4 +27,5 @@ private:
     // there brings it back.
     QItemSelection clickedSelection_;
     QPersistentModelIndex clickedIndex_;
+    QElapsedTimer sinceClick_;
 };

@@ -18,6 +18,7 @@
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QLayout>
 #include <QItemSelectionModel>
 #include <QLabel>
 #include <QScreen>
@@ -138,7 +139,9 @@ void ChannelListWindow::SizeColumns() {
         int width = 0;
         for (const QString& text : texts)
             width = std::max(width, metrics.horizontalAdvance(text));
-        table_->setColumnWidth(column, width + metrics.height() * 2);
+        // Room for the cell's margins and the sort arrow, little more: the
+        // whole row fits on a small screen.
+        table_->setColumnWidth(column, width + metrics.averageCharWidth() * 2);
     }
 }
 
@@ -188,15 +191,22 @@ void ChannelListWindow::PlaceWindow() {
         return;
     }
     const QSize wanted = frame->size() - size() + sizeHint();
+    // The work area's size as laid out now, not at the next event.
+    QWidget* main = window();
+    const auto layOut = [main] {
+        if (main->layout())
+            main->layout()->activate();
+    };
+    layOut();
     // A work area too small for every column grows with the main window, up
     // to the screen.
     const QSize missing = (wanted - area->size()).expandedTo({0, 0});
     if (missing.width() > 0 || missing.height() > 0) {
-        QWidget* main = window();
         QSize grown = main->size() + missing;
         if (const QScreen* screen = main->screen())
             grown = grown.boundedTo(screen->availableGeometry().size());
         main->resize(grown);
+        layOut();
     }
     frame->resize(wanted.boundedTo(area->size()));
     if (!area->rect().contains(frame->geometry()))

@@ -457,9 +457,11 @@ QWidget* MainWindow::ShowChildForm(const QString& name) {
     QMdiSubWindow* sub = mdi_->addSubWindow(form);
     sub->setAttribute(Qt::WA_DeleteOnClose);
     form->show();
-    mdi_->cascadeSubWindows();
+    // A window that knows its place takes it; the others are cascaded.
     if (auto* placed = dynamic_cast<PlacedWindow*>(form))
         placed->PlaceWindow();
+    else
+        mdi_->cascadeSubWindows();
     return form;
 }
 
