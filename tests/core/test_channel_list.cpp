@@ -166,7 +166,8 @@ private slots:
         for (const char* name : {"41", "M0", "M-5", "46", "M7", "0", "1.5"}) {
             RadioModel untouched = DefaultModel();
             const PasteOutcome named = PasteRowsText(
-                untouched, QStringLiteral("Bank\tGroup\tChannel\tFrequency\nCB\tB\t%1\t27.5\n").arg(name), {},
+                untouched,
+                QStringLiteral("Bank\tGroup\tChannel\tFrequency\nCB\tB\t%1\t27.5\n").arg(name), {},
                 0, c);
             QCOMPARE(named.problems,
                      QStringList{"line 2, column Channel: not a channel (1-40, M1-M6)"});

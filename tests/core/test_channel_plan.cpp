@@ -163,7 +163,8 @@ private slots:
         QString text;
         FileProblem problem;
         QCOMPARE(ReadPlanFile(utf16, text, &problem), PlanFileStatus::NotUtf8);
-        QVERIFY(FileProblemLine(c, problem).endsWith("not UTF-8 text: save the plan as \"CSV UTF-8\""));
+        QVERIFY(
+            FileProblemLine(c, problem).endsWith("not UTF-8 text: save the plan as \"CSV UTF-8\""));
         file.remove();
         // A plan that would leave a bank without a regular channel is refused whole.
         QString memoryOnly = "Bank,Group,Channel,Frequency\n";

@@ -3,8 +3,8 @@
 
 #include "core/codec/mode_codec.h"
 #include "core/codec/tone_codes.h"
-#include "core/editing/option_store.h"
 #include "core/editing/combo_list.h"
+#include "core/editing/option_store.h"
 #include "core/model/freq_text.h"
 #include "core/model/radio_data.h"
 #include "core/text/catalogue.h"

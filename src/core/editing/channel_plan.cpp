@@ -1,9 +1,9 @@
 #include "core/editing/channel_plan.h"
 
 #include "core/base/csv.h"
-#include "core/base/text_util.h"
 #include "core/base/file_head.h"
 #include "core/base/file_writer.h"
+#include "core/base/text_util.h"
 #include "core/editing/channel_list.h"
 #include "core/editing/channel_names.h"
 #include "core/editing/channel_settings.h"
@@ -51,12 +51,13 @@ public:
 
     void ReadLine(const CsvRecord& record) {
         // A blank line, or a spreadsheet's blank row (delimiters only).
-        if (std::ranges::all_of(record.fields, [](const QString& f) { return f.trimmed().isEmpty(); }))
+        if (std::ranges::all_of(record.fields,
+                                [](const QString& f) { return f.trimmed().isEmpty(); }))
             return;
         if (record.unclosedQuote || record.malformed || record.fields.size() != columns_.size()) {
-            Problem(record.line, QStringLiteral("-"),
-                    c_.Text(record.unclosedQuote ? TextId::PlanUnclosedQuote
-                                                 : TextId::PlanMalformed));
+            Problem(
+                record.line, QStringLiteral("-"),
+                c_.Text(record.unclosedQuote ? TextId::PlanUnclosedQuote : TextId::PlanMalformed));
             return;
         }
         QHash<int, QString> values;

@@ -101,8 +101,9 @@ bool SortGroupByFrequency(RadioModel& model, int bank, int group) {
         return std::pair{ok ? digits : std::numeric_limits<qlonglong>::max(),
                          static_cast<int>(r.ChannelNumber)};
     };
-    std::stable_sort(records.begin(), records.end(),
-                     [&](const ChannelRecord& a, const ChannelRecord& b) { return key(a) < key(b); });
+    std::stable_sort(
+        records.begin(), records.end(),
+        [&](const ChannelRecord& a, const ChannelRecord& b) { return key(a) < key(b); });
     QHash<int, int> renumbered; // old number -> new
     bool changed = false;
     for (qsizetype i = 0; i < records.size(); ++i) {

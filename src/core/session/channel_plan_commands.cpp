@@ -53,8 +53,7 @@ void ChannelPlanCommands::ImportChannels() {
         if (read == PlanFileStatus::NotUtf8)
             prompter.tell(FileProblemLine(c, problem), PromptIcon::Exclamation);
         else
-            prompter.tell(WithProblem(c.Text(TextId::FileError), c, problem),
-                          PromptIcon::Critical);
+            prompter.tell(WithProblem(c.Text(TextId::FileError), c, problem), PromptIcon::Critical);
         return;
     }
     // Values still being typed belong to the data the plan goes into.

@@ -31,8 +31,7 @@ bool Before(const QVariant& a, const QVariant& b) {
 }
 
 // Calls `run(first, last)` for each run of consecutive indexes where `take` holds.
-template <typename Take, typename Run>
-void ForEachRun(int size, Take take, Run run) {
+template <typename Take, typename Run> void ForEachRun(int size, Take take, Run run) {
     for (int i = 0; i < size;) {
         if (!take(i)) {
             ++i;
@@ -66,7 +65,9 @@ QList<ListRow> ChannelListModel::FilteredRows(QHash<int, QStringList>& texts) co
         const int column = sortColumn_;
         const bool ascending = sortOrder_ == Qt::AscendingOrder;
         // Empty rows after the channels, whichever way round.
-        const auto empty = [&](const ListRow& row) { return texts[RowKey(row)][kColFrequency].isEmpty(); };
+        const auto empty = [&](const ListRow& row) {
+            return texts[RowKey(row)][kColFrequency].isEmpty();
+        };
         std::stable_sort(rows.begin(), rows.end(), [&](const ListRow& a, const ListRow& b) {
             if (empty(a) != empty(b))
                 return empty(b);

@@ -51,8 +51,8 @@ void ChannelListTable::mousePressEvent(QMouseEvent* event) {
 
 void ChannelListTable::mouseDoubleClickEvent(QMouseEvent* event) {
     const QModelIndex index = indexAt(event->position().toPoint());
-    const bool soon = sinceClick_.isValid() &&
-                      sinceClick_.elapsed() <= QApplication::doubleClickInterval();
+    const bool soon =
+        sinceClick_.isValid() && sinceClick_.elapsed() <= QApplication::doubleClickInterval();
     if (!clickedSelection_.isEmpty() && soon && index.isValid() && index == clickedIndex_) {
         // The first click of the double click took the selection away.
         selectionModel()->select(clickedSelection_, QItemSelectionModel::ClearAndSelect);

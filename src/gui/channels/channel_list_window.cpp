@@ -18,9 +18,9 @@
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
-#include <QLayout>
 #include <QItemSelectionModel>
 #include <QLabel>
+#include <QLayout>
 #include <QScreen>
 #include <QScrollBar>
 #include <QSettings>
@@ -158,8 +158,8 @@ void ChannelListWindow::FillGroupFilter() {
 
 void ChannelListWindow::ShowFilteredRows() {
     const int group = groupFilter_->currentIndex();
-    model_->ShowRows({bankFilter_->currentIndex() - 1, group < 1 ? -1 : group,
-                      usedOnly_->isChecked()});
+    model_->ShowRows(
+        {bankFilter_->currentIndex() - 1, group < 1 ? -1 : group, usedOnly_->isChecked()});
 }
 
 void ChannelListWindow::ShowCurrentData() {
@@ -175,9 +175,9 @@ QSize ChannelListWindow::sizeHint() const {
                      kRowsShown * table_->verticalHeader()->defaultSectionSize() +
                      table_->horizontalScrollBar()->sizeHint().height();
     const QMargins margins = layout()->contentsMargins();
-    return {margins.left() + margins.right() + width,
-            margins.top() + margins.bottom() + layout()->spacing() +
-                bankFilter_->sizeHint().height() + rows};
+    return {margins.left() + margins.right() + width, margins.top() + margins.bottom() +
+                                                          layout()->spacing() +
+                                                          bankFilter_->sizeHint().height() + rows};
 }
 
 void ChannelListWindow::PlaceWindow() {
