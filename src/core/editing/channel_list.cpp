@@ -51,10 +51,6 @@ BandLimits LimitsOf(int bank) {
     return ParseBandLimits(BandTextOf(bank));
 }
 
-QString NotOffered(const QString& text, const Catalogue& c) {
-    return c.Text(TextId::ListNotOffered).arg(EscapeControls(text.trimmed()));
-}
-
 // The entry a tone names by itself: "88.5" for "C_008(88.5Hz)", "754N" or
 // "D754N" for "D_..(754N)".
 int ToneIndex(const QStringList& choices, const QString& value) {
@@ -147,6 +143,10 @@ int ValueIndex(const RadioModel& model, const ListRow& row, int column, const QS
     if (const int index = ChoiceIndex(CellChoices(model, row, column, c), value); index >= 0)
         return index;
     return column == kColTsq ? ToneIndex(choices, value) : -1;
+}
+
+QString NotOffered(const QString& text, const Catalogue& c) {
+    return c.Text(TextId::ListNotOffered).arg(EscapeControls(text.trimmed()));
 }
 
 QString OutOfBand(int bank, const Catalogue& c) {

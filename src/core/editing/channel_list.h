@@ -111,6 +111,8 @@ QString BandFrequency(const QString& text, int bank, const Catalogue& catalogue)
 // The same for a pasted or imported value, with `why` saying what is wrong
 // with it: not a number, or outside the bank's band.
 QString ReadFrequency(const QString& text, int bank, const Catalogue& catalogue, QString& why);
+// "\"VALUE\" is not offered here", the value's control characters shown escaped.
+QString NotOffered(const QString& text, const Catalogue& catalogue);
 // "Frequency is out of range." and the bank's band.
 QString OutOfBand(int bank, const Catalogue& catalogue);
 

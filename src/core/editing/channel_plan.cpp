@@ -3,7 +3,6 @@
 #include "core/base/csv.h"
 #include "core/base/file_head.h"
 #include "core/base/file_writer.h"
-#include "core/base/text_util.h"
 #include "core/editing/channel_list.h"
 #include "core/editing/channel_names.h"
 #include "core/editing/channel_settings.h"
@@ -54,7 +53,7 @@ public:
         if (std::ranges::all_of(record.fields,
                                 [](const QString& f) { return f.trimmed().isEmpty(); }))
             return;
-        if (record.unclosedQuote || record.malformed || record.fields.size() != columns_.size()) {
+        if (record.malformed || record.fields.size() != columns_.size()) {
             Problem(
                 record.line, QStringLiteral("-"),
                 c_.Text(record.unclosedQuote ? TextId::PlanUnclosedQuote : TextId::PlanMalformed));
@@ -79,8 +78,7 @@ public:
                 continue; // kept as it is, or a new channel's default
             const int index = ValueIndex(model_, line.row, column, value, c_);
             if (index < 0)
-                Problem(line.line, ColumnName(column),
-                        c_.Text(TextId::ListNotOffered).arg(EscapeControls(value)));
+                Problem(line.line, ColumnName(column), NotOffered(value, c_));
             else
                 line.choices.insert(column, index);
         }

@@ -7,6 +7,7 @@
 
 #include <QHash>
 #include <algorithm>
+#include <array>
 #include <limits>
 
 namespace {
@@ -24,6 +25,14 @@ void ForEachRecord(Model& model, int bank, int group, Visit visit) {
     const int count = UsedChannelCount(model.radio, bank, group);
     for (int slot = 1; slot <= count; ++slot)
         visit(model.channels.at(bank, slot, group), slot);
+}
+
+// The group's settings that name one of its channels: emergency, work, dual watch.
+std::array<int16_t*, 5> GroupChannelRefs(RadioModel& model, int bank, int group) {
+    OptionRecord& o = model.radio.Options;
+    return {&o.EmgChannel(bank, group, 0), &o.EmgChannel(bank, group, 1),
+            &o.WorkChannel(bank, group), &o.DwChannel(bank, group, 0),
+            &o.DwChannel(bank, group, 1)};
 }
 
 bool GroupIsValid(const RadioModel& model, int bank, int group) {
@@ -78,10 +87,7 @@ int ValidateChannelRef(const RadioModel& model, int bank, int group, int number)
 void RevalidateGroupChannelRefs(RadioModel& model, int bank, int group) {
     if (!ValidBank(bank) || !ValidGroup(group))
         return;
-    OptionRecord& o = model.radio.Options;
-    for (int16_t* ref :
-         {&o.EmgChannel(bank, group, 0), &o.EmgChannel(bank, group, 1), &o.WorkChannel(bank, group),
-          &o.DwChannel(bank, group, 0), &o.DwChannel(bank, group, 1)})
+    for (int16_t* ref : GroupChannelRefs(model, bank, group))
         *ref = static_cast<int16_t>(ValidateChannelRef(model, bank, group, *ref));
 }
 
@@ -114,10 +120,7 @@ bool SortGroupByFrequency(RadioModel& model, int bank, int group) {
         changed = changed || record != sorted;
         record = sorted;
     }
-    OptionRecord& o = model.radio.Options;
-    for (int16_t* ref :
-         {&o.EmgChannel(bank, group, 0), &o.EmgChannel(bank, group, 1), &o.WorkChannel(bank, group),
-          &o.DwChannel(bank, group, 0), &o.DwChannel(bank, group, 1)})
+    for (int16_t* ref : GroupChannelRefs(model, bank, group))
         *ref = static_cast<int16_t>(renumbered.value(*ref, *ref));
     return changed;
 }

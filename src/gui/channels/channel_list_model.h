@@ -4,8 +4,6 @@
 
 #include <QAbstractTableModel>
 
-#include <optional>
-
 class Catalogue;
 class RadioModel;
 
@@ -15,7 +13,6 @@ struct ListFilter {
     int bank = -1;
     int group = -1;
     bool usedOnly = false;
-    bool operator==(const ListFilter&) const = default;
 };
 
 // The channel list's rows and cells over the radio data. It shows and

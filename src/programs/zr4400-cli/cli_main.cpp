@@ -22,7 +22,7 @@ namespace {
 
 // A command: the arguments it takes, as the usage names them, what it does,
 // and the options it takes (separated by blanks).
-struct CommandSpec {
+struct CommandForm {
     const char* name;
     const char* arguments;
     int words;
@@ -30,7 +30,7 @@ struct CommandSpec {
     const char* options;
 };
 
-constexpr CommandSpec kCommands[] = {
+constexpr CommandForm kCommands[] = {
     {"decode", "IMAGE OUT.dat", 2, "a 16384-byte memory image to a data file pair", ""},
     {"encode", "IN.dat OUT.bin", 2, "a data file pair to the image a write sends", ""},
     {"show", "IN.dat [--json]", 1, "the configuration in readable form", "--json"},
@@ -69,7 +69,7 @@ QString UsageText() {
     const auto line = [&text](const QString& command, const char* summary) {
         text += QStringLiteral("  %1 %2\n").arg(command, -36).arg(QLatin1String(summary));
     };
-    for (const CommandSpec& command : kCommands)
+    for (const CommandForm& command : kCommands)
         line(QStringLiteral("%1 %2").arg(QLatin1String(command.name),
                                          QLatin1String(command.arguments)),
              command.summary);
@@ -101,7 +101,7 @@ struct Options {
     }
 };
 
-Options ParseOptions(const Catalogue& c, const CommandSpec& command, const QStringList& args) {
+Options ParseOptions(const Catalogue& c, const CommandForm& command, const QStringList& args) {
     Options o;
     const QStringList allowed =
         QString::fromLatin1(command.options).split(QLatin1Char(' '), Qt::SkipEmptyParts);
@@ -122,7 +122,7 @@ Options ParseOptions(const Catalogue& c, const CommandSpec& command, const QStri
 }
 
 // What is wrong with a command line, in one line; "" when nothing is.
-QString UsageProblem(const Catalogue& c, const CommandSpec& command, const Options& o) {
+QString UsageProblem(const Catalogue& c, const CommandForm& command, const Options& o) {
     if (!o.problem.isEmpty())
         return o.problem;
     const QLatin1String name(command.name);
@@ -308,12 +308,12 @@ int main(int argc, char** argv) {
         return ExitOk;
     }
     const Catalogue english;
-    const auto spec = std::find_if(std::begin(kCommands), std::end(kCommands),
-                                   [&](const CommandSpec& c) { return command == c.name; });
-    if (spec == std::end(kCommands))
+    const auto form = std::find_if(std::begin(kCommands), std::end(kCommands),
+                                   [&](const CommandForm& c) { return command == c.name; });
+    if (form == std::end(kCommands))
         return Usage(english.Text(TextId::UsageUnknownCommand).arg(command));
-    const Options o = ParseOptions(english, *spec, args);
-    if (const QString problem = UsageProblem(english, *spec, o); !problem.isEmpty())
+    const Options o = ParseOptions(english, *form, args);
+    if (const QString problem = UsageProblem(english, *form, o); !problem.isEmpty())
         return Usage(problem);
     const QStringList& w = o.words;
     const QString trace = o.values.value("--trace");
