@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # The installed tree and the Debian package run from any folder: the tool's
 # version and a decode, the program's version without a display, settings
-# kept per user; the desktop entry validates and the icons are in place.
+# kept per user; the desktop entry validates, the icons, the compressed man
+# pages, the copyright and the manuals' pictures are in place; lintian finds
+# nothing wrong with the package.
 #   tests/e2e/test_install.sh BUILD-DIR
 set -euo pipefail
 build=$(readlink -f "$1")
@@ -33,7 +35,11 @@ runs() { # ROOT: the programs installed under ROOT work
         [[ -s "$root/share/icons/hicolor/$size/apps/zr4400.png" ]]
     done
     [[ -s "$root/share/icons/hicolor/scalable/apps/zr4400.svg" ]]
-    [[ -s "$root/share/man/man1/zr4400-cli.1" ]]
+    gzip -t "$root"/share/man/man1/zr4400{,-cli,-radio-sim}.1.gz
+    grep -q "^License: GPL-3+" "$root/share/doc/zr4400/copyright"
+    for picture in $(grep -oh "[a-z-]*\.png" "$root"/share/doc/zr4400/manual-*.md); do
+        [[ -s "$root/share/doc/zr4400/$picture" ]]
+    done
     [[ -s "$root/share/bash-completion/completions/zr4400-cli" ]]
     [[ -s "$root/share/doc/zr4400/manual-en.md" && -s "$root/share/doc/zr4400/manual-zh.md" ]]
     desktop-file-validate "$root/share/applications/zr4400.desktop"
@@ -45,7 +51,12 @@ echo "installed tree: ok"
 
 (cd "$build" && cpack -G DEB -B "$work/package" > /dev/null)
 deb=$(ls "$work"/package/zr4400_*.deb)
-dpkg-deb -f "$deb" Depends | grep -q "libqt6serialport6"
+dpkg-deb -f "$deb" Depends | grep -q "libqt6serialport6 (>= "
+if command -v lintian > /dev/null &&
+    ! lintian --fail-on error,warning "$deb" > "$work/lintian" 2>&1; then
+    grep "^[EW]: " "$work/lintian" >&2 || cat "$work/lintian" >&2
+    exit 1
+fi
 dpkg-deb -x "$deb" "$work/unpacked"
 runs "$work/unpacked/usr"
 echo "package $(basename "$deb"): ok"
