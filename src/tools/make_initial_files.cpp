@@ -24,11 +24,7 @@ int main(int argc, char** argv) {
     }
     for (int band = 0; band < kBanks; ++band) {
         RadioModel model;
-        model.BandText = BandTextOf(band);
-        SetBuiltInDefaults(model, QDate::currentDate());
-        model.radio.BandFlag = static_cast<int16_t>(band);
-        model.ApplyBandFlag();
-        model.CommitToSnapshot();
+        MakeInitialData(model, band, QDate::currentDate());
         for (const char* suffix : {"_New.dat", ".dat"}) {
             const QString path = InitialFilePath(model, folder, QString::fromLatin1(suffix));
             if (WriteDataFilePair(path, model.SavedRadioData, model.SavedChannelTable) !=

@@ -40,6 +40,7 @@ private slots:
 private:
     QTemporaryDir dir_;
     QString image_; // what the program makes of kSource for a write
+    QString blank_; // a memory of 0xFF bytes, to see what a write leaves alone
 };
 
 void TestLinkEndToEnd::initTestCase() {
@@ -48,9 +49,19 @@ void TestLinkEndToEnd::initTestCase() {
     SetTestReplyTime(kPatientReplyMs);
     image_ = dir_.filePath("source.bin");
     QCOMPARE(Cli({"encode", kSource, image_}).status, 0);
+    blank_ = dir_.filePath("blank.bin");
+    QVERIFY(WriteFile(blank_, QByteArray(16384, char(0xFF))));
 }
 
 void TestLinkEndToEnd::readMatchesDecode() {
+    {
+        // A radio started without an image is a new one: it holds the HF initial data.
+        SimProcess fresh({});
+        const QString first = dir_.filePath("first.dat");
+        QCOMPARE(Cli({"read", fresh.device, first, "--no-backup"}).status, 0);
+        const CliRun same = Cli({"diff", first, ZR_PROGRAM_DIR "/Init/1_PK2323_New.dat"});
+        QVERIFY2(same.status == 0, same.out.constData());
+    }
     SimProcess sim({"--image", image_});
     QVERIFY(!sim.device.isEmpty());
     const QString read = dir_.filePath("read.dat");
@@ -80,7 +91,7 @@ void TestLinkEndToEnd::readMatchesDecode() {
 
 void TestLinkEndToEnd::writeStoresTheEncodedImage() {
     const QString saved = dir_.filePath("radio.bin");
-    SimProcess sim({"--save", saved});
+    SimProcess sim({"--image", blank_, "--save", saved});
     const CliRun r = Cli({"write", sim.device, kSource});
     QVERIFY2(r.status == 0, qPrintable(r.err));
     QVERIFY(r.err.contains("Write Data Completed."));
@@ -135,13 +146,11 @@ void TestLinkEndToEnd::waitingForTheNextRadioEnds() {
 void TestLinkEndToEnd::severalPortsWriteExactlyTheCount() {
     // Two radios that stay where they are: one each. One: both radios
     // identify at once, but the one in work on the other port counts.
-    const QString blank = dir_.filePath("blank.bin");
-    QVERIFY(WriteFile(blank, QByteArray(16384, char(0xFF))));
     for (const int count : {2, 1}) {
         const QString fa = dir_.filePath(QStringLiteral("f%1a.bin").arg(count));
         const QString fb = dir_.filePath(QStringLiteral("f%1b.bin").arg(count));
-        SimProcess a({"--image", blank, "--save", fa});
-        SimProcess b({"--image", blank, "--save", fb});
+        SimProcess a({"--image", blank_, "--save", fa});
+        SimProcess b({"--image", blank_, "--save", fb});
         const CliRun r = Cli(
             {"group-write", a.device + "," + b.device, kSource, "--count", QString::number(count)});
         QVERIFY2(r.status == 0, qPrintable(r.err));
@@ -378,7 +387,7 @@ void TestLinkEndToEnd::dumpAndRestoreRawImages() {
     // ... and a restore, refused at first as unlike this model's memory, puts
     // back every byte a write sends, as a write skips.
     const QString saved = dir_.filePath("restored.bin");
-    SimProcess sim({"--save", saved});
+    SimProcess sim({"--image", blank_, "--save", saved});
     const CliRun refused = Cli({"restore", sim.device, source});
     QVERIFY2(refused.status == 65 && refused.err.contains("add --force"), qPrintable(refused.err));
     const CliRun r = Cli({"restore", sim.device, source, "--verify", "--force"});

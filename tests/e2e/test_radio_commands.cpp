@@ -465,6 +465,39 @@ private slots:
                                          "No new port appeared within 30 seconds."}));
     }
 
+    void portWindowShowsEveryLine() {
+        // A port the user may not open: the fix is told in full, in both languages.
+        for (const int language : {Catalogue::kEnglish, Catalogue::kChinese}) {
+            Installation install;
+            install.writeSetup(
+                QStringLiteral("[language]\r\nIsFirstRun=0\r\nCurrentLanguage=%1\r\n")
+                    .arg(language)
+                    .toLatin1());
+            Started run(install);
+            PortEntry locked = PortEntry::Of(3, "/dev/serial/by-id/usb-Prolific_Technology_Inc."
+                                                "_USB-Serial_Controller_D-if00-port0");
+            locked.description = "USB-Serial Controller D";
+            locked.mayOpen = false;
+            bool fits = false;
+            QString shown;
+            WhenModalShows([&](QWidget* dialog) {
+                qobject_cast<PortWindow*>(dialog)->lister = [&] { return QList{locked}; };
+                auto* device = dialog->findChild<QLabel*>("lblDevice");
+                QTRY_VERIFY(device->text().startsWith(locked.path));
+                shown = device->text();
+                const QRect inside = dialog->rect();
+                fits = inside.contains(QRect(device->mapTo(dialog, QPoint()), device->size())) &&
+                       device->height() >= device->heightForWidth(device->width()) &&
+                       device->contentsRect().width() >=
+                           device->fontMetrics().horizontalAdvance(locked.path);
+                dialog->findChild<QPushButton*>("CommandCancel")->click();
+            });
+            Trigger(*run.window, "mnuComm");
+            QVERIFY2(fits && shown.endsWith(run.context.catalogue.Text(TextId::PortGroupHint)),
+                     qPrintable(shown));
+        }
+    }
+
     void portWindow() {
         SimProcess sim({});
         Installation install;

@@ -17,6 +17,7 @@
 #include <QTest>
 #include <QTextBlock>
 #include <QTextBrowser>
+#include <QTreeWidget>
 
 namespace {
 
@@ -31,6 +32,7 @@ QStringList WindowTitles(Started& run) {
            << CompareWindow(cat, "x", {}).windowTitle()
            << AboutWindow(cat.CurrentLanguage, run.prompter).windowTitle()
            << LanguageWindow(c, run.prompter).windowTitle()
+           << HelpWindow(cat.CurrentLanguage).windowTitle()
            << ProgressWindow(ProgressWindow::Kind::Read, 0, cat).windowTitle()
            << ProgressWindow(ProgressWindow::Kind::Write, 0, cat).windowTitle();
     return titles;
@@ -43,6 +45,19 @@ bool IsMessage(const QString& text, int language) {
                (text.endsWith(QStringLiteral("。")) || text.endsWith(QStringLiteral("？")));
     return text.size() > 12 && !text.contains('&') && !text.endsWith("...") &&
            (text.endsWith('.') || text.endsWith('?'));
+}
+
+// The captions of the commands and buttons a user can use in the windows shown.
+QStringList UsableCaptions(const QWidget& top) {
+    QStringList captions;
+    for (const QAction* action : top.findChildren<QAction*>())
+        if (action->isVisible() && action->isEnabled())
+            captions << PlainCaption(action->text()) << PlainCaption(action->toolTip());
+    for (const QPushButton* button : top.findChildren<QPushButton*>())
+        if (button->isVisible() && button->isEnabled())
+            captions << PlainCaption(button->text());
+    captions.removeAll(QString());
+    return captions;
 }
 
 } // namespace
@@ -62,6 +77,12 @@ private slots:
             QStringList headings = manual.split('\n').filter(QRegularExpression("^#+ "));
             for (const QString& title : WindowTitles(run))
                 QVERIFY2(!headings.filter(QString(title).remove('&')).isEmpty(), qPrintable(title));
+            // No usable command is said to be missing.
+            for (const QString& caption : UsableCaptions(*run.window)) {
+                const QRegularExpression missing(QRegularExpression::escape(caption) +
+                                                 "[\\s(（”\"]*(is\\s+|暂)?(not available|不可用)");
+                QVERIFY2(!manual.contains(missing), qPrintable(caption));
+            }
             const QString messages = manual.mid(manual.lastIndexOf("\n## "));
             for (int id = 0; id < static_cast<int>(TextId::Count_); ++id) {
                 const QString text =
@@ -78,8 +99,14 @@ private slots:
         Trigger(program.window(), "mnuHelpTopic");
         auto* help = program.window().findChild<HelpWindow*>("frmHelp");
         QVERIFY(help && help->isVisible());
-        QVERIFY(
-            help->findChild<QTextBrowser*>("txtManual")->toPlainText().contains("Channel List"));
+        // The contents lead to their sections.
+        auto* contents = help->findChild<QTreeWidget*>("tvContents");
+        const QList<QTreeWidgetItem*> found =
+            contents->findItems("Roger Beep window", Qt::MatchContains | Qt::MatchRecursive);
+        QCOMPARE(found.size(), 1);
+        contents->setCurrentItem(found.first());
+        QCOMPARE(help->findChild<QTextBrowser*>("txtManual")->textCursor().block().text(),
+                 found.first()->text(0));
         // A window's Help button: the same manual, at that window's heading.
         for (const QString& form : {kOptionsForm, kToneForm}) {
             QWidget* window = program.open(form);

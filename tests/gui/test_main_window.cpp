@@ -410,6 +410,18 @@ private slots:
             [](QWidget* dialog) { dialog->findChild<QPushButton*>("Command1")->click(); });
         Trigger(w, "mnuLanguage");
         QCOMPARE(w.ChildForms().size(), 2);
+
+        // The Setup menu offers the item, and Chinese can be chosen back.
+        QVERIFY(w.findChild<QAction*>("mnuLanguage")->isVisible());
+        WhenModalShows([&](QWidget* dialog) {
+            dialog->findChild<QComboBox*>("Combo1")->setCurrentIndex(1);
+            dialog->findChild<QPushButton*>("Command1")->click();
+        });
+        Trigger(w, "mnuLanguage");
+        QCOMPARE(Values(run.context.catalogue.CurrentLanguage,
+                        install.setup().contains("CurrentLanguage=2"),
+                        w.findChild<QAction*>("mnuFile")->text()),
+                 "2 true 文件(&F)");
     }
 
     void firstRunAndAWindowOffEveryScreen() {

@@ -25,8 +25,6 @@ struct AppSettings {
     // the port is not opened with something else in its place.
     QString InvalidLineSetting;
     int PreviousLanguage = 1;
-    // Only English is offered in the language window while this is set.
-    int SingleLanguageList = 1;
     // The settings file as read at start-up and what could not be used of it.
     QString ReadFrom;
     QList<SettingsFault> Faults;

@@ -107,6 +107,14 @@ void SetBuiltInDefaults(RadioModel& model, const QDate& today) {
     SetDefaultTones(d.Tones);
 }
 
+void MakeInitialData(RadioModel& model, int band, const QDate& today) {
+    model.BandText = BandTextOf(band);
+    SetBuiltInDefaults(model, today);
+    model.radio.BandFlag = static_cast<int16_t>(band);
+    model.ApplyBandFlag();
+    model.CommitToSnapshot();
+}
+
 void InitialiseData(RadioModel& model, const QString& initFolder, const QDate& today) {
     SetBuiltInDefaults(model, today);
     LoadInitialFile(model, InitialFilePath(model, initFolder, QStringLiteral("_New.dat")));

@@ -14,6 +14,10 @@ void InitialiseData(RadioModel& model, const QString& initFolder,
 // Only the built-in defaults (steps shared by start-up and the initial files).
 void SetBuiltInDefaults(RadioModel& model, const QDate& today);
 
+// The data of an initial data file of bank `band` (0 CB, 1 HF), as the
+// program folder's Init/ ships it: the built-in defaults in that bank.
+void MakeInitialData(RadioModel& model, int band, const QDate& today);
+
 // Loads a data file pair without the version or length test; keeps the
 // built-in values when the pair cannot be read. Returns whether it loaded.
 bool LoadInitialFile(RadioModel& model, const QString& path);

@@ -16,7 +16,6 @@ void LoadSettings(IniFile& setup, AppSettings& settings, Catalogue& catalogue, R
     settings.comPort = 1;
     catalogue.CurrentLanguage = Catalogue::kEnglish;
     settings.PreviousLanguage = Catalogue::kEnglish;
-    settings.SingleLanguageList = 1;
 
     const bool firstRun = ParseTruth(setup.value(kSection, QStringLiteral("IsFirstRun")));
     const int stored = LoadPortAndLanguage(setup, settings);

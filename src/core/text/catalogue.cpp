@@ -1,5 +1,7 @@
 #include "core/text/catalogue.h"
 
+#include <QRegularExpression>
+
 #include <algorithm>
 #include <array>
 #include <iterator>
@@ -72,7 +74,7 @@ constexpr Entry kEntries[] = {
     {TextId::MnuRadioInfo, "&Radio Information", "对讲机信息(&R)"},
     {TextId::MnuSetRadioInfo, "&Set Radio Information", "设置对讲机信息(&S)"},
     {TextId::MnuSet, "&Setup", "设置(&S)"},
-    {TextId::MnuComm, "&Communication Port", "通讯端口(&C)"},
+    {TextId::MnuComm, "&Communication Port", "通信端口(&C)"},
     {TextId::MnuLanguage, "&Language Setup", "语言设置(&L)"},
     {TextId::MnuView, "&View", "视图(&V)"},
     {TextId::MnuTreeView, "Tree &View", "树视图(&V)"},
@@ -365,4 +367,10 @@ QString Catalogue::TextIn(TextId id, int language) {
     if (language == kChinese)
         return QString::fromUtf8(e.chinese);
     return {};
+}
+
+QString PlainCaption(QString caption) {
+    static const QRegularExpression marker(QStringLiteral("\\(&.\\)"));
+    caption.remove(marker);
+    return caption.remove(QLatin1Char('&'));
 }

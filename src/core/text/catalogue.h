@@ -20,3 +20,6 @@ public:
     // Index 0 (and any language other than 1 and 2) yields an empty text.
     static QString TextIn(TextId id, int language);
 };
+
+// A menu caption without its keyboard mark: "&Open" -> "Open", "打开(&O)" -> "打开".
+QString PlainCaption(QString caption);

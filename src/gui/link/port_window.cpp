@@ -9,10 +9,13 @@
 #include <QComboBox>
 #include <QElapsedTimer>
 #include <QEventLoop>
+#include <QFontMetrics>
 #include <QGridLayout>
 #include <QLabel>
 #include <QPushButton>
 #include <QTimer>
+
+#include <algorithm>
 
 namespace {
 
@@ -35,7 +38,6 @@ PortWindow::PortWindow(AppContext& context, Prompter& prompter, QWidget* parent)
     label->setBuddy(combo_);
     device_ = new QLabel(this);
     device_->setObjectName(QStringLiteral("lblDevice"));
-    device_->setMinimumWidth(220);
     device_->setWordWrap(true);
     auto* ok = new QPushButton(cat.Text(TextId::Ok), this);
     ok->setObjectName(QStringLiteral("CommandOK"));
@@ -56,10 +58,11 @@ PortWindow::PortWindow(AppContext& context, Prompter& prompter, QWidget* parent)
     auto* layout = new QGridLayout(this);
     layout->addWidget(label, 0, 0);
     layout->addWidget(combo_, 0, 1);
-    layout->addWidget(device_, 0, 2);
-    layout->addWidget(ok, 1, 1);
-    layout->addWidget(cancel, 1, 2, Qt::AlignLeft);
-    layout->addWidget(detect, 1, 2, Qt::AlignRight);
+    layout->addWidget(device_, 1, 0, 1, 3);
+    layout->addWidget(ok, 2, 1);
+    layout->addWidget(cancel, 2, 2, Qt::AlignLeft);
+    layout->addWidget(detect, 2, 2, Qt::AlignRight);
+    layout->setColumnStretch(2, 1);
 
     timer_ = new QTimer(this);
     timer_->setObjectName(QStringLiteral("ReShowComPortTimer"));
@@ -116,7 +119,20 @@ void PortWindow::ShowDevice() {
     QString text = details.isEmpty() ? port.path : port.path + QStringLiteral("\n") + details;
     if (port.present && !port.mayOpen)
         text += QStringLiteral("\n") + cat.Text(TextId::PortGroupHint);
+    // The device path is never broken; the longer sentences wrap.
+    const QFontMetrics metrics = device_->fontMetrics();
+    device_->setMinimumWidth(
+        std::max(metrics.averageCharWidth() * 44, metrics.horizontalAdvance(port.path) + 4));
     device_->setText(text);
+    FitToContents();
+}
+
+void PortWindow::FitToContents() {
+    layout()->activate();
+    const int width = std::max(this->width(), minimumSizeHint().width());
+    const int height = hasHeightForWidth() ? heightForWidth(width) : sizeHint().height();
+    if (height > this->height() || width > this->width())
+        resize(width, std::max(this->height(), height));
 }
 
 void PortWindow::Detect() {

@@ -35,6 +35,8 @@ private:
     void Fill(const QList<PortEntry>& ports);
     void Choose(int wanted);
     void ShowDevice();
+    // Grows the window so that every line of the device text shows.
+    void FitToContents();
     void Detect();
     void Accept();
 

@@ -3,20 +3,62 @@
 #include "core/text/catalogue.h"
 
 #include <QFile>
+#include <QHBoxLayout>
+#include <QSplitter>
 #include <QTextBlock>
 #include <QTextBrowser>
-#include <QVBoxLayout>
+#include <QTreeWidget>
 
 HelpWindow::HelpWindow(int language, QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("frmHelp"));
-    setWindowTitle(Catalogue::TextIn(TextId::MnuHelpTopic, language).remove(QLatin1Char('&')));
+    setWindowTitle(PlainCaption(Catalogue::TextIn(TextId::MnuHelpTopic, language)));
     text_ = new QTextBrowser(this);
     text_->setObjectName(QStringLiteral("txtManual"));
     text_->setOpenExternalLinks(true);
     text_->setMarkdown(ManualText(language));
-    auto* layout = new QVBoxLayout(this);
-    layout->addWidget(text_);
-    resize(760, 640);
+    contents_ = new QTreeWidget(this);
+    contents_->setObjectName(QStringLiteral("tvContents"));
+    contents_->setHeaderHidden(true);
+    FillContents();
+    // Moving through the contents with the keys shows each section at once.
+    connect(contents_, &QTreeWidget::currentItemChanged, this, [this](QTreeWidgetItem* item) {
+        if (item)
+            ShowBlock(item->data(0, Qt::UserRole).toInt());
+    });
+    auto* splitter = new QSplitter(this);
+    splitter->addWidget(contents_);
+    splitter->addWidget(text_);
+    splitter->setStretchFactor(1, 1);
+    splitter->setSizes({230, 650});
+    auto* layout = new QHBoxLayout(this);
+    layout->addWidget(splitter);
+    resize(900, 640);
+}
+
+void HelpWindow::FillContents() {
+    // The chapters and their sections; the title above them is left out.
+    QTreeWidgetItem* chapter = nullptr;
+    for (QTextBlock block = text_->document()->begin(); block.isValid(); block = block.next()) {
+        const int level = block.blockFormat().headingLevel();
+        if (level < 2 || level > 3 || (level == 3 && !chapter))
+            continue;
+        auto* item = level == 2 ? new QTreeWidgetItem(contents_, {block.text()})
+                                : new QTreeWidgetItem(chapter, {block.text()});
+        item->setData(0, Qt::UserRole, block.blockNumber());
+        if (level == 2)
+            chapter = item;
+    }
+    contents_->expandAll();
+}
+
+void HelpWindow::ShowBlock(int number) {
+    const QTextBlock block = text_->document()->findBlockByNumber(number);
+    if (!block.isValid())
+        return;
+    // The heading at the top of the view: to the end first, then back.
+    text_->moveCursor(QTextCursor::End);
+    text_->setTextCursor(QTextCursor(block));
+    text_->ensureCursorVisible();
 }
 
 QString HelpWindow::ManualText(int language) {
@@ -49,14 +91,10 @@ HelpWindow* HelpWindow::Open(int language, const QString& title, QWidget* parent
 }
 
 void HelpWindow::ShowSection(const QString& title) {
-    const QString wanted = QString(title).remove(QLatin1Char('&'));
+    const QString wanted = PlainCaption(title);
     for (QTextBlock block = text_->document()->begin(); block.isValid(); block = block.next()) {
         if (block.blockFormat().headingLevel() > 0 && block.text().contains(wanted)) {
-            QTextCursor at(block);
-            // The heading at the top of the view: to the end first, then back.
-            text_->moveCursor(QTextCursor::End);
-            text_->setTextCursor(at);
-            text_->ensureCursorVisible();
+            ShowBlock(block.blockNumber());
             return;
         }
     }

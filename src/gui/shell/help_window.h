@@ -3,9 +3,11 @@
 #include <QDialog>
 
 class QTextBrowser;
+class QTreeWidget;
 
 // The user manual (`frmHelp`) in the language in force, shown beside the
-// program's windows; a window's Help button opens it at that window's section.
+// program's windows, with its contents to jump from; a window's Help button
+// opens it at that window's section.
 class HelpWindow : public QDialog {
     Q_OBJECT
 public:
@@ -20,5 +22,10 @@ public:
     void ShowSection(const QString& title);
 
 private:
+    void FillContents();
+    // Shows the manual's block `number` at the top of the view.
+    void ShowBlock(int number);
+
     QTextBrowser* text_;
+    QTreeWidget* contents_;
 };

@@ -9,8 +9,9 @@
 #include <QGridLayout>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QLineEdit>
 #include <QPushButton>
+
+#include <algorithm>
 
 LanguageWindow::LanguageWindow(AppContext& context, Prompter& prompter, QWidget* parent)
     : QDialog(parent), context_(context), prompter_(prompter) {
@@ -22,16 +23,10 @@ LanguageWindow::LanguageWindow(AppContext& context, Prompter& prompter, QWidget*
     label_->setObjectName(QStringLiteral("Label1"));
     combo_ = new QComboBox(this);
     combo_->setObjectName(QStringLiteral("Combo1"));
-    // An editable box, so it can show the language in force even when the
-    // list offers only English.
-    combo_->setEditable(true);
-    combo_->setInsertPolicy(QComboBox::NoInsert);
-    combo_->addItem(LanguageName(Catalogue::kEnglish, current));
-    if (context_.settings.SingleLanguageList != 1)
-        combo_->addItem(LanguageName(Catalogue::kChinese, current));
-    combo_->setEditText(LanguageName(current, current));
+    combo_->addItem(LanguageName(Catalogue::kEnglish, current), Catalogue::kEnglish);
+    combo_->addItem(LanguageName(Catalogue::kChinese, current), Catalogue::kChinese);
+    combo_->setCurrentIndex(std::max(0, combo_->findData(current)));
     combo_->installEventFilter(this);
-    combo_->lineEdit()->installEventFilter(this);
     label_->setBuddy(combo_);
 
     ok_ = new QPushButton(cat.Text(TextId::Ok), this);
@@ -62,15 +57,9 @@ bool LanguageWindow::eventFilter(QObject* watched, QEvent* event) {
 
 void LanguageWindow::Accept() {
     Catalogue& cat = context_.catalogue;
-    const int current = cat.CurrentLanguage;
-    const QString text = combo_->currentText();
-    int chosen = current;
-    if (text == LanguageName(Catalogue::kEnglish, current))
-        chosen = Catalogue::kEnglish;
-    else if (text == LanguageName(Catalogue::kChinese, current))
-        chosen = Catalogue::kChinese;
-    if (chosen != current) {
-        context_.settings.PreviousLanguage = current;
+    const int chosen = combo_->currentData().toInt();
+    if (chosen != cat.CurrentLanguage) {
+        context_.settings.PreviousLanguage = cat.CurrentLanguage;
         cat.CurrentLanguage = chosen;
     }
     StoreSetting(context_, prompter_, QStringLiteral("CurrentLanguage"),

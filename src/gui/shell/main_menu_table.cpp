@@ -75,7 +75,7 @@ constexpr MenuEntry kEntries[] = {
 
     M("mnuSet", TextId::MnuSet),
     I("mnuComm", TextId::MnuComm),
-    I("mnuLanguage", TextId::MnuLanguage, kHidden),
+    I("mnuLanguage", TextId::MnuLanguage),
     I("MnuInitial", TextId::MnuInitial),
     F("MnuInitialBand1", "Band1", kHidden),
     F("MnuInitialBand2", "Band2", kHidden),

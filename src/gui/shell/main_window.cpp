@@ -33,7 +33,6 @@
 #include <QMdiSubWindow>
 #include <QMenuBar>
 #include <QMimeData>
-#include <QRegularExpression>
 #include <QScreen>
 #include <QSettings>
 #include <QStatusBar>
@@ -74,13 +73,6 @@ constexpr ToolButton kToolButtons[] = {
     {nullptr, QStyle::SP_CustomBase, TextId::Count_},
     {"About", QStyle::SP_MessageBoxInformation, TextId::MnuHelpAbout},
 };
-
-// "&Open" -> "Open", "打开(&O)" -> "打开": menu captions as tool tips.
-QString PlainCaption(QString caption) {
-    static const QRegularExpression marker(QStringLiteral("\\(&.\\)"));
-    caption.remove(marker);
-    return caption.remove(QLatin1Char('&'));
-}
 
 } // namespace
 

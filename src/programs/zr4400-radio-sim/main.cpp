@@ -4,8 +4,11 @@
 // line and a number of faults.
 
 #include "core/base/file_head.h"
+#include "core/codec/image_codec.h"
 #include "core/link/radio_responder.h"
 #include "core/model/image_file.h"
+#include "core/model/initial_data.h"
+#include "core/model/radio_model.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -39,6 +42,16 @@ struct Scheduled {
     QByteArray bytes;
 };
 
+// A radio fresh from the factory holds the HF initial data, encoded as a
+// write sends it (with the tones a write leaves alone as that data has them).
+RadioImage FactoryImage() {
+    RadioModel model;
+    MakeInitialData(model, 1, QDate::currentDate());
+    PrepareImage(model.image);
+    EncodeImage(model);
+    return model.image;
+}
+
 int ParseAddress(const QString& text) {
     bool ok = false;
     const int value = text.toInt(&ok, 0); // 0x3F30 or 16176
@@ -48,14 +61,21 @@ int ParseAddress(const QString& text) {
 } // namespace
 
 int main(int argc, char** argv) {
+    // The usage names the program, not the path a launcher started it by.
+    char programName[] = "zr4400-radio-sim";
+    if (argc > 0)
+        argv[0] = programName;
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("zr4400-radio-sim"));
     QCommandLineParser parser;
     parser.setApplicationDescription(
         QStringLiteral("A simulated ZR-4400 radio on a pseudo-terminal."));
     parser.addHelpOption();
-    const QCommandLineOption image({"i", "image"}, "Memory image to start from (16384 bytes).",
-                                   "file");
+    const QCommandLineOption image(
+        {"i", "image"},
+        "Memory image to start from (16384 bytes); without it, a new radio holding the HF "
+        "initial data.",
+        "file");
     const QCommandLineOption save(
         {"s", "save"}, "Where the image is stored after each write and at exit.", "file");
     const QCommandLineOption lineRate("line-rate",
@@ -105,8 +125,10 @@ int main(int argc, char** argv) {
             return 66;
         }
         std::copy(bytes.begin(), bytes.end(), radio.image.begin());
-        radio.setFreshImage(radio.image);
+    } else {
+        radio.image = FactoryImage();
     }
+    radio.setFreshImage(radio.image);
     if (parser.isSet(swap))
         radio.faults.swapAfterWrite = parser.value(swap).toInt();
     if (parser.isSet(corrupt))

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <iterator>
 
+// --startup-benchmark is for the benchmark programs and stays out of the usage.
 const char* const kProgramUsage =
     "usage: zr4400 [OPTION]... [FILE.dat]\n"
     "  FILE.dat           a data file to open after start-up\n"
@@ -13,7 +14,6 @@ const char* const kProgramUsage =
     "  --no-splash        start without the splash picture\n"
     "  --trace FILE       log every packet of the serial line, with times, as hex\n"
     "  --dealer           offer the group write in the menu and toolbar\n"
-    "  --startup-benchmark  print the resident memory once the window shows, and quit\n"
     "Qt's own options (-platform NAME, -style NAME, -reverse, ...) work as usual.\n";
 
 namespace {
