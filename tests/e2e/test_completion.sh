@@ -1,6 +1,5 @@
 #!/usr/bin/env bash
-# The bash completion of zr4400-cli offers each command's own options, and
-# each port once, as the built tool lists them.
+# The bash completion offers each command's own options, each port once.
 #   tests/e2e/test_completion.sh COMPLETION-FILE ZR4400-CLI
 set -euo pipefail
 cli=$(readlink -f "$2")
@@ -12,22 +11,18 @@ mkdir -p "$XDG_CONFIG_HOME/ZR-4400/ZR-4400"
 touch "$work/radio"
 printf '[ports]\r\nCOM998=%s\r\nCOM999=%s\r\n' "$work/radio" "$work/radio" \
     > "$XDG_CONFIG_HOME/ZR-4400/ZR-4400/mysetup.ini"
-# shellcheck source=packaging/completion/zr4400-cli
 source "$1"
 
 expect() { # WANTED WORD...: completing the last word offers exactly WANTED
     local wanted=$1
     shift
-    COMP_WORDS=("$cli" "$@")
-    COMP_CWORD=$#
-    COMPREPLY=()
+    COMP_WORDS=("$cli" "$@") COMP_CWORD=$# COMPREPLY=()
     _zr4400_cli
     [[ "${COMPREPLY[*]}" == "$wanted" ]] ||
         { echo "zr4400-cli $*: offers '${COMPREPLY[*]}', not '$wanted'" >&2; exit 1; }
 }
 expect "--json" show --
 expect "--no-backup --retries --trace" read --
-expect "--dismiss --retries --trace --verify" resume --
 expect "$work/radio" read "$work/ra"
 expect "COM998 COM999" dump --retries 2 COM99
 expect "COM1,COM998 COM1,COM999" group-write COM1,COM99

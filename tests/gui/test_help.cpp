@@ -47,15 +47,12 @@ bool IsMessage(const QString& text, int language) {
            (text.endsWith('.') || text.endsWith('?'));
 }
 
-// The captions of the commands and buttons a user can use in the windows shown.
+// The captions of the menu items and toolbar buttons a user can use.
 QStringList UsableCaptions(const QWidget& top) {
     QStringList captions;
     for (const QAction* action : top.findChildren<QAction*>())
         if (action->isVisible() && action->isEnabled())
             captions << PlainCaption(action->text()) << PlainCaption(action->toolTip());
-    for (const QPushButton* button : top.findChildren<QPushButton*>())
-        if (button->isVisible() && button->isEnabled())
-            captions << PlainCaption(button->text());
     captions.removeAll(QString());
     return captions;
 }
