@@ -45,6 +45,8 @@ public:
         QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, dir.filePath("user"));
         // A user's copy of the settings file would be read first: none here.
         qputenv("XDG_CONFIG_HOME", QFile::encodeName(dir.filePath("config")));
+        // Nor any backup or unfinished write of the user's.
+        qputenv("XDG_DATA_HOME", QFile::encodeName(dir.filePath("data")));
         QCoreApplication::setOrganizationName(QStringLiteral("ZR-4400"));
         QCoreApplication::setApplicationName(QStringLiteral("ZR-4400"));
     }

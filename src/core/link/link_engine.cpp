@@ -6,6 +6,8 @@
 #include "core/model/radio_model.h"
 #include "core/text/catalogue.h"
 
+#include <utility>
+
 namespace {
 
 constexpr int kReadEnd = 16383;  // last block read at 0x3FF0
@@ -132,6 +134,8 @@ void LinkEngine::NextBlock() {
     if (pass_ == Pass::Write) {
         const auto* data = reinterpret_cast<const char*>(model_.image.data()) + blockAddress_;
         ShowProgress();
+        if (!blocksSent_ && record_)
+            record_->Started(model_.image);
         blocksSent_ = true;
         Send(LinkPackets::DataBlock(blockAddress_, QByteArray(data, kBlock)), 1);
         return;
@@ -269,6 +273,8 @@ void LinkEngine::AfterEnd() {
     case Pass::Write:
         // The radio has every block: whatever happens now, it is written.
         writeDone_ = true;
+        if (record_)
+            record_->Finished();
         ui_.WriteCompleted();
         if (verify_ && !cancelRequested_)
             StartVerify();
@@ -595,5 +601,8 @@ void LinkEngine::Finish() {
                verifyFailed ? differingBytes_ : 0};
     phase_ = LinkPhase::Idle;
     stop_ = Stop::None;
+    // Every message about the radio has been given: the journal may forget the write.
+    if (auto* record = std::exchange(record_, nullptr))
+        record->Finished();
     ui_.TransferEnded(success);
 }

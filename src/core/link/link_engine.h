@@ -3,6 +3,7 @@
 #include "core/base/file_problem.h"
 #include "core/base/prompter.h"
 #include "core/link/link_packets.h"
+#include "core/model/radio_image.h"
 
 #include <QByteArray>
 #include <QString>
@@ -75,6 +76,16 @@ public:
     virtual bool MayStartRadio() { return true; }
 };
 
+// Where a write is recorded while it runs (the write journal): Started
+// before a radio's first block, Finished once that radio holds the whole
+// write or the transfer has ended and said how.
+class WriteRecord {
+public:
+    virtual ~WriteRecord() = default;
+    virtual void Started(const RadioImage& image) = 0;
+    virtual void Finished() = 0;
+};
+
 enum class LinkOperationCode : int16_t { Idle = 0, Read = 1, Write = 2, RadioInfo = 3 };
 
 // Where a transfer is. A write that verifies goes through handshake,
@@ -142,6 +153,8 @@ public:
 
     // Writes from now on are read back and compared once the radio has them.
     void SetVerify(bool verify) { verify_ = verify; }
+    // Records the writes of the next transfer; the engine lets go of it at the transfer's end.
+    void SetRecord(WriteRecord* record) { record_ = record; }
     // Group write: waiting for the next radio ends, as a failure, after this
     // many seconds (0: it waits until stopped).
     void SetSwapWait(int seconds) { swapWaitMs_ = seconds * 1000; }
@@ -225,6 +238,7 @@ private:
     // The radio in work.
     int blockAddress_ = 0;
     int endAddress_ = 0;
+    WriteRecord* record_ = nullptr;
     int lastPercent_ = 0;
     int handshakeRetries_ = 0;
     int identifyRetries_ = 0;

@@ -323,6 +323,11 @@ constexpr Entry kEntries[] = {
     {TextId::CauseNotUtf8Text, "not UTF-8 text: save the plan as \"CSV UTF-8\"", "不是 UTF-8 文本：请将信道表另存为“CSV UTF-8”"},
     {TextId::OptModesMoved, "%1 channels changed from %2 to %3.", "%1 个信道已从 %2 改为 %3。"},
     {TextId::OptModesMovedOne, "%1 channel changed from %2 to %3.", "%1 个信道已从 %2 改为 %3。"},
+    {TextId::UnfinishedWrite, "The write of %1 into the radio on %2, started %3, did not finish. The radio may be partly written.", "%3 开始的向 %2 上的对讲机写入 %1 的操作没有完成。对讲机可能只写入了一部分。"},
+    {TextId::UnfinishedWriteAgain, "&Write Again", "再次写入(&W)"},
+    {TextId::UnfinishedDismiss, "&Dismiss", "忽略(&D)"},
+    {TextId::UnfinishedNone, "No unfinished write is recorded.", "没有记录未完成的写入。"},
+    {TextId::MnuCompareRadio, "&Compare with Radio...", "与对讲机比较(&C)..."},
 };
 // clang-format on
 

@@ -346,6 +346,12 @@ enum class TextId {
     CauseNotUtf8Text,
     OptModesMoved,
     OptModesMovedOne,
+    // The write journal and comparing with a radio
+    UnfinishedWrite,
+    UnfinishedWriteAgain,
+    UnfinishedDismiss,
+    UnfinishedNone,
+    MnuCompareRadio,
 
     Count_ // keep last
 };

@@ -9,11 +9,15 @@
 #include "core/model/initial_data.h"
 #include "core/session/app_context.h"
 #include "core/session/backups.h"
+#include "core/session/config_compare.h"
 #include "core/session/main_commands.h"
 #include "core/session/radio_host.h"
 #include "core/session/version_launcher.h"
+#include "core/session/write_journal.h"
+#include "gui/files/compare_window.h"
 #include "gui/link/port_window.h"
 #include "gui/link/progress_window.h"
+#include "gui/link/unfinished_write.h"
 #include "gui/link/verify_setting.h"
 
 #include <QTimer>
@@ -44,11 +48,13 @@ void RadioCommands::Install(MainCommands& c) {
     c.radioInfo = [this] { RadioInformation(); };
     c.readRmgData = [this] { ReadRmgData(); };
     c.commSet = [this] { CommunicationPort(); };
+    c.compareWithRadio = [this] { CompareWithRadio(); };
+    c.offerUnfinishedWrite = [this] { OfferUnfinishedWrite(); };
     c.stopLinkTimers = [this] { link_->StopTimers(); };
     c.closeLinkPort = [this] { link_->ClosePort(); };
 }
 
-bool RadioCommands::Begin(SerialLink& link, LinkOperationCode operation) {
+bool RadioCommands::Begin(SerialLink& link, LinkOperationCode operation, const QString& port) {
     // A transfer in progress owns the port; a second one never starts.
     if (active_ && active_->engine().Busy() && progress_)
         return false;
@@ -61,8 +67,14 @@ bool RadioCommands::Begin(SerialLink& link, LinkOperationCode operation) {
                 c.Text(TextId::TraceOff),
             PromptButtons::Ok, PromptIcon::Exclamation);
     }
-    link.setSettings({DevicePathOf(ctx.settings.comPort, ctx.setup), PortName(ctx.settings.comPort),
-                      ctx.settings.Handshaking, ctx.settings.StopBit,
+    QString device = DevicePathOf(ctx.settings.comPort, ctx.setup);
+    QString name = PortName(ctx.settings.comPort);
+    if (!port.isEmpty()) {
+        device = ResolvePortArgument(port, ctx.setup);
+        // A device path as it is has no COM name to show.
+        name = device == port ? QString() : port.toUpper();
+    }
+    link.setSettings({device, name, ctx.settings.Handshaking, ctx.settings.StopBit,
                       LineSettingProblem(ctx.settings, ctx.catalogue, ctx.setup.path())});
     active_ = &link;
     return link.engine().BeginTransfer(operation);
@@ -131,12 +143,45 @@ void RadioCommands::WriteData(int radios) {
     if (!Begin(*link_, LinkOperationCode::Write) ||
         !Confirm(*link_, host_.context().catalogue.Text(TextId::WriteConfirm)))
         return;
-    RadioModel& model = host_.context().model;
+    AppContext& ctx = host_.context();
+    RadioModel& model = ctx.model;
     PrepareImage(model.image);
     EncodeImage(model);
     link_->engine().SetVerify(VerifyAfterWrite());
+    WriteJournal journal;
+    JournalRecord record(
+        journal,
+        {PortName(ctx.settings.comPort), model.ModelCode, model.CurrentFileName, {}, {}, {}});
+    link_->engine().SetRecord(&record);
     const auto kind = radios > 0 ? ProgressWindow::Kind::GroupWrite : ProgressWindow::Kind::Write;
     RunProgress(*link_, static_cast<int>(kind), radios);
+    link_->engine().SetRecord(nullptr);
+}
+
+bool RadioCommands::WriteImage(RadioModel& radio, const QString& question, const QString& source,
+                               const QString& port) {
+    const AppContext& ctx = host_.context();
+    SerialLink link(*this, radio, ctx.versions, ctx.catalogue);
+    bool written = false;
+    if (Begin(link, LinkOperationCode::Write, port) && Confirm(link, question)) {
+        LinkEngine& engine = link.engine();
+        engine.SetVerify(VerifyAfterWrite());
+        WriteJournal journal;
+        JournalRecord record(journal, {port.isEmpty() ? PortName(ctx.settings.comPort) : port,
+                                       radio.ModelCode,
+                                       source,
+                                       {},
+                                       {},
+                                       {}});
+        engine.SetRecord(&record);
+        RunProgress(link, static_cast<int>(ProgressWindow::Kind::Write), 0);
+        engine.SetRecord(nullptr);
+        written = engine.Outcome() == LinkOutcome::Success ||
+                  engine.Outcome() == LinkOutcome::VerifyUnfinished;
+    }
+    // This link goes away with the call.
+    active_ = link_.get();
+    return written;
 }
 
 void RadioCommands::RestoreBackup(const BackupEntry& backup) {
@@ -159,16 +204,67 @@ void RadioCommands::RestoreBackup(const BackupEntry& backup) {
         Ask(doubt + QStringLiteral("\r\n") + c.Text(TextId::RestoreAnyway),
             PromptButtons::YesNoDefaultNo, PromptIcon::Warning) != PromptAnswer::Yes)
         return;
-    SerialLink link(*this, restored, ctx.versions, c);
-    const QString question = c.Text(TextId::RestoreConfirm)
-                                 .arg(TrimText(restored.ModelCode),
-                                      backup.when.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")));
-    if (Begin(link, LinkOperationCode::Write) && Confirm(link, question)) {
-        link.engine().SetVerify(VerifyAfterWrite());
-        RunProgress(link, static_cast<int>(ProgressWindow::Kind::Write), 0);
+    WriteImage(restored,
+               c.Text(TextId::RestoreConfirm)
+                   .arg(TrimText(restored.ModelCode),
+                        backup.when.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"))),
+               backup.imagePath());
+}
+
+void RadioCommands::CompareWithRadio() {
+    // Values still being typed belong to the data on screen.
+    host_.ValidateOpenEditors();
+    AppContext& ctx = host_.context();
+    const Catalogue& c = ctx.catalogue;
+    RadioModel radio = ctx.model;
+    SerialLink link(*this, radio, ctx.versions, c);
+    if (Begin(link, LinkOperationCode::Read) && Confirm(link, c.Text(TextId::ReadConfirm))) {
+        PrepareImage(radio.image);
+        comparing_ = &radio;
+        comparedBackup_.clear();
+        RunProgress(link, static_cast<int>(ProgressWindow::Kind::Read), 0);
+        comparing_ = nullptr;
+        if (link.engine().Outcome() == LinkOutcome::Success) {
+            CompareWindow window(c, comparedBackup_.isEmpty() ? link.PortLabel() : comparedBackup_,
+                                 CompareConfigs(ctx.model, radio, c), parent_);
+            window.exec();
+        }
     }
-    // This link goes away with the call.
     active_ = link_.get();
+}
+
+void RadioCommands::OfferUnfinishedWrite() {
+    WriteJournal journal;
+    const std::optional<JournalEntry> entry = journal.LastOpen();
+    if (!entry)
+        return;
+    AppContext& ctx = host_.context();
+    const Catalogue& c = ctx.catalogue;
+    const UnfinishedChoice choice =
+        AskAboutUnfinishedWrite(UnfinishedWriteText(*entry, c), c, parent_);
+    if (choice == UnfinishedChoice::Dismiss)
+        journal.Close(entry->id);
+    if (choice != UnfinishedChoice::WriteAgain && choice != UnfinishedChoice::Open)
+        return;
+    RadioModel radio = ctx.model;
+    FileProblem problem;
+    if (ReadImageFile(entry->imagePath, radio.image, &problem) != ImageFileStatus::Ok) {
+        Ask(WithProblem(c.Text(TextId::FileError), c, problem), PromptButtons::Ok,
+            PromptIcon::Critical);
+        return;
+    }
+    if (choice == UnfinishedChoice::Open) {
+        if (!host_.MayDiscardChanges())
+            return;
+        ctx.model.image = radio.image;
+        ShowDecodedImage(false);
+        return;
+    }
+    // The radio is checked against the model the write was for.
+    if (!entry->model.isEmpty())
+        radio.ModelCode = entry->model;
+    if (WriteImage(radio, c.Text(TextId::WriteConfirm), entry->source, entry->port))
+        journal.Close(entry->id);
 }
 
 void RadioCommands::GroupWrite() {
@@ -233,15 +329,31 @@ void RadioCommands::CloseProgress() {
         progress_->Finish();
 }
 
+// Every read is kept; a backup that cannot be stored never fails the read.
+QString RadioCommands::StoreReadBackup(const RadioModel& radio) {
+    const Catalogue& c = host_.context().catalogue;
+    const BackupResult stored = StoreBackup(radio, QDateTime::currentDateTime());
+    if (stored.imagePath.isEmpty())
+        Ask(WithProblem(c.Text(TextId::BackupFailed), c, stored.problem), PromptButtons::Ok,
+            PromptIcon::Exclamation);
+    return stored.imagePath;
+}
+
 void RadioCommands::CompleteRead() {
+    if (comparing_) {
+        ::CompleteRead(*comparing_);
+        comparedBackup_ = StoreReadBackup(*comparing_);
+        return;
+    }
+    ShowDecodedImage(true);
+}
+
+void RadioCommands::ShowDecodedImage(bool backup) {
     host_.UnloadAllChildForms();
     AppContext& ctx = host_.context();
     ::CompleteRead(ctx.model);
-    // Every read is kept; a backup that cannot be stored never fails the read.
-    if (const BackupResult stored = StoreBackup(ctx.model, QDateTime::currentDateTime());
-        stored.imagePath.isEmpty())
-        Ask(WithProblem(ctx.catalogue.Text(TextId::BackupFailed), ctx.catalogue, stored.problem),
-            PromptButtons::Ok, PromptIcon::Exclamation);
+    if (backup)
+        StoreReadBackup(ctx.model);
     host_.ShowOpenedData();
 }
 

@@ -9,6 +9,7 @@
 class QWidget;
 
 class RadioHost;
+class RadioModel;
 struct BackupEntry;
 struct MainCommands;
 class ProgressWindow;
@@ -37,6 +38,12 @@ public:
     void RadioInformation();
     void ReadRmgData();
     void CommunicationPort();
+    // Program > Compare with Radio...: the radio read (and backed up) and
+    // compared with the data on screen, which stays.
+    void CompareWithRadio();
+    // At start: a write the journal holds as never finished is told, with
+    // the choice to write it again, open it or forget it.
+    void OfferUnfinishedWrite();
 
     SerialLink& link() { return *link_; }
 
@@ -52,7 +59,8 @@ public:
     void RadioWritten(int written, bool more) override;
 
 private:
-    bool Begin(SerialLink& link, LinkOperationCode operation);
+    // `port`: "COMn" or a device path in place of the chosen port.
+    bool Begin(SerialLink& link, LinkOperationCode operation, const QString& port = {});
     bool Confirm(SerialLink& link, const QString& question);
     // Cancel, Escape or closing the progress window.
     void StopTransfer();
@@ -60,6 +68,14 @@ private:
     // The encoded data on screen, to one radio or to `radios` radios.
     void WriteData(int radios);
     void WriteAfterEdits();
+    // `radio`'s image as it stands into the radio after `question`, recorded
+    // as written from `source`; true when the radio then holds it all.
+    bool WriteImage(RadioModel& radio, const QString& question, const QString& source,
+                    const QString& port = {});
+    // The image just read (or opened from the journal) becomes the data on screen.
+    void ShowDecodedImage(bool backup);
+    // The backup of a completed read: its image's path, "" (after saying why) when not stored.
+    QString StoreReadBackup(const RadioModel& radio);
     void StartInformation(bool prepareImage);
 
     RadioHost& host_;
@@ -69,5 +85,7 @@ private:
     bool askingToStop_ = false;
     QTimer* writeTimer_;
     QPointer<ProgressWindow> progress_;
-    SerialLink* active_ = nullptr; // the link of the transfer in progress
+    SerialLink* active_ = nullptr;    // the link of the transfer in progress
+    RadioModel* comparing_ = nullptr; // a read for a comparison goes here
+    QString comparedBackup_;          // where that read was backed up
 };

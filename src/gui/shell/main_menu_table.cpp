@@ -66,6 +66,7 @@ constexpr MenuEntry kEntries[] = {
     I("mnuWriteToRadio", TextId::MnuWriteToRadio),
     I("mnuTest", TextId::MnuTest, kHidden),
     I("mnuMWriteToRadio", TextId::MnuMWriteToRadio, kHidden),
+    I("mnuCompareRadio", TextId::MnuCompareRadio),
     S("mnuProgramBar0"),
     C("mnuVerifyWrite", TextId::MnuVerifyWrite),
 

@@ -178,6 +178,7 @@ void MainWindow::BuildMenus() {
         {"mnuRadioInfo", [this] { Run(commands_.radioInfo); }},
         {"mnuComm", [this] { Run(commands_.commSet); }},
         {"mnuLanguage", [this] { ShowLanguageWindow(); }},
+        {"mnuCompareRadio", [this] { Run(commands_.compareWithRadio); }},
         {"MnuInitial", [this] { files_.InitialSetting(); }},
         {"mnuWindowCascade", [this] { mdi_->cascadeSubWindows(); }},
         {"mnuWindowTileHorizontal", [this] { mdi_->tileSubWindows(); }},
@@ -592,11 +593,11 @@ void MainWindow::showEvent(QShowEvent* event) {
     startupNoticeShown_ = true;
     // Said once, over the window, after it has appeared.
     const QStringList notices = StartupNotices(context_);
-    if (!notices.isEmpty())
-        QTimer::singleShot(0, this, [this, notices] {
-            for (const QString& notice : notices)
-                prompter_.tell(notice, PromptIcon::Exclamation);
-        });
+    QTimer::singleShot(0, this, [this, notices] {
+        for (const QString& notice : notices)
+            prompter_.tell(notice, PromptIcon::Exclamation);
+        Run(commands_.offerUnfinishedWrite);
+    });
 }
 
 void MainWindow::resizeEvent(QResizeEvent* event) {

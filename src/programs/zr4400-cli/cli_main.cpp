@@ -13,6 +13,7 @@
 #include "programs/zr4400-cli/show_command.h"
 
 #include <QFileInfo>
+#include <QRegularExpression>
 
 #include <algorithm>
 #include <cstdio>
@@ -34,7 +35,8 @@ constexpr CommandForm kCommands[] = {
     {"decode", "IMAGE OUT.dat", 2, "a 16384-byte memory image to a data file pair", ""},
     {"encode", "IN.dat OUT.bin", 2, "a data file pair to the image a write sends", ""},
     {"show", "IN.dat [--json]", 1, "the configuration in readable form", "--json"},
-    {"diff", "A B", 2, "what differs between two data files or images", ""},
+    {"diff", "A B", 2, "what differs between two data files or images (A may be a PORT)",
+     "--no-backup --retries --trace"},
     {"export-csv", "IN.dat OUT.csv", 2, "the channel plan as a CSV file", ""},
     {"import-csv", "IN.dat PLAN.csv OUT.dat", 3, "a channel plan taken into a data file pair", ""},
     {"read", "PORT OUT.dat", 2, "read a radio into a data file pair",
@@ -47,6 +49,8 @@ constexpr CommandForm kCommands[] = {
      "--no-backup --retries --trace"},
     {"restore", "PORT IMAGE.bin", 2, "write a raw memory image into a radio",
      "--verify --force --retries --trace"},
+    {"resume", "[PORT]", -1, "write the image of an unfinished write again",
+     "--dismiss --verify --retries --trace"},
     {"ports", "", 0, "the serial ports and their COM numbers", ""},
 };
 
@@ -59,7 +63,8 @@ const char* const kOptionsUsage =
     "  --wait SECONDS   group-write: give up waiting for the next radio after that long\n"
     "  --verify         write, restore, group-write: read each radio back and compare\n"
     "  --force          restore: also an image that does not look like this model's memory\n"
-    "  --no-backup      read, dump: keep no copy in the backup folder\n"
+    "  --no-backup      read, dump, diff: keep no copy in the backup folder\n"
+    "  --dismiss        resume: forget the unfinished write without writing\n"
     "  --retries N      answer Retry/OK to N link prompts before giving up (default 0)\n"
     "  --trace FILE     log every packet, with times, as hex (or set ZR4400_TRACE)\n"
     "  --json           show: JSON instead of text\n";
@@ -126,7 +131,8 @@ QString UsageProblem(const Catalogue& c, const CommandForm& command, const Optio
     if (!o.problem.isEmpty())
         return o.problem;
     const QLatin1String name(command.name);
-    if (o.words.size() != command.words)
+    // A negative count: that many optional words at most.
+    if (command.words >= 0 ? o.words.size() != command.words : o.words.size() > -command.words)
         return c.Text(TextId::UsageArguments)
             .arg(QStringLiteral("%1 %2").arg(name, QLatin1String(command.arguments)).trimmed());
     for (const auto& [option, least] :
@@ -135,7 +141,7 @@ QString UsageProblem(const Catalogue& c, const CommandForm& command, const Optio
             return c.Text(TextId::UsageNumber).arg(option).arg(least).arg(o.values.value(option));
     if (name == QLatin1String("group-write") && !o.values.contains("--count"))
         return c.Text(TextId::UsageNeedsCount);
-    if (QLatin1String(command.arguments).startsWith(QLatin1String("PORT")) &&
+    if (QLatin1String(command.arguments).contains(QLatin1String("PORT")) && !o.words.isEmpty() &&
         o.words[0].split(QLatin1Char(',')).contains(QString()))
         return c.Text(TextId::UsageEmptyPort);
     return {};
@@ -184,17 +190,32 @@ int LoadConfiguration(CliSession& s, const QString& path, const RadioModel& fres
     return ExitOk;
 }
 
-int Diff(CliSession& s, const QString& a, const QString& b) {
+// A radio named in place of a file: "COM3", or a device that is no regular file.
+bool IsPortName(const QString& name) {
+    static const QRegularExpression com(QStringLiteral("^COM\\d+$"),
+                                        QRegularExpression::CaseInsensitiveOption);
+    const QFileInfo file(name);
+    return com.match(name).hasMatch() || (file.exists() && !file.isFile() && !file.isDir());
+}
+
+int Diff(CliSession& s, const QString& a, const QString& b, const QString& tracePath, bool backup) {
     const RadioModel fresh = s.model;
-    RadioModel first;
-    if (const int status = LoadConfiguration(s, a, fresh); status != ExitOk)
-        return status;
-    first = s.model;
+    // B first: a missing file fails before a radio is asked anything.
     if (const int status = LoadConfiguration(s, b, fresh); status != ExitOk)
         return status;
-    QStringList lines = CompareConfigs(first, s.model, s.catalogue);
+    const RadioModel second = s.model;
+    s.model = fresh;
+    if (IsPortName(a)) {
+        PrepareImage(s.model.image);
+        if (const int status = ReadRadio(s, a, tracePath, backup); status != ExitOk)
+            return status;
+    } else if (const int status = LoadConfiguration(s, a, fresh); status != ExitOk) {
+        return status;
+    }
+    const RadioModel& first = s.model;
+    QStringList lines = CompareConfigs(first, second, s.catalogue);
     if (IsImageFile(a) && IsImageFile(b))
-        if (const int other = OtherBytesDiffering(first, s.model); other > 0)
+        if (const int other = OtherBytesDiffering(first, second); other > 0)
             lines << s.catalogue.Counted(TextId::CmpOtherBytes, other).arg(other);
     for (const QString& line : lines)
         std::printf("%s\n", qPrintable(line));
@@ -330,8 +351,15 @@ int main(int argc, char** argv) {
     }
     const QString dataOut = writesDataFile ? DataFileNameFor(w.last()) : QString();
     const bool backup = !o.flags.contains("--no-backup");
-    const WriteOptions write{o.number("--count").value_or(0), trace, o.flags.contains("--verify"),
-                             o.number("--wait").value_or(0)};
+    const WriteOptions write{o.number("--count").value_or(0),
+                             trace,
+                             o.flags.contains("--verify"),
+                             o.number("--wait").value_or(0),
+                             {}};
+    // Before any other radio command: a write that never finished is not forgotten.
+    if (QLatin1String(form->arguments).startsWith(QLatin1String("PORT")) ||
+        (command == QLatin1String("diff") && IsPortName(w[0])))
+        WarnOfUnfinishedWrite(session);
     if (command == QLatin1String("decode"))
         return Decode(session, w[0], dataOut);
     if (command == QLatin1String("encode"))
@@ -339,13 +367,15 @@ int main(int argc, char** argv) {
     if (command == QLatin1String("show"))
         return Show(session, w[0], o.flags.contains("--json"));
     if (command == QLatin1String("diff"))
-        return Diff(session, w[0], w[1]);
+        return Diff(session, w[0], w[1], trace, backup);
     if (command == QLatin1String("export-csv"))
         return ExportPlan(session, w[0], w[1]);
     if (command == QLatin1String("import-csv"))
         return ImportPlan(session, w[0], w[1], dataOut);
     if (command == QLatin1String("ports"))
         return RunPorts(session);
+    if (command == QLatin1String("resume"))
+        return RunResume(session, w.value(0), write, o.flags.contains("--dismiss"));
     if (command == QLatin1String("read"))
         return RunRead(session, w[0], dataOut, trace, ReadOutput::DataFile, backup);
     if (command == QLatin1String("dump"))

@@ -2,6 +2,7 @@
 
 #include "core/base/text_util.h"
 #include "core/link/serial_link.h"
+#include "core/session/write_journal.h"
 #include "programs/zr4400-cli/cli_session.h"
 #include "programs/zr4400-cli/exit_codes.h"
 #include "programs/zr4400-cli/link_setup.h"
@@ -43,6 +44,7 @@ struct Port {
     QString name;
     std::unique_ptr<PortUi> ui;
     std::unique_ptr<SerialLink> link;
+    std::unique_ptr<JournalRecord> record;
     int written = 0;
     bool inWork = false;
     bool ended = false;
@@ -187,6 +189,7 @@ bool PortUi::MayStartRadio() {
 } // namespace
 
 int RunFleetWrite(CliSession& s, const QStringList& names, const WriteOptions& options) {
+    WriteJournal journal; // outlives the ports' records
     Fleet fleet(s, options.radios);
     // Each port needs its own copy of the data: a transfer keeps state in it.
     std::vector<std::unique_ptr<RadioModel>> models;
@@ -211,6 +214,9 @@ int RunFleetWrite(CliSession& s, const QStringList& names, const WriteOptions& o
                        s.catalogue.Text(TextId::QuitAtOnce));
     for (Port& port : fleet.ports) {
         LinkEngine& engine = port.link->engine();
+        port.record = std::make_unique<JournalRecord>(
+            journal, JournalEntry{port.name, s.model.ModelCode, options.source, {}, {}, {}});
+        engine.SetRecord(port.record.get());
         engine.SetVerify(options.verify);
         engine.SetSwapWait(options.waitSeconds);
         engine.StartGroupWrite(options.radios);

@@ -6,6 +6,7 @@
 #include "core/link/serial_link.h"
 #include "core/model/data_file.h"
 #include "core/session/backups.h"
+#include "core/session/write_journal.h"
 #include "programs/zr4400-cli/cli_session.h"
 #include "programs/zr4400-cli/exit_codes.h"
 #include "programs/zr4400-cli/fleet_write.h"
@@ -93,6 +94,9 @@ int RunWriting(CliSession& s, const QString& port, const WriteOptions& options) 
     if (!engine.BeginTransfer(LinkOperationCode::Write))
         return ExitPortUnavailable;
     s.prompter.confirm(s.catalogue.Text(TextId::WriteConfirm));
+    WriteJournal journal;
+    JournalRecord record(journal, {port, s.model.ModelCode, options.source, {}, {}, {}});
+    engine.SetRecord(&record);
     engine.SetVerify(options.verify);
     engine.SetSwapWait(options.waitSeconds);
     return RunToEnd(
@@ -108,11 +112,7 @@ int RunWriting(CliSession& s, const QString& port, const WriteOptions& options) 
 
 } // namespace
 
-int RunRead(CliSession& s, const QString& port, const QString& outPath, const QString& tracePath,
-            ReadOutput output, bool backup) {
-    // The data file pair must be creatable before the radio is asked for anything.
-    if (const int status = CheckOutput(s, outPath); status != ExitOk)
-        return status;
+int ReadRadio(CliSession& s, const QString& port, const QString& tracePath, bool backup) {
     CliLinkUi ui(s, QStringLiteral("Reading"));
     SerialLink link(ui, s.model, s.versions, s.catalogue);
     if (const int status = PrepareLink(s, link, port, tracePath); status != ExitOk)
@@ -135,6 +135,16 @@ int RunRead(CliSession& s, const QString& port, const QString& outPath, const QS
         else
             PrintError(QStringLiteral("Backup: ") + stored.imagePath);
     }
+    return ExitOk;
+}
+
+int RunRead(CliSession& s, const QString& port, const QString& outPath, const QString& tracePath,
+            ReadOutput output, bool backup) {
+    // The data file pair must be creatable before the radio is asked for anything.
+    if (const int status = CheckOutput(s, outPath); status != ExitOk)
+        return status;
+    if (const int status = ReadRadio(s, port, tracePath, backup); status != ExitOk)
+        return status;
     if (output == ReadOutput::RawImage)
         return WriteImageFile(s, outPath);
     s.model.CurrentFileName = outPath;
@@ -152,7 +162,9 @@ int RunRestore(CliSession& s, const QString& port, const QString& imagePath,
         return ExitBadData;
     }
     // The image goes out as it is: no data is encoded into it.
-    return RunWriting(s, port, options);
+    WriteOptions restore = options;
+    restore.source = imagePath;
+    return RunWriting(s, port, restore);
 }
 
 int RunWrite(CliSession& s, const QString& port, const QString& inPath,
@@ -161,7 +173,39 @@ int RunWrite(CliSession& s, const QString& port, const QString& inPath,
         return status;
     PrepareImage(s.model.image);
     EncodeImage(s.model);
-    return RunWriting(s, port, options);
+    WriteOptions write = options;
+    write.source = inPath;
+    return RunWriting(s, port, write);
+}
+
+int RunResume(CliSession& s, const QString& port, WriteOptions options, bool dismiss) {
+    WriteJournal journal;
+    const std::optional<JournalEntry> entry = journal.LastOpen();
+    if (!entry) {
+        PrintError(s.catalogue.Text(TextId::UnfinishedNone));
+        return ExitNoInput;
+    }
+    if (dismiss) {
+        journal.Close(entry->id);
+        return ExitOk;
+    }
+    PrintError(UnfinishedWriteText(*entry, s.catalogue));
+    if (const int status = ReadImageFile(s, entry->imagePath); status != ExitOk)
+        return status;
+    // The radio is checked against the model the write was for.
+    if (!entry->model.isEmpty())
+        s.model.ModelCode = entry->model;
+    options.source = entry->source;
+    const int status = RunWriting(s, port.isEmpty() ? entry->port : port, options);
+    // Only a radio that holds the whole image again is no longer partly written.
+    if (status == ExitOk || status == ExitVerifyUnfinished)
+        journal.Close(entry->id);
+    return status;
+}
+
+void WarnOfUnfinishedWrite(const CliSession& s) {
+    if (const std::optional<JournalEntry> entry = WriteJournal().LastOpen())
+        PrintWarning(UnfinishedWriteText(*entry, s.catalogue));
 }
 
 int RunPorts(CliSession& s) {

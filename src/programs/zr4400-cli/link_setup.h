@@ -16,6 +16,7 @@ struct WriteOptions {
     QString tracePath;
     bool verify = false; // each radio read back and compared (exit 1 when it differs)
     int waitSeconds = 0; // group: waiting for the next radio ends after this long (0: never)
+    QString source;      // the file the image comes from, for the write journal
 };
 
 // Sets up `link` for a transfer on `port`: ExitOk, or why not (after saying it).
