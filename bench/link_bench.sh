@@ -10,6 +10,8 @@ dist="$build/dist/PK_517"
 work=$(mktemp -d)
 sim=0
 trap '[[ $sim -gt 0 ]] && kill $sim 2>/dev/null; rm -rf "$work"' EXIT
+# Backups and the write journal of these transfers stay in the scratch folder.
+export XDG_DATA_HOME="$work/data"
 
 start_sim() { # args... ; sets $sim and $port
     : > "$work/sim.out"

@@ -5,6 +5,7 @@
 #include "core/model/data_file.h"
 #include "core/model/record_io.h"
 #include "core/session/backups.h"
+#include "core/session/write_journal.h"
 #include "core/text/catalogue.h"
 #include "support/default_model.h"
 #include "support/rows.h"
@@ -398,6 +399,37 @@ private slots:
         QVERIFY(WriteFile(dir.filePath("file"), "x"));
         const BackupResult failed = StoreBackup(m, when, dir.filePath("file/backups"));
         QVERIFY(failed.imagePath.isEmpty() && failed.problem.known());
+    }
+
+    void journalKeepsTheNewestEntries() {
+        // Entries opened one after another, one of them closed: the newest
+        // open one is told, the last 20 stay, and each keeps its own image.
+        QTemporaryDir dir;
+        WriteJournal journal(dir.filePath("journal"));
+        const QDateTime start(QDate(2026, 12, 7), QTime(14, 25));
+        QStringList ids;
+        for (int i = 0; i < 22; ++i) {
+            RadioImage image;
+            image.fill(static_cast<uint8_t>(i));
+            const QDateTime when = start.addSecs(std::max(0, i - 1)); // 0 and 1 at once
+            ids << journal.Open({"COM1", "PK2323", QStringLiteral("%1.dat").arg(i), when, {}, {}},
+                                image);
+        }
+        QCOMPARE(ids.at(1), ids.at(0) + "_0002"); // the same millisecond
+        journal.Close(ids.last());
+        const std::optional<JournalEntry> open = journal.LastOpen();
+        QVERIFY(open && open->source == "20.dat" && open->started == start.addSecs(19));
+        QCOMPARE(ReadFile(open->imagePath), QByteArray(kImageSize, char(20)));
+        QCOMPARE(QDir(dir.filePath("journal")).entryList({"*.json"}).size(), WriteJournal::kKept);
+        QVERIFY(!QFile::exists(dir.filePath("journal/" + ids.at(1) + ".bin")));
+        QCOMPARE(UnfinishedWriteText(*open, Catalogue()),
+                 "The write of 20.dat into the radio on COM1, started 2026-12-07 14:25, did not "
+                 "finish. The radio may be partly written.");
+        // A folder that cannot be made records nothing, and says why.
+        QVERIFY(WriteFile(dir.filePath("file"), "x"));
+        FileProblem problem;
+        QVERIFY(WriteJournal(dir.filePath("file/journal")).Open({}, {}, &problem).isEmpty() &&
+                problem.known());
     }
 
     void companionOwnership_data() {

@@ -23,6 +23,7 @@ expect() { # WANTED WORD...: completing the last word offers exactly WANTED
 }
 expect "--json" show --
 expect "--no-backup --retries --trace" read --
+expect "--dismiss --verify --retries --trace" resume --
 expect "$work/radio" read "$work/ra"
 expect "COM998 COM999" dump --retries 2 COM99
 expect "COM1,COM998 COM1,COM999" group-write COM1,COM99

@@ -36,8 +36,15 @@ private slots:
     void traceRecordsTheLine();
     void signalsStopATransfer();
     void dumpAndRestoreRawImages();
+    void journalOfAKilledWrite();
+    void diffWithARadio();
 
 private:
+    // The write journal's entries still open.
+    QStringList OpenEntries() const {
+        return QDir(dir_.filePath("xdg/zr4400/journal")).entryList({"*.open"}, QDir::Files);
+    }
+
     QTemporaryDir dir_;
     QString image_; // what the program makes of kSource for a write
     QString blank_; // a memory of 0xFF bytes, to see what a write leaves alone
@@ -263,9 +270,11 @@ void TestLinkEndToEnd::outcomes() {
     const CliRun r = Cli(cliArgs);
     QCOMPARE(r.status, status);
     QVERIFY2(r.err.contains(message), qPrintable(r.err));
-    // A failed read never leaves a data file behind.
+    // A failed read never leaves a data file behind; a failed write is told,
+    // so the journal may forget it.
     if (status != 0)
         QVERIFY(!QFile::exists(out));
+    QVERIFY(OpenEntries().isEmpty());
 }
 
 void TestLinkEndToEnd::traceRecordsTheLine() {
@@ -345,6 +354,9 @@ void TestLinkEndToEnd::signalsStopATransfer() {
         QVERIFY((said + cli.readAllStandardError())
                     .contains("Quit at once: the radio may be left partly written and in "
                               "programming mode.\n"));
+        // Quit before the radio's end was known: the journal keeps the write.
+        QCOMPARE(OpenEntries().size(), 1);
+        QCOMPARE(Cli({"resume", "--dismiss"}).status, 0);
     }
     // Writing on two ports: both stop, and each radio gets END.
     SimProcess a({"--line-rate"});
@@ -364,6 +376,55 @@ void TestLinkEndToEnd::signalsStopATransfer() {
         const QString log = QString::fromUtf8(ReadFile(trace + port));
         QVERIFY(log.split('\n').filter(" >> ").last().endsWith(">> 45 4E 44"));
     }
+    QVERIFY(OpenEntries().isEmpty()); // stopped and told
+}
+
+void TestLinkEndToEnd::journalOfAKilledWrite() {
+    // The tool killed mid-write: the journal keeps the write open...
+    const QString hf = ZR_PROGRAM_DIR "/Init/1_PK2323_New.dat";
+    {
+        SimProcess slow({"--image", blank_, "--line-rate"});
+        const QString trace = dir_.filePath("killed.log");
+        QProcess cli;
+        cli.start(QStringLiteral(ZR_PROGRAM_DIR "/zr4400-cli"),
+                  {"write", slow.device, hf, "--trace", trace});
+        QTRY_VERIFY_WITH_TIMEOUT(ReadFile(trace).contains(">> 57 "), 60000);
+        ::kill(static_cast<pid_t>(cli.processId()), SIGKILL);
+        QVERIFY(cli.waitForFinished(60000));
+    }
+    QCOMPARE(OpenEntries().size(), 1);
+    // ... every radio command warns of it, and resume writes its image, closing it.
+    const QString saved = dir_.filePath("resumed.bin");
+    SimProcess sim({"--image", blank_, "--save", saved});
+    const CliRun other = Cli({"write", sim.device, kSource});
+    QVERIFY2(other.status == 0 && other.err.startsWith("warning: The write of " + hf) &&
+                 other.err.contains("did not finish. The radio may be partly written.\n"),
+             qPrintable(other.err));
+    const CliRun resumed = Cli({"resume", sim.device});
+    QVERIFY2(resumed.status == 0 && resumed.err.contains("Write Data Completed."),
+             qPrintable(resumed.err));
+    sim.stop();
+    const QString hfImage = dir_.filePath("hf.bin");
+    QCOMPARE(Cli({"encode", hf, hfImage}).status, 0);
+    QCOMPARE(ReadFile(saved).left(0x3EC0), ReadFile(hfImage).left(0x3EC0));
+    QVERIFY(OpenEntries().isEmpty());
+    const CliRun nothing = Cli({"resume"});
+    QVERIFY(nothing.status == 66 && nothing.err.contains("No unfinished write is recorded."));
+}
+
+void TestLinkEndToEnd::diffWithARadio() {
+    // A port in place of a file: the radio is read, then compared.
+    SimProcess sim({"--image", image_});
+    QCOMPARE(Cli({"diff", sim.device, kSource, "--no-backup"}).status, 0);
+    const QString plan = dir_.filePath("plan.csv");
+    QCOMPARE(Cli({"export-csv", kSource, plan}).status, 0);
+    QVERIFY(WriteFile(plan, ReadFile(plan).replace("CB,A,1,28.0150,", "CB,A,1,27.1850,")));
+    const QString changed = dir_.filePath("changed.dat");
+    QCOMPARE(Cli({"import-csv", kSource, plan, changed}).status, 0);
+    const CliRun one = Cli({"diff", sim.device, changed, "--no-backup"});
+    QCOMPARE(one.status, 1);
+    QCOMPARE(one.out.count('\n'), 1);
+    QVERIFY2(one.out.contains("28.0150") && one.out.contains("27.1850"), one.out.constData());
 }
 
 void TestLinkEndToEnd::dumpAndRestoreRawImages() {

@@ -4,6 +4,7 @@
 #include "core/codec/image_codec.h"
 #include "core/model/initial_data.h"
 #include "core/session/editor_hooks.h"
+#include "core/session/write_journal.h"
 #include "gui/link/port_window.h"
 #include "gui/link/radio_commands.h"
 #include "gui/link/verify_setting.h"
@@ -16,6 +17,7 @@
 #include <QDialog>
 #include <QDir>
 #include <QLabel>
+#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
@@ -257,6 +259,42 @@ private slots:
         const QByteArray radio = ReadFile(saved);
         QCOMPARE(radio.size(), kImageSize);
         QCOMPARE(uint8_t(radio[0x3F0B]), uint8_t(21)); // the value that was still in edit
+    }
+
+    void unfinishedWriteAtStart() {
+        // A write the journal holds as unfinished is told at start: Write
+        // Again writes its image and closes it; Dismiss only closes it.
+        Installation install; // its own data folder, so its own journal
+        const QString saved = install.file("written.bin");
+        SimProcess sim({"--save", saved});
+        UseSimPort(install, sim.device);
+        RadioImage image;
+        const QByteArray bytes = ReadFile(RadioImageFile(install, 19));
+        std::copy(bytes.begin(), bytes.end(), image.begin());
+        const JournalEntry entry{sim.device, "PK2323", "plan.dat", QDateTime::currentDateTime(),
+                                 {},         {}};
+        QStringList told;
+        for (const char* button : {"cmdWriteAgain", "cmdDismiss"}) {
+            QVERIFY(!WriteJournal().Open(entry, image).isEmpty());
+            bool asked = false;
+            WhenModalShows(
+                [&](QWidget* box) {
+                    told << qobject_cast<QMessageBox*>(box)->text();
+                    box->findChild<QPushButton*>(button)->click();
+                    asked = true;
+                },
+                "msgUnfinishedWrite");
+            ShownProgram program(install);
+            QTRY_VERIFY(asked);
+            QVERIFY(!WriteJournal().LastOpen());
+            told << program.prompter().texts();
+        }
+        QVERIFY2(told.first().startsWith("The write of plan.dat into the radio on " + sim.device),
+                 qPrintable(told.first()));
+        QCOMPARE(told.mid(1), (QStringList{"Write data to radio.\r\nDo you wish continue?",
+                                           "Write Data Completed.", told.first()}));
+        sim.stop();
+        QCOMPARE(uint8_t(ReadFile(saved)[0x3F0B]), uint8_t(19));
     }
 
     void cancelAsksThenLetsTheRadioGo() {

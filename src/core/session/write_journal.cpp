@@ -11,6 +11,8 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 
+#include <algorithm>
+
 namespace {
 
 // An entry is three files: ID.json (what was written where), ID.bin (the
@@ -37,7 +39,7 @@ QString WriteJournal::Open(const JournalEntry& what, const RadioImage& image,
     const QString base = what.started.toString(QStringLiteral("yyyyMMdd-HHmmss-zzz"));
     QString id = base;
     for (int n = 2; QFileInfo::exists(PathOf(folder_, id, ".json")); ++n)
-        id = base + QStringLiteral("_%1").arg(n);
+        id = base + QStringLiteral("_%1").arg(n, 4, 10, QLatin1Char('0'));
     const QJsonObject record{{QStringLiteral("port"), what.port},
                              {QStringLiteral("model"), what.model},
                              {QStringLiteral("source"), what.source},
@@ -60,9 +62,11 @@ void WriteJournal::Close(const QString& id) {
 }
 
 QStringList WriteJournal::Ids() const {
-    QStringList ids = QDir(folder_).entryList({QStringLiteral("*.json")}, QDir::Files, QDir::Name);
+    QStringList ids = QDir(folder_).entryList({QStringLiteral("*.json")}, QDir::Files);
     for (QString& id : ids)
         id.chop(5);
+    // By the time in the name; a later entry of the same millisecond after it.
+    std::sort(ids.begin(), ids.end());
     return ids;
 }
 
@@ -108,6 +112,5 @@ void JournalRecord::Finished() {
 
 QString UnfinishedWriteText(const JournalEntry& entry, const Catalogue& catalogue) {
     return catalogue.Text(TextId::UnfinishedWrite)
-        .arg(entry.source, entry.port,
-             entry.started.toString(QStringLiteral("yyyy-MM-dd HH:mm")));
+        .arg(entry.source, entry.port, entry.started.toString(QStringLiteral("yyyy-MM-dd HH:mm")));
 }

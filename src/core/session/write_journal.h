@@ -50,12 +50,12 @@ private:
 };
 
 // Keeps the journal of one transfer: each radio's write opens an entry at
-// its first block, and the radio's END or the transfer's end closes it.
+// its first block, and the radio's END or the transfer's end closes it. A
+// program that ends otherwise (killed, or quit at once) leaves it open.
 class JournalRecord : public WriteRecord {
 public:
     JournalRecord(WriteJournal& journal, JournalEntry what)
         : journal_(journal), what_(std::move(what)) {}
-    ~JournalRecord() override { Finished(); }
 
     void Started(const RadioImage& image) override;
     void Finished() override;

@@ -190,12 +190,15 @@ int LoadConfiguration(CliSession& s, const QString& path, const RadioModel& fres
     return ExitOk;
 }
 
-// A radio named in place of a file: "COM3", or a device that is no regular file.
+// A radio named in place of a file: "COM3" (unless a file has that name), or
+// a device that is no regular file.
 bool IsPortName(const QString& name) {
     static const QRegularExpression com(QStringLiteral("^COM\\d+$"),
                                         QRegularExpression::CaseInsensitiveOption);
     const QFileInfo file(name);
-    return com.match(name).hasMatch() || (file.exists() && !file.isFile() && !file.isDir());
+    if (file.exists())
+        return !file.isFile() && !file.isDir();
+    return com.match(name).hasMatch();
 }
 
 int Diff(CliSession& s, const QString& a, const QString& b, const QString& tracePath, bool backup) {
