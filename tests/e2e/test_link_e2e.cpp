@@ -20,6 +20,14 @@ namespace {
 // A simulated radio for one test; it goes away with the object.
 const QString kSource = QStringLiteral(ZR_PROGRAM_DIR "/Init/0_PK2323_New.dat");
 
+// Starts the tool writing `source` into `device`, traced; true once a block is out.
+bool StartWriting(QProcess& cli, const QString& device, const QString& source,
+                  const QString& trace) {
+    cli.start(QStringLiteral(ZR_PROGRAM_DIR "/zr4400-cli"),
+              {"write", device, source, "--trace", trace});
+    return QTest::qWaitFor([&] { return ReadFile(trace).contains(">> 57 "); }, 60000);
+}
+
 } // namespace
 
 class TestLinkEndToEnd : public QObject {
@@ -338,11 +346,8 @@ void TestLinkEndToEnd::signalsStopATransfer() {
     {
         const ScopedReplyTime waitsLong(60000); // the second Ctrl-C comes while it waits
         SimProcess sim({});
-        const QString trace = dir_.filePath("twice.log");
         QProcess cli;
-        cli.start(QStringLiteral(ZR_PROGRAM_DIR "/zr4400-cli"),
-                  {"write", sim.device, kSource, "--trace", trace});
-        QTRY_VERIFY_WITH_TIMEOUT(ReadFile(trace).contains(">> 57 "), 60000);
+        QVERIFY(StartWriting(cli, sim.device, kSource, dir_.filePath("twice.log")));
         ::kill(static_cast<pid_t>(sim.pid()), SIGSTOP);
         ::kill(static_cast<pid_t>(cli.processId()), SIGINT);
         QByteArray said;
@@ -384,11 +389,8 @@ void TestLinkEndToEnd::journalOfAKilledWrite() {
     const QString hf = ZR_PROGRAM_DIR "/Init/1_PK2323_New.dat";
     {
         SimProcess slow({"--image", blank_, "--line-rate"});
-        const QString trace = dir_.filePath("killed.log");
         QProcess cli;
-        cli.start(QStringLiteral(ZR_PROGRAM_DIR "/zr4400-cli"),
-                  {"write", slow.device, hf, "--trace", trace});
-        QTRY_VERIFY_WITH_TIMEOUT(ReadFile(trace).contains(">> 57 "), 60000);
+        QVERIFY(StartWriting(cli, slow.device, hf, dir_.filePath("killed.log")));
         ::kill(static_cast<pid_t>(cli.processId()), SIGKILL);
         QVERIFY(cli.waitForFinished(60000));
     }
