@@ -4,6 +4,7 @@
 #include "core/base/text_util.h"
 #include "core/editing/channel_settings.h"
 #include "core/editing/option_lists.h"
+#include "core/editing/option_summary.h"
 #include "core/editing/option_store.h"
 #include "core/editing/stored_value_texts.h"
 #include "core/model/freq_text.h"
@@ -67,34 +68,8 @@ void WriteIdentity(QTextStream& s, const RadioModel& model) {
 void WriteOptions(QTextStream& s, const RadioData& d, const Catalogue& c) {
     const OptionRecord& o = d.Options;
     s << "\nOptions\n";
-    for (const OptionRow& r : kOptionLists)
-        s << "  " << Caption(c, r.caption) << ": " << OptionText(d, r.code) << "\n";
-    s << "  " << Caption(c, TextId::OptTxOffset) << ": " << FormatFixed(d.TxOffset / 10000.0, 4)
-      << " " << Caption(c, TextId::OptMhz) << "\n";
-    s << "  " << Caption(c, TextId::OptBeep) << ": " << OnOff(c, o.KeyBeep) << "\n";
-    s << "  " << Caption(c, TextId::OptSwrProtect) << ": " << OnOff(c, o.SwrProtect) << ", "
-      << Caption(c, TextId::OptSwrMax) << " " << FormatFixed(o.SwrMax / 10.0, 1) << "\n";
-    s << "  " << Caption(c, TextId::OptBatteryProtect) << ": " << OnOff(c, o.BatteryProtect) << ", "
-      << Caption(c, TextId::OptBatteryMin) << " " << FormatFixed(o.BatteryMin / 10.0, 1) << ", "
-      << Caption(c, TextId::OptBatteryMax) << " " << FormatFixed(o.BatteryMax / 10.0, 1) << "\n";
-    for (int frame = 0; frame < 2; ++frame) {
-        s << "  " << Caption(c, frame == 0 ? TextId::OptFmAmRssi : TextId::OptUsbLsbRssi) << ":";
-        for (int k = 0; k < kRssiPerFrame; ++k)
-            s << " " << kRssiCaptions[k] << "=" << d.RssiPoint[frame * kRssiPerFrame + k] + 1;
-        s << "\n";
-    }
-    QStringList modes;
-    for (const OptionRow& r : kModeEnables)
-        modes << Caption(c, r.caption) + QLatin1Char(' ') +
-                     OnOff(c, o.ModeEnable[r.code - OptionCode::FmEnable]);
-    s << "  " << Caption(c, TextId::OptModeEnable) << ": " << modes.join(QStringLiteral(", "))
-      << "\n";
-    QStringList publicLists;
-    for (const OptionRow& r : kPublicLists)
-        publicLists << Caption(c, r.caption) + QLatin1Char(' ') + OptionText(d, r.code);
-    publicLists << Caption(c, TextId::SwBusy) + QLatin1Char(' ') + OnOff(c, o.PublicBusy);
-    s << "  " << Caption(c, TextId::OptPublic) << ": " << publicLists.join(QStringLiteral(", "))
-      << "\n";
+    for (const auto& [caption, value] : OptionSummary(d, c))
+        s << "  " << caption << ": " << value << "\n";
     s << "  Other: work band " << OptionText(d, OptionCode::WorkBand) << ", work group CB "
       << StoredGroupText(o.WorkGroup[0]) << ", HF " << StoredGroupText(o.WorkGroup[1]) << ", VOX "
       << OnOff(c, o.VoxFunction) << ", channel mode " << o.ChannelMode << ", menu page "
