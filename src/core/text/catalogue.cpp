@@ -49,7 +49,7 @@ constexpr Entry kEntries[] = {
     {TextId::MnuFileOpen, "&Open", "打开(&O)"},
     {TextId::MnuFileSave, "&Save", "保存(&S)"},
     {TextId::MnuFileSaveAs, "Save &As", "另存为(&A)"},
-    {TextId::MnuFilePrint, "&Print", "打印(&P)"},
+    {TextId::MnuFilePrint, "&Print...", "打印(&P)..."},
     {TextId::MnuFileExit, "E&xit", "退出(&X)"},
     {TextId::MnuModel, "&Model", "机型(&M)"},
     {TextId::MnuModelInfo, "&Model Information", "机型信息(&M)"},
@@ -313,6 +313,7 @@ constexpr Entry kEntries[] = {
     {TextId::UsageNumber, "%1 needs a whole number of at least %2, not \"%3\".", "%1 需要不小于 %2 的整数，而不是“%3”。"},
     {TextId::UsageNeedsCount, "group-write needs --count N, the number of radios to write.", "group-write 需要 --count N，即要写入的对讲机数量。"},
     {TextId::UsageEmptyPort, "PORT is empty: give COMn or a device path.", "端口为空：请给出 COMn 或设备路径。"},
+    {TextId::UsageOneOf, "%1 takes %2, not \"%3\".", "%1 的取值为 %2，而不是“%3”。"},
     {TextId::ListNotNumber, "not a number", "不是数字"},
     {TextId::ListLeftOut, "%1 lines went beyond the end of the group and were not pasted.", "有 %1 行超出该组末尾，未粘贴。"},
     {TextId::ListLeftOutOne, "%1 line went beyond the end of the group and was not pasted.", "有 %1 行超出该组末尾，未粘贴。"},
@@ -328,6 +329,16 @@ constexpr Entry kEntries[] = {
     {TextId::UnfinishedDismiss, "&Dismiss", "忽略(&D)"},
     {TextId::UnfinishedNone, "No unfinished write is recorded.", "没有记录未完成的写入。"},
     {TextId::MnuCompareRadio, "&Compare with Radio...", "与对讲机比较(&C)..."},
+    {TextId::PrintTitle, "ZR_4400 Radio Programming Information", "ZR_4400 对讲机编程信息"},
+    {TextId::PrintBand, "Band", "频段"},
+    {TextId::PrintDate, "Date", "日期"},
+    {TextId::PrintToneSteps, "Tones (frequency, length)", "音节（频率，音长）"},
+    {TextId::PrintSelectAll, "Select &All", "全选(&A)"},
+    {TextId::PrintClearAll, "&Clear All", "全部清除(&C)"},
+    {TextId::PrintChannelGroups, "Channel Information Group", "信道信息组"},
+    {TextId::PrintPdfFile, "PDF File", "PDF 文件"},
+    {TextId::MnuFilePrintPreview, "Print Pre&view...", "打印预览(&V)..."},
+    {TextId::MnuFileExportPdf, "Export P&DF...", "导出 PDF(&D)..."},
 };
 // clang-format on
 

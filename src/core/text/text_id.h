@@ -335,6 +335,7 @@ enum class TextId {
     UsageNumber,
     UsageNeedsCount,
     UsageEmptyPort,
+    UsageOneOf,
     // The channel list: pasting, plans, sorting and the filter
     ListNotNumber,
     ListLeftOut,
@@ -352,6 +353,17 @@ enum class TextId {
     UnfinishedDismiss,
     UnfinishedNone,
     MnuCompareRadio,
+    // Printing the programming sheet
+    PrintTitle,
+    PrintBand,
+    PrintDate,
+    PrintToneSteps,
+    PrintSelectAll,
+    PrintClearAll,
+    PrintChannelGroups,
+    PrintPdfFile,
+    MnuFilePrintPreview,
+    MnuFileExportPdf,
 
     Count_ // keep last
 };

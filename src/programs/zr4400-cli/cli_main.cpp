@@ -10,13 +10,16 @@
 #include "programs/zr4400-cli/exit_codes.h"
 #include "programs/zr4400-cli/link_commands.h"
 #include "programs/zr4400-cli/plan_commands.h"
+#include "programs/zr4400-cli/print_command.h"
 #include "programs/zr4400-cli/show_command.h"
 
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QRegularExpression>
 
 #include <algorithm>
 #include <cstdio>
+#include <memory>
 #include <optional>
 
 namespace {
@@ -51,11 +54,14 @@ constexpr CommandForm kCommands[] = {
      "--verify --force --retries --trace"},
     {"resume", "[PORT]", -1, "write the image of an unfinished write again",
      "--dismiss --verify --retries --trace"},
+    {"print", "IN.dat OUT.pdf", 2, "the programming sheet as a PDF",
+     "--language --groups --page"},
     {"ports", "", 0, "the serial ports and their COM numbers", ""},
 };
 
 // The options followed by a value.
-const QStringList kValued{"--retries", "--trace", "--count", "--wait"};
+const QStringList kValued{"--retries", "--trace",    "--count",
+                          "--wait",    "--language", "--groups", "--page"};
 
 const char* const kOptionsUsage =
     "PORT is COMn (see 'ports') or a device path. Options:\n"
@@ -67,7 +73,10 @@ const char* const kOptionsUsage =
     "  --dismiss        resume: forget the unfinished write without writing\n"
     "  --retries N      answer Retry/OK to N link prompts before giving up (default 0)\n"
     "  --trace FILE     log every packet, with times, as hex (or set ZR4400_TRACE)\n"
-    "  --json           show: JSON instead of text\n";
+    "  --json           show: JSON instead of text\n"
+    "  --language en|zh print: the sheet's language (default en)\n"
+    "  --groups CB:A,HF:B  print: these groups only (default every group with channels)\n"
+    "  --page a4|letter print: the paper (default a4)\n";
 
 QString UsageText() {
     QString text = QStringLiteral("usage: zr4400-cli COMMAND ARGUMENTS [OPTIONS]\n");
@@ -141,6 +150,12 @@ QString UsageProblem(const Catalogue& c, const CommandForm& command, const Optio
             return c.Text(TextId::UsageNumber).arg(option).arg(least).arg(o.values.value(option));
     if (name == QLatin1String("group-write") && !o.values.contains("--count"))
         return c.Text(TextId::UsageNeedsCount);
+    if (name == QLatin1String("print"))
+        if (QString problem = UsagePrintProblem(c, o.values.value("--language"),
+                                                o.values.value("--groups", QString()),
+                                                o.values.value("--page"));
+            !problem.isEmpty())
+            return problem;
     if (QLatin1String(command.arguments).contains(QLatin1String("PORT")) && !o.words.isEmpty() &&
         o.words[0].split(QLatin1Char(',')).contains(QString()))
         return c.Text(TextId::UsageEmptyPort);
@@ -318,8 +333,14 @@ int OpenInput(CliSession& s, const QString& path) {
 }
 
 int main(int argc, char** argv) {
-    QCoreApplication app(argc, argv);
-    QStringList args = app.arguments().mid(1);
+    // Printing paints with fonts: Qt Gui, on the offscreen platform unless another is asked for.
+    const bool painting = argc > 1 && qstrcmp(argv[1], "print") == 0;
+    if (painting && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    const std::unique_ptr<QCoreApplication> app =
+        painting ? std::make_unique<QGuiApplication>(argc, argv)
+                 : std::make_unique<QCoreApplication>(argc, argv);
+    QStringList args = QCoreApplication::arguments().mid(1);
     if (args.isEmpty())
         return Usage();
     const QString command = args.takeFirst();
@@ -377,6 +398,9 @@ int main(int argc, char** argv) {
         return ImportPlan(session, w[0], w[1], dataOut);
     if (command == QLatin1String("ports"))
         return RunPorts(session);
+    if (command == QLatin1String("print"))
+        return RunPrint(session, w[0], w[1], o.values.value("--language"),
+                        o.values.value("--groups", QString()), o.values.value("--page"));
     if (command == QLatin1String("resume"))
         return RunResume(session, w.value(0), write, o.flags.contains("--dismiss"));
     if (command == QLatin1String("read"))
