@@ -2,6 +2,7 @@
 
 #include "core/base/text_util.h"
 #include "core/editing/channel_list.h"
+#include "core/editing/channel_table_ops.h"
 #include "core/editing/option_summary.h"
 #include "core/editing/stored_value_texts.h"
 #include "core/model/radio_model.h"
@@ -25,15 +26,18 @@ SheetSection GroupSection(const RadioModel& model, const SheetGroup& g, const Ce
     SheetSection section;
     section.heading = SheetGroupName(g);
     const QString both = QStringLiteral("%1 / %2");
-    section.lines << QStringList{
-        Pair(c.Text(TextId::ChGroupName), EscapeControls(o.GroupName(v, group).text())),
-        Pair(c.Text(TextId::ChGroupValid), StoredSwitchText(o.GroupValid(v, group), c)),
-        Pair(c.Text(TextId::ChEmgChannel),
-             both.arg(StoredChannelText(o.EmgChannel(v, group, 0)),
-                      StoredChannelText(o.EmgChannel(v, group, 1)))),
-        Pair(c.Text(TextId::ChDwChannel), both.arg(StoredChannelText(o.DwChannel(v, group, 0)),
-                                                   StoredChannelText(o.DwChannel(v, group, 1)))),
-        Pair(c.Text(TextId::ChWorkChannel), StoredChannelText(o.WorkChannel(v, group)))}
+    section.lines << QStringList{Pair(c.Text(TextId::ChGroupName),
+                                      EscapeControls(o.GroupName(v, group).text())),
+                                 Pair(c.Text(TextId::ChGroupValid),
+                                      StoredSwitchText(o.GroupValid(v, group), c)),
+                                 Pair(c.Text(TextId::ChEmgChannel),
+                                      both.arg(StoredChannelText(o.EmgChannel(v, group, 0)),
+                                               StoredChannelText(o.EmgChannel(v, group, 1)))),
+                                 Pair(c.Text(TextId::ChDwChannel),
+                                      both.arg(StoredChannelText(o.DwChannel(v, group, 0)),
+                                               StoredChannelText(o.DwChannel(v, group, 1)))),
+                                 Pair(c.Text(TextId::ChWorkChannel),
+                                      StoredChannelText(o.WorkChannel(v, group)))}
                          .join(QStringLiteral("    "));
     for (int column = kColChannel; column < kListColumnCount; ++column)
         section.table.header << ColumnCaption(column, c);
@@ -81,7 +85,7 @@ SheetSection ToneSection(const RadioModel& model, const Catalogue& c) {
 QList<SheetGroup> GroupsWithChannels(const RadioModel& model) {
     QList<SheetGroup> groups;
     for (int bank = 0; bank < kBanks; ++bank)
-        for (int group = 1; group <= kGroups; ++group)
+        for (int group = 1; group <= GroupsInBank(bank); ++group)
             if (model.radio.ChannelCount(bank, group) > 0)
                 groups.append({bank, group});
     return groups;
@@ -95,24 +99,24 @@ QString SheetGroupName(const SheetGroup& group) {
 std::optional<SheetGroup> SheetGroupOfName(const QString& name) {
     const QString bank = name.section(QLatin1Char(':'), 0, 0).trimmed().toUpper();
     const int group = GroupIndex(name.section(QLatin1Char(':'), 1).trimmed().toUpper());
+    const int number = bank == QLatin1String("CB") ? 0 : 1;
     if ((bank != QLatin1String("CB") && bank != QLatin1String("HF")) || group < 1 ||
-        group > kGroups || name.count(QLatin1Char(':')) != 1)
+        group > GroupsInBank(number) || name.count(QLatin1Char(':')) != 1)
         return std::nullopt;
-    return SheetGroup{bank == QLatin1String("CB") ? 0 : 1, group};
+    return SheetGroup{number, group};
 }
 
 SheetContent ComposeSheet(const RadioModel& model, const SheetChoice& choice, const Catalogue& c,
                           const QDate& date) {
     SheetContent sheet;
     sheet.title = c.Text(TextId::PrintTitle);
-    const QString file = model.IsUntitled ? model.CurrentFileName
-                                          : QFileInfo(model.CurrentFileName).fileName();
+    const QString file =
+        model.IsUntitled ? model.CurrentFileName : QFileInfo(model.CurrentFileName).fileName();
     sheet.lines << Pair(c.Text(TextId::FileName), file)
-                << Pair(c.Text(TextId::ModelType),
-                        model.ModelName + QStringLiteral(" (") + TrimText(model.ModelCode) +
-                            QLatin1Char(')'))
+                << Pair(c.Text(TextId::ModelType), model.ModelName + QStringLiteral(" (") +
+                                                       TrimText(model.ModelCode) + QLatin1Char(')'))
                 << Pair(c.Text(TextId::PrintBand), model.BandText)
-                << Pair(c.Text(TextId::PrintDate), date.toString(Qt::ISODate));
+                << Pair(c.Text(TextId::BackupsDate), date.toString(Qt::ISODate));
     const CellTexts cells(model, c);
     for (const SheetGroup& group : choice.groups)
         sheet.sections << GroupSection(model, group, cells, c);

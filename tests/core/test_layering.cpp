@@ -1,7 +1,7 @@
 // The layers as the includes show them: the core uses no Qt module beyond
 // Core and SerialPort and no window code, its folders include only the ones
-// before them, the windows never include a program, and no files include
-// each other in a circle.
+// before them, the sheets use neither widgets nor windows, the windows never
+// include a program, and no files include each other in a circle.
 
 #include "support/rows.h"
 
@@ -21,6 +21,7 @@ namespace {
 
 const QStringList kCoreOrder = {"text", "base", "model", "codec", "editing", "link", "session"};
 const QStringList kCoreQtModules = {"QtCore", "QtSerialPort"};
+const QStringList kWindowModules = {"QtWidgets", "QtPrintSupport"};
 
 struct Include {
     int line;
@@ -98,6 +99,8 @@ private:
             if (layer == QLatin1String("core") && !module.isEmpty() &&
                 !kCoreQtModules.contains(module))
                 Fault(file, include, QStringLiteral("is a %1 header in the core").arg(module));
+            if (layer == QLatin1String("report") && kWindowModules.contains(module))
+                Fault(file, include, QStringLiteral("is a %1 header in the sheets").arg(module));
             return;
         }
         if (QFileInfo::exists(root_ + QLatin1Char('/') + include.name) &&
@@ -114,9 +117,12 @@ private:
                 kCoreOrder.indexOf(include.name.section(QLatin1Char('/'), 1, 1));
             if (own < 0 || other < 0 || other > own)
                 Fault(file, include, QStringLiteral("comes after its includer in the core"));
+        } else if (layer == QLatin1String("report") && target != QLatin1String("core") &&
+                   target != QLatin1String("report")) {
+            Fault(file, include, QStringLiteral("is neither core nor sheets"));
         } else if (layer == QLatin1String("gui") && target != QLatin1String("core") &&
-                   target != QLatin1String("gui")) {
-            Fault(file, include, QStringLiteral("is neither core nor windows"));
+                   target != QLatin1String("report") && target != QLatin1String("gui")) {
+            Fault(file, include, QStringLiteral("is neither core, sheets nor windows"));
         }
     }
 
@@ -191,7 +197,8 @@ private slots:
              {"core/model/n.cpp", "#include \"core/codec/c.h\"\n#include \"core/misc/x.h\"\n"},
              {"core/session/s.cpp", "#include <vector>\n#include \"gui/shell/w.h\"\n"},
              {"gui/shell/w.h", "#include \"gui/link/l.h\"\n#include \"programs/cli/c.h\"\n"},
-             {"gui/link/l.h", "#include \"core/codec/c.h\"\n#include \"gui/shell/w.h\"\n"}});
+             {"gui/link/l.h", "#include \"core/codec/c.h\"\n#include \"gui/shell/w.h\"\n"},
+             {"report/r.cpp", "#include \"gui/link/l.h\"\n#include <QPrinter>\n"}});
         QCOMPARE(
             LayeringCheck(dir.path(), QtHeaders()).Faults(),
             (QStringList{"core/codec/c.cpp:3: QtGui/QColor is a QtGui header in the core",
@@ -199,8 +206,10 @@ private slots:
                          "core/model/n.cpp:1: core/codec/c.h comes after its includer in the core",
                          "core/model/n.cpp:2: core/misc/x.h comes after its includer in the core",
                          "core/session/s.cpp:2: gui/shell/w.h is outside the core",
-                         "gui/shell/w.h:2: programs/cli/c.h is neither core nor windows",
-                         "include cycle: gui/shell/w -> gui/link/l -> gui/shell/w"}));
+                         "gui/shell/w.h:2: programs/cli/c.h is neither core, sheets nor windows",
+                         "include cycle: gui/shell/w -> gui/link/l -> gui/shell/w",
+                         "report/r.cpp:1: gui/link/l.h is neither core nor sheets",
+                         "report/r.cpp:2: QPrinter is a QtPrintSupport header in the sheets"}));
     }
 };
 

@@ -1,6 +1,7 @@
 // The command-line tool as scripts use it: exit statuses, messages, and the
 // decode/encode round trip through real files.
 
+#include "core/editing/channel_table_ops.h"
 #include "core/model/data_file.h"
 #include "core/model/initial_data.h"
 #include "core/model/radio_model.h"
@@ -15,6 +16,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -42,7 +44,7 @@ private slots:
     void statuses_data() {
         AddRows<StatusesRow>(
             {{"no arguments", QStringList{}, 64, "usage:"},
-             {"unknown command", QStringList{"print", "x"}, 64, "not a command.\nusage:"},
+             {"unknown command", QStringList{"burn", "x"}, 64, "not a command.\nusage:"},
              {"missing argument", QStringList{"encode", "x.dat"}, 64, "OUT.bin\".\nusage:"},
              {"bad option", QStringList{"show", InitFile(1), "--xml"}, 64,
               "not an option of show."},
@@ -282,6 +284,59 @@ private slots:
         QCOMPARE(bad.err, QByteArray("line 3, column Group: CB has no group K\n"));
         QVERIFY(!QFile::exists(none));
         QCOMPARE(Cli({"import-csv", InitFile(0), dir.filePath("gone.csv"), none}).status, 66);
+    }
+
+    void printedSheetReadsBack() {
+        // Every group of both banks full, each frequency its own: a PDF reader
+        // finds them all, group after group, on numbered pages.
+        QTemporaryDir dir;
+        RadioModel m;
+        InitialiseData(m, QStringLiteral(ZR_PROGRAM_DIR "/Init"));
+        QStringList expected;
+        for (int v = 0; v < kBanks; ++v)
+            for (int g = 1; g <= GroupsInBank(v); ++g)
+                for (int n = 2; n <= 40; ++n) {
+                    const QString frequency =
+                        QStringLiteral("28.%1").arg(g * 500 + n * 10, 4, 10, QChar('0'));
+                    m.AppendChannel(n, v, g, frequency);
+                    expected << frequency;
+                }
+        const QString path = dir.filePath("full.dat");
+        QCOMPARE(WriteDataFilePair(path, m.radio, m.channels), FileStatus::Ok);
+        const auto read = [&](const QStringList& args, const QString& tool) {
+            QProcess reader;
+            reader.start(tool, args);
+            return reader.waitForFinished(60000) ? QString::fromUtf8(reader.readAllStandardOutput())
+                                                 : QString();
+        };
+        for (const QString language : {"en", "zh"}) {
+            const QString pdf = dir.filePath(language + ".pdf");
+            const CliRun r = Cli({"print", path, pdf, "--language", language});
+            QVERIFY2(r.status == 0, qPrintable(r.err));
+            const QString text = read({"-layout", pdf, "-"}, "pdftotext");
+            qsizetype at = 0;
+            for (const QString& frequency : expected) {
+                at = text.indexOf(frequency, at);
+                QVERIFY2(at >= 0, qPrintable(frequency));
+            }
+            const QStringList pages = text.split('\f', Qt::SkipEmptyParts);
+            QVERIFY(pages.size() > 10);
+            for (int page = 1; page <= pages.size(); ++page)
+                QVERIFY(pages[page - 1].contains(QRegularExpression(
+                    QStringLiteral("\\b%1\\s*/\\s*%2\\s*$").arg(page).arg(pages.size()))));
+            if (language == "zh")
+                QVERIFY(text.contains("可选功能") && text.contains("频率"));
+            QVERIFY(
+                read({pdf}, "pdffonts")
+                    .contains(QRegularExpression("WenQuanYi\\S*\\s+CID TrueType\\s+\\S+\\s+yes")));
+        }
+        // The values print takes, and an output that is its input.
+        for (const QStringList& wrong : {QStringList{"--language", "fr"},
+                                         {"--page", "a3"},
+                                         {"--groups", "CB:K"},
+                                         {"--groups", ""}})
+            QCOMPARE(Cli(QStringList{"print", path, dir.filePath("x.pdf")} + wrong).status, 64);
+        QCOMPARE(Cli({"print", path, path}).status, 64);
     }
 
     void showEveryField() {

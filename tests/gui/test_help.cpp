@@ -5,6 +5,7 @@
 #include "core/text/catalogue.h"
 #include "gui/files/backups_window.h"
 #include "gui/files/compare_window.h"
+#include "gui/files/print_window.h"
 #include "gui/link/port_window.h"
 #include "gui/link/progress_window.h"
 #include "gui/shell/about_window.h"
@@ -33,6 +34,7 @@ QStringList WindowTitles(Started& run) {
            << AboutWindow(cat.CurrentLanguage, run.prompter).windowTitle()
            << LanguageWindow(c, run.prompter).windowTitle()
            << HelpWindow(cat.CurrentLanguage).windowTitle()
+           << PrintWindow(c.model, cat).windowTitle()
            << ProgressWindow(ProgressWindow::Kind::Read, 0, cat).windowTitle()
            << ProgressWindow(ProgressWindow::Kind::Write, 0, cat).windowTitle();
     return titles;

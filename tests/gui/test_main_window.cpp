@@ -3,7 +3,9 @@
 
 #include "core/model/data_file.h"
 #include "core/model/initial_data.h"
+#include "gui/files/print_window.h"
 #include "gui/shell/qt_prompter.h"
+#include "report/sheet_painter.h"
 #include "support/gui_fixture.h"
 #include "support/rows.h"
 #include "support/test_files.h"
@@ -15,10 +17,15 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMdiArea>
 #include <QMenu>
 #include <QMimeData>
+#include <QPrintDialog>
+#include <QPrintPreviewWidget>
+#include <QPrinter>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QScreen>
 #include <QSettings>
 #include <QStatusBar>
@@ -449,6 +456,60 @@ private slots:
                         install.setup().contains("comPort=2")),
                  "25.6150 - 30.1050 MHz 30.105 true");
         QLocale::setDefault(QLocale::c());
+    }
+
+    void printPreviewAndPrintToFile() {
+        // The sheet of two groups as the preview shows it and as the print
+        // dialog's file output gets it: as many pages as the same sheet's PDF.
+        Fresh<ShownProgram> program;
+        RadioModel& model = program.model();
+        for (int n = 2; n <= 40; ++n)
+            model.AppendChannel(n, 1, 1, QStringLiteral("28.%1").arg(n * 10, 4, 10, QChar('0')));
+        const auto chooseTwoGroups = [](QWidget* window) {
+            window->findChild<QPushButton*>("cmdClearAll")->click();
+            auto* groups = window->findChild<QListWidget*>("lstGroups");
+            for (int i = 0; i < groups->count(); ++i)
+                if (groups->item(i)->text().startsWith("CB A") ||
+                    groups->item(i)->text().startsWith("HF A"))
+                    groups->item(i)->setCheckState(Qt::Checked);
+            window->findChild<QPushButton*>("cmdOk")->click();
+        };
+        int previewPages = 0;
+        WhenModalShows(
+            [&](QWidget* window) {
+                WhenModalShows([&](QWidget* preview) {
+                    auto* shown = preview->findChild<QPrintPreviewWidget*>();
+                    QVERIFY(QTest::qWaitFor([&] { return shown->pageCount() > 0; }));
+                    previewPages = shown->pageCount();
+                    preview->close();
+                });
+                chooseTwoGroups(window);
+            },
+            "frmPrint");
+        Trigger(program.window(), "mnuFilePrintPreview");
+        const QString printed = program.run.context.paths.BaseFolder + "/printed.pdf";
+        WhenModalShows(
+            [&](QWidget* window) {
+                WhenModalShows([&](QWidget* dialog) {
+                    qobject_cast<QPrintDialog*>(dialog)->printer()->setOutputFileName(printed);
+                    qobject_cast<QPrintDialog*>(dialog)->done(QDialog::Accepted);
+                });
+                chooseTwoGroups(window);
+            },
+            "frmPrint");
+        Trigger(program.window(), "mnuFilePrint");
+        // The choice was kept: the same two groups, the options and the tones.
+        PrintWindow again(model, program.run.context.catalogue);
+        const SheetChoice kept = again.choice();
+        QCOMPARE(kept.groups.size(), 2);
+        const QByteArray pdf =
+            SheetPdf(ComposeSheet(model, kept, program.run.context.catalogue, QDate::currentDate()),
+                     QPageSize::A4);
+        const int pages = QString::fromLatin1(pdf).count(QRegularExpression("/Type /Page\\b"));
+        QVERIFY(pages > 1);
+        QCOMPARE(previewPages, pages);
+        QCOMPARE(QString::fromLatin1(ReadFile(printed)).count(QRegularExpression("/Type /Page\\b")),
+                 pages);
     }
 
     void fileDialogsStartInTheLastFolder() {

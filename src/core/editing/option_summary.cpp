@@ -31,8 +31,8 @@ QList<std::pair<QString, QString>> OptionSummary(const RadioData& d, const Catal
             points << QStringLiteral("%1=%2")
                           .arg(QLatin1String(kRssiCaptions[k]))
                           .arg(d.RssiPoint[frame * kRssiPerFrame + k] + 1);
-        lines.append({c.Text(frame == 0 ? TextId::OptFmAmRssi : TextId::OptUsbLsbRssi),
-                      points.join(blank)});
+        lines.append(
+            {c.Text(frame == 0 ? TextId::OptFmAmRssi : TextId::OptUsbLsbRssi), points.join(blank)});
     }
     QStringList modes;
     for (const OptionRow& r : kModeEnables)

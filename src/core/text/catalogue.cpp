@@ -331,7 +331,6 @@ constexpr Entry kEntries[] = {
     {TextId::MnuCompareRadio, "&Compare with Radio...", "与对讲机比较(&C)..."},
     {TextId::PrintTitle, "ZR_4400 Radio Programming Information", "ZR_4400 对讲机编程信息"},
     {TextId::PrintBand, "Band", "频段"},
-    {TextId::PrintDate, "Date", "日期"},
     {TextId::PrintToneSteps, "Tones (frequency, length)", "音节（频率，音长）"},
     {TextId::PrintSelectAll, "Select &All", "全选(&A)"},
     {TextId::PrintClearAll, "&Clear All", "全部清除(&C)"},

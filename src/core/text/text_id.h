@@ -356,7 +356,6 @@ enum class TextId {
     // Printing the programming sheet
     PrintTitle,
     PrintBand,
-    PrintDate,
     PrintToneSteps,
     PrintSelectAll,
     PrintClearAll,

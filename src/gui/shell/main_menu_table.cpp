@@ -32,8 +32,10 @@ constexpr MenuEntry kEntries[] = {
     I("mnuFileImportChannels", TextId::MnuImportChannels),
     I("mnuFileExportChannels", TextId::MnuExportChannels),
     S("mnuFileBar0"),
-    I("mnuFilePrint", TextId::MnuFilePrint, kHidden),
-    S("mnuFileBar1", kHidden),
+    I("mnuFilePrint", TextId::MnuFilePrint),
+    I("mnuFilePrintPreview", TextId::MnuFilePrintPreview),
+    I("mnuFileExportPdf", TextId::MnuFileExportPdf),
+    S("mnuFileBar1"),
     I("mnuFileExit", TextId::MnuFileExit),
 
     M("mnuModel", TextId::MnuModel, kHidden),

@@ -8,6 +8,7 @@
 #include "core/session/startup.h"
 #include "core/text/tone_text.h"
 #include "gui/files/backup_commands.h"
+#include "gui/files/print_commands.h"
 #include "gui/link/radio_commands.h"
 #include "gui/link/verify_setting.h"
 #include "gui/shell/about_window.h"
@@ -160,6 +161,9 @@ void MainWindow::BuildMenus() {
         {"mnuFileOpen", [this] { files_.FileOpen(); }},
         {"mnuFileOpenBackup", [this] { OpenBackupList(*this, files_, commands_, this); }},
         {"mnuFileCompare", [this] { CompareWithFile(*this, this); }},
+        {"mnuFilePrint", [this] { PrintSheet(*this, PrintWay::Print, this); }},
+        {"mnuFilePrintPreview", [this] { PrintSheet(*this, PrintWay::Preview, this); }},
+        {"mnuFileExportPdf", [this] { PrintSheet(*this, PrintWay::Pdf, this); }},
         {"mnuFileImportChannels", [this] { plans_.ImportChannels(); }},
         {"mnuFileExportChannels", [this] { plans_.ExportChannels(); }},
         {"mnuFileSave", [this] { files_.FileSave(); }},
@@ -296,6 +300,7 @@ void MainWindow::SetShortcuts() {
         {"mnuFileOpen", {QKeySequence::Open}},
         {"mnuFileSave", {QKeySequence::Save}},
         {"mnuFileSaveAs", {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S)}},
+        {"mnuFilePrint", {QKeySequence::Print}},
         {"mnuHelpTopic", {QKeySequence::HelpContents}},
         {"mnuUndo", {QKeySequence(Qt::CTRL | Qt::Key_Z)}},
         {"mnuRedo",
@@ -322,7 +327,6 @@ void MainWindow::BuildToolbar() {
     }
     const QList<QAction*> buttons = toolbar_->actions();
     buttons.at(10)->setVisible(context_.dealerMode); // the group write, for dealers
-    toolbar_->findChild<QAction*>(QStringLiteral("打印"))->setEnabled(false);
 }
 
 void MainWindow::RouteToolbarKey(const QString& key) {
@@ -330,6 +334,7 @@ void MainWindow::RouteToolbarKey(const QString& key) {
         {QStringLiteral("新建"), [this] { files_.NewDocument(); }},
         {QStringLiteral("打开"), [this] { files_.FileOpen(); }},
         {QStringLiteral("保存"), [this] { files_.FileSave(); }},
+        {QStringLiteral("打印"), [this] { PrintSheet(*this, PrintWay::Print, this); }},
         {QStringLiteral("ReadRadio"), [this] { Run(commands_.readFromRadio); }},
         {QStringLiteral("CommSet"), [this] { Run(commands_.commSet); }},
         {QStringLiteral("WriteRadio"), [this] { Run(commands_.writeToRadio); }},

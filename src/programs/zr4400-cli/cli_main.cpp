@@ -54,14 +54,13 @@ constexpr CommandForm kCommands[] = {
      "--verify --force --retries --trace"},
     {"resume", "[PORT]", -1, "write the image of an unfinished write again",
      "--dismiss --verify --retries --trace"},
-    {"print", "IN.dat OUT.pdf", 2, "the programming sheet as a PDF",
-     "--language --groups --page"},
+    {"print", "IN.dat OUT.pdf", 2, "the programming sheet as a PDF", "--language --groups --page"},
     {"ports", "", 0, "the serial ports and their COM numbers", ""},
 };
 
 // The options followed by a value.
-const QStringList kValued{"--retries", "--trace",    "--count",
-                          "--wait",    "--language", "--groups", "--page"};
+const QStringList kValued{"--retries",  "--trace",  "--count", "--wait",
+                          "--language", "--groups", "--page"};
 
 const char* const kOptionsUsage =
     "PORT is COMn (see 'ports') or a device path. Options:\n"
@@ -151,9 +150,9 @@ QString UsageProblem(const Catalogue& c, const CommandForm& command, const Optio
     if (name == QLatin1String("group-write") && !o.values.contains("--count"))
         return c.Text(TextId::UsageNeedsCount);
     if (name == QLatin1String("print"))
-        if (QString problem = UsagePrintProblem(c, o.values.value("--language"),
-                                                o.values.value("--groups", QString()),
-                                                o.values.value("--page"));
+        if (QString problem =
+                UsagePrintProblem(c, o.values.value("--language"),
+                                  o.values.value("--groups", QString()), o.values.value("--page"));
             !problem.isEmpty())
             return problem;
     if (QLatin1String(command.arguments).contains(QLatin1String("PORT")) && !o.words.isEmpty() &&
@@ -337,6 +336,10 @@ int main(int argc, char** argv) {
     const bool painting = argc > 1 && qstrcmp(argv[1], "print") == 0;
     if (painting && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    // The tool says itself what went wrong; the platform's own notes (no
+    // runtime folder on a server, say) are no concern of its user.
+    if (painting)
+        qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString&) {});
     const std::unique_ptr<QCoreApplication> app =
         painting ? std::make_unique<QGuiApplication>(argc, argv)
                  : std::make_unique<QCoreApplication>(argc, argv);

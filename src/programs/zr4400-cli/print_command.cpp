@@ -23,14 +23,15 @@ QString UsagePrintProblem(const Catalogue& c, const QString& language, const QSt
     const QStringList names = GroupNames(groups);
     for (const QString& name : names)
         if (!SheetGroupOfName(name))
-            return c.Text(TextId::UsageOneOf).arg(QStringLiteral("--groups"), "CB:A ... HF:J", name);
+            return c.Text(TextId::UsageOneOf)
+                .arg(QStringLiteral("--groups"), "CB:A ... HF:J", name);
     if (names.isEmpty() && !groups.isNull())
         return c.Text(TextId::UsageOneOf).arg(QStringLiteral("--groups"), "CB:A ... HF:J", groups);
     return {};
 }
 
-int RunPrint(CliSession& s, const QString& inPath, const QString& outPath,
-             const QString& language, const QString& groups, const QString& page) {
+int RunPrint(CliSession& s, const QString& inPath, const QString& outPath, const QString& language,
+             const QString& groups, const QString& page) {
     if (const int status = CheckOutput(s, outPath, PairFiles(inPath)); status != ExitOk)
         return status;
     if (const int status = OpenInput(s, inPath); status != ExitOk)
