@@ -89,7 +89,9 @@ private slots:
              {"export onto a full disk", QStringList{"export-csv", "@pair", "@new.csv"}, 74,
               "@new.csv: File too large", 1024},
              {"import onto a full disk", QStringList{"import-csv", "@pair", "@plan.csv", "@new"},
-              74, "@new.fre: File too large", 1024}});
+              74, "@new.fre: File too large", 1024},
+             {"print onto a full disk", QStringList{"print", "@pair", "@new.pdf"}, 74,
+              "@new.pdf: File too large", 4096}});
     }
 
     void statuses() {
