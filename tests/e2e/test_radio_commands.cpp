@@ -261,6 +261,24 @@ private slots:
         QCOMPARE(uint8_t(radio[0x3F0B]), uint8_t(21)); // the value that was still in edit
     }
 
+    void compareWithRadioKeepsTheData() {
+        // The radio read for a comparison: the differences shown, the data
+        // on screen and its saved state as they were, the read backed up.
+        Installation install;
+        SimProcess sim({"--image", RadioImageFile(install, 17)});
+        UseSimPort(install, sim.device);
+        Started run(install);
+        const int16_t before = run.context.model.radio.Options.MicGain;
+        QString shown;
+        ReadComparison(shown);
+        Trigger(*run.window, "mnuCompareRadio");
+        QVERIFY2(shown.split('\n').contains(QStringLiteral("Options MIC: %1 -> 17").arg(before)),
+                 qPrintable(shown));
+        QCOMPARE(run.context.model.radio.Options.MicGain, before);
+        QVERIFY(!run.context.model.IsModified());
+        QCOMPARE(QDir(install.file("data/zr4400/backups")).entryList({"*.bin"}).size(), 1);
+    }
+
     void unfinishedWriteAtStart() {
         // A write the journal holds as unfinished is told at start: Write
         // Again writes its image and closes it; Dismiss only closes it.
