@@ -7,7 +7,7 @@
 #include "core/session/write_journal.h"
 #include "gui/link/port_window.h"
 #include "gui/link/radio_commands.h"
-#include "gui/link/verify_setting.h"
+#include "gui/widgets/user_settings.h"
 #include "support/gui_fixture.h"
 #include "support/rows.h"
 #include "support/sim_process.h"
@@ -141,7 +141,7 @@ private slots:
         qputenv("XDG_DATA_HOME", QFile::encodeName(install.file("xdg")));
         // Verify after write is off at first, and remembered once turned on.
         auto run = std::make_unique<Started>(install);
-        QVERIFY(!VerifyAfterWrite());
+        QVERIFY(!UserSettings().verifyAfterWrite());
         Trigger(*run->window, "mnuVerifyWrite");
         run = std::make_unique<Started>(install);
         QVERIFY(run->window->findChild<QAction*>("mnuVerifyWrite")->isChecked());
@@ -354,7 +354,7 @@ private slots:
         Installation install;
         UseSimPort(install, sim.device);
         Started run(install);
-        SetVerifyAfterWrite(true);
+        UserSettings().setVerifyAfterWrite(true);
         ScriptedPrompter& p = run.prompter;
         p.answers << PromptAnswer::Ok << PromptAnswer::Yes; // write; stop (never given)
         bool writing = false;

@@ -1,5 +1,7 @@
 #include "gui/channels/channel_list_window.h"
 
+#include "gui/widgets/user_settings.h"
+
 #include "core/base/prompter.h"
 #include "core/base/text_util.h"
 #include "core/editing/channel_table_ops.h"
@@ -23,7 +25,6 @@
 #include <QLayout>
 #include <QScreen>
 #include <QScrollBar>
-#include <QSettings>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -32,7 +33,6 @@ namespace {
 
 constexpr int kMaxListedRows = 50;
 constexpr int kRowsShown = 20;
-const QString kPlaceKey = QStringLiteral("Settings/ChannelListPlace");
 
 } // namespace
 
@@ -185,7 +185,7 @@ void ChannelListWindow::PlaceWindow() {
     QWidget* area = frame ? frame->parentWidget() : nullptr;
     if (!area)
         return;
-    const QRect saved = QSettings().value(kPlaceKey).toRect();
+    const QRect saved = UserSettings().channelListPlace();
     if (saved.isValid() && area->rect().intersects(saved)) {
         frame->setGeometry(saved);
         return;
@@ -215,7 +215,7 @@ void ChannelListWindow::PlaceWindow() {
 
 void ChannelListWindow::closeEvent(QCloseEvent* event) {
     if (parentWidget())
-        QSettings().setValue(kPlaceKey, parentWidget()->geometry());
+        UserSettings().setChannelListPlace(parentWidget()->geometry());
     QWidget::closeEvent(event);
 }
 

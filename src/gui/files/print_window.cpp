@@ -3,6 +3,7 @@
 #include "core/model/radio_model.h"
 #include "core/text/catalogue.h"
 #include "core/text/tone_text.h"
+#include "gui/widgets/user_settings.h"
 
 #include <QCheckBox>
 #include <QDialogButtonBox>
@@ -10,23 +11,14 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
-#include <QSettings>
-
-namespace {
-
-// The groups left out, so that a group added since is printed.
-const QString kLeftOutKey = QStringLiteral("Settings/PrintGroupsLeftOut");
-const QString kOptionsKey = QStringLiteral("Settings/PrintOptions");
-const QString kTonesKey = QStringLiteral("Settings/PrintTones");
-
-} // namespace
 
 PrintWindow::PrintWindow(const RadioModel& model, const Catalogue& c, QWidget* parent)
     : QDialog(parent) {
     setObjectName(QStringLiteral("frmPrint"));
     setWindowTitle(PlainCaption(c.Text(TextId::MnuFilePrint)).remove(QStringLiteral("...")));
-    const QSettings store;
-    const QStringList leftOut = store.value(kLeftOutKey).toStringList();
+    const UserSettings store;
+    // The groups left out are kept, so that a group added since is printed.
+    const QStringList leftOut = store.printGroupsLeftOut();
 
     auto* label = new QLabel(c.Text(TextId::PrintChannelGroups), this);
     groups_ = new QListWidget(this);
@@ -55,10 +47,10 @@ PrintWindow::PrintWindow(const RadioModel& model, const Catalogue& c, QWidget* p
 
     options_ = new QCheckBox(c.Text(TextId::MnuOptFeature), this);
     options_->setObjectName(QStringLiteral("chkOptions"));
-    options_->setChecked(store.value(kOptionsKey, true).toBool());
+    options_->setChecked(store.printOptions());
     tones_ = new QCheckBox(ToneText(10221, c.CurrentLanguage), this);
     tones_->setObjectName(QStringLiteral("chkTones"));
-    tones_->setChecked(store.value(kTonesKey, true).toBool());
+    tones_->setChecked(store.printTones());
 
     auto* buttons = new QDialogButtonBox(this);
     auto* ok = buttons->addButton(c.Text(TextId::Ok), QDialogButtonBox::AcceptRole);
@@ -92,12 +84,9 @@ SheetChoice PrintWindow::choice() const {
 }
 
 void PrintWindow::Keep() const {
-    QSettings store;
     QStringList leftOut;
     for (int i = 0; i < groups_->count(); ++i)
         if (groups_->item(i)->checkState() != Qt::Checked)
             leftOut << groups_->item(i)->data(Qt::UserRole).toString();
-    store.setValue(kLeftOutKey, leftOut);
-    store.setValue(kOptionsKey, options_->isChecked());
-    store.setValue(kTonesKey, tones_->isChecked());
+    UserSettings().setPrint(leftOut, options_->isChecked(), tones_->isChecked());
 }

@@ -18,7 +18,7 @@
 #include "gui/link/port_window.h"
 #include "gui/link/progress_window.h"
 #include "gui/link/unfinished_write.h"
-#include "gui/link/verify_setting.h"
+#include "gui/widgets/user_settings.h"
 
 #include <QTimer>
 
@@ -147,7 +147,7 @@ void RadioCommands::WriteData(int radios) {
     RadioModel& model = ctx.model;
     PrepareImage(model.image);
     EncodeImage(model);
-    link_->engine().SetVerify(VerifyAfterWrite());
+    link_->engine().SetVerify(UserSettings().verifyAfterWrite());
     WriteJournal journal;
     JournalRecord record(
         journal,
@@ -165,7 +165,7 @@ bool RadioCommands::WriteImage(RadioModel& radio, const QString& question, const
     bool written = false;
     if (Begin(link, LinkOperationCode::Write, port) && Confirm(link, question)) {
         LinkEngine& engine = link.engine();
-        engine.SetVerify(VerifyAfterWrite());
+        engine.SetVerify(UserSettings().verifyAfterWrite());
         WriteJournal journal;
         JournalRecord record(journal, {port.isEmpty() ? PortName(ctx.settings.comPort) : port,
                                        radio.ModelCode,

@@ -10,7 +10,6 @@
 #include "gui/files/backup_commands.h"
 #include "gui/files/print_commands.h"
 #include "gui/link/radio_commands.h"
-#include "gui/link/verify_setting.h"
 #include "gui/shell/about_window.h"
 #include "gui/shell/editor_registry.h"
 #include "gui/shell/help_window.h"
@@ -19,6 +18,7 @@
 #include "gui/shell/qt_translations.h"
 #include "gui/shell/tree_panel.h"
 #include "gui/widgets/twips.h"
+#include "gui/widgets/user_settings.h"
 #include "gui/widgets/wheel_guard.h"
 
 #include <QAction>
@@ -35,7 +35,6 @@
 #include <QMenuBar>
 #include <QMimeData>
 #include <QScreen>
-#include <QSettings>
 #include <QStatusBar>
 #include <QStyle>
 #include <QTimer>
@@ -46,7 +45,6 @@
 
 namespace {
 
-const QString kSettingsGroup = QStringLiteral("Settings");
 constexpr int kMinimumPanelTwips = 300;
 constexpr int kRenewDelayMs = 200;
 
@@ -227,8 +225,9 @@ void MainWindow::BuildMenus() {
     BuildRecentMenu();
     Action("mnuMWriteToRadio")->setVisible(context_.dealerMode);
     QAction* verify = Action("mnuVerifyWrite");
-    verify->setChecked(VerifyAfterWrite());
-    connect(verify, &QAction::triggered, this, [](bool checked) { SetVerifyAfterWrite(checked); });
+    verify->setChecked(UserSettings().verifyAfterWrite());
+    connect(verify, &QAction::triggered, this,
+            [](bool checked) { UserSettings().setVerifyAfterWrite(checked); });
     connect(Action("mnuViewToolbar"), &QAction::triggered, this,
             [this](bool checked) { toolbar_->setVisible(checked); });
     connect(Action("mnuViewStatusBar"), &QAction::triggered, this,
@@ -237,7 +236,6 @@ void MainWindow::BuildMenus() {
 
 namespace {
 constexpr int kRecentFiles = 8;
-const QString kRecentKey = QStringLiteral("Settings/RecentFiles");
 } // namespace
 
 void MainWindow::BuildRecentMenu() {
@@ -252,7 +250,7 @@ void MainWindow::BuildRecentMenu() {
 void MainWindow::ShowRecentFiles() {
     recent_->clear();
     int n = 0;
-    for (const QString& path : QSettings().value(kRecentKey).toStringList()) {
+    for (const QString& path : UserSettings().recentFiles()) {
         if (!QFileInfo::exists(path))
             continue; // gone since: not offered
         QAction* item =
@@ -266,12 +264,12 @@ void MainWindow::ShowRecentFiles() {
 }
 
 void MainWindow::RememberFile(const QString& path) {
-    QSettings store;
-    QStringList list = store.value(kRecentKey).toStringList();
+    UserSettings store;
+    QStringList list = store.recentFiles();
     const QString full = QFileInfo(path).absoluteFilePath();
     list.removeAll(full);
     list.prepend(full);
-    store.setValue(kRecentKey, list.mid(0, kRecentFiles));
+    store.setRecentFiles(list.mid(0, kRecentFiles));
 }
 
 void MainWindow::dragEnterEvent(QDragEnterEvent* event) {
@@ -611,15 +609,11 @@ void MainWindow::resizeEvent(QResizeEvent* event) {
 }
 
 void MainWindow::RestoreGeometry() {
-    QSettings store;
-    store.beginGroup(kSettingsGroup);
-    auto twips = [&](const char* key, int fallback) {
-        bool ok = false;
-        const int v = store.value(QLatin1String(key)).toString().toInt(&ok);
-        return TwipsToPixels(this, ok ? v : fallback);
-    };
-    move(twips("MainLeft", 100), twips("MainTop", 100));
-    resize(twips("MainWidth", 14500), twips("MainHeight", 10500));
+    const UserSettings::Place place = UserSettings().mainWindow();
+    move(TwipsToPixels(this, place.left.value_or(100)),
+         TwipsToPixels(this, place.top.value_or(100)));
+    resize(TwipsToPixels(this, place.width.value_or(14500)),
+           TwipsToPixels(this, place.height.value_or(10500)));
     // A position stored while another monitor was attached may lie off every
     // screen now: the window then comes back onto the primary screen.
     const QRect titleBar(pos(), QSize(width(), TwipsToPixels(this, 300)));
@@ -635,13 +629,9 @@ void MainWindow::RestoreGeometry() {
 void MainWindow::SaveGeometry() {
     if (isMinimized())
         return;
-    QSettings store;
-    store.beginGroup(kSettingsGroup);
     const QRect frame = frameGeometry();
-    store.setValue(QStringLiteral("MainLeft"), QString::number(PixelsToTwips(this, frame.x())));
-    store.setValue(QStringLiteral("MainTop"), QString::number(PixelsToTwips(this, frame.y())));
-    store.setValue(QStringLiteral("MainWidth"), QString::number(PixelsToTwips(this, width())));
-    store.setValue(QStringLiteral("MainHeight"), QString::number(PixelsToTwips(this, height())));
+    UserSettings().setMainWindow(PixelsToTwips(this, frame.x()), PixelsToTwips(this, frame.y()),
+                                 PixelsToTwips(this, width()), PixelsToTwips(this, height()));
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {

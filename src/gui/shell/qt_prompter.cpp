@@ -1,5 +1,7 @@
 #include "gui/shell/qt_prompter.h"
 
+#include "gui/widgets/user_settings.h"
+
 #include "core/base/app_paths.h"
 #include "gui/shell/file_dialog_texts.h"
 
@@ -9,7 +11,6 @@
 #include <QFileInfo>
 #include <QInputDialog>
 #include <QMessageBox>
-#include <QSettings>
 
 QtPrompter::QtPrompter(QString title, QWidget* parent)
     : title_(std::move(title)), parent_(parent) {}
@@ -84,10 +85,6 @@ void QtPrompter::withdraw() {
         open_.last()->done(-1);
 }
 
-namespace {
-const QString kLastFolderKey = QStringLiteral("Settings/LastFolder");
-} // namespace
-
 QString QtPrompter::QtFilter(const QString& filter) {
     // "Name (*.a)|*.a|Other (*.b)|*.b": the names, each with its pattern.
     const QStringList parts = filter.split(QLatin1Char('|'));
@@ -106,7 +103,7 @@ QString QtPrompter::saveFileName(const QString& proposed, const QString& filter)
 }
 
 QString QtPrompter::StartFolder() {
-    const QString last = QSettings().value(kLastFolderKey).toString();
+    const QString last = UserSettings().lastFolder();
     if (!last.isEmpty() && QFileInfo(last).isDir())
         return last;
     return AppPaths::DocumentsFolder();
@@ -134,7 +131,7 @@ QString QtPrompter::RunFileDialog(int acceptMode, const QString& proposed, const
         return {};
     const QString chosen = dialog.selectedFiles().value(0);
     if (!chosen.isEmpty())
-        QSettings().setValue(kLastFolderKey, QFileInfo(chosen).absolutePath());
+        UserSettings().setLastFolder(QFileInfo(chosen).absolutePath());
     return chosen;
 }
 
