@@ -33,12 +33,6 @@ public:
     // Why the trace asked for (by option or environment) cannot be written.
     const FileProblem& traceProblem() const { return trace_->problem(); }
     bool isPortOpen() const { return port_.isOpen(); }
-    // Stops the reply timer when the main window is resized, except while a
-    // transfer waits for a reply: without its time-out it could wait forever.
-    void StopTimers() {
-        if (!engine_.Busy())
-            timer_.stop();
-    }
 
     // LinkPort
     bool OpenPort() override;

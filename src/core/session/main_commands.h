@@ -18,6 +18,5 @@ struct MainCommands {
     std::function<void()> groupWrite;
     std::function<void()> radioInfo;
     std::function<void()> readRmgData;
-    std::function<void()> stopLinkTimers;
     std::function<void()> closeLinkPort;
 };

@@ -50,7 +50,6 @@ void RadioCommands::Install(MainCommands& c) {
     c.commSet = [this] { CommunicationPort(); };
     c.compareWithRadio = [this] { CompareWithRadio(); };
     c.offerUnfinishedWrite = [this] { OfferUnfinishedWrite(); };
-    c.stopLinkTimers = [this] { link_->StopTimers(); };
     c.closeLinkPort = [this] { link_->ClosePort(); };
 }
 

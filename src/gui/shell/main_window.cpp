@@ -603,11 +603,6 @@ void MainWindow::showEvent(QShowEvent* event) {
     });
 }
 
-void MainWindow::resizeEvent(QResizeEvent* event) {
-    QMainWindow::resizeEvent(event);
-    Run(commands_.stopLinkTimers);
-}
-
 void MainWindow::RestoreGeometry() {
     const UserSettings::Place place = UserSettings().mainWindow();
     move(TwipsToPixels(this, place.left.value_or(100)),
