@@ -49,28 +49,30 @@ constexpr int kMinimumPanelTwips = 300;
 constexpr int kRenewDelayMs = 200;
 
 struct ToolButton {
-    const char* key; // nullptr for a separator
+    const char* action; // the command's action; nullptr for a separator
     QStyle::StandardPixmap icon;
-    TextId tip;
 };
 
-// Button 11 (counting separators, as the keys are numbered) is the group write.
+// The toolbar's New is a command of its own: it starts new data without
+// the menu's "All data will be cleared." question. The other buttons are
+// the menu's own actions.
+constexpr const char* kToolbarNew = "tbFileNew";
 constexpr ToolButton kToolButtons[] = {
-    {"新建", QStyle::SP_FileIcon, TextId::MnuFileNew},
-    {"打开", QStyle::SP_DialogOpenButton, TextId::MnuFileOpen},
-    {"保存", QStyle::SP_DialogSaveButton, TextId::MnuFileSave},
-    {nullptr, QStyle::SP_CustomBase, TextId::Count_},
-    {"打印", QStyle::SP_FileDialogDetailedView, TextId::MnuFilePrint},
-    {nullptr, QStyle::SP_CustomBase, TextId::Count_},
-    {"ReadRadio", QStyle::SP_ArrowDown, TextId::MnuReadFromRadio},
-    {"WriteRadio", QStyle::SP_ArrowUp, TextId::MnuWriteToRadio},
-    {nullptr, QStyle::SP_CustomBase, TextId::Count_},
-    {"CommSet", QStyle::SP_ComputerIcon, TextId::MnuComm},
-    {"MWriteRadio", QStyle::SP_ArrowRight, TextId::MnuMWriteToRadio},
-    {nullptr, QStyle::SP_CustomBase, TextId::Count_},
-    {"ChannelList", QStyle::SP_FileDialogListView, TextId::MnuChannelList},
-    {nullptr, QStyle::SP_CustomBase, TextId::Count_},
-    {"About", QStyle::SP_MessageBoxInformation, TextId::MnuHelpAbout},
+    {kToolbarNew, QStyle::SP_FileIcon},
+    {"mnuFileOpen", QStyle::SP_DialogOpenButton},
+    {"mnuFileSave", QStyle::SP_DialogSaveButton},
+    {nullptr, QStyle::SP_CustomBase},
+    {"mnuFilePrint", QStyle::SP_FileDialogDetailedView},
+    {nullptr, QStyle::SP_CustomBase},
+    {"mnuReadFromRadio", QStyle::SP_ArrowDown},
+    {"mnuWriteToRadio", QStyle::SP_ArrowUp},
+    {nullptr, QStyle::SP_CustomBase},
+    {"mnuComm", QStyle::SP_ComputerIcon},
+    {"mnuMWriteToRadio", QStyle::SP_ArrowRight},
+    {nullptr, QStyle::SP_CustomBase},
+    {"mnuChannelList", QStyle::SP_FileDialogListView},
+    {nullptr, QStyle::SP_CustomBase},
+    {"mnuHelpAbout", QStyle::SP_MessageBoxInformation},
 };
 
 } // namespace
@@ -313,34 +315,21 @@ void MainWindow::BuildToolbar() {
     toolbar_ = addToolBar(QString());
     toolbar_->setObjectName(QStringLiteral("tbToolBar"));
     toolbar_->setMovable(false);
+    auto* toolbarNew = new QAction(this);
+    toolbarNew->setObjectName(QLatin1String(kToolbarNew));
+    connect(toolbarNew, &QAction::triggered, this, [this] { files_.NewDocument(); });
     for (const ToolButton& entry : kToolButtons) {
-        if (!entry.key) {
+        if (!entry.action) {
             toolbar_->addSeparator();
             continue;
         }
-        const QString key = QString::fromUtf8(entry.key);
-        QAction* button = toolbar_->addAction(style()->standardIcon(entry.icon), QString());
-        button->setObjectName(key);
-        connect(button, &QAction::triggered, this, [this, key] { RouteToolbarKey(key); });
+        // One action per command: the menu item and its button are one, so
+        // they are enabled, shown (the group write for dealers) and run alike.
+        QAction* action = Action(QLatin1String(entry.action));
+        action->setIcon(style()->standardIcon(entry.icon));
+        action->setIconVisibleInMenu(false);
+        toolbar_->addAction(action);
     }
-    const QList<QAction*> buttons = toolbar_->actions();
-    buttons.at(10)->setVisible(context_.dealerMode); // the group write, for dealers
-}
-
-void MainWindow::RouteToolbarKey(const QString& key) {
-    const QMap<QString, std::function<void()>> routes{
-        {QStringLiteral("新建"), [this] { files_.NewDocument(); }},
-        {QStringLiteral("打开"), [this] { files_.FileOpen(); }},
-        {QStringLiteral("保存"), [this] { files_.FileSave(); }},
-        {QStringLiteral("打印"), [this] { PrintSheet(*this, PrintWay::Print, this); }},
-        {QStringLiteral("ReadRadio"), [this] { Run(commands_.readFromRadio); }},
-        {QStringLiteral("CommSet"), [this] { Run(commands_.commSet); }},
-        {QStringLiteral("WriteRadio"), [this] { Run(commands_.writeToRadio); }},
-        {QStringLiteral("MWriteRadio"), [this] { Run(commands_.groupWrite); }},
-        {QStringLiteral("ChannelList"), [this] { ShowChildForm(kChannelListForm); }},
-        {QStringLiteral("About"), [this] { ShowAbout(); }},
-    };
-    Run(routes.value(key));
 }
 
 void MainWindow::RouteTreeNode(const QString& key) {
@@ -375,10 +364,13 @@ void MainWindow::SetCaptions() {
             break;
         }
     }
+    Action(QLatin1String(kToolbarNew))->setText(cat.Text(TextId::MnuFileNew));
+    // A button's tip is its caption without the keyboard mark.
     for (const ToolButton& entry : kToolButtons)
-        if (entry.key)
-            toolbar_->findChild<QAction*>(QString::fromUtf8(entry.key))
-                ->setToolTip(PlainCaption(cat.Text(entry.tip)));
+        if (entry.action) {
+            QAction* action = Action(QLatin1String(entry.action));
+            action->setToolTip(PlainCaption(action->text()));
+        }
     recent_->setTitle(cat.Text(TextId::MnuRecentFiles));
     statusPanels_[2]->setText(cat.Text(TextId::ComLabel) +
                               QString::number(context_.settings.comPort));

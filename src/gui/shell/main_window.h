@@ -102,7 +102,6 @@ private:
     void SaveGeometry();
     void OpenChannelEditorAndCascade();
     void RouteTreeNode(const QString& key);
-    void RouteToolbarKey(const QString& key);
     void Run(const std::function<void()>& command);
     QAction* Action(const QString& name) const;
 
