@@ -104,7 +104,7 @@ MainWindow::MainWindow(AppContext& context, Prompter& prompter, QWidget* parent)
     setCentralWidget(central);
     treePanel_->setFixedWidth(TwipsToPixels(this, 2800));
     splitter_->setMinimumPanelWidth(TwipsToPixels(this, kMinimumPanelTwips));
-    connect(treePanel_, &TreePanel::nodeClicked, this, &MainWindow::RouteTreeNode);
+    connect(treePanel_, &TreePanel::nodeClicked, this, &MainWindow::ShowChildForm);
     connect(treePanel_, &TreePanel::closeRequested, this, [this] {
         treePanel_->hide();
         splitter_->hide();
@@ -332,17 +332,6 @@ void MainWindow::BuildToolbar() {
     }
 }
 
-void MainWindow::RouteTreeNode(const QString& key) {
-    if (key == QLatin1String("N1"))
-        ShowChildForm(kChannelInfoForm);
-    else if (key == QLatin1String("N2"))
-        ShowChildForm(kOptionsForm);
-    else if (key == QLatin1String("N12"))
-        ShowChildForm(kToneForm);
-    else if (key == QLatin1String("N13"))
-        ShowChildForm(kChannelListForm);
-}
-
 void MainWindow::SetCaptions() {
     const Catalogue& cat = context_.catalogue;
     int count = 0;
@@ -380,10 +369,11 @@ void MainWindow::SetCaptions() {
 void MainWindow::BuildTree() {
     const Catalogue& cat = context_.catalogue;
     // Node texts are the menu captions without their keyboard markers.
-    treePanel_->BuildTree(
-        cat.Text(TextId::ModelInformation), PlainCaption(cat.Text(TextId::MnuChannelInfo)),
-        PlainCaption(cat.Text(TextId::MnuOptFeature)), ToneText(12014, cat.CurrentLanguage),
-        PlainCaption(cat.Text(TextId::MnuChannelList)));
+    treePanel_->BuildTree(cat.Text(TextId::ModelInformation),
+                          {{kChannelInfoForm, PlainCaption(cat.Text(TextId::MnuChannelInfo))},
+                           {kOptionsForm, PlainCaption(cat.Text(TextId::MnuOptFeature))},
+                           {kToneForm, ToneText(12014, cat.CurrentLanguage)},
+                           {kChannelListForm, PlainCaption(cat.Text(TextId::MnuChannelList))}});
 }
 
 void MainWindow::Change_Language() {

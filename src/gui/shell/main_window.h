@@ -101,7 +101,6 @@ private:
     void RestoreGeometry();
     void SaveGeometry();
     void OpenChannelEditorAndCascade();
-    void RouteTreeNode(const QString& key);
     void Run(const std::function<void()>& command);
     QAction* Action(const QString& name) const;
 

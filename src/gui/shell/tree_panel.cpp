@@ -58,16 +58,14 @@ TreePanel::TreePanel(QWidget* parent) : QWidget(parent) {
     layout->addWidget(frame, 1);
 }
 
-void TreePanel::BuildTree(const QString& rootText, const QString& channels, const QString& options,
-                          const QString& tones, const QString& channelList) {
+void TreePanel::BuildTree(const QString& rootText,
+                          const QList<std::pair<QString, QString>>& windows) {
     label_->setText(rootText);
     tree_->clear();
-    QTreeWidgetItem* root = Node(QStringLiteral("N0"), rootText);
+    QTreeWidgetItem* root = Node(QString(), rootText);
     tree_->addTopLevelItem(root);
-    root->addChild(Node(QStringLiteral("N1"), channels));
-    root->addChild(Node(QStringLiteral("N2"), options));
-    root->addChild(Node(QStringLiteral("N12"), tones));
-    root->addChild(Node(QStringLiteral("N13"), channelList));
+    for (const auto& [name, caption] : windows)
+        root->addChild(Node(name, caption));
     root->setExpanded(true);
 }
 

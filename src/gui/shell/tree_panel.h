@@ -1,6 +1,10 @@
 #pragma once
 
+#include <QList>
+#include <QString>
 #include <QWidget>
+
+#include <utility>
 
 class QLabel;
 class QToolBar;
@@ -14,13 +18,13 @@ class TreePanel : public QWidget {
 public:
     explicit TreePanel(QWidget* parent = nullptr);
 
-    // Root "N0" with `rootText`, children "N1", "N2", "N12" and "N13" (the channel list).
-    void BuildTree(const QString& rootText, const QString& channels, const QString& options,
-                   const QString& tones, const QString& channelList);
+    // The root `rootText` (it opens nothing) over a node for each editor
+    // window, (its registered name, its caption); a node reports the name.
+    void BuildTree(const QString& rootText, const QList<std::pair<QString, QString>>& windows);
     QTreeWidget* tree() const { return tree_; }
 
 signals:
-    void nodeClicked(const QString& key);
+    void nodeClicked(const QString& window);
     void closeRequested();
 
 private:
