@@ -17,8 +17,8 @@ QString Pair(const QString& caption, const QString& value) {
     return caption + QStringLiteral(": ") + value;
 }
 
-SheetSection GroupSection(const RadioModel& model, const SheetGroup& g, const CellTexts& cells,
-                          const Catalogue& c) {
+SheetSection GroupSection(const RadioModel& model, const SheetGroup& g, const QList<ListRow>& rows,
+                          const CellTexts& cells, const Catalogue& c) {
     const RadioData& d = model.radio;
     const OptionRecord& o = d.Options;
     const int v = g.bank;
@@ -41,7 +41,7 @@ SheetSection GroupSection(const RadioModel& model, const SheetGroup& g, const Ce
                          .join(QStringLiteral("    "));
     for (int column = kColChannel; column < kListColumnCount; ++column)
         section.table.header << ColumnCaption(column, c);
-    for (const ListRow& row : ChannelListRows(model)) {
+    for (const ListRow& row : rows) {
         if (row.bank != v || row.group != group || !RecordOfRow(model, row))
             continue;
         QStringList texts;
@@ -117,9 +117,11 @@ SheetContent ComposeSheet(const RadioModel& model, const SheetChoice& choice, co
                                                        TrimText(model.ModelCode) + QLatin1Char(')'))
                 << Pair(c.Text(TextId::PrintBand), model.BandText)
                 << Pair(c.Text(TextId::BackupsDate), date.toString(Qt::ISODate));
+    // Every row and its texts made once for all the groups.
     const CellTexts cells(model, c);
+    const QList<ListRow> rows = ChannelListRows(model);
     for (const SheetGroup& group : choice.groups)
-        sheet.sections << GroupSection(model, group, cells, c);
+        sheet.sections << GroupSection(model, group, rows, cells, c);
     if (choice.options)
         sheet.sections << OptionSection(model, c);
     if (choice.tones)

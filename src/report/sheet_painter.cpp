@@ -159,8 +159,7 @@ private:
         return height + 2 * pad_;
     }
 
-    void Row(const QStringList& row, const Columns& columns, bool header) {
-        const double height = RowHeight(row, columns, header);
+    void Row(const QStringList& row, const Columns& columns, bool header, double height) {
         if (painter_) {
             painter_->setFont(SheetFont(columns.points, header));
             double x = 0;
@@ -180,17 +179,17 @@ private:
     void Table(const SheetTable& table, const Columns& columns) {
         if (table.header.isEmpty())
             return;
-        const bool header = HasHeader(table);
-        if (header)
-            Row(table.header, columns, true);
+        const double headerHeight = HeaderHeight(table, columns);
+        if (headerHeight > 0)
+            Row(table.header, columns, true, headerHeight);
         for (const QStringList& row : table.rows) {
             const double height = RowHeight(row, columns, false);
             if (y_ + height > height_) {
                 NewPage();
-                if (header)
-                    Row(table.header, columns, true);
+                if (headerHeight > 0)
+                    Row(table.header, columns, true, headerHeight);
             }
-            Row(row, columns, false);
+            Row(row, columns, false, height);
         }
     }
 

@@ -113,3 +113,7 @@ QString ResolvePortArgument(const QString& argument, const IniFile& setup) {
     const int number = ComNumber(argument);
     return number > 0 ? DevicePathOf(number, setup) : argument;
 }
+
+QString PortArgumentName(const QString& argument, const QString& device) {
+    return device == argument ? QString() : argument.toUpper();
+}

@@ -59,3 +59,6 @@ QString DevicePathOf(int number, const IniFile& setup);
 // A port named on a command line: "COM5" (any case) or a device path.
 // Returns the device path.
 QString ResolvePortArgument(const QString& argument, const IniFile& setup);
+// The name a port argument shows beside its `device`: "COM5" for "com5", ""
+// for a device path given as it is.
+QString PortArgumentName(const QString& argument, const QString& device);

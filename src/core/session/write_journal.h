@@ -54,8 +54,10 @@ private:
 // program that ends otherwise (killed, or quit at once) leaves it open.
 class JournalRecord : public WriteRecord {
 public:
-    JournalRecord(WriteJournal& journal, JournalEntry what)
-        : journal_(journal), what_(std::move(what)) {}
+    // A write to `port` for `model`, of the image made from `source`.
+    JournalRecord(WriteJournal& journal, const QString& port, const QString& model,
+                  const QString& source)
+        : journal_(journal), what_{port, model, source, {}, {}, {}} {}
 
     void Started(const RadioImage& image) override;
     void Finished() override;

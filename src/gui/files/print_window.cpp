@@ -24,13 +24,13 @@ PrintWindow::PrintWindow(const RadioModel& model, const Catalogue& c, QWidget* p
     groups_ = new QListWidget(this);
     groups_->setObjectName(QStringLiteral("lstGroups"));
     label->setBuddy(groups_);
-    for (const SheetGroup& group : GroupsWithChannels(model)) {
+    shown_ = GroupsWithChannels(model);
+    for (const SheetGroup& group : shown_) {
         const QString name = SheetGroupName(group);
         auto* item =
             new QListWidgetItem(name + QStringLiteral("  ") +
                                     model.radio.Options.GroupName(group.bank, group.group).text(),
                                 groups_);
-        item->setData(Qt::UserRole, name);
         item->setFlags(item->flags() | Qt::ItemIsUserCheckable);
         item->setCheckState(leftOut.contains(name) ? Qt::Unchecked : Qt::Checked);
     }
@@ -76,8 +76,7 @@ SheetChoice PrintWindow::choice() const {
     SheetChoice chosen;
     for (int i = 0; i < groups_->count(); ++i)
         if (groups_->item(i)->checkState() == Qt::Checked)
-            chosen.groups << *SheetGroupOfName(
-                groups_->item(i)->data(Qt::UserRole).toString().replace(' ', ':'));
+            chosen.groups << shown_.at(i);
     chosen.options = options_->isChecked();
     chosen.tones = tones_->isChecked();
     return chosen;
@@ -87,6 +86,6 @@ void PrintWindow::Keep() const {
     QStringList leftOut;
     for (int i = 0; i < groups_->count(); ++i)
         if (groups_->item(i)->checkState() != Qt::Checked)
-            leftOut << groups_->item(i)->data(Qt::UserRole).toString();
+            leftOut << SheetGroupName(shown_.at(i));
     UserSettings().setPrint(leftOut, options_->isChecked(), tones_->isChecked());
 }

@@ -22,6 +22,7 @@ public:
 private:
     void Keep() const;
 
+    QList<SheetGroup> shown_; // the list's groups, in its order
     QListWidget* groups_;
     QCheckBox* options_;
     QCheckBox* tones_;

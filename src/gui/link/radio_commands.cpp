@@ -66,13 +66,10 @@ bool RadioCommands::Begin(SerialLink& link, LinkOperationCode operation, const Q
                 c.Text(TextId::TraceOff),
             PromptButtons::Ok, PromptIcon::Exclamation);
     }
-    QString device = DevicePathOf(ctx.settings.comPort, ctx.setup);
-    QString name = PortName(ctx.settings.comPort);
-    if (!port.isEmpty()) {
-        device = ResolvePortArgument(port, ctx.setup);
-        // A device path as it is has no COM name to show.
-        name = device == port ? QString() : port.toUpper();
-    }
+    const QString device = port.isEmpty() ? DevicePathOf(ctx.settings.comPort, ctx.setup)
+                                          : ResolvePortArgument(port, ctx.setup);
+    const QString name =
+        port.isEmpty() ? PortName(ctx.settings.comPort) : PortArgumentName(port, device);
     link.setSettings({device, name, ctx.settings.Handshaking, ctx.settings.StopBit,
                       LineSettingProblem(ctx.settings, ctx.catalogue, ctx.setup.path())});
     active_ = &link;
@@ -142,19 +139,24 @@ void RadioCommands::WriteData(int radios) {
     if (!Begin(*link_, LinkOperationCode::Write) ||
         !Confirm(*link_, host_.context().catalogue.Text(TextId::WriteConfirm)))
         return;
-    AppContext& ctx = host_.context();
-    RadioModel& model = ctx.model;
+    RadioModel& model = host_.context().model;
     PrepareImage(model.image);
     EncodeImage(model);
-    link_->engine().SetVerify(UserSettings().verifyAfterWrite());
+    RunRecordedWrite(*link_, model, model.CurrentFileName, {}, radios);
+}
+
+void RadioCommands::RunRecordedWrite(SerialLink& link, const RadioModel& radio,
+                                     const QString& source, const QString& port, int radios) {
+    LinkEngine& engine = link.engine();
+    engine.SetVerify(UserSettings().verifyAfterWrite());
     WriteJournal journal;
-    JournalRecord record(
-        journal,
-        {PortName(ctx.settings.comPort), model.ModelCode, model.CurrentFileName, {}, {}, {}});
-    link_->engine().SetRecord(&record);
+    JournalRecord record(journal,
+                         port.isEmpty() ? PortName(host_.context().settings.comPort) : port,
+                         radio.ModelCode, source);
+    engine.SetRecord(&record);
     const auto kind = radios > 0 ? ProgressWindow::Kind::GroupWrite : ProgressWindow::Kind::Write;
-    RunProgress(*link_, static_cast<int>(kind), radios);
-    link_->engine().SetRecord(nullptr);
+    RunProgress(link, static_cast<int>(kind), radios);
+    engine.SetRecord(nullptr); // the record goes with this call
 }
 
 bool RadioCommands::WriteImage(RadioModel& radio, const QString& question, const QString& source,
@@ -163,20 +165,9 @@ bool RadioCommands::WriteImage(RadioModel& radio, const QString& question, const
     SerialLink link(*this, radio, ctx.versions, ctx.catalogue);
     bool written = false;
     if (Begin(link, LinkOperationCode::Write, port) && Confirm(link, question)) {
-        LinkEngine& engine = link.engine();
-        engine.SetVerify(UserSettings().verifyAfterWrite());
-        WriteJournal journal;
-        JournalRecord record(journal, {port.isEmpty() ? PortName(ctx.settings.comPort) : port,
-                                       radio.ModelCode,
-                                       source,
-                                       {},
-                                       {},
-                                       {}});
-        engine.SetRecord(&record);
-        RunProgress(link, static_cast<int>(ProgressWindow::Kind::Write), 0);
-        engine.SetRecord(nullptr);
-        written = engine.Outcome() == LinkOutcome::Success ||
-                  engine.Outcome() == LinkOutcome::VerifyUnfinished;
+        RunRecordedWrite(link, radio, source, port, 0);
+        const LinkOutcome outcome = link.engine().Outcome();
+        written = outcome == LinkOutcome::Success || outcome == LinkOutcome::VerifyUnfinished;
     }
     // This link goes away with the call.
     active_ = link_.get();

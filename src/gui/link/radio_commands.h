@@ -67,6 +67,11 @@ private:
     void RunProgress(SerialLink& link, int kind, int radios);
     // The encoded data on screen, to one radio or to `radios` radios.
     void WriteData(int radios);
+    // A confirmed write of `radio`'s image on `link`, to one radio or a group,
+    // with the verify choice, recorded in the write journal as from `source`
+    // on `port` (the chosen port when empty).
+    void RunRecordedWrite(SerialLink& link, const RadioModel& radio, const QString& source,
+                          const QString& port, int radios);
     void WriteAfterEdits();
     // `radio`'s image as it stands into the radio after `question`, recorded
     // as written from `source`; true when the radio then holds it all.

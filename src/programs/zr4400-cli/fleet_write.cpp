@@ -214,8 +214,8 @@ int RunFleetWrite(CliSession& s, const QStringList& names, const WriteOptions& o
                        s.catalogue.Text(TextId::QuitAtOnce));
     for (Port& port : fleet.ports) {
         LinkEngine& engine = port.link->engine();
-        port.record = std::make_unique<JournalRecord>(
-            journal, JournalEntry{port.name, s.model.ModelCode, options.source, {}, {}, {}});
+        port.record =
+            std::make_unique<JournalRecord>(journal, port.name, s.model.ModelCode, options.source);
         engine.SetRecord(port.record.get());
         engine.SetVerify(options.verify);
         engine.SetSwapWait(options.waitSeconds);

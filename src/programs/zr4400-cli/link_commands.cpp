@@ -95,7 +95,7 @@ int RunWriting(CliSession& s, const QString& port, const WriteOptions& options) 
         return ExitPortUnavailable;
     s.prompter.confirm(s.catalogue.Text(TextId::WriteConfirm));
     WriteJournal journal;
-    JournalRecord record(journal, {port, s.model.ModelCode, options.source, {}, {}, {}});
+    JournalRecord record(journal, port, s.model.ModelCode, options.source);
     engine.SetRecord(&record);
     engine.SetVerify(options.verify);
     engine.SetSwapWait(options.waitSeconds);

@@ -30,9 +30,8 @@ int PrepareLink(CliSession& s, SerialLink& link, const QString& port, const QStr
             WithProblem(s.catalogue.Text(TextId::FileError), s.catalogue, link.traceProblem()));
         return ExitCannotCreate;
     }
-    // A device path given as it is has no COM name to show.
-    const QString name = device == port ? QString() : port.toUpper();
-    link.setSettings({device, name, s.settings.Handshaking, s.settings.StopBit,
+    link.setSettings({device, PortArgumentName(port, device), s.settings.Handshaking,
+                      s.settings.StopBit,
                       LineSettingProblem(s.settings, s.catalogue, s.setup.path())});
     return ExitOk;
 }
