@@ -75,10 +75,10 @@ int main(int argc, char** argv) {
 
     Report("open the list, painted", 20, 1e6, "ms", [&] {
         window.UnloadAllChildForms();
-        window.ShowChildForm(kChannelListForm)->repaint();
+        window.editors().Show(kChannelListForm)->repaint();
         QApplication::processEvents();
     });
-    auto* list = qobject_cast<ChannelListWindow*>(window.FindChildForm(kChannelListForm));
+    auto* list = qobject_cast<ChannelListWindow*>(window.editors().Find(kChannelListForm));
     QGuiApplication::clipboard()->setText(PastedRows());
     Report("paste 500 rows, shown anew", 20, 1e6, "ms", [&] {
         list->PasteRows();

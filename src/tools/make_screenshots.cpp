@@ -38,8 +38,8 @@ void SampleChannels(RadioModel& model, const Catalogue& catalogue) {
 // A picture of the main window with one editor window on show.
 bool ShootForm(MainWindow& window, const QString& form, bool maximized, const QString& path) {
     window.UnloadAllChildForms();
-    window.ShowChildForm(form);
-    if (QMdiSubWindow* sub = window.mdiArea()->activeSubWindow(); sub && maximized)
+    window.editors().Show(form);
+    if (QMdiSubWindow* sub = window.editors().activeSubWindow(); sub && maximized)
         sub->showMaximized();
     QApplication::processEvents();
     return SavePicture(window.grab().toImage(), path, "PNG");

@@ -112,7 +112,7 @@ private slots:
         QCOMPARE(run.context.model.radio.Options.MicGain, int16_t(17));
         QVERIFY(run.context.model.IsUntitled);
         QCOMPARE(run.context.model.CurrentFileName, QStringLiteral("new.dat"));
-        QVERIFY(!w.FindChildForm(kOptionsForm)); // every editor closed for the new data
+        QVERIFY(!w.editors().Find(kOptionsForm)); // every editor closed for the new data
         QVERIFY(!w.findChild<QDialog*>("FrmProgress", Qt::FindDirectChildrenOnly));
         // The read was kept in the backup folder...
         const QDir backups(install.file("xdg/zr4400/backups"));
@@ -236,7 +236,7 @@ private slots:
         // The data had changed: the save question came first.
         QCOMPARE(run.prompter.texts().value(0),
                  QStringLiteral("File has been modify,save it now?"));
-        QVERIFY(w.FindChildForm(kOptionsForm));
+        QVERIFY(w.editors().Find(kOptionsForm));
         QVERIFY(!run.prompter.texts().contains("Read Data Completed."));
         QVERIFY(!w.findChild<RadioCommands*>()->link().isPortOpen());
     }

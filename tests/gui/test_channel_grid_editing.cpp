@@ -107,10 +107,10 @@ private slots:
         } else if (how == "grid") {
             r.clickCell(9);
         } else if (how == "close") {
-            r.run.window->mdiArea()->activeSubWindow()->close();
+            r.run.window->editors().activeSubWindow()->close();
         } else if (how == "button") {
             QTest::mouseClick(r.window()->findChild<QPushButton*>("CommandClose"), Qt::LeftButton);
-            QVERIFY(!r.run.window->FindChildForm(kChannelInfoForm));
+            QVERIFY(!r.run.window->editors().Find(kChannelInfoForm));
         } else if (how == "down" || how == "tab") {
             QTest::keyClick(r.cellEditor(), how == "down" ? Qt::Key_Down : Qt::Key_Tab);
         } else {

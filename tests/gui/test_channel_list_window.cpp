@@ -28,7 +28,7 @@ struct ListRun : ChannelEditorRun {
     // View > Channel List, filtered to one bank and group.
     QTableView* openList(const QString& bank, const QString& group) {
         Trigger(*run.window, "mnuChannelList");
-        QWidget* form = run.window->FindChildForm(kChannelListForm);
+        QWidget* form = run.window->editors().Find(kChannelListForm);
         Q_ASSERT(form);
         Choose(Child<QComboBox>(form, "cboBank"), bank);
         Choose(Child<QComboBox>(form, "cboGroup"), group);
@@ -170,14 +170,14 @@ private slots:
         QCOMPARE(r.table->currentIndex(), r.at({0, 1, 8}, kColFrequency));
         QCOMPARE(QApplication::focusWidget(), r.table);
         // Typed into the grid: in the list at once.
-        r.run.window->ShowChildForm(kChannelInfoForm);
+        r.run.window->editors().Show(kChannelInfoForm);
         r.openCell(7);
         QTest::keyClicks(r.cellEditor(), "26.9");
         QTest::keyClick(r.cellEditor(), Qt::Key_Return);
         QCOMPARE(r.onScreen(kA7, kColFrequency), QStringLiteral("26.9000"));
         // An out-of-band value is refused with the grid's message.
         r.prompter().prompts.clear();
-        r.run.window->ShowChildForm(kChannelListForm);
+        r.run.window->editors().Show(kChannelListForm);
         r.click(kA7, kColFrequency);
         r.typeInCell("31");
         QVERIFY(r.prompter().texts().size() == 1 && r.prompter().texts()[0].contains("\nCB A 7: "));
@@ -193,7 +193,7 @@ private slots:
         // Every column and 20 rows in sight; HF offers its nine groups.
         QVERIFY(table->horizontalHeader()->length() <= table->viewport()->width());
         QVERIFY(table->viewport()->height() >= 20 * table->rowHeight(0));
-        QWidget* form = r.run.window->FindChildForm(kChannelListForm);
+        QWidget* form = r.run.window->editors().Find(kChannelListForm);
         QCOMPARE(Child<QComboBox>(form, "cboGroup")->count(), 10);
         Choose(Child<QComboBox>(form, "cboBank"), "CB");
         Choose(Child<QComboBox>(form, "cboGroup"), "A");
@@ -248,7 +248,7 @@ private slots:
         const QRect place = frame->geometry();
         frame->close();
         Trigger(*r.run.window, "mnuChannelList");
-        QCOMPARE(r.run.window->FindChildForm(kChannelListForm)->parentWidget()->geometry(), place);
+        QCOMPARE(r.run.window->editors().Find(kChannelListForm)->parentWidget()->geometry(), place);
     }
 
     void channelPlanImportAsksAndUndoes() {
@@ -295,7 +295,7 @@ private slots:
         Child<QTabBar>(tones, "TabStrip1")->setCurrentIndex(5);
         QVERIFY(Choose(Child<QComboBox>(tones, "Combo3_0"), "2100"));
         QCOMPARE(d.Tones[6].Element[0].FreqCode, 210);
-        r.run.window->ShowChildForm(kChannelInfoForm);
+        r.run.window->editors().Show(kChannelInfoForm);
         const int otherBank = d.BandFlag == 0 ? 1 : 0;
         r.choose("Combo2", r.list("Combo2")->itemText(otherBank));
         QCOMPARE(d.BandFlag, otherBank);

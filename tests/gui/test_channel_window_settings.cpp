@@ -140,19 +140,19 @@ private slots:
         r.choose("Combo8_12", "AM");
         RadioData& d = r.model().radio;
         d.Tones[2].LoopCount = 0;
-        r.run.window->RefreshRogerLists();
+        r.run.context.changes.Tell(nullptr, DataNotifier::Part::RogerTones);
         QCOMPARE(
             Values(EntriesOf(r.list("Combo8_11")).join(','), r.list("Combo8_11")->currentText()),
             "OFF,1,3,4,5 4");
         // A tone no longer offered stays in sight while the channel holds it.
         d.Tones[4].LoopCount = 0;
-        r.run.window->RefreshRogerLists();
+        r.run.context.changes.Tell(nullptr, DataNotifier::Part::RogerTones);
         QCOMPARE(
             Values(EntriesOf(r.list("Combo8_11")).join(','), r.list("Combo8_11")->currentText()),
             "OFF,1,3,5,4 4");
         d.Options.ModeEnable[1] = 0; // AM no longer offered
         RevalidateAllModes(d, r.model().channels);
-        r.run.window->RefreshModeLists();
+        r.run.context.changes.Tell(nullptr, DataNotifier::Part::ModeEnable);
         QCOMPARE(
             Values(EntriesOf(r.list("Combo8_12")).join(','), r.list("Combo8_12")->currentText()),
             "FM,USB,LSB,PA FM");

@@ -26,7 +26,7 @@ namespace {
 QStringList WindowTitles(Started& run) {
     QStringList titles;
     for (const QString& form : {kChannelInfoForm, kChannelListForm, kOptionsForm, kToneForm})
-        titles << run.window->ShowChildForm(form)->windowTitle();
+        titles << run.window->editors().Show(form)->windowTitle();
     AppContext& c = run.context;
     const Catalogue& cat = c.catalogue;
     titles << PortWindow(c, run.prompter).windowTitle() << BackupsWindow(cat, {}).windowTitle()

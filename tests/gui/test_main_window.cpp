@@ -91,11 +91,11 @@ private slots:
         QTreeWidget* tree = w.findChild<QTreeWidget*>("TreeView1");
         QTreeWidgetItem* root = tree->topLevelItem(0);
         emit tree->itemClicked(root->child(0), 0); // the channel editor, already open
-        QCOMPARE(w.mdiArea()->subWindowList().size(), 1);
+        QCOMPARE(w.editors().subWindowList().size(), 1);
         emit tree->itemClicked(root->child(2), 0);
-        QVERIFY(w.mdiArea()->subWindowList().size() == 2 && w.FindChildForm(kToneForm));
+        QVERIFY(w.editors().subWindowList().size() == 2 && w.editors().Find(kToneForm));
         Trigger(w, "mnuCloseAll");
-        QVERIFY(w.mdiArea()->subWindowList().isEmpty());
+        QVERIFY(w.editors().subWindowList().isEmpty());
     }
 
     void saveFlows() {
@@ -225,7 +225,7 @@ private slots:
         for (const auto& [answer, saveName, opened] : rows) {
             Fresh<Started> run;
             MainWindow& w = *run.window;
-            w.RegisterChildForm(kChannelInfoForm, [] { return new QLabel(QStringLiteral("e")); });
+            w.editors().Register(kChannelInfoForm, [] { return new QLabel(QStringLiteral("e")); });
             RadioModel& model = run.context.model;
             const QString source = WriteOtherFile(run, run.context);
             model.radio.Options.MicGain = 12;
@@ -239,7 +239,7 @@ private slots:
                             QFileInfo::exists(run.file("before.dat")), model.radio.Options.MicGain,
                             model.IsUntitled),
                      Values(true, true, !saveName.isEmpty(), opened ? 33 : 12, !opened));
-            QVERIFY(!opened || w.FindChildForm(kChannelInfoForm));
+            QVERIFY(!opened || w.editors().Find(kChannelInfoForm));
         }
     }
 
@@ -385,7 +385,7 @@ private slots:
         install.writeSetup("[language]\r\nIsFirstRun=0\r\ncomPort=1\r\nCurrentLanguage=2\r\n");
         Started run(install);
         MainWindow& w = *run.window;
-        w.RegisterChildForm(kChannelInfoForm, [] { return new QLabel(QStringLiteral("e")); });
+        w.editors().Register(kChannelInfoForm, [] { return new QLabel(QStringLiteral("e")); });
         w.LoadNewDoc();
         ShowStandIn(w, kOptionsForm);
         // Setup > Language Setup: English, Chinese again, OK alone. A change is stored and
@@ -401,9 +401,9 @@ private slots:
             });
             Trigger(w, "mnuLanguage");
             seen << w.findChild<QAction*>("mnuFile")->text()
-                 << QString::number(w.ChildForms().size())
+                 << QString::number(w.editors().Forms().size())
                  << QString::number(install.setup().contains("CurrentLanguage=1"));
-            w.ShowChildForm(kOptionsForm);
+            w.editors().Show(kOptionsForm);
         }
         QCOMPARE(seen.join(' '), "中文 &File 1 1 English 文件(&F) 1 0 中文 文件(&F) 2 0");
         QVERIFY(w.findChild<QAction*>("mnuLanguage")->isVisible());

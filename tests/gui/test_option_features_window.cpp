@@ -101,7 +101,7 @@ private slots:
         Fresh<ShownProgram> program;
         program.open(kToneForm);
         QWidget* form = program.open(kOptionsForm);
-        QVERIFY(program.run.window->FindChildForm(kToneForm));
+        QVERIFY(program.run.window->editors().Find(kToneForm));
         QVERIFY(!program.model().IsModified());
         for (const auto& row : rows) {
             if (row.entry)
@@ -137,7 +137,7 @@ private slots:
         QVERIFY(Choose(mic, "5"));
         QCOMPARE(Values(o.MicGain, mic->findText("0")), "5 -1");
         Child<QPushButton>(form, "CommandClose")->click();
-        QTRY_VERIFY(!program.run.window->FindChildForm(kOptionsForm));
+        QTRY_VERIFY(!program.run.window->editors().Find(kOptionsForm));
 
         // Opened again: what was chosen shows. AM switched off moves the public
         // mode and the AM channels to FM; the last mode stays enabled.

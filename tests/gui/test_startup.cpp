@@ -108,11 +108,11 @@ private slots:
         SplashWindow splash(install.programFolder() + "/StartE.jpg");
         QVERIFY(splash.picture()->pixmap().isNull());
         Started run(install);
-        QCOMPARE(run.window->mdiArea()->background().style(), Qt::SolidPattern);
+        QCOMPARE(run.window->editors().background().style(), Qt::SolidPattern);
 
         Installation complete;
         Started pictured(complete);
-        QCOMPARE(pictured.window->mdiArea()->background().style(), Qt::TexturePattern);
+        QCOMPARE(pictured.window->editors().background().style(), Qt::TexturePattern);
     }
 };
 

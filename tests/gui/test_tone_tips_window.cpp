@@ -2,7 +2,6 @@
 // lists of other windows, the bar picture, playback and saving a WAV file.
 
 #include "core/editing/tone_picture.h"
-#include "core/session/editor_hooks.h"
 #include "gui/tones/tone_bar_picture.h"
 #include "gui/tones/tone_player.h"
 #include "support/option_tone_driving.h"
@@ -14,17 +13,6 @@
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTabBar>
-
-namespace {
-
-// An open window that counts the roger-list refreshes it is told to make.
-class RogerListProbe : public QLabel, public RogerListOwner {
-public:
-    void ShowRB() override { ++refreshes; }
-    int refreshes = 0;
-};
-
-} // namespace
 
 class TestToneTipsWindow : public QObject {
     Q_OBJECT
@@ -40,9 +28,13 @@ private slots:
                 program.data().Tones[n].LoopCount = n == 1 || (another && n == 2) ? 1 : 0;
             program.data().Options.PublicRoger = 1;
             program.channels().at(0, 1, 1).Roger = 1;
-            RogerListProbe* probe = nullptr;
-            program.run.window->RegisterChildForm("probe",
-                                                  [&probe] { return probe = new RogerListProbe; });
+            // An open window that counts the roger-list refreshes it is told to make.
+            int refreshes = 0;
+            program.run.window->editors().Register("probe", [&] {
+                auto* probe = new QLabel;
+                program.run.context.changes.Follow(probe, {.rogerTones = [&] { ++refreshes; }});
+                return probe;
+            });
             program.open("probe");
             QWidget* options = program.open(kOptionsForm);
             QWidget* form = program.open(kToneForm);
@@ -50,7 +42,7 @@ private slots:
             QVERIFY(Choose(loops, "Off"));
             QCOMPARE(Values(loops->currentText(), program.data().Tones[1].LoopCount,
                             program.data().Options.PublicRoger,
-                            program.channels().at(0, 1, 1).Roger, probe->refreshes,
+                            program.channels().at(0, 1, 1).Roger, refreshes,
                             EntriesOf(Child<QComboBox>(options, "Combo2_5")).contains("1")),
                      Values(another ? "Off" : "1", roger, roger, roger, 1 - roger, roger == 1));
             if (another)
@@ -135,7 +127,7 @@ private slots:
             QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(0).center());
         } else {
             Child<QPushButton>(form, "CommandClose")->click();
-            QTRY_VERIFY(!program.window().FindChildForm(kToneForm));
+            QTRY_VERIFY(!program.window().editors().Find(kToneForm));
             return;
         }
         QTRY_VERIFY_WITH_TIMEOUT(play->isEnabled(), 20000);

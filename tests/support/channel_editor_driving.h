@@ -21,7 +21,7 @@ struct ChannelEditorRun : ShownProgram {
     using ShownProgram::ShownProgram;
 
     ChannelInfoWindow* window() const {
-        return qobject_cast<ChannelInfoWindow*>(run.window->FindChildForm(kChannelInfoForm));
+        return qobject_cast<ChannelInfoWindow*>(run.window->editors().Find(kChannelInfoForm));
     }
     ChannelGrid* grid() const { return window()->findChild<ChannelGrid*>("MSFlexGrid1"); }
     FreqCellEditor* cellEditor() const { return grid()->editor(); }

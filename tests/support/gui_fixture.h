@@ -92,7 +92,7 @@ struct ShownProgram {
     RadioData& data() { return run.context.model.radio; }
     ChannelTable& channels() { return run.context.model.channels; }
     ScriptedPrompter& prompter() { return run.prompter; }
-    QWidget* open(const QString& name) { return run.window->ShowChildForm(name); }
+    QWidget* open(const QString& name) { return run.window->editors().Show(name); }
 
     Started run;
     bool shown = false;
@@ -112,8 +112,8 @@ inline void Trigger(QWidget& window, const char* name) {
 
 // A stand-in window registered under a real editor's name and shown.
 inline void ShowStandIn(MainWindow& window, const QString& name) {
-    window.RegisterChildForm(name, [] { return new QLabel(QStringLiteral("editor")); });
-    window.ShowChildForm(name);
+    window.editors().Register(name, [] { return new QLabel(QStringLiteral("editor")); });
+    window.editors().Show(name);
 }
 
 // An editor that holds one value back until it is asked to commit it (as a
@@ -129,9 +129,9 @@ private:
 
 // The pending editor becomes the only open window, under the channel editor's name.
 inline void ShowPendingEditor(MainWindow& window, RadioModel& model) {
-    window.RegisterChildForm(kChannelInfoForm, [&model] { return new PendingEditor(model); });
+    window.editors().Register(kChannelInfoForm, [&model] { return new PendingEditor(model); });
     window.UnloadAllChildForms();
-    window.ShowChildForm(kChannelInfoForm);
+    window.editors().Show(kChannelInfoForm);
 }
 
 // Runs `act` on the next modal window to show (of that object name, when one

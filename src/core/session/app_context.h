@@ -5,6 +5,7 @@
 #include "core/base/ini_file.h"
 #include "core/base/version_table.h"
 #include "core/model/radio_model.h"
+#include "core/session/data_notifier.h"
 #include "core/text/catalogue.h"
 
 // The objects that live for the whole run, created once at start-up and
@@ -19,6 +20,8 @@ struct AppContext {
     VersionTable versions;
     VersionFileState versionFile = VersionFileState::Ok;
     RadioModel model;
+    // Told of every change to `model`, which the windows follow.
+    DataNotifier changes;
     // Started with --dealer: the group write is offered in the menu and toolbar.
     bool dealerMode = false;
     // A settings change that could be saved nowhere has been told of (once a run).

@@ -64,6 +64,8 @@ ChannelInfoWindow::ChannelInfoWindow(EditorHost& host, QWidget* parent)
     ChangShowByLanguage();
     SelectComboBoxIndex(bankList_, Bank());
     ShowBank(Bank());
+    context_.changes.Follow(
+        this, {[this] { ShowCurrentData(); }, [this] { ShowRB(); }, [this] { RefreshModeList(); }});
 }
 
 RadioModel& ChannelInfoWindow::model() const {

@@ -24,11 +24,7 @@ struct ChannelRecord;
 //
 // Only a user's choice stores: the lists store on `activated`, which filling
 // or selecting in code never raises, and the name box on `textEdited`.
-class ChannelInfoWindow : public QWidget,
-                          public RogerListOwner,
-                          public ModeListOwner,
-                          public PendingEditOwner,
-                          public DataShower {
+class ChannelInfoWindow : public QWidget, public PendingEditOwner {
     Q_OBJECT
 public:
     explicit ChannelInfoWindow(EditorHost& host, QWidget* parent = nullptr);
@@ -39,13 +35,13 @@ public:
     QString GetCTCSS_DCSByShow(const QString& shown) const;
     QString ShowCTCSS_DCS(const QString& code) const;
     void ReShowChInfoByLanguage();
-    void ShowRB() override;
-    void RefreshModeList() override;
+    void ShowRB();
+    void RefreshModeList();
     // The write command's check of open windows: a frequency still being typed is taken.
     void CommitPendingEdit() override;
     // The data changed elsewhere (the channel list, undo): shown anew, the
     // group on show kept.
-    void ShowCurrentData() override;
+    void ShowCurrentData();
     void InitValidComboList();
     void ShowValidComboText();
     void InitComboWorkGroup();

@@ -41,6 +41,7 @@ ChannelListWindow::ChannelListWindow(EditorHost& host, QWidget* parent)
     setObjectName(QStringLiteral("frmChannelList"));
     model_ = new ChannelListModel(context_.model, context_.catalogue, this);
     connect(model_, &ChannelListModel::cellEdited, this, &ChannelListWindow::OnCellEdited);
+    context_.changes.Follow(this, {.values = [this] { model_->Refresh(); }});
 
     bankLabel_ = new QLabel(this);
     bankFilter_ = new QComboBox(this);
@@ -160,10 +161,6 @@ void ChannelListWindow::ShowFilteredRows() {
     const int group = groupFilter_->currentIndex();
     model_->ShowRows(
         {bankFilter_->currentIndex() - 1, group < 1 ? -1 : group, usedOnly_->isChecked()});
-}
-
-void ChannelListWindow::ShowCurrentData() {
-    model_->Refresh();
 }
 
 QSize ChannelListWindow::sizeHint() const {

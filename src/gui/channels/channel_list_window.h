@@ -19,12 +19,11 @@ struct AppContext;
 // for every selected row where the rules allow it; Fill Down, Delete, Copy,
 // Paste and sorting a group by frequency work on the selection. Every change
 // goes through the same rules as the channel information window.
-class ChannelListWindow : public QWidget, public DataShower, public PlacedWindow {
+class ChannelListWindow : public QWidget, public PlacedWindow {
     Q_OBJECT
 public:
     explicit ChannelListWindow(EditorHost& host, QWidget* parent = nullptr);
 
-    void ShowCurrentData() override;
     void PlaceWindow() override;
     // Every column and 20 rows.
     QSize sizeHint() const override;

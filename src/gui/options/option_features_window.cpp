@@ -48,6 +48,8 @@ OptionFeaturesWindow::OptionFeaturesWindow(EditorHost& host, QWidget* parent)
       language_(host.context().catalogue.CurrentLanguage) {
     setObjectName(kOptionsForm);
     Caption(this, TextId::OptCaption);
+    host.context().changes.Follow(
+        this, {.values = [this] { ReShowData(); }, .rogerTones = [this] { ShowRB(); }});
 
     auto* left = new QVBoxLayout;
     left->addWidget(BuildListColumn());
@@ -305,7 +307,7 @@ void OptionFeaturesWindow::CheckClicked(int code, bool checked) {
     checks_.value(code)->setChecked(stored > 0);
     FillList(mode, OptionListEntries(OptionCode::PublicMode, language_, data_), -1);
     ShowStoredOption(OptionCode::PublicMode);
-    host_.RefreshModeLists();
+    host_.context().changes.Tell(this, DataNotifier::Part::ModeEnable);
     host_.DataEdited(this);
     // The channels' modes changed with the switch: the user is told which.
     if (!moved.isEmpty())

@@ -24,20 +24,14 @@ struct RadioData;
 // The option features window (`FrmOptFeatures`): radio-wide options, protections, transmit
 // offset, S-meter points, the public channel and the mode enables. Every
 // change is stored into the radio data at once.
-class OptionFeaturesWindow : public QWidget,
-                             public RogerListOwner,
-                             public PendingEditOwner,
-                             public DataShower {
+class OptionFeaturesWindow : public QWidget, public PendingEditOwner {
     Q_OBJECT
 public:
     explicit OptionFeaturesWindow(EditorHost& host, QWidget* parent = nullptr);
     ~OptionFeaturesWindow() override;
 
-    // The data changed elsewhere (undo): every value shown anew.
-    void ShowCurrentData() override { ReShowData(); }
-
     // Rebuilds the roger list and shows the public channel's tone in it.
-    void ShowRB() override;
+    void ShowRB();
     // Rebuilds the lists and shows the stored values again; captions stay.
     void ReShowData();
     // Takes the text of the box being edited into the data.

@@ -4,22 +4,23 @@
 #include "core/model/data_file.h"
 #include "core/model/initial_data.h"
 #include "core/session/app_context.h"
-#include "core/session/editor_hooks.h"
 #include "core/session/startup.h"
 #include "core/text/tone_text.h"
 #include "gui/files/backup_commands.h"
 #include "gui/files/print_commands.h"
 #include "gui/link/radio_commands.h"
 #include "gui/shell/about_window.h"
+#include "gui/shell/edit_steps.h"
+#include "gui/shell/editor_area.h"
 #include "gui/shell/editor_registry.h"
 #include "gui/shell/help_window.h"
 #include "gui/shell/language_window.h"
-#include "gui/shell/main_menu_table.h"
+#include "gui/shell/main_menus.h"
 #include "gui/shell/qt_translations.h"
+#include "gui/shell/recent_files_menu.h"
 #include "gui/shell/tree_panel.h"
 #include "gui/widgets/twips.h"
 #include "gui/widgets/user_settings.h"
-#include "gui/widgets/wheel_guard.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -30,13 +31,10 @@
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QMdiArea>
-#include <QMdiSubWindow>
 #include <QMenuBar>
 #include <QMimeData>
 #include <QScreen>
 #include <QStatusBar>
-#include <QStyle>
 #include <QTimer>
 #include <QToolBar>
 #include <QUrl>
@@ -47,33 +45,6 @@ namespace {
 
 constexpr int kMinimumPanelTwips = 300;
 constexpr int kRenewDelayMs = 200;
-
-struct ToolButton {
-    const char* action; // the command's action; nullptr for a separator
-    QStyle::StandardPixmap icon;
-};
-
-// The toolbar's New is a command of its own: it starts new data without
-// the menu's "All data will be cleared." question. The other buttons are
-// the menu's own actions.
-constexpr const char* kToolbarNew = "tbFileNew";
-constexpr ToolButton kToolButtons[] = {
-    {kToolbarNew, QStyle::SP_FileIcon},
-    {"mnuFileOpen", QStyle::SP_DialogOpenButton},
-    {"mnuFileSave", QStyle::SP_DialogSaveButton},
-    {nullptr, QStyle::SP_CustomBase},
-    {"mnuFilePrint", QStyle::SP_FileDialogDetailedView},
-    {nullptr, QStyle::SP_CustomBase},
-    {"mnuReadFromRadio", QStyle::SP_ArrowDown},
-    {"mnuWriteToRadio", QStyle::SP_ArrowUp},
-    {nullptr, QStyle::SP_CustomBase},
-    {"mnuComm", QStyle::SP_ComputerIcon},
-    {"mnuMWriteToRadio", QStyle::SP_ArrowRight},
-    {nullptr, QStyle::SP_CustomBase},
-    {"mnuChannelList", QStyle::SP_FileDialogListView},
-    {nullptr, QStyle::SP_CustomBase},
-    {"mnuHelpAbout", QStyle::SP_MessageBoxInformation},
-};
 
 } // namespace
 
@@ -93,18 +64,17 @@ MainWindow::MainWindow(AppContext& context, Prompter& prompter, QWidget* parent)
     auto* central = new QWidget(this);
     treePanel_ = new TreePanel(central);
     splitter_ = new PanelSplitter(treePanel_, central);
-    mdi_ = new QMdiArea(central);
-    mdi_->setObjectName(QStringLiteral("mdiArea"));
+    editors_ = new EditorArea(central);
     auto* layout = new QHBoxLayout(central);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
     layout->addWidget(treePanel_);
     layout->addWidget(splitter_);
-    layout->addWidget(mdi_, 1);
+    layout->addWidget(editors_, 1);
     setCentralWidget(central);
     treePanel_->setFixedWidth(TwipsToPixels(this, 2800));
     splitter_->setMinimumPanelWidth(TwipsToPixels(this, kMinimumPanelTwips));
-    connect(treePanel_, &TreePanel::nodeClicked, this, &MainWindow::ShowChildForm);
+    connect(treePanel_, &TreePanel::nodeClicked, editors_, &EditorArea::Show);
     connect(treePanel_, &TreePanel::closeRequested, this, [this] {
         treePanel_->hide();
         splitter_->hide();
@@ -126,10 +96,15 @@ MainWindow::MainWindow(AppContext& context, Prompter& prompter, QWidget* parent)
     connect(renewTimer_, &QTimer::timeout, this, &MainWindow::LoadNewDoc);
 
     BuildMenus();
-    BuildToolbar();
+    BuildMainToolbar(this, [this] { files_.NewDocument(); });
+    steps_ = new EditSteps(
+        context_.model, context_.changes, Action("mnuUndo"), Action("mnuRedo"),
+        [this] { ValidateOpenEditors(); }, this);
+    // The changed mark and the band in force are in the caption.
+    connect(&context_.changes, &DataNotifier::changed, this, &MainWindow::RefreshCaption);
     const auto editors = EditorWindowFactories(*this);
     for (auto it = editors.begin(); it != editors.end(); ++it)
-        RegisterChildForm(it.key(), it.value());
+        editors_->Register(it.key(), it.value());
     (new RadioCommands(*this, this))->Install(commands_);
 
     // The window's load: position, captions, tree, then the initial data.
@@ -147,7 +122,7 @@ MainWindow::~MainWindow() {
 }
 
 QAction* MainWindow::Action(const QString& name) const {
-    return findChild<QAction*>(name, Qt::FindDirectChildrenOnly);
+    return CommandAction(this, name);
 }
 
 void MainWindow::Run(const std::function<void()>& command) {
@@ -169,13 +144,11 @@ void MainWindow::BuildMenus() {
         {"mnuFileSave", [this] { files_.FileSave(); }},
         {"mnuFileSaveAs", [this] { files_.FileSaveAs(); }},
         {"mnuFileExit", [this] { close(); }},
-        {"mnuChannelInfo", [this] { ShowChildForm(kChannelInfoForm); }},
-        {"mnuChannelList", [this] { ShowChildForm(kChannelListForm); }},
-        {"mnuUndo", [this] { Undo(); }},
-        {"mnuRedo", [this] { Redo(); }},
-        {"mnuOptFeature", [this] { ShowChildForm(kOptionsForm); }},
-        {"mnuToneTips", [this] { ShowChildForm(kToneForm); }},
-        {"mnuEMG", [this] { ReadRMGDataFromRadio(); }},
+        {"mnuChannelInfo", [this] { editors_->Show(kChannelInfoForm); }},
+        {"mnuChannelList", [this] { editors_->Show(kChannelListForm); }},
+        {"mnuOptFeature", [this] { editors_->Show(kOptionsForm); }},
+        {"mnuToneTips", [this] { editors_->Show(kToneForm); }},
+        {"mnuEMG", [this] { Run(commands_.readRmgData); }},
         {"mnuReadFromRadio", [this] { Run(commands_.readFromRadio); }},
         {"mnuWriteToRadio", [this] { Run(commands_.writeToRadio); }},
         {"mnuMWriteToRadio", [this] { Run(commands_.groupWrite); }},
@@ -184,46 +157,23 @@ void MainWindow::BuildMenus() {
         {"mnuLanguage", [this] { ShowLanguageWindow(); }},
         {"mnuCompareRadio", [this] { Run(commands_.compareWithRadio); }},
         {"MnuInitial", [this] { files_.InitialSetting(); }},
-        {"mnuWindowCascade", [this] { mdi_->cascadeSubWindows(); }},
-        {"mnuWindowTileHorizontal", [this] { mdi_->tileSubWindows(); }},
-        {"mnuWindowTileVertical", [this] { mdi_->tileSubWindows(); }},
-        {"mnuWindowArrangeIcons", [this] { mdi_->tileSubWindows(); }},
+        {"mnuWindowCascade", [this] { editors_->cascadeSubWindows(); }},
+        {"mnuWindowTileHorizontal", [this] { editors_->tileSubWindows(); }},
+        {"mnuWindowTileVertical", [this] { editors_->tileSubWindows(); }},
+        {"mnuWindowArrangeIcons", [this] { editors_->tileSubWindows(); }},
         {"mnuCloseAll", [this] { UnloadAllChildForms(); }},
-        {"mnuHelpAbout", [this] { ShowAbout(); }},
+        {"mnuHelpAbout",
+         [this] { AboutWindow::ShowFor(context_.catalogue.CurrentLanguage, prompter_, this); }},
         {"mnuHelpTopic",
          [this] { HelpWindow::Open(context_.catalogue.CurrentLanguage, {}, this); }},
     };
 
-    int count = 0;
-    const MenuEntry* entries = MainMenuEntries(&count);
-    QMenu* menu = nullptr;
-    for (int i = 0; i < count; ++i) {
-        const MenuEntry& e = entries[i];
-        const QString name = QString::fromLatin1(e.name);
-        QAction* action = nullptr;
-        if (e.kind == MenuKind::Menu) {
-            menu = menuBar()->addMenu(QString());
-            menu->setObjectName(name);
-            action = menu->menuAction();
-        } else if (e.kind == MenuKind::Separator) {
-            action = menu->addSeparator();
-        } else {
-            action = menu->addAction(QString());
-            action->setCheckable(e.kind == MenuKind::Check);
-            action->setChecked(e.kind == MenuKind::Check);
-            if (const auto handler = handlers.value(name))
-                connect(action, &QAction::triggered, this, handler);
-        }
-        action->setObjectName(name);
-        action->setParent(this);
-        action->setVisible(!e.hidden);
-    }
+    BuildMenuBar(this, handlers);
 
     connect(Action("mnuTreeView"), &QAction::triggered, this, [this](bool checked) {
         treePanel_->setVisible(checked);
         splitter_->setVisible(checked);
     });
-    SetShortcuts();
     BuildRecentMenu();
     Action("mnuMWriteToRadio")->setVisible(context_.dealerMode);
     QAction* verify = Action("mnuVerifyWrite");
@@ -231,47 +181,16 @@ void MainWindow::BuildMenus() {
     connect(verify, &QAction::triggered, this,
             [](bool checked) { UserSettings().setVerifyAfterWrite(checked); });
     connect(Action("mnuViewToolbar"), &QAction::triggered, this,
-            [this](bool checked) { toolbar_->setVisible(checked); });
+            [this](bool checked) { findChild<QToolBar*>()->setVisible(checked); });
     connect(Action("mnuViewStatusBar"), &QAction::triggered, this,
             [this](bool checked) { statusBar()->setVisible(checked); });
 }
 
-namespace {
-constexpr int kRecentFiles = 8;
-} // namespace
-
 void MainWindow::BuildRecentMenu() {
     auto* file = menuBar()->findChild<QMenu*>(QStringLiteral("mnuFile"));
-    recent_ = new QMenu(this);
-    recent_->setObjectName(QStringLiteral("mnuFileRecent"));
+    recent_ = new RecentFilesMenu([this](const QString& path) { files_.OpenNamed(path); }, this);
     file->insertMenu(Action(QStringLiteral("mnuFileBar0")), recent_);
-    connect(recent_, &QMenu::aboutToShow, this, &MainWindow::ShowRecentFiles);
-    files_.fileUsed = [this](const QString& path) { RememberFile(path); };
-}
-
-void MainWindow::ShowRecentFiles() {
-    recent_->clear();
-    int n = 0;
-    for (const QString& path : UserSettings().recentFiles()) {
-        if (!QFileInfo::exists(path))
-            continue; // gone since: not offered
-        QAction* item =
-            recent_->addAction(QStringLiteral("&%1 %2").arg(++n).arg(QFileInfo(path).fileName()));
-        item->setToolTip(path);
-        item->setData(path);
-        connect(item, &QAction::triggered, this, [this, path] { files_.OpenNamed(path); });
-    }
-    if (n == 0)
-        recent_->addAction(QStringLiteral("-"))->setEnabled(false);
-}
-
-void MainWindow::RememberFile(const QString& path) {
-    UserSettings store;
-    QStringList list = store.recentFiles();
-    const QString full = QFileInfo(path).absoluteFilePath();
-    list.removeAll(full);
-    list.prepend(full);
-    store.setRecentFiles(list.mid(0, kRecentFiles));
+    files_.fileUsed = &RecentFilesMenu::Remember;
 }
 
 void MainWindow::dragEnterEvent(QDragEnterEvent* event) {
@@ -291,75 +210,9 @@ void MainWindow::dropEvent(QDropEvent* event) {
     QTimer::singleShot(0, this, [this, path] { files_.OpenNamed(path); });
 }
 
-void MainWindow::SetShortcuts() {
-    const struct {
-        const char* action;
-        QList<QKeySequence> keys;
-    } shortcuts[] = {
-        {"mnuFileNew", {QKeySequence::New}},
-        {"mnuFileOpen", {QKeySequence::Open}},
-        {"mnuFileSave", {QKeySequence::Save}},
-        {"mnuFileSaveAs", {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S)}},
-        {"mnuFilePrint", {QKeySequence::Print}},
-        {"mnuHelpTopic", {QKeySequence::HelpContents}},
-        {"mnuUndo", {QKeySequence(Qt::CTRL | Qt::Key_Z)}},
-        {"mnuRedo",
-         {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)}},
-    };
-    for (const auto& s : shortcuts)
-        Action(QLatin1String(s.action))->setShortcuts(s.keys);
-    UpdateUndoActions();
-}
-
-void MainWindow::BuildToolbar() {
-    toolbar_ = addToolBar(QString());
-    toolbar_->setObjectName(QStringLiteral("tbToolBar"));
-    toolbar_->setMovable(false);
-    auto* toolbarNew = new QAction(this);
-    toolbarNew->setObjectName(QLatin1String(kToolbarNew));
-    connect(toolbarNew, &QAction::triggered, this, [this] { files_.NewDocument(); });
-    for (const ToolButton& entry : kToolButtons) {
-        if (!entry.action) {
-            toolbar_->addSeparator();
-            continue;
-        }
-        // One action per command: the menu item and its button are one, so
-        // they are enabled, shown (the group write for dealers) and run alike.
-        QAction* action = Action(QLatin1String(entry.action));
-        action->setIcon(style()->standardIcon(entry.icon));
-        action->setIconVisibleInMenu(false);
-        toolbar_->addAction(action);
-    }
-}
-
 void MainWindow::SetCaptions() {
     const Catalogue& cat = context_.catalogue;
-    int count = 0;
-    const MenuEntry* entries = MainMenuEntries(&count);
-    for (int i = 0; i < count; ++i) {
-        const MenuEntry& e = entries[i];
-        QAction* action = Action(QString::fromLatin1(e.name));
-        switch (e.captionKind) {
-        case MenuCaption::Catalogue:
-            action->setText(cat.Text(e.text));
-            break;
-        case MenuCaption::ToneEditor:
-            action->setText(ToneText(10221, cat.CurrentLanguage));
-            break;
-        case MenuCaption::Fixed:
-            action->setText(QString::fromLatin1(e.fixedText));
-            break;
-        case MenuCaption::None:
-            break;
-        }
-    }
-    Action(QLatin1String(kToolbarNew))->setText(cat.Text(TextId::MnuFileNew));
-    // A button's tip is its caption without the keyboard mark.
-    for (const ToolButton& entry : kToolButtons)
-        if (entry.action) {
-            QAction* action = Action(QLatin1String(entry.action));
-            action->setToolTip(PlainCaption(action->text()));
-        }
+    SetMenuCaptions(this, cat);
     recent_->setTitle(cat.Text(TextId::MnuRecentFiles));
     statusPanels_[2]->setText(cat.Text(TextId::ComLabel) +
                               QString::number(context_.settings.comPort));
@@ -396,121 +249,28 @@ void MainWindow::LoadBKPic() {
                          QStringLiteral(".jpg");
     const QPixmap tile(path);
     // Without its picture the area keeps the plain background of the style.
-    mdi_->setBackground(tile.isNull() ? palette().brush(QPalette::Dark) : QBrush(tile));
-}
-
-void MainWindow::RegisterChildForm(const QString& name, ChildFactory factory) {
-    factories_.insert(name, std::move(factory));
-}
-
-QWidget* MainWindow::FindChildForm(const QString& name) const {
-    for (QMdiSubWindow* sub : mdi_->subWindowList())
-        if (sub->widget() && sub->widget()->objectName() == name)
-            return sub->widget();
-    return nullptr;
-}
-
-QList<QWidget*> MainWindow::ChildForms() const {
-    QList<QWidget*> forms;
-    for (QMdiSubWindow* sub : mdi_->subWindowList())
-        if (sub->widget())
-            forms << sub->widget();
-    return forms;
-}
-
-QWidget* MainWindow::ShowChildForm(const QString& name) {
-    if (QWidget* open = FindChildForm(name)) {
-        auto* sub = qobject_cast<QMdiSubWindow*>(open->parentWidget());
-        mdi_->setActiveSubWindow(sub);
-        open->setFocus();
-        return open;
-    }
-    const ChildFactory factory = factories_.value(name);
-    if (!factory)
-        return nullptr;
-    QWidget* form = factory();
-    form->setObjectName(name);
-    WheelGuard::Install(form);
-    form->setAttribute(Qt::WA_DeleteOnClose);
-    QMdiSubWindow* sub = mdi_->addSubWindow(form);
-    sub->setAttribute(Qt::WA_DeleteOnClose);
-    form->show();
-    // A window that knows its place takes it; the others are cascaded.
-    if (auto* placed = dynamic_cast<PlacedWindow*>(form))
-        placed->PlaceWindow();
-    else
-        mdi_->cascadeSubWindows();
-    return form;
+    editors_->setBackground(tile.isNull() ? palette().brush(QPalette::Dark) : QBrush(tile));
 }
 
 void MainWindow::ValidateOpenEditors() {
-    for (QWidget* form : ChildForms())
-        if (auto* owner = dynamic_cast<PendingEditOwner*>(form))
-            owner->CommitPendingEdit();
-}
-
-void MainWindow::RefreshRogerLists() {
-    for (QWidget* form : ChildForms())
-        if (auto* owner = dynamic_cast<RogerListOwner*>(form))
-            owner->ShowRB();
-}
-
-void MainWindow::RefreshModeLists() {
-    for (QWidget* form : ChildForms())
-        if (auto* owner = dynamic_cast<ModeListOwner*>(form))
-            owner->RefreshModeList();
+    editors_->CommitPendingEdits();
 }
 
 void MainWindow::DataEdited(QObject* source, const QString& mergeKey) {
-    if (history_.Record(context_.model, mergeKey))
-        ShowChangedData(source);
+    steps_->Edited(source, mergeKey);
 }
 
-void MainWindow::Undo() {
-    // A value still being typed is a step of its own, undone first.
-    ValidateOpenEditors();
-    history_.Record(context_.model);
-    if (history_.Undo(context_.model))
-        ShowChangedData(nullptr);
-}
-
-void MainWindow::Redo() {
-    ValidateOpenEditors();
-    history_.Record(context_.model);
-    if (history_.Redo(context_.model))
-        ShowChangedData(nullptr);
-}
-
-void MainWindow::ShowChangedData(const QObject* source) {
-    UpdateUndoActions();
-    // The bank in force names the band in the caption.
-    RefreshCaption();
-    for (QWidget* form : ChildForms())
-        if (auto* shower = dynamic_cast<DataShower*>(form); shower && form != source)
-            shower->ShowCurrentData();
-}
-
-void MainWindow::StartHistory() {
-    history_.Reset(context_.model);
-    UpdateUndoActions();
-}
-
-void MainWindow::UpdateUndoActions() {
-    Action(QStringLiteral("mnuUndo"))->setEnabled(history_.CanUndo());
-    Action(QStringLiteral("mnuRedo"))->setEnabled(history_.CanRedo());
+void MainWindow::EndEditStep() {
+    steps_->EndStep();
 }
 
 void MainWindow::UnloadAllChildForms() {
-    for (QMdiSubWindow* sub : mdi_->subWindowList()) {
-        sub->close();
-        // Closed children are gone at once, so nothing still shows old data.
-        delete sub;
-    }
+    editors_->CloseAll();
 }
 
 void MainWindow::OpenChannelEditorAndCascade() {
-    ShowChildForm(kChannelInfoForm);
-    mdi_->cascadeSubWindows();
+    editors_->Show(kChannelInfoForm);
+    editors_->cascadeSubWindows();
 }
 
 void MainWindow::LoadNewDoc() {
@@ -527,24 +287,16 @@ void MainWindow::LoadNewDoc_() {
 
 void MainWindow::StartShowData() {
     UnloadAllChildForms();
-    StartHistory();
+    steps_->Restart();
     SetCaptions(); // the caption of the data too
     OpenChannelEditorAndCascade();
 }
 
 void MainWindow::ShowOpenedData() {
-    StartHistory();
-    ShowChildForm(kChannelInfoForm);
+    steps_->Restart();
+    editors_->Show(kChannelInfoForm);
     Change_Language(); // every caption, the window's included
-    mdi_->cascadeSubWindows();
-}
-
-void MainWindow::ReadRMGDataFromRadio() {
-    Run(commands_.readRmgData);
-}
-
-void MainWindow::ShowAbout() {
-    AboutWindow::ShowFor(context_.catalogue.CurrentLanguage, prompter_, this);
+    editors_->cascadeSubWindows();
 }
 
 void MainWindow::ShowLanguageWindow() {

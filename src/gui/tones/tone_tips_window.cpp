@@ -60,6 +60,7 @@ ToneTipsWindow::ToneTipsWindow(EditorHost& host, QWidget* parent)
     SetToneCaptions();
     FillToneLists();
     ShowTone();
+    host.context().changes.Follow(this, {.values = [this] { ShowTone(); }});
 }
 
 ToneTipsWindow::~ToneTipsWindow() {
@@ -244,7 +245,7 @@ void ToneTipsWindow::LoopChosen(int position) {
         break;
     case ToneEdit::Stored:
         EnableSaveWav();
-        host_.RefreshRogerLists();
+        host_.context().changes.Tell(this, DataNotifier::Part::RogerTones);
         host_.DataEdited(this);
         break;
     case ToneEdit::Unchanged:
@@ -272,7 +273,7 @@ void ToneTipsWindow::LengthChosen(int element, int position) {
     case ToneEdit::Stored:
         picture_->update();
         EnableSaveWav();
-        host_.RefreshRogerLists();
+        host_.context().changes.Tell(this, DataNotifier::Part::RogerTones);
         host_.DataEdited(this);
         break;
     case ToneEdit::Unchanged:

@@ -19,15 +19,13 @@ class TonePlayer;
 // The roger-beep window (`FrmToneTips`): the eight tones one tab at a time, their loop count,
 // interval and fourteen elements, a bar picture, playback and saving a tone
 // as a WAV file. Every change is stored into the radio data at once.
-class ToneTipsWindow : public QWidget, public DataShower {
+class ToneTipsWindow : public QWidget {
     Q_OBJECT
 public:
     explicit ToneTipsWindow(EditorHost& host, QWidget* parent = nullptr);
     ~ToneTipsWindow() override;
 
     int currentTone() const { return currentTone_; }
-    // The data changed elsewhere (undo): the tone on show shown anew.
-    void ShowCurrentData() override { ShowTone(); }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
