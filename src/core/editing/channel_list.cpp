@@ -194,6 +194,18 @@ QString RowLabel(const ListRow& row) {
            GetCHName(row.number);
 }
 
+QString SpokenRow(const ListRow& row, const Catalogue& catalogue) {
+    return QStringLiteral("%1 %2 %3 %4")
+        .arg(BankName(row.bank), GroupLetter(row.group), catalogue.Text(TextId::ListChannel),
+             GetCHName(row.number));
+}
+
+QString SpokenCell(const QString& row, const QString& column, const QString& value,
+                   const Catalogue& catalogue) {
+    return QStringLiteral("%1, %2, %3")
+        .arg(row, column, value.isEmpty() ? catalogue.Text(TextId::CellBlank) : value);
+}
+
 namespace {
 
 // A cell's text when it needs no list entry: bank, group, channel, frequency;

@@ -66,6 +66,12 @@ QStringList ColumnNames();
 int ColumnOfName(const QString& name);
 // "CB A 12", "HF B M1": a row as messages name it.
 QString RowLabel(const ListRow& row);
+// "CB A Channel 12": a row as a screen reader names it, in the catalogue's language.
+QString SpokenRow(const ListRow& row, const Catalogue& catalogue);
+// "CB A Channel 12, Frequency, 27.1850": a cell as a screen reader reads it;
+// an empty cell is read as blank.
+QString SpokenCell(const QString& row, const QString& column, const QString& value,
+                   const Catalogue& catalogue);
 
 // What a cell shows in the catalogue's language ("" on an empty row); a value
 // no entry stands for is shown as stored.

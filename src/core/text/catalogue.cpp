@@ -333,11 +333,12 @@ constexpr Entry kEntries[] = {
     {TextId::PrintBand, "Band", "频段"},
     {TextId::PrintToneSteps, "Tones (frequency, length)", "音节（频率，音长）"},
     {TextId::PrintSelectAll, "Select &All", "全选(&A)"},
-    {TextId::PrintClearAll, "&Clear All", "全部清除(&C)"},
+    {TextId::PrintClearAll, "C&lear All", "全部清除(&L)"},
     {TextId::PrintChannelGroups, "Channel Information Group", "信道信息组"},
     {TextId::PrintPdfFile, "PDF File", "PDF 文件"},
     {TextId::MnuFilePrintPreview, "Print Pre&view...", "打印预览(&V)..."},
     {TextId::MnuFileExportPdf, "Export P&DF...", "导出 PDF(&D)..."},
+    {TextId::CellBlank, "blank", "空白"},
 };
 // clang-format on
 

@@ -363,6 +363,8 @@ enum class TextId {
     PrintPdfFile,
     MnuFilePrintPreview,
     MnuFileExportPdf,
+    // What screen readers read
+    CellBlank,
 
     Count_ // keep last
 };

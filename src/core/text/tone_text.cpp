@@ -12,7 +12,7 @@ struct ToneEntry {
 
 // clang-format off
 constexpr ToneEntry kToneTexts[] = {
-    {10221, "&Roger Beep", "RB音(&R)"},
+    {10221, "Roger &Beep", "RB音(&B)"},
     {12014, "Roger Beep", "RB音"},
     {29000, "Roger Beep", "RB音"},
     {29001, "RB Tone", "RB音"},

@@ -105,6 +105,7 @@ void ChannelGrid::SetView(bool memoryView) {
         auto* cell = new QTableWidgetItem;
         cell->setTextAlignment(Qt::AlignCenter);
         cell->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
+        Speak(cell, row);
         setItem(row, 1, cell);
     }
 }
@@ -115,8 +116,15 @@ QString ChannelGrid::Frequency(int row) const {
 }
 
 void ChannelGrid::SetFrequency(int row, const QString& text) {
-    if (QTableWidgetItem* cell = item(row, 1); cell && row >= 1)
+    if (QTableWidgetItem* cell = item(row, 1); cell && row >= 1) {
         cell->setText(text);
+        Speak(cell, row);
+    }
+}
+
+void ChannelGrid::Speak(QTableWidgetItem* cell, int row) {
+    if (speaker_)
+        cell->setData(Qt::AccessibleTextRole, speaker_(row, cell->text()));
 }
 
 void ChannelGrid::MoveTo(int row) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QTableWidget>
+#include <functional>
 
 class FreqCellEditor;
 
@@ -14,6 +15,9 @@ public:
     explicit ChannelGrid(QWidget* parent = nullptr);
 
     FreqCellEditor* editor() const { return editor_; }
+    // What a screen reader reads for a channel row's frequency cell.
+    using Speaker = std::function<QString(int row, const QString& frequency)>;
+    void SetSpeaker(Speaker speaker) { speaker_ = std::move(speaker); }
 
     void SetHeaderTexts(const QString& channelNo, const QString& frequency);
     // Rows, labels and column widths of a view; every frequency cell empty.
@@ -49,8 +53,10 @@ protected:
 private:
     void PlaceEditor();
     void SetFixedCell(int row, int column, const QString& text);
+    void Speak(QTableWidgetItem* cell, int row);
 
     FreqCellEditor* editor_ = nullptr;
     int editRow_ = 0;
+    Speaker speaker_;
     QString headerTexts_[2];
 };

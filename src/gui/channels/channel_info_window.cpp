@@ -4,6 +4,7 @@
 #include "core/codec/mode_codec.h"
 #include "core/codec/tone_codes.h"
 #include "core/editing/channel_choice_lists.h"
+#include "core/editing/channel_list.h"
 #include "core/editing/channel_names.h"
 #include "core/editing/channel_settings.h"
 #include "core/editing/channel_table_ops.h"
@@ -60,6 +61,13 @@ ChannelInfoWindow::ChannelInfoWindow(EditorHost& host, QWidget* parent)
     BuildLayout();
     SetTabOrder();
     Connect();
+    grid_->SetSpeaker([this](int row, const QString& frequency) {
+        const Catalogue& cat = context_.catalogue;
+        const ListRow channel = MemoryView() ? ListRow{Bank(), 1, kRegularChannelCount + row}
+                                             : ListRow{Bank(), view_, row};
+        return SpokenCell(SpokenRow(channel, cat), cat.Text(TextId::FrequencyLabel), frequency,
+                          cat);
+    });
     SetEditNoVisable();
     ChangShowByLanguage();
     SelectComboBoxIndex(bankList_, Bank());
@@ -185,6 +193,7 @@ void ChannelInfoWindow::ChangShowByLanguage() {
     const Catalogue& cat = context_.catalogue;
     setWindowTitle(cat.Text(TextId::ChInfoCaption));
     bankLabel_->setText(cat.Text(TextId::ChSelectBank));
+    groupList_->setAccessibleName(PlainCaption(cat.Text(TextId::ListGroup)));
     workGroupLabel_->setText(cat.Text(TextId::ChWorkGroup));
     grid_->SetHeaderTexts(cat.Text(TextId::ChGridChannelNo), cat.Text(TextId::FrequencyLabel));
     settings_->SetCaptions(cat);

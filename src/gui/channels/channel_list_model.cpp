@@ -186,6 +186,9 @@ QVariant ChannelListModel::data(const QModelIndex& index, int role) const {
     case Qt::DisplayRole:
     case Qt::EditRole:
         return texts_[index.row()].value(index.column());
+    case Qt::AccessibleTextRole:
+        return SpokenCell(SpokenRow(row, catalogue_), ColumnCaption(index.column(), catalogue_),
+                          texts_[index.row()].value(index.column()), catalogue_);
     case Qt::ForegroundRole:
         // The public channel decides these: shown, but not the channel's own.
         if (CellFollowsPublic(model_, row, index.column()))

@@ -63,3 +63,15 @@ void ChannelListTable::mouseDoubleClickEvent(QMouseEvent* event) {
     }
     QTableView::mouseDoubleClickEvent(event);
 }
+
+bool ChannelListTable::focusNextPrevChild(bool next) {
+    const QModelIndex current = currentIndex();
+    const int rows = model() ? model()->rowCount() : 0;
+    const int columns = model() ? model()->columnCount() : 0;
+    const bool atEdge =
+        !current.isValid() || (next ? current.row() == rows - 1 && current.column() == columns - 1
+                                    : current.row() == 0 && current.column() == 0);
+    if (atEdge && state() != EditingState)
+        return QWidget::focusNextPrevChild(next);
+    return QTableView::focusNextPrevChild(next);
+}

@@ -45,7 +45,7 @@ PrintWindow::PrintWindow(const RadioModel& model, const Catalogue& c, QWidget* p
     connect(all, &QPushButton::clicked, this, [checkAll] { checkAll(Qt::Checked); });
     connect(none, &QPushButton::clicked, this, [checkAll] { checkAll(Qt::Unchecked); });
 
-    options_ = new QCheckBox(c.Text(TextId::MnuOptFeature), this);
+    options_ = new QCheckBox(PlainCaption(c.Text(TextId::MnuOptFeature)), this);
     options_->setObjectName(QStringLiteral("chkOptions"));
     options_->setChecked(store.printOptions());
     tones_ = new QCheckBox(ToneText(10221, c.CurrentLanguage), this);

@@ -33,6 +33,7 @@ AboutWindow::AboutWindow(int language, Prompter& prompter, QWidget* parent)
     version->setObjectName(QStringLiteral("lblVersion"));
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, this);
+    buttons->button(QDialogButtonBox::Ok)->setText(Catalogue::TextIn(TextId::Ok, language));
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     if (chinese) {
         QPushButton* info =

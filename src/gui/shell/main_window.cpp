@@ -19,6 +19,7 @@
 #include "gui/shell/qt_translations.h"
 #include "gui/shell/recent_files_menu.h"
 #include "gui/shell/tree_panel.h"
+#include "gui/widgets/accessible_names.h"
 #include "gui/widgets/twips.h"
 #include "gui/widgets/user_settings.h"
 
@@ -56,6 +57,7 @@ MainWindow::MainWindow(AppContext& context, Prompter& prompter, QWidget* parent)
       files_(context, prompter, *this, launcher_) {
     setObjectName(QStringLiteral("frmMain"));
     setAcceptDrops(true);
+    AccessibleNames::Install(this);
     launcher_.mayEnd = [this] { return files_.MayDiscardChanges(); };
     launcher_.beforeLaunch = [this] { Run(commands_.closeLinkPort); };
     // The other version takes over: this one ends without further questions.
@@ -223,6 +225,7 @@ void MainWindow::BuildTree() {
     const Catalogue& cat = context_.catalogue;
     // Node texts are the menu captions without their keyboard markers.
     treePanel_->BuildTree(cat.Text(TextId::ModelInformation),
+                          PlainCaption(cat.Text(TextId::CommandClose)),
                           {{kChannelInfoForm, PlainCaption(cat.Text(TextId::MnuChannelInfo))},
                            {kOptionsForm, PlainCaption(cat.Text(TextId::MnuOptFeature))},
                            {kToneForm, ToneText(12014, cat.CurrentLanguage)},

@@ -58,9 +58,12 @@ TreePanel::TreePanel(QWidget* parent) : QWidget(parent) {
     layout->addWidget(frame, 1);
 }
 
-void TreePanel::BuildTree(const QString& rootText,
+void TreePanel::BuildTree(const QString& rootText, const QString& closeText,
                           const QList<std::pair<QString, QString>>& windows) {
     label_->setText(rootText);
+    label_->setBuddy(tree_);
+    tree_->setAccessibleName(rootText);
+    toolbar_->actions().constFirst()->setText(closeText);
     tree_->clear();
     QTreeWidgetItem* root = Node(QString(), rootText);
     tree_->addTopLevelItem(root);

@@ -20,7 +20,9 @@ public:
 
     // The root `rootText` (it opens nothing) over a node for each editor
     // window, (its registered name, its caption); a node reports the name.
-    void BuildTree(const QString& rootText, const QList<std::pair<QString, QString>>& windows);
+    // `closeText` names the button that hides the panel.
+    void BuildTree(const QString& rootText, const QString& closeText,
+                   const QList<std::pair<QString, QString>>& windows);
     QTreeWidget* tree() const { return tree_; }
 
 signals:
