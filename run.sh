@@ -7,7 +7,8 @@ cd "$(dirname "$0")"
 
 packages=(build-essential cmake ninja-build qt6-base-dev qt6-serialport-dev
           qt6-multimedia-dev qt6-translations-l10n libgl-dev fonts-wqy-microhei
-          desktop-file-utils file lintian xvfb poppler-utils)
+          desktop-file-utils file lintian xvfb poppler-utils
+          at-spi2-core dbus python3-pyatspi)
 missing=()
 for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

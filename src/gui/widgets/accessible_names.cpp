@@ -153,7 +153,9 @@ QString LabelName(QWidget* root, QWidget* control) {
 // The controls a user reaches: not the parts of lists and spin boxes, whose
 // own names stand for them, nor scroll bars.
 bool IsNamedControl(const QWidget* widget) {
-    if (widget->focusPolicy() == Qt::NoFocus || qobject_cast<const QScrollBar*>(widget) ||
+    // A label is read by its text, even one whose text can be selected.
+    if (widget->focusPolicy() == Qt::NoFocus || qobject_cast<const QLabel*>(widget) ||
+        qobject_cast<const QScrollBar*>(widget) ||
         qobject_cast<const QMdiSubWindow*>(widget))
         return false;
     const QWidget* parent = widget->parentWidget();
