@@ -5,13 +5,14 @@
 set -u
 dir=$1
 here=$(cd "$(dirname "$0")" && pwd)
-for tool in xvfb-run dbus-run-session; do
+for tool in Xvfb dbus-run-session; do
     command -v "$tool" >/dev/null || { echo "SKIP: $tool is not installed"; exit 77; }
 done
 /usr/bin/python3 -c 'import pyatspi' 2>/dev/null || { echo "SKIP: python3-pyatspi is not installed"; exit 77; }
 
 scratch=$(mktemp -d)
-trap 'kill $sim 2>/dev/null; wait 2>/dev/null; rm -rf "$scratch"' EXIT
+sim= xvfb=
+trap 'kill $sim $xvfb 2>/dev/null; wait 2>/dev/null; rm -rf "$scratch"' EXIT
 export XDG_CONFIG_HOME=$scratch/config XDG_DATA_HOME=$scratch/data
 mkdir -p "$XDG_CONFIG_HOME/ZR-4400/ZR-4400"
 printf '[language]\r\nIsFirstRun=0\r\ncomPort=99\r\nCurrentLanguage=1\r\n[ports]\r\nCOM99=%s\r\n' \
@@ -21,9 +22,12 @@ printf '[language]\r\nIsFirstRun=0\r\ncomPort=99\r\nCurrentLanguage=1\r\n[ports]
 sim=$!
 for _ in $(seq 300); do [ -e "$scratch/radio" ] && break; sleep 0.1; done
 
-export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 QT_QPA_PLATFORM=xcb
-exec 3>&1
-xvfb-run -a -s "-screen 0 1920x1080x24" dbus-run-session -- \
-    /usr/bin/python3 "$here/atspi_walk.py" "$dir/zr4400" --no-splash 2>&1 |
-    grep -v -e 'Failed to set fd limit' -e 'XDG_RUNTIME_DIR'
+# A display of its own: Xvfb names the free display it took once it is ready.
+Xvfb -displayfd 5 -screen 0 1920x1080x24 -nolisten tcp 5>"$scratch/display" 2>/dev/null &
+xvfb=$!
+for _ in $(seq 300); do [ -s "$scratch/display" ] && break; sleep 0.1; done
+[ -s "$scratch/display" ] || { echo "FAIL: Xvfb did not start"; exit 1; }
+export DISPLAY=:$(cat "$scratch/display") QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 QT_QPA_PLATFORM=xcb
+dbus-run-session -- /usr/bin/python3 "$here/atspi_walk.py" "$dir/zr4400" --no-splash 2>&1 |
+    grep -v -e 'Failed to set fd limit' -e 'XDG_RUNTIME_DIR' -e '^dbus-daemon' -e '^SpiRegistry'
 exit "${PIPESTATUS[0]}"
