@@ -10,15 +10,19 @@
 #include "gui/shell/about_window.h"
 #include "gui/shell/help_window.h"
 #include "gui/shell/language_window.h"
+#include "gui/tones/tone_bar_picture.h"
+#include "gui/widgets/colours.h"
 #include "support/gui_fixture.h"
 
 #include <QAbstractItemView>
 #include <QAbstractSpinBox>
 #include <QAccessible>
 #include <QComboBox>
+#include <QLabel>
 #include <QMdiSubWindow>
 #include <QMenuBar>
 #include <QProgressBar>
+#include <QScreen>
 #include <QScrollBar>
 #include <QTableView>
 #include <QToolButton>
@@ -125,6 +129,62 @@ QStringList MarkClashes(const QStringList& texts) {
     return clashes;
 }
 
+// A dark palette as a dark desktop theme gives.
+QPalette DarkPalette() {
+    QPalette dark;
+    const QColor window(53, 53, 53), base(35, 35, 35), text(230, 230, 230);
+    for (const auto& [role, colour] : {std::pair{QPalette::Window, window},
+                                       {QPalette::Base, base},
+                                       {QPalette::AlternateBase, window},
+                                       {QPalette::Button, window},
+                                       {QPalette::WindowText, text},
+                                       {QPalette::Text, text},
+                                       {QPalette::ButtonText, text}})
+        dark.setColor(role, colour);
+    dark.setColor(QPalette::Disabled, QPalette::Text, QColor(110, 110, 110));
+    return dark;
+}
+
+// The colours the code sets in `window` that are not readable on their
+// background: its own palettes, the cells' colours and the tone picture's.
+QStringList Unreadable(QWidget* window) {
+    QStringList found;
+    const auto check = [&found](const QColor& a, const QColor& b, const QString& where) {
+        if (ContrastRatio(a, b) < 4.5)
+            found << QStringLiteral("%1 (%2 on %3)").arg(where, a.name(), b.name());
+    };
+    for (QWidget* w : window->findChildren<QWidget*>()) {
+        const QPalette p = w->palette();
+        if (w->testAttribute(Qt::WA_SetPalette))
+            check(p.color(QPalette::WindowText), p.color(QPalette::Window), Describe(w));
+        if (auto* view = qobject_cast<QAbstractItemView*>(w); view && view->model())
+            for (int r = 0; r < view->model()->rowCount(); ++r)
+                for (int c = 0; c < view->model()->columnCount(); ++c) {
+                    const QModelIndex i = view->model()->index(r, c);
+                    const QVariant fg = i.data(Qt::ForegroundRole), bg = i.data(Qt::BackgroundRole);
+                    if (fg.isValid() || bg.isValid())
+                        check(fg.isValid() ? fg.value<QBrush>().color() : p.color(QPalette::Text),
+                              bg.isValid() ? bg.value<QBrush>().color() : p.color(QPalette::Base),
+                              Describe(w));
+                }
+        if (auto* picture = qobject_cast<ToneBarPicture*>(w)) {
+            // Every colour painted beside the background, against it.
+            const QImage image = picture->grab(picture->contentsRect()).toImage();
+            QHash<QRgb, int> counts;
+            for (int y = 0; y < image.height(); ++y)
+                for (int x = 0; x < image.width(); ++x)
+                    ++counts[image.pixel(x, y)];
+            // The background covers most; blends at the edges of a fractional
+            // scale are too few pixels to be read.
+            const QRgb background = std::max_element(counts.begin(), counts.end()).key();
+            for (auto it = counts.begin(); it != counts.end(); ++it)
+                if (it.key() != background && it.value() * 100 >= image.width() * image.height())
+                    check(QColor(it.key()), QColor(background), Describe(w));
+        }
+    }
+    return found;
+}
+
 } // namespace
 
 class TestAccessibility : public QObject {
@@ -168,7 +228,7 @@ private slots:
             }
             clashes << MarkClashes(titles);
             for (QWidget* window : every.windows.mid(1)) { // the main window holds the editors
-                window->show(); // as the program shows it
+                window->show();                            // as the program shows it
                 QStringList captions;
                 for (QAbstractButton* button : window->findChildren<QAbstractButton*>())
                     if (!qobject_cast<QToolButton*>(button) && button->isVisibleTo(window))
@@ -177,6 +237,60 @@ private slots:
                     clashes << window->objectName() + ": " + found.join(", ");
             }
             QCOMPARE(clashes.join(" | "), QString());
+        }
+    }
+
+    // The colours the code sets stay readable under a light and a dark palette.
+    void codeColoursReadableLightAndDark() {
+        const QPalette light = QApplication::palette();
+        for (const QPalette& palette : {light, DarkPalette()}) {
+            QApplication::setPalette(palette);
+            EveryWindow every("1");
+            // A channel that follows the public channel: greyed cells in the list.
+            every.program.channels().at(0, 1, 1).Public = 1;
+            every.program.run.context.changes.Tell(nullptr);
+            for (QWidget* window : every.windows.mid(1)) {
+                window->show();
+                QCOMPARE(window->objectName() + ": " + Unreadable(window).join(", "),
+                         window->objectName() + ": ");
+            }
+        }
+        QApplication::setPalette(light);
+    }
+
+    // At a large scale (run with QT_SCALE_FACTOR 1.5 and 2 on a 1920x1080
+    // screen): every window lies on the screen, every caption shows whole, and
+    // an editor larger than the area is reached by its scroll bars.
+    void everyWindowFitsTheScreen() {
+        for (const QByteArray language : {"1", "2"}) {
+            EveryWindow every(language);
+            const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+            QStringList problems;
+            for (QWidget* window : every.windows) {
+                window->show();
+                QVERIFY(QTest::qWaitForWindowExposed(window));
+                QWidget* top = window->window();
+                if (!screen.contains(top->frameGeometry()))
+                    problems << QStringLiteral("%1 off the screen").arg(window->objectName());
+                for (QWidget* w : window->findChildren<QWidget*>()) {
+                    auto* label = qobject_cast<QLabel*>(w);
+                    const bool caption =
+                        (label && !label->wordWrap() && label->pixmap().isNull()) ||
+                        qobject_cast<QAbstractButton*>(w);
+                    if (caption && w->isVisible() &&
+                        (w->width() < w->minimumSizeHint().width() ||
+                         w->height() < w->minimumSizeHint().height()))
+                        problems << QStringLiteral("%1 cut off").arg(Describe(w));
+                }
+            }
+            auto& area = every.program.window().editors();
+            const QRect viewport = area.viewport()->rect();
+            for (QMdiSubWindow* sub : area.subWindowList())
+                if (sub->height() > viewport.height() &&
+                    area.verticalScrollBarPolicy() == Qt::ScrollBarAlwaysOff)
+                    problems
+                        << QStringLiteral("%1 beyond the area").arg(sub->widget()->objectName());
+            QCOMPARE(problems.join(", "), QString());
         }
     }
 };

@@ -4,6 +4,7 @@
 #include "core/editing/tone_picture.h"
 #include "gui/tones/tone_bar_picture.h"
 #include "gui/tones/tone_player.h"
+#include "gui/widgets/colours.h"
 #include "support/option_tone_driving.h"
 #include "support/test_files.h"
 #include "support/values.h"
@@ -84,17 +85,18 @@ private slots:
         QCOMPARE(Values(tone.Element[0].FreqCode, tone.Element[0].DurCode, tone.Element[2].FreqCode,
                         tone.Element[2].DurCode),
                  "210 10 100 30");
-        // The tone's bars as they now are, painted in red and blue.
+        // The tone's bars as they now are, painted in (readable) red and blue.
         auto* picture = Child<ToneBarPicture>(form, "Picture1_0");
         const QImage image = picture->grab().toImage();
         const QRect inner = picture->contentsRect();
         QMap<bool, int> expected{{false, 0}, {true, 0}}, painted{{false, 0}, {true, 0}};
         for (const ToneBar& bar : ToneBars(tone, inner.width(), inner.height(), picture->margin()))
             expected[bar.oddElement] += bar.width * bar.height;
+        const auto [red, blue] = ToneBarColours(picture->palette().color(QPalette::Base));
         for (int y = 0; y < image.height(); ++y)
             for (int x = 0; x < image.width(); ++x)
-                if (const QColor c = image.pixelColor(x, y); c == Qt::red || c == Qt::blue)
-                    ++painted[c == Qt::red];
+                if (const QColor c = image.pixelColor(x, y); c == red || c == blue)
+                    ++painted[c == red];
         QVERIFY(expected[true] > 0);
         QCOMPARE(painted, expected);
     }

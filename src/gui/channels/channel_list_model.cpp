@@ -2,6 +2,7 @@
 
 #include "core/model/radio_model.h"
 #include "core/text/catalogue.h"
+#include "gui/widgets/colours.h"
 
 #include <QBrush>
 #include <QPalette>
@@ -192,7 +193,7 @@ QVariant ChannelListModel::data(const QModelIndex& index, int role) const {
     case Qt::ForegroundRole:
         // The public channel decides these: shown, but not the channel's own.
         if (CellFollowsPublic(model_, row, index.column()))
-            return QBrush(QPalette().color(QPalette::Disabled, QPalette::Text));
+            return QBrush(MutedText(QPalette()));
         return {};
     default:
         return {};

@@ -11,6 +11,7 @@
 #include "gui/channels/channel_list_model.h"
 #include "gui/channels/channel_list_table.h"
 #include "gui/widgets/combo_box_fill.h"
+#include "gui/widgets/shown_windows.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -23,7 +24,6 @@
 #include <QItemSelectionModel>
 #include <QLabel>
 #include <QLayout>
-#include <QScreen>
 #include <QScrollBar>
 #include <QVBoxLayout>
 
@@ -199,10 +199,8 @@ void ChannelListWindow::PlaceWindow() {
     // to the screen.
     const QSize missing = (wanted - area->size()).expandedTo({0, 0});
     if (missing.width() > 0 || missing.height() > 0) {
-        QSize grown = main->size() + missing;
-        if (const QScreen* screen = main->screen())
-            grown = grown.boundedTo(screen->availableGeometry().size());
-        main->resize(grown);
+        main->resize(main->size() + missing);
+        FitOnScreen(main);
         layOut();
     }
     frame->resize(wanted.boundedTo(area->size()));

@@ -1,12 +1,17 @@
 #include "gui/shell/editor_area.h"
 
 #include "core/session/editor_hooks.h"
+#include "gui/widgets/accessible_names.h"
 #include "gui/widgets/wheel_guard.h"
 
 #include <QMdiSubWindow>
 
 EditorArea::EditorArea(QWidget* parent) : QMdiArea(parent) {
     setObjectName(QStringLiteral("mdiArea"));
+    // A window larger than the area (a large scale on a small screen) is
+    // reached by scrolling, never cut off.
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
 }
 
 void EditorArea::Register(const QString& name, Factory factory) {
@@ -41,6 +46,8 @@ QWidget* EditorArea::Show(const QString& name) {
     form->setObjectName(name);
     WheelGuard::Install(form);
     form->setAttribute(Qt::WA_DeleteOnClose);
+    // Its keyboard marks before its size is taken: a mark may widen a caption.
+    GiveKeyboardMarks(form);
     QMdiSubWindow* sub = addSubWindow(form);
     sub->setAttribute(Qt::WA_DeleteOnClose);
     form->show();

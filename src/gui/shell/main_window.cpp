@@ -19,7 +19,7 @@
 #include "gui/shell/qt_translations.h"
 #include "gui/shell/recent_files_menu.h"
 #include "gui/shell/tree_panel.h"
-#include "gui/widgets/accessible_names.h"
+#include "gui/widgets/shown_windows.h"
 #include "gui/widgets/twips.h"
 #include "gui/widgets/user_settings.h"
 
@@ -57,7 +57,7 @@ MainWindow::MainWindow(AppContext& context, Prompter& prompter, QWidget* parent)
       files_(context, prompter, *this, launcher_) {
     setObjectName(QStringLiteral("frmMain"));
     setAcceptDrops(true);
-    AccessibleNames::Install(this);
+    ShownWindows::Install(this);
     launcher_.mayEnd = [this] { return files_.MayDiscardChanges(); };
     launcher_.beforeLaunch = [this] { Run(commands_.closeLinkPort); };
     // The other version takes over: this one ends without further questions.

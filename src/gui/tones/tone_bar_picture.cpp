@@ -1,6 +1,7 @@
 #include "gui/tones/tone_bar_picture.h"
 
 #include "core/editing/tone_picture.h"
+#include "gui/widgets/colours.h"
 #include "gui/widgets/twips.h"
 
 #include <QPainter>
@@ -12,10 +13,9 @@ constexpr int kMarginTwips = 50;
 ToneBarPicture::ToneBarPicture(QWidget* parent) : QFrame(parent) {
     setObjectName(QStringLiteral("Picture1_0"));
     setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    // The picture lies on the palette's base, as a page of text does.
     setAutoFillBackground(true);
-    QPalette colours = palette();
-    colours.setColor(QPalette::Window, Qt::white);
-    setPalette(colours);
+    setBackgroundRole(QPalette::Base);
     setMinimumSize(TwipsToPixels(this, 4000), TwipsToPixels(this, 900));
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
 }
@@ -36,8 +36,9 @@ void ToneBarPicture::paintEvent(QPaintEvent* event) {
     const QRect inner = contentsRect();
     const int base = inner.bottom() + 1 - margin();
     QPainter painter(this);
+    const auto [odd, even] = ToneBarColours(palette().color(QPalette::Base));
     for (const ToneBar& bar : ToneBars(*tone_, inner.width(), inner.height(), margin())) {
-        const QColor colour = bar.oddElement ? QColor(255, 0, 0) : QColor(0, 0, 255);
+        const QColor colour = bar.oddElement ? odd : even;
         painter.fillRect(inner.left() + bar.x, base - bar.height, bar.width, bar.height, colour);
     }
 }

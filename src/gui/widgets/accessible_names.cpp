@@ -6,10 +6,8 @@
 #include <QAbstractItemView>
 #include <QAbstractSpinBox>
 #include <QAccessibleWidget>
-#include <QApplication>
 #include <QBoxLayout>
 #include <QComboBox>
-#include <QEvent>
 #include <QFormLayout>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -155,8 +153,7 @@ QString LabelName(QWidget* root, QWidget* control) {
 bool IsNamedControl(const QWidget* widget) {
     // A label is read by its text, even one whose text can be selected.
     if (widget->focusPolicy() == Qt::NoFocus || qobject_cast<const QLabel*>(widget) ||
-        qobject_cast<const QScrollBar*>(widget) ||
-        qobject_cast<const QMdiSubWindow*>(widget))
+        qobject_cast<const QScrollBar*>(widget) || qobject_cast<const QMdiSubWindow*>(widget))
         return false;
     const QWidget* parent = widget->parentWidget();
     return !(parent && (qobject_cast<const QComboBox*>(parent) ||
@@ -194,9 +191,10 @@ QChar MarkOf(const QString& caption) {
     return keys.isEmpty() ? QChar() : keys.back().toLower();
 }
 
-// Buttons without a keyboard mark get the first letter of their caption that
-// no other button or label of the window has taken, or "(&X)" after a caption
-// without a free Latin letter, so that Alt and a letter reaches each.
+} // namespace
+
+// The first letter of a button's caption that no other button or label of
+// the window has taken, or "(&X)" after a caption without a free Latin letter.
 void GiveKeyboardMarks(QWidget* root) {
     QSet<QChar> taken;
     QList<QAbstractButton*> unmarked;
@@ -232,16 +230,13 @@ void GiveKeyboardMarks(QWidget* root) {
     }
 }
 
-} // namespace
-
-void AccessibleNames::Install(QObject* owner) {
-    // Once for the run, however many windows install it.
+void ReadListsByName() {
+    // Once for the run, however often asked.
     QAccessible::removeFactory(ListInterface);
     QAccessible::installFactory(ListInterface);
-    qApp->installEventFilter(new AccessibleNames(owner));
 }
 
-void AccessibleNames::NameControls(QWidget* root) {
+void NameControls(QWidget* root) {
     for (QWidget* control : root->findChildren<QWidget*>()) {
         if (!IsNamedControl(control) ||
             (!control->accessibleName().isEmpty() && !control->property(kDerivedName).toBool()))
@@ -252,14 +247,4 @@ void AccessibleNames::NameControls(QWidget* root) {
         control->setAccessibleName(name);
         control->setProperty(kDerivedName, true);
     }
-}
-
-bool AccessibleNames::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::Show)
-        if (auto* widget = qobject_cast<QWidget*>(watched);
-            widget && (widget->isWindow() || qobject_cast<QMdiSubWindow*>(widget))) {
-            NameControls(widget);
-            GiveKeyboardMarks(widget);
-        }
-    return QObject::eventFilter(watched, event);
 }
