@@ -1,7 +1,8 @@
 // Draws the pictures shipped in the program folder: the splash pictures
 // StartE.jpg and StartC.jpg, the background tiles PIC/BK_1.jpg (English)
 // and PIC/BK_2.jpg (Chinese), and the program's icon PIC/zr4400-48.png,
-// -128.png and -256.png (the same shapes as packaging/zr4400.svg).
+// -128.png and -256.png (the same shapes as packaging/zr4400.svg). The
+// splash pictures and tiles come twice as large too, as NAME@2x.jpg.
 
 #include "tools/picture_file.h"
 
@@ -43,23 +44,30 @@ void DrawSignal(QPainter& p, QPointF base, double scale, const QColor& color) {
     }
 }
 
-QImage Splash(const QString& subtitle, const QString& note) {
-    QImage image(520, 320, QImage::Format_RGB32);
+// The pictures are drawn at `scale` times their size too ("@2x" files), so
+// that they stay sharp on a screen at 200 percent.
+constexpr QSize kSplash(520, 320);
+constexpr QSize kTile(240, 160);
+
+QImage Splash(const QString& subtitle, const QString& note, int scale) {
+    QImage image(kSplash * scale, QImage::Format_RGB32);
     QPainter p(&image);
+    p.scale(scale, scale);
     p.setRenderHint(QPainter::Antialiasing);
-    QLinearGradient sky(0, 0, 0, image.height());
+    const QRect area(QPoint(), kSplash);
+    QLinearGradient sky(0, 0, 0, area.height());
     sky.setColorAt(0, kLight);
     sky.setColorAt(1, kDeep);
-    p.fillRect(image.rect(), sky);
+    p.fillRect(area, sky);
     // Gentle waves along the bottom.
     p.setPen(Qt::NoPen);
     for (int layer = 0; layer < 3; ++layer) {
         QPainterPath wave;
         const double y0 = 250 + layer * 18;
-        wave.moveTo(0, image.height());
-        for (int x = 0; x <= image.width(); x += 4)
+        wave.moveTo(0, area.height());
+        for (int x = 0; x <= area.width(); x += 4)
             wave.lineTo(x, y0 + 8 * std::sin(x / 40.0 + layer));
-        wave.lineTo(image.width(), image.height());
+        wave.lineTo(area.width(), area.height());
         p.setBrush(QColor(255, 255, 255, 25 + layer * 15));
         p.drawPath(wave);
     }
@@ -75,16 +83,17 @@ QImage Splash(const QString& subtitle, const QString& note) {
     return image;
 }
 
-QImage Tile(const QString& word) {
-    QImage image(240, 160, QImage::Format_RGB32);
+QImage Tile(const QString& word, int scale) {
+    QImage image(kTile * scale, QImage::Format_RGB32);
     image.fill(QColor(226, 233, 242));
     QPainter p(&image);
+    p.scale(scale, scale);
     p.setRenderHint(QPainter::Antialiasing);
     p.setPen(QPen(QColor(210, 219, 231), 1));
-    for (int x = 0; x < image.width(); x += 20)
-        p.drawLine(x, 0, x, image.height());
-    for (int y = 0; y < image.height(); y += 20)
-        p.drawLine(0, y, image.width(), y);
+    for (int x = 0; x < kTile.width(); x += 20)
+        p.drawLine(x, 0, x, kTile.height());
+    for (int y = 0; y < kTile.height(); y += 20)
+        p.drawLine(0, y, kTile.width(), y);
     DrawSignal(p, QPointF(40, 120), 0.6, QColor(190, 203, 220));
     p.setPen(QColor(196, 208, 224));
     p.setFont(Font(20, true));
@@ -149,14 +158,19 @@ int main(int argc, char** argv) {
     const QString folder = app.arguments().at(1);
     if (!QDir().mkpath(folder + QStringLiteral("/PIC")))
         return 73;
-    const bool ok =
-        Save(Splash(QStringLiteral("Programming Software"),
-                    QStringLiteral("CB / HF Mobile Transceiver")),
-             folder + QStringLiteral("/StartE.jpg")) &&
-        Save(Splash(QStringLiteral("写频软件"), QStringLiteral("CB / HF 车载电台")),
-             folder + QStringLiteral("/StartC.jpg")) &&
-        Save(Tile(QStringLiteral("ZR-4400")), folder + QStringLiteral("/PIC/BK_1.jpg")) &&
-        Save(Tile(QStringLiteral("ZR-4400 写频")), folder + QStringLiteral("/PIC/BK_2.jpg")) &&
-        SaveIcon(48, folder) && SaveIcon(128, folder) && SaveIcon(256, folder);
+    bool ok = SaveIcon(48, folder) && SaveIcon(128, folder) && SaveIcon(256, folder);
+    for (const int scale : {1, 2}) {
+        const QString at = scale == 1 ? QString() : QStringLiteral("@2x");
+        ok = ok &&
+             Save(Splash(QStringLiteral("Programming Software"),
+                         QStringLiteral("CB / HF Mobile Transceiver"), scale),
+                  folder + QStringLiteral("/StartE%1.jpg").arg(at)) &&
+             Save(Splash(QStringLiteral("写频软件"), QStringLiteral("CB / HF 车载电台"), scale),
+                  folder + QStringLiteral("/StartC%1.jpg").arg(at)) &&
+             Save(Tile(QStringLiteral("ZR-4400"), scale),
+                  folder + QStringLiteral("/PIC/BK_1%1.jpg").arg(at)) &&
+             Save(Tile(QStringLiteral("ZR-4400 写频"), scale),
+                  folder + QStringLiteral("/PIC/BK_2%1.jpg").arg(at));
+    }
     return ok ? 0 : 74;
 }

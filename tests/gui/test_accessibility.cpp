@@ -284,6 +284,9 @@ private slots:
                 }
             }
             auto& area = every.program.window().editors();
+            // The background drawn sharp: its twice-as-large picture at 200 percent.
+            QCOMPARE(area.background().texture().devicePixelRatio(),
+                     area.devicePixelRatioF() >= 1.5 ? 2.0 : 1.0);
             const QRect viewport = area.viewport()->rect();
             for (QMdiSubWindow* sub : area.subWindowList())
                 if (sub->height() > viewport.height() &&

@@ -19,6 +19,7 @@
 #include "gui/shell/qt_translations.h"
 #include "gui/shell/recent_files_menu.h"
 #include "gui/shell/tree_panel.h"
+#include "gui/widgets/scaled_picture.h"
 #include "gui/widgets/shown_windows.h"
 #include "gui/widgets/twips.h"
 #include "gui/widgets/user_settings.h"
@@ -250,7 +251,7 @@ void MainWindow::LoadBKPic() {
     const QString path = context_.paths.PictureFolder() + QStringLiteral("/BK_") +
                          QString::number(context_.catalogue.CurrentLanguage) +
                          QStringLiteral(".jpg");
-    const QPixmap tile(path);
+    const QPixmap tile = LoadPicture(path, devicePixelRatioF());
     // Without its picture the area keeps the plain background of the style.
     editors_->setBackground(tile.isNull() ? palette().brush(QPalette::Dark) : QBrush(tile));
 }

@@ -1,5 +1,7 @@
 #include "gui/shell/splash_window.h"
 
+#include "gui/widgets/scaled_picture.h"
+
 #include <QEvent>
 #include <QGuiApplication>
 #include <QLabel>
@@ -13,7 +15,8 @@ SplashWindow::SplashWindow(const QString& picturePath, QWidget* parent, int show
     setObjectName(QStringLiteral("frmSplash"));
     picLogo_ = new QLabel(this);
     picLogo_->setObjectName(QStringLiteral("picLogo"));
-    const QPixmap picture(picturePath);
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    const QPixmap picture = LoadPicture(picturePath, screen ? screen->devicePixelRatio() : 1);
     // Without its picture the window still shows, plain, for the same time.
     if (picture.isNull())
         picLogo_->setMinimumSize(480, 300);
