@@ -258,6 +258,19 @@ private slots:
         QApplication::setPalette(light);
     }
 
+    // The editor windows from the keyboard: Ctrl+Tab to the next, Ctrl+F4 closes.
+    void editorWindowsByKeyboard() {
+        Fresh<ShownProgram> program;
+        auto& area = program.window().editors();
+        program.open(kOptionsForm);
+        QMdiSubWindow* before = area.activeSubWindow();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab, Qt::ControlModifier);
+        QVERIFY(area.activeSubWindow() && area.activeSubWindow() != before);
+        const int open = area.subWindowList().size();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_F4, Qt::ControlModifier);
+        QTRY_COMPARE(area.subWindowList().size(), open - 1);
+    }
+
     // At a large scale (run with QT_SCALE_FACTOR 1.5 and 2 on a 1920x1080
     // screen): every window lies on the screen, every caption shows whole, and
     // an editor larger than the area is reached by its scroll bars.
