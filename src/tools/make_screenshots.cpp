@@ -1,7 +1,8 @@
 // Draws the pictures of the windows for the README and the manual, in English
 // and Chinese, from the program tree given (its initial data, a few channels
 // set so the lists show something):
-//   QT_QPA_PLATFORM=offscreen zr4400-screenshots build/dist/PK_517 docs
+//   zr4400-screenshots build/dist/PK_517 docs
+// (offscreen unless QT_QPA_PLATFORM names another platform).
 
 #include "core/base/silent_prompter.h"
 #include "core/editing/channel_list.h"
@@ -15,6 +16,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QFile>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QSettings>
@@ -96,6 +98,19 @@ bool Shoot(const QString& programFolder, const QString& out, int language) {
 } // namespace
 
 int main(int argc, char** argv) {
+    // Windows are fitted on their screen: offscreen, the pictures get a
+    // screen of 1920x1080 rather than the platform's small default.
+    QTemporaryDir screenFolder;
+    if (qEnvironmentVariable("QT_QPA_PLATFORM", QStringLiteral("offscreen")) ==
+        QLatin1String("offscreen")) {
+        const QString config = screenFolder.filePath(QStringLiteral("screen.json"));
+        QFile file(config);
+        if (file.open(QIODevice::WriteOnly))
+            file.write(R"({"screens": [{"name": "shots", "x": 0, "y": 0, "width": 1920, )"
+                       R"("height": 1080, "logicalDpi": 96}]})");
+        file.close();
+        qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + QFile::encodeName(config));
+    }
     QApplication app(argc, argv);
     if (argc < 3) {
         std::fprintf(stderr, "usage: %s PROGRAM-FOLDER OUT-FOLDER\n", argv[0]);
