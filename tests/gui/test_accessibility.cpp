@@ -21,6 +21,7 @@
 #include <QMenuBar>
 #include <QScreen>
 #include <QScrollBar>
+#include <QTableView>
 #include <QToolButton>
 
 namespace {
@@ -272,6 +273,18 @@ private slots:
         const int open = area.subWindowList().size();
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_F4, Qt::ControlModifier);
         QTRY_COMPARE(area.subWindowList().size(), open - 1);
+        // Tab moves through the channel list's cells, and leaves it at its ends.
+        auto* table = program.open(kChannelListForm)->findChild<QTableView*>("tblChannels");
+        const QAbstractItemModel* cells = table->model();
+        for (const auto& [row, column, key] :
+             {std::tuple{0, 0, Qt::Key_Tab},
+              {cells->rowCount() - 1, cells->columnCount() - 1, Qt::Key_Tab},
+              {0, 0, Qt::Key_Backtab}}) {
+            table->setFocus();
+            table->setCurrentIndex(cells->index(row, column));
+            QTest::keyClick(table, key);
+            QCOMPARE(table->hasFocus(), key == Qt::Key_Tab && row == 0);
+        }
     }
 };
 
