@@ -3,8 +3,10 @@
 // dark palette or at a large scale every window stays readable and whole.
 
 #include "gui/files/backups_window.h"
+#include "gui/files/compare_window.h"
 #include "gui/files/print_window.h"
 #include "gui/link/port_window.h"
+#include "gui/link/progress_window.h"
 #include "gui/shell/about_window.h"
 #include "gui/shell/help_window.h"
 #include "gui/shell/language_window.h"
@@ -94,6 +96,8 @@ struct EveryWindow {
         dialogs.emplace_back(new LanguageWindow(c, program.prompter()));
         dialogs.emplace_back(new HelpWindow(cat.CurrentLanguage));
         dialogs.emplace_back(new PrintWindow(c.model, cat));
+        dialogs.emplace_back(new CompareWindow(cat, QStringLiteral("radio.dat"), {}));
+        dialogs.emplace_back(new ProgressWindow(ProgressWindow::Kind::GroupWrite, 3, cat));
         windows << &program.window();
         for (const QString& form : {kChannelInfoForm, kChannelListForm, kOptionsForm, kToneForm})
             windows << program.open(form);
