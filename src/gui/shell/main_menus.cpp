@@ -89,7 +89,7 @@ void BuildMenuBar(QMainWindow* window, const QMap<QString, std::function<void()>
     SetShortcuts(window);
 }
 
-void BuildMainToolbar(QMainWindow* window, std::function<void()> newData) {
+QToolBar* BuildMainToolbar(QMainWindow* window, std::function<void()> newData) {
     QToolBar* toolbar = window->addToolBar(QString());
     toolbar->setObjectName(QStringLiteral("tbToolBar"));
     toolbar->setMovable(false);
@@ -108,6 +108,7 @@ void BuildMainToolbar(QMainWindow* window, std::function<void()> newData) {
         action->setIconVisibleInMenu(false);
         toolbar->addAction(action);
     }
+    return toolbar;
 }
 
 void SetMenuCaptions(QMainWindow* window, const Catalogue& catalogue) {

@@ -8,6 +8,7 @@ class Catalogue;
 class QAction;
 class QMainWindow;
 class QObject;
+class QToolBar;
 
 // A command's one action: a direct child of the main window named by the
 // command's id ("mnuFileOpen"), shared by its menu item, toolbar button and
@@ -20,7 +21,7 @@ void BuildMenuBar(QMainWindow* window, const QMap<QString, std::function<void()>
 
 // The toolbar of the menu's own actions, but for its New (`newData`): that
 // one starts new data without the menu's question.
-void BuildMainToolbar(QMainWindow* window, std::function<void()> newData);
+QToolBar* BuildMainToolbar(QMainWindow* window, std::function<void()> newData);
 
 // Every caption of the menus and the toolbar in the catalogue's language.
 void SetMenuCaptions(QMainWindow* window, const Catalogue& catalogue);

@@ -99,7 +99,7 @@ MainWindow::MainWindow(AppContext& context, Prompter& prompter, QWidget* parent)
     connect(renewTimer_, &QTimer::timeout, this, &MainWindow::LoadNewDoc);
 
     BuildMenus();
-    BuildMainToolbar(this, [this] { files_.NewDocument(); });
+    toolbar_ = BuildMainToolbar(this, [this] { files_.NewDocument(); });
     steps_ = new EditSteps(
         context_.model, context_.changes, Action("mnuUndo"), Action("mnuRedo"),
         [this] { ValidateOpenEditors(); }, this);
@@ -184,7 +184,7 @@ void MainWindow::BuildMenus() {
     connect(verify, &QAction::triggered, this,
             [](bool checked) { UserSettings().setVerifyAfterWrite(checked); });
     connect(Action("mnuViewToolbar"), &QAction::triggered, this,
-            [this](bool checked) { findChild<QToolBar*>()->setVisible(checked); });
+            [this](bool checked) { toolbar_->setVisible(checked); });
     connect(Action("mnuViewStatusBar"), &QAction::triggered, this,
             [this](bool checked) { statusBar()->setVisible(checked); });
 }

@@ -17,6 +17,7 @@ class PanelSplitter;
 class RecentFilesMenu;
 class Prompter;
 class QLabel;
+class QToolBar;
 class TreePanel;
 
 // The program's one top-level window, `frmMain`: menus and toolbar of the
@@ -87,6 +88,7 @@ private:
     EditSteps* steps_ = nullptr;
     TreePanel* treePanel_ = nullptr;
     PanelSplitter* splitter_ = nullptr;
+    QToolBar* toolbar_ = nullptr;
     RecentFilesMenu* recent_ = nullptr;
     QLabel* statusPanels_[3] = {};
     class QTimer* renewTimer_ = nullptr;

@@ -11,6 +11,7 @@
 #include <QFormLayout>
 #include <QGridLayout>
 #include <QGroupBox>
+#include <QHash>
 #include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
@@ -140,10 +141,12 @@ QString NameInLayout(QLayout* layout, QWidget* control) {
     return label ? Leading(label, control) : QString();
 }
 
-QString LabelName(QWidget* root, QWidget* control) {
-    for (QLabel* label : root->findChildren<QLabel*>())
-        if (label->buddy() == control)
-            return Caption(label);
+// The labels of a window by the controls they lead to.
+using Buddies = QHash<const QWidget*, const QLabel*>;
+
+QString LabelName(const Buddies& buddies, QWidget* control) {
+    if (const QLabel* label = buddies.value(control))
+        return Caption(label);
     QWidget* parent = control->parentWidget();
     return parent && parent->layout() ? NameInLayout(parent->layout(), control) : QString();
 }
@@ -161,11 +164,11 @@ bool IsNamedControl(const QWidget* widget) {
                         qobject_cast<const QAbstractItemView*>(parent)));
 }
 
-QString DerivedName(QWidget* root, QWidget* control) {
+QString DerivedName(const Buddies& buddies, QWidget* control) {
     if (auto* button = qobject_cast<QAbstractButton*>(control); button && !button->text().isEmpty())
         return {}; // read by its caption
     auto* frame = qobject_cast<QGroupBox*>(control->parentWidget());
-    if (const QString name = LabelName(root, control); !name.isEmpty()) {
+    if (const QString name = LabelName(buddies, control); !name.isEmpty()) {
         // A label of numbers alone ("1", "+30") says what it means with its frame's title.
         const bool plain =
             std::none_of(name.begin(), name.end(), [](QChar c) { return c.isLetter(); });
@@ -237,11 +240,15 @@ void ReadListsByName() {
 }
 
 void NameControls(QWidget* root) {
+    Buddies buddies;
+    for (const QLabel* label : root->findChildren<QLabel*>())
+        if (label->buddy())
+            buddies.insert(label->buddy(), label);
     for (QWidget* control : root->findChildren<QWidget*>()) {
         if (!IsNamedControl(control) ||
             (!control->accessibleName().isEmpty() && !control->property(kDerivedName).toBool()))
             continue;
-        const QString name = DerivedName(root, control);
+        const QString name = DerivedName(buddies, control);
         if (name.isEmpty())
             continue;
         control->setAccessibleName(name);
